@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "app/LanguageText.h"
+#include "engine/DATE_TIME.h"
+
+// The values the application object holds while the program runs. Plain data:
+// the application owns one and passes it to whatever needs it, so documents and
+// searches run in tests without an application.
+
+namespace vantorel {
+
+constexpr int kNotSet = 99;
+
+struct Settings {
+    // As read from the file; only the first-start test consults them.
+    int latituded = kNotSet;
+    int latitudem = kNotSet;
+    float latitude = 0.0f;  // degrees, north positive
+    int redSpotLongitude = 80;
+    int projection = 0;
+    int language = kNotSet;
+    int languageOffset = 0;
+    int zoneHours = 0;
+    int zoneMinutes = 0;
+    int dateFormat = kNotSet;
+    int displayWarning = 0;
+
+    bool hemisphereChanged = false;
+    bool useCommonDate = false;
+    DATE_TIME commonDate;
+    bool splashPending = false;
+
+    // Values made safe where they are used: a damaged file never indexes a
+    // table out of range. 99 (not set) and anything else outside the range read
+    // as English, format 0 and projection 0.
+    int languageIndex() const { return (language >= 0 && language <= 2) ? language : 0; }
+    int dateFormatIndex() const { return (dateFormat >= 0 && dateFormat <= 3) ? dateFormat : 0; }
+    int projectionCode() const { return (projection >= 0 && projection <= 3) ? projection : 0; }
+    void setLanguage(int index);
+};
+
+// Latitude in degrees from the two stored integers: the sign of the degrees
+// applied to |degrees| + minutes / 60. A negative minutes value with zero
+// degrees marks a southern latitude under one degree.
+float latitudeFromKeys(int degrees, int minutes);
+
+}  // namespace vantorel

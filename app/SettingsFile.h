@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/Settings.h"
+
+// The settings file "vantorel.ini" in the working directory of the moment: one
+// section [Vantorel], integer values. Read at each access, never cached; every
+// write goes to a temporary file renamed over the old one, so a crash never
+// leaves a half-written file.
+
+namespace vantorel {
+
+class SettingsFile {
+public:
+    // Full path, built from the current working directory at each call.
+    static std::string settingsPath();
+
+    // The key's integer value; nothing for a missing file, section or key, or a
+    // value that is not a whole decimal number.
+    static std::optional<int> readInt(const std::string& key);
+    static int readInt(const std::string& key, int fallback);
+    // Writes one key; false when the file could not be written.
+    static bool writeInt(const std::string& key, int value);
+
+    // Reads the nine application keys in their order, fills `s` (latitude
+    // included) and returns DisplayWarning.
+    static int readSettings(Settings& s);
+
+    // Writers, each for the keys of one dialog; each also updates `s`.
+    static bool writeLatitude(Settings& s, int degrees, int minutes, bool south);
+    static bool writeZone(Settings& s, int hours, int minutes);
+    static bool writeFirstStartZone(Settings& s, int hours, int minutes);
+    static bool writeProjection(Settings& s, int code);
+    static bool writeDateFormat(Settings& s, int format);
+    static bool writeRedSpotLongitude(Settings& s, int longitude);
+    // The language is fixed for a run: only the file changes.
+    static bool writeLanguage(int language);
+
+    // Zooms, read at window creation (cut to 80) and written at its end.
+    static int readMarsZoom();
+    static int readUranusZoom();
+    static bool writeMarsZoom(double zoom);
+    static bool writeUranusZoom(double zoom);
+};
+
+}  // namespace vantorel

@@ -1,0 +1,27 @@
+// vantorel-cli: the engine's computations from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+
+using namespace vantorel::cli;
+
+static void usage(std::ostream& out) {
+    out << "usage: vantorel-cli COMMAND [options]\n\ncommands:\n";
+    for (const CliCommandInfo& c : cliCommands()) out << "  " << c.usage << "\n";
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+        usage(argc < 2 ? std::cerr : std::cout);
+        return argc < 2 ? kUsageError : 0;
+    }
+    const std::string name = argv[1];
+    for (const CliCommandInfo& c : cliCommands()) {
+        if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+    }
+    std::cerr << "vantorel-cli: unknown command '" << name << "'\n";
+    usage(std::cerr);
+    return kUsageError;
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+// The date and time record of one document: a civil date and clock time in the
+// observer's zone and everything derived from it (universal time, Julian day,
+// time arguments, delta T, sidereal time, nutation and obliquity, and the last
+// rise/transit/set and altitude results).
+
+namespace vantorel {
+
+// Result of julianDayToCalendar.
+struct CalendarTime {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+CalendarTime julianDayToCalendar(double jd);
+
+// Result codes of validateDate and validateTime.
+enum DateCheck : int {
+    kDateValid = 1,
+    kYearOutOfRange = 2,
+    kMonthOutOfRange = 3,
+    kDayOutOfRange = 4,
+    kHourOutOfRange = 5,
+    kMinuteOutOfRange = 6,
+};
+
+// The years the program computes for.
+constexpr int kFirstYear = 1985;
+constexpr int kLastYear = 2050;
+
+// delta T (dynamical minus universal time) in seconds for a calendar year.
+double deltaTSeconds(int year);
+
+class DATE_TIME {
+public:
+    DATE_TIME() { initDateTime(); }
+
+    // 1-6: calendar fields (whole numbers held as doubles)
+    double utDay, utMonth, utYear;
+    double localDay, localMonth, localYear;
+    // 7-12: derived time arguments
+    double JD;      // Julian day of the instant, universal time
+    double t;       // Julian millennia from J2000.0
+    double T;       // Julian centuries from J2000.0
+    double JDE;     // JD + delta T
+    double deltaT;  // days
+    double theta0;  // Greenwich mean sidereal time at 0 h UT, degrees
+    // 13-14: zone, positive east; hours >= 50 encode a west zone (50 - h)
+    int zoneHours, zoneMinutes;
+    // 15-18: clock
+    double utHour, utMinute;
+    double localHour, localMinute;
+    // 19-27: fundamental arguments (radians, not reduced), nutation, obliquity
+    double D, M, Mprime, F, Omega;
+    double deltaPsi;      // arc seconds
+    double deltaEpsilon;  // arc seconds
+    double epsilon;       // true obliquity, radians
+    double epsilon0;      // mean obliquity, radians
+    // 28-35: last rise/transit/set (UT after computeRiseTransitSet, local after riseSetToLocal)
+    int riseHour, riseMinute, transitHour, transitMinute, setHour, setMinute;
+    float riseHourAngle;       // radians
+    float localSiderealTime;   // degrees 0-360
+    // 36-37: last altitude, whole degrees and hundredths
+    double altitudeDegrees, altitudeHundredths;
+    // 38
+    int monthLengths[12];
+
+    void initDateTime();
+    int validateDate();
+    int validateTime() const;
+    void computeDate();
+    void setEpoch(double jd);
+    void computeSiderealTime();
+    int carryLocalTime();
+    int carryHours();
+    bool normaliseLocalDate();
+    void computeNutation();
+    void computeAltitude(double raDeg, double decRad, double latitudeDeg);
+
+
+    // Length of a local month (1-12) with the February rule of this record.
+    int monthLength(int month) const;
+    // Rewrites the February entry from the local year (divisible by 4: 29 days).
+    void setFebruaryLength();
+
+    // Convenience used by documents: set local date, clock time and zone.
+    void setLocal(int year, int month, int day, int hour, int minute, int zoneH, int zoneM);
+    // Zone as signed hours (west negative), from the stored encoding.
+    double zoneOffsetHours() const;
+};
+
+}  // namespace vantorel
