@@ -1,0 +1,14 @@
+// Entry point of the window and drawing tests: one QApplication for the whole
+// run, offscreen unless the caller chose a platform.
+#include <QApplication>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
