@@ -44,6 +44,7 @@ void DATE_TIME::initDateTime() {
     riseHourAngle = 0;
     localSiderealTime = 0;
     altitudeDegrees = altitudeHundredths = 0;
+    riseSetCondition = kRisesAndSets;
     for (int i = 0; i < 12; ++i) monthLengths[i] = kMonthLengths[i];
 }
 

@@ -69,6 +69,11 @@ public:
     double altitudeDegrees, altitudeHundredths;
     // 38
     int monthLengths[12];
+    // Whether the last rise/transit/set found a rise and a set: a body that
+    // stays above or below the horizon all day keeps only its transit.
+    int riseSetCondition;
+    bool hasRiseSet() const { return riseSetCondition == kRisesAndSets; }
+    enum RiseSetCondition : int { kRisesAndSets = 0, kAlwaysAbove = 1, kAlwaysBelow = -1 };
 
     void initDateTime();
     int validateDate();
@@ -81,6 +86,18 @@ public:
     bool normaliseLocalDate();
     void computeNutation();
     void computeAltitude(double raDeg, double decRad, double latitudeDeg);
+
+    // Rise, transit and set of the date from three daily places. `places`:
+    // apparent right ascensions at 0 h UT of the day before, the day and the
+    // day after, then the three declinations (degrees). h0 in radians, L in
+    // degrees positive west, phi in degrees. Writes the UT times, the rise hour
+    // angle and riseSetCondition.
+    void computeRiseTransitSet(const double places[6], double h0, double L, double phi);
+    // The three event times to local clock time with the record's zone.
+    void riseSetToLocal();
+    // Sets the instant from a Julian day: JD, t, T, delta T and JDE exactly,
+    // and the local date and clock from it and the zone (seconds dropped).
+    void setJulianDay(double jd);
 
 
     // Length of a local month (1-12) with the February rule of this record.

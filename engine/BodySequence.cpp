@@ -1,0 +1,88 @@
+#include "engine/BodySequence.h"
+
+#include "engine/Angles.h"
+#include "engine/DATE_TIME.h"
+#include "engine/EARTH_SUN.h"
+#include "engine/PLANETE.h"
+
+namespace vantorel {
+
+BodyPlace planetPlace(PLANETE& planet) {
+    return [&planet](DATE_TIME& dt, EARTH_SUN& es, double& raDeg, double& decDeg) {
+        es.computeSun(dt.T);
+        es.computeEarth(dt);
+        planet.computePosition(dt, es);
+        planet.computePhysical(dt, es);
+        raDeg = planet.ra;
+        decDeg = planet.dec;
+    };
+}
+
+BodyPlace sunPlace() {
+    return [](DATE_TIME& dt, EARTH_SUN& es, double& raDeg, double& decDeg) {
+        es.computeSun(dt.T);
+        es.computeEarth(dt);
+        es.computeSunPhysical(dt);
+        raDeg = es.sunRa;
+        decDeg = es.sunDec;
+    };
+}
+
+void computeInstant(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place) {
+    dt.computeDate();
+    dt.computeNutation();
+    double ra = 0, dec = 0;
+    place(dt, es, ra, dec);
+}
+
+int zoneLongitude(const DATE_TIME& dt) {
+    int h = dt.zoneHours;
+    int m = dt.zoneMinutes;
+    if (h >= 50) {
+        h = 50 - h;
+        m = -m;
+    }
+    return m / 60 - 15 * h;
+}
+
+void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place,
+                              double latitudeDeg, double h0) {
+    const double day = dt.localDay, month = dt.localMonth, year = dt.localYear;
+    const double hour = dt.localHour, minute = dt.localMinute;
+    const int zoneH = dt.zoneHours, zoneM = dt.zoneMinutes;
+
+    // A day 0 or one beyond the month is left to the Julian-day formula.
+    double places[6];
+    dt.zoneHours = dt.zoneMinutes = 0;
+    dt.localHour = dt.localMinute = 0;
+    for (int k = 0; k < 3; ++k) {
+        dt.localDay = day + (k - 1);
+        dt.computeDate();
+        dt.computeNutation();
+        place(dt, es, places[k], places[k + 3]);
+    }
+
+    dt.localDay = day;
+    dt.localMonth = month;
+    dt.localYear = year;
+    dt.localHour = hour;
+    dt.localMinute = minute;
+    dt.zoneHours = zoneH;
+    dt.zoneMinutes = zoneM;
+    dt.computeDate();
+    dt.computeSiderealTime();
+    dt.computeRiseTransitSet(places, h0, zoneLongitude(dt), latitudeDeg);
+    dt.riseSetToLocal();
+}
+
+void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, double latitudeDeg,
+                         double h0) {
+    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0);
+    dt.computeDate();
+    dt.computeNutation();
+    double ra = 0, dec = 0;
+    place(dt, es, ra, dec);
+    dt.computeAltitude(ra, dec / kDegPerRad, latitudeDeg);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+
+namespace vantorel {
+
+class DATE_TIME;
+class EARTH_SUN;
+class PLANETE;
+
+// Puts one body's apparent right ascension and declination (degrees) for the
+// instant the record holds; the record's date, nutation and the Earth/Sun are
+// computed by the caller of the function, which runs everything after them.
+using BodyPlace = std::function<void(DATE_TIME&, EARTH_SUN&, double& raDeg, double& decDeg)>;
+
+// Standard altitude of a planet's centre at rise and set, radians (-0.5667 deg).
+constexpr double kPlanetRiseAltitude = -0.009890781;
+
+// The body's place for a planet: computeSun, computeEarth, computePosition and
+// its physical operation.
+BodyPlace planetPlace(PLANETE& planet);
+// The Sun's apparent place as the panels show it (computeSun, computeEarth,
+// computeSunPhysical).
+BodyPlace sunPlace();
+
+// The standard sequence for the instant the record holds: computeDate,
+// computeNutation, then `place`.
+void computeInstant(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place);
+
+// Rise, transit and set of the local date: the places at 0 h UT of the day
+// before, the day and the day after, then computeSiderealTime,
+// computeRiseTransitSet with the zone standing in for the longitude, and
+// riseSetToLocal. Leaves the record at its own date, clock and zone.
+void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
+                              double latitudeDeg, double h0 = kPlanetRiseAltitude);
+
+// What a body document runs for one date: the rise/transit/set day, the
+// instant, then the altitude at the local sidereal time. Returns the place.
+void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
+                         double latitudeDeg, double h0 = kPlanetRiseAltitude);
+
+// Longitude (degrees, positive west) the zone stands in for.
+int zoneLongitude(const DATE_TIME& dt);
+
+}  // namespace vantorel

@@ -1,0 +1,138 @@
+// Rise, transit and set by interpolation in three daily places.
+#include <cmath>
+
+#include "engine/Angles.h"
+#include "engine/DATE_TIME.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr float kSiderealRate = 360.985647f;  // degrees per day
+
+// Brings m into 0..1 however far outside it lies (a zone far east of
+// Greenwich puts the transit more than a day back).
+double intoOneDay(double m) {
+    if (!std::isfinite(m)) return 0;
+    m -= std::floor(m);  // lands in [0, 1)
+    return m;
+}
+
+void splitTime(double hours, int& h, int& m) {
+    if (!std::isfinite(hours)) hours = 0;
+    h = static_cast<int>(hours);
+    m = static_cast<int>((hours - h) * 60.0);
+}
+
+// Adds `zoneH` hours and `zoneM` minutes to a clock time and wraps it into a day.
+void shiftClock(int& hour, int& minute, int zoneH, int zoneM) {
+    hour += zoneH;
+    minute += zoneM;
+    while (minute >= 60) {
+        minute -= 60;
+        hour += 1;
+    }
+    while (minute < 0) {
+        minute += 60;
+        hour -= 1;
+    }
+    while (hour > 23) hour -= 24;
+    while (hour < 0) hour += 24;
+}
+
+}  // namespace
+
+void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double L, double phi) {
+    // Right ascensions crossing 0/360 between the days are made continuous.
+    double alpha1 = places[0], alpha2 = places[1], alpha3 = places[2];
+    if (alpha1 - alpha2 > 180) alpha1 -= 360;
+    if (alpha1 - alpha2 < -180) alpha1 += 360;
+    if (alpha3 - alpha2 > 180) alpha3 -= 360;
+    if (alpha3 - alpha2 < -180) alpha3 += 360;
+    const double delta1 = places[3], delta2 = places[4], delta3 = places[5];
+
+    const double phiRad = toRad(phi);
+    const double h0Deg = h0 * kDegPerRad;
+    const double cosH0 = (std::sin(h0) - std::sin(phiRad) * std::sin(toRad(delta2))) /
+                         (std::cos(phiRad) * std::cos(toRad(delta2)));
+    if (cosH0 < -1)
+        riseSetCondition = kAlwaysAbove;
+    else if (cosH0 > 1)
+        riseSetCondition = kAlwaysBelow;
+    else
+        riseSetCondition = kRisesAndSets;
+    const double H0 = riseSetCondition == kRisesAndSets ? std::acos(cosH0) * kDegPerRad : 0.0;
+
+    const double m0 = (alpha2 + L - theta0) / 360.0;
+    const double mEvents[3] = {m0, m0 - H0 / 360.0, m0 + H0 / 360.0};
+
+    const double a = alpha2 - alpha1, b = alpha3 - alpha2, c = b - a;
+    const double ad = delta2 - delta1, bd = delta3 - delta2, cd = bd - ad;
+
+    double hours[3];
+    for (int k = 0; k < 3; ++k) {
+        const double m = intoOneDay(mEvents[k]);
+        double theta = theta0 + kSiderealRate * m;
+        if (theta >= 360)
+            theta -= 360;
+        else if (theta < 0)
+            theta += 360;
+        const double n = m + deltaT;
+        const double alpha = alpha2 + n / 2 * (a + b + n * c);
+        const double delta = delta2 + n / 2 * (ad + bd + n * cd);
+        double H = theta - L - alpha;
+        while (H > 180) H -= 360;
+        while (H < -180) H += 360;
+        if (k == 0) {
+            hours[0] = (m - H / 360.0) * 24.0;
+            continue;
+        }
+        const double dRad = toRad(delta);
+        const double HRad = toRad(H);
+        const double h = std::asin(std::sin(phiRad) * std::sin(dRad) +
+                                   std::cos(phiRad) * std::cos(dRad) * std::cos(HRad)) *
+                         kDegPerRad;
+        hours[k] = (m + (h - h0Deg) / (360.0 * std::cos(dRad) * std::cos(phiRad) * std::sin(HRad))) *
+                   24.0;
+        if (k == 1) riseHourAngle = static_cast<float>(HRad);
+    }
+    splitTime(hours[0], transitHour, transitMinute);
+    if (hasRiseSet()) {
+        splitTime(hours[1], riseHour, riseMinute);
+        splitTime(hours[2], setHour, setMinute);
+    } else {
+        riseHour = riseMinute = setHour = setMinute = 0;
+        riseHourAngle = 0;
+    }
+}
+
+void DATE_TIME::riseSetToLocal() {
+    int zoneH = zoneHours;
+    int zoneM = zoneMinutes;
+    if (zoneH >= 50) {
+        zoneH = 50 - zoneH;
+        zoneM = -zoneM;
+    }
+    // The minutes take the sign of the hours.
+    zoneM = (zoneH < 0 || zoneM < 0) ? -std::abs(zoneM) : std::abs(zoneM);
+    shiftClock(riseHour, riseMinute, zoneH, zoneM);
+    shiftClock(transitHour, transitMinute, zoneH, zoneM);
+    shiftClock(setHour, setMinute, zoneH, zoneM);
+}
+
+void DATE_TIME::setJulianDay(double jd) {
+    const double offsetDays = zoneOffsetHours() / 24.0;
+    const CalendarTime local = julianDayToCalendar(jd + offsetDays);
+    localYear = local.year;
+    localMonth = local.month;
+    localDay = local.day;
+    localHour = local.hours;
+    localMinute = local.minutes;
+    computeDate();
+    JD = jd;
+    t = (jd - 2451545.0) / 365250.0;
+    T = (jd - 2451545.0) / 36525.0;
+    JDE = JD + deltaT;
+}
+
+}  // namespace vantorel

@@ -1,0 +1,121 @@
+#include "planets/PanelText.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "app/LanguageText.h"
+#include "engine/Angles.h"
+#include "engine/DATE_TIME.h"
+
+namespace vantorel {
+
+namespace {
+
+std::string format(const char* fmt, ...) {
+    char buf[128];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(buf, sizeof buf, fmt, args);
+    va_end(args);
+    return buf;
+}
+
+std::string eventText(const TextTriple& label, int language, bool exists, int hour, int minute) {
+    if (!exists) return std::string(label(language)) + " " + kNoEventTime;
+    return format("%s %02d: %02d", label(language), hour, minute);
+}
+
+const TextTriple kRiseLabel{"Rise:", "Lever:", "Salir:"};
+const TextTriple kTransitLabel{"Transit:", "Transit:", "Tr\u00e1nsito:"};
+const TextTriple kSetLabel{"Set:", "Coucher:", "Puesta:"};
+const TextTriple kTimeLabel{"Time:", "Heure:", "Hora:"};
+
+}  // namespace
+
+std::string rightAscensionText(int hours, int minutes, int seconds) {
+    return format("%02d: %02d: %02d", hours, minutes, seconds);
+}
+
+std::string magnitudeText(double magnitude) { return format("%02.1f", magnitude); }
+
+std::string diameterText(double arcsec) { return format("%02.1f\"", arcsec); }
+
+std::string distanceText(double au, int language, int decimals) {
+    const char* unit = safeLanguage(language) == kFrench ? "UA" : "AU";
+    if (decimals < 0 || decimals > 9) decimals = 5;
+    return format("%02.*f %s", decimals, au, unit);
+}
+
+std::string illuminationText(double fraction) { return format("%02.1f%c", fraction * 100.0, '%'); }
+
+std::string poleInclinationText(double radians) {
+    return format("%02.1f\u00b0", radians * kDegPerRad);
+}
+
+std::string centralLongitudeText(double degrees) { return format("%03.2f\u00b0", degrees); }
+
+std::string scaleText(double bodyKm, double diameterArcsec, bool compact) {
+    if (!(diameterArcsec > 0)) return compact ? "1\" = --Km" : "1\" = -- Km";
+    return format(compact ? "1\" = %.2fKm" : "1\" = %.2f Km", bodyKm / diameterArcsec);
+}
+
+std::string timeStatusText(int language, double hour, double minute) {
+    return format("%s %02.0f: %02.0f", kTimeLabel(language), hour, minute);
+}
+
+std::string riseStatusText(int language, const DATE_TIME& dt) {
+    return eventText(kRiseLabel, language, dt.hasRiseSet(), dt.riseHour, dt.riseMinute);
+}
+
+std::string transitStatusText(int language, const DATE_TIME& dt) {
+    return eventText(kTransitLabel, language, true, dt.transitHour, dt.transitMinute);
+}
+
+std::string setStatusText(int language, const DATE_TIME& dt) {
+    return eventText(kSetLabel, language, dt.hasRiseSet(), dt.setHour, dt.setMinute);
+}
+
+std::string altitudeText(double wholeDegrees, double hundredths) {
+    if (wholeDegrees == 0 && hundredths < 0) return format("-0.%02.0f", -hundredths);
+    if (wholeDegrees == 0) wholeDegrees = 0;  // no "-0" from a negative zero
+    // A hundredths value that rounds to 100 would print "x.100".
+    if (hundredths > 99.5) hundredths = 99;
+    return format("%0.0f.%02.0f", wholeDegrees, hundredths);
+}
+
+std::string altitudeStatusText(int /*language*/, const DATE_TIME& dt) {
+    return "Alt.: " + altitudeText(dt.altitudeDegrees, dt.altitudeHundredths);
+}
+
+std::string unlabelledDateText(int dateFormat, double year, double month, double day) {
+    switch (dateFormat) {
+    case 1: return format("%04.0f/%02.0f/%02.0f", year, day, month);
+    case 2: return format("%02.0f/%02.0f/%04.0f", day, month, year);
+    case 3: return format("%02.0f/%02.0f/%04.0f", month, day, year);
+    default: return format("%04.0f/%02.0f/%02.0f", year, month, day);
+    }
+}
+
+std::string labelledDateText(int language, int dateFormat, double year, double month, double day) {
+    const char* label = safeLanguage(language) == kSpanish ? "Fecha:" : "Date:";
+    return std::string(label) + " " + unlabelledDateText(dateFormat, year, month, day);
+}
+
+std::string marsSeasonName(int language, float ls) {
+    static const TextTriple kSeasons[4] = {{"spring", "printemps", "primavera"},
+                                           {"summer", "\u00e9t\u00e9", "est\u00edo"},
+                                           {"autumn", "automne", "oto\u00f1o"},
+                                           {"winter", "hiver", "invierno"}};
+    int season = 3;
+    if (ls > 0 && ls < 90)
+        season = 0;
+    else if (ls > 89 && ls < 180)
+        season = 1;
+    else if (ls > 179 && ls < 270)
+        season = 2;
+    return kSeasons[season](language);
+}
+
+std::string marsSeasonAngleText(float ls) { return format("Ls: %.2f\u00b0", ls); }
+
+}  // namespace vantorel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+// The figures of a body as the data panel and the status bar print them, in
+// the three languages.
+
+namespace vantorel {
+
+class DATE_TIME;
+
+// Shown instead of a rise or set time on a day the body does not cross the horizon.
+inline constexpr const char* kNoEventTime = "--: --";
+
+// Data panel values.
+std::string rightAscensionText(int hours, int minutes, int seconds);  // "%02d: %02d: %02d"
+std::string magnitudeText(double magnitude);                          // "%02.1f"
+std::string diameterText(double arcsec);                              // '%02.1f"'
+// "%02.05f AU" ("UA" in French); Saturn's panel prints three decimals.
+std::string distanceText(double au, int language, int decimals = 5);
+std::string illuminationText(double fraction);        // "%02.1f%" of fraction x 100
+std::string poleInclinationText(double radians);      // "%02.1f°"
+std::string centralLongitudeText(double degrees);     // "%03.2f°"
+// '1" = %.2f Km' of the body's diameter in km over its apparent diameter;
+// `compact` drops the blank before "Km".
+std::string scaleText(double bodyKm, double diameterArcsec, bool compact = false);
+
+// Status bar panes.
+std::string timeStatusText(int language, double hour, double minute);
+// Rise, transit, set from the record's last (local) results; rise and set
+// show kNoEventTime on a day without them.
+std::string riseStatusText(int language, const DATE_TIME& dt);
+std::string transitStatusText(int language, const DATE_TIME& dt);
+std::string setStatusText(int language, const DATE_TIME& dt);
+// "12.34", "-0.25", "-12.25" from the record's altitude pair.
+std::string altitudeText(double wholeDegrees, double hundredths);
+std::string altitudeStatusText(int language, const DATE_TIME& dt);  // "Alt.: %s"
+
+// "Date: 2024/03/05" by date format 0..3 (others read as 0); "Fecha:" in Spanish.
+std::string labelledDateText(int language, int dateFormat, double year, double month, double day);
+// The same without the label (window titles).
+std::string unlabelledDateText(int dateFormat, double year, double month, double day);
+
+// Season on Mars from Ls (degrees): spring, summer, autumn, winter.
+std::string marsSeasonName(int language, float ls);
+std::string marsSeasonAngleText(float ls);  // "Ls: %.2f°"
+
+}  // namespace vantorel
