@@ -1,0 +1,108 @@
+// vantorel-cli phases: the Moon's principal phases of a month and the next,
+// and the last new moon.
+#include <cstdio>
+#include <ostream>
+
+#include "app/LanguageText.h"
+#include "cli/CliCommand.h"
+#include "cli/CliListOptions.h"
+#include "moon/MoonTheory.h"
+#include "moon/PhaseTableText.h"
+#include "sky/EventDateText.h"
+
+namespace vantorel::cli {
+namespace {
+
+const char* const kKindKeys[4] = {"new_moon", "first_quarter", "full_moon", "last_quarter"};
+const TextTriple kKindNames[4] = {
+    {"New moon", "Nouvelle lune", "Luna nueva"},
+    {"First quarter", "Premier quartier", "Cuarto creciente"},
+    {"Full moon", "Pleine lune", "Luna llena"},
+    {"Last quarter", "Dernier quartier", "Cuarto menguante"},
+};
+const TextTriple kLastNewMoon{"Last new moon", "Derni\u00e8re nouvelle lune", "\u00daltima luna nueva"};
+const TextTriple kAge{"age", "\u00e2ge", "edad"};
+const TextTriple kDays{"days", "jours", "d\u00edas"};
+
+std::string phaseJson(const MoonPhaseRecord& r) {
+    return "{\"kind\":" + jsonString(kKindKeys[r.kind]) + ",\"kind_index\":" + std::to_string(r.kind) +
+           ",\"local\":" + jsonString(isoDateTime(r.year, r.month, r.day, r.hour, r.minute)) +
+           ",\"jd_local\":" + fullPrecision(r.julianDay) + "}";
+}
+
+int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    CliArgs args;
+    const auto options = parseListOptions("phases", argv, {"date", "time"}, {"date"}, args, err);
+    if (!options) return kUsageError;
+    std::string message;
+    const auto date = parseDate(*args.get("date"), message);
+    const auto clock = date ? parseTime(args.get("time").value_or("00:00"), message) : std::nullopt;
+    if (!clock) {
+        err << "vantorel-cli phases: " << message << "\n";
+        return kUsageError;
+    }
+
+    DATE_TIME dt;
+    dt.setLocal(date->year, date->month, date->day, clock->hour, clock->minute,
+                options->zone.hours, options->zone.minutes);
+    dt.computeDate();
+    dt.computeNutation();
+    // The phases and the age do not depend on the Sun's place.
+    MoonTheory moon;
+    moon.computeMoon(dt, 0.0, false);
+
+    if (options->json) {
+        out << "{\"month_phases\":[";
+        bool first = true;
+        for (const MoonPhaseRecord& r : moon.monthPhases) {
+            if (r.empty()) continue;
+            out << (first ? "" : ",") << phaseJson(r);
+            first = false;
+        }
+        out << "],\"last_new_moon\":"
+            << (moon.lastNewMoon.empty() ? std::string("null") : phaseJson(moon.lastNewMoon))
+            << ",\"age_days\":" << moon.moonAge << "}\n";
+        return 0;
+    }
+
+    const int lang = options->language;
+    const PhaseTableText table =
+        fillPhaseTable(moon.monthPhases, MoonTheory::kMonthPhaseCount, options->dateFormat);
+    char line[160];
+    out << kPhaseTableTitle(lang) << "\n";
+    std::snprintf(line, sizeof line, "%-8s%-18s%-18s%-18s%-18s", "", kKindNames[0](lang),
+                  kKindNames[1](lang), kKindNames[2](lang), kKindNames[3](lang));
+    out << line << "\n";
+    for (int row = 0; row < 4; ++row) {
+        const char* label = (row % 2 == 0) ? kPhaseTableDateLabel(lang) : kPhaseTableTimeLabel(lang);
+        std::snprintf(line, sizeof line, "%-8s%-18s%-18s%-18s%-18s", label, table.fields[0][row],
+                      table.fields[1][row], table.fields[2][row], table.fields[3][row]);
+        out << line << "\n";
+    }
+    out << "\n";
+    char dateText[24];
+    for (const MoonPhaseRecord& r : moon.monthPhases) {
+        if (r.empty()) continue;
+        formatEventDate(dateText, sizeof dateText, options->dateFormat, r.year, r.month, r.day);
+        std::snprintf(line, sizeof line, "%-18s%s  %02d:%02d", kKindNames[r.kind](lang), dateText,
+                      r.hour, r.minute);
+        out << line << "\n";
+    }
+    const MoonPhaseRecord& last = moon.lastNewMoon;
+    if (!last.empty()) {
+        formatEventDate(dateText, sizeof dateText, options->dateFormat, last.year, last.month,
+                        last.day);
+        std::snprintf(line, sizeof line, "%s: %s  %02d:%02d, %s %d %s", kLastNewMoon(lang), dateText,
+                      last.hour, last.minute, kAge(lang), moon.moonAge, kDays(lang));
+        out << "\n" << line << "\n";
+    }
+    return 0;
+}
+
+const CliCommandRegistrar registrar(
+    "phases",
+    "phases --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang en|fr|es] [--date-format 0..3] [--json]",
+    runPhases);
+
+}  // namespace
+}  // namespace vantorel::cli
