@@ -57,6 +57,11 @@ const QImage& DrawingSurface::image() {
     return image_;
 }
 
+QImage& DrawingSurface::pixelsForWriting() {
+    endPainting();
+    return image_;
+}
+
 void DrawingSurface::setPen(PenStyle style, int width, Rgb colour) {
     penStyle_ = style;
     penWidth_ = std::max(1, width);

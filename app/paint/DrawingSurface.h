@@ -42,6 +42,9 @@ public:
 
     // The finished picture, ready to be copied to a window at (0, 0).
     const QImage& image();
+    // The picture itself for code that writes many pixels at once (a whole
+    // map) straight into its 32-bit RGB memory; ends any painting first.
+    QImage& pixelsForWriting();
 
     // ---- pens and brushes --------------------------------------------------
     void setPen(PenStyle style, int width, Rgb colour);
