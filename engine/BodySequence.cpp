@@ -36,12 +36,8 @@ void computeInstant(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place) {
 }
 
 int zoneLongitude(const DATE_TIME& dt) {
-    int h = dt.zoneHours;
-    int m = dt.zoneMinutes;
-    if (h >= 50) {
-        h = 50 - h;
-        m = -m;
-    }
+    int h = 0, m = 0;
+    dt.zoneParts(h, m);
     return m / 60 - 15 * h;
 }
 
@@ -75,14 +71,19 @@ void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& pla
     dt.riseSetToLocal();
 }
 
-void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, double latitudeDeg,
-                         double h0) {
-    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0);
-    dt.computeDate();
+void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place,
+                             double latitudeDeg) {
     dt.computeNutation();
     double ra = 0, dec = 0;
     place(dt, es, ra, dec);
     dt.computeAltitude(ra, dec / kDegPerRad, latitudeDeg);
+}
+
+void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, double latitudeDeg,
+                         double h0) {
+    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0);
+    dt.computeDate();
+    computePlaceAndAltitude(dt, es, place, latitudeDeg);
 }
 
 }  // namespace vantorel

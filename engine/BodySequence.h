@@ -34,8 +34,14 @@ void computeInstant(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place);
 void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
                               double latitudeDeg, double h0 = kPlanetRiseAltitude);
 
+// For the instant the record already holds (computeDate or setJulianDay
+// done): computeNutation, `place`, then the altitude at the local sidereal
+// time of the last computeSiderealTime.
+void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
+                             double latitudeDeg);
+
 // What a body document runs for one date: the rise/transit/set day, the
-// instant, then the altitude at the local sidereal time. Returns the place.
+// instant, then the altitude.
 void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
                          double latitudeDeg, double h0 = kPlanetRiseAltitude);
 

@@ -66,17 +66,21 @@ void DATE_TIME::setLocal(int year, int month, int day, int hour, int minute, int
     zoneMinutes = zoneM;
 }
 
-double DATE_TIME::zoneOffsetHours() const {
-    int h = zoneHours;
-    int m = zoneMinutes;
-    if (h >= 50) {
-        h = 50 - h;
-        m = -m;
+void DATE_TIME::zoneParts(int& hours, int& minutes) const {
+    hours = zoneHours;
+    minutes = zoneMinutes;
+    if (hours >= 50) {
+        hours = 50 - hours;
+        minutes = -minutes;
     }
     // The minutes take the sign of the hours: -3 h 30 is 3.5 hours west.
-    double minutes = std::abs(m) / 60.0;
-    if (h < 0 || m < 0) return -(std::abs(h) + minutes);
-    return h + minutes;
+    minutes = (hours < 0 || minutes < 0) ? -std::abs(minutes) : std::abs(minutes);
+}
+
+double DATE_TIME::zoneOffsetHours() const {
+    int h = 0, m = 0;
+    zoneParts(h, m);
+    return h + m / 60.0;
 }
 
 int DATE_TIME::validateDate() {

@@ -109,6 +109,9 @@ public:
     void setLocal(int year, int month, int day, int hour, int minute, int zoneH, int zoneM);
     // Zone as signed hours (west negative), from the stored encoding.
     double zoneOffsetHours() const;
+    // Zone as signed whole hours and signed minutes (the minutes take the sign
+    // of the hours: 3 h 30 west is -3, -30), from the stored encoding.
+    void zoneParts(int& hours, int& minutes) const;
 };
 
 }  // namespace vantorel

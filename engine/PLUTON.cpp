@@ -54,6 +54,10 @@ void PLUTON::PlutoPosition(const DATE_TIME& dt) {
     yHelio = r * (std::sin(l) * std::cos(b) * 0.917482062 - std::sin(b) * 0.397777156);
     zHelio = r * (std::sin(l) * std::cos(b) * 0.397777156 + std::sin(b) * 0.917482062);
 
+    // An astrometric place: no light time, and nothing left of an apparent
+    // place computed through the planet chain.
+    tau = 0;
+    lambda = beta = 0;
     xi = X + xHelio;
     eta = Y + yHelio;
     zeta = Z + zHelio;

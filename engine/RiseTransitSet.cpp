@@ -107,14 +107,8 @@ void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double 
 }
 
 void DATE_TIME::riseSetToLocal() {
-    int zoneH = zoneHours;
-    int zoneM = zoneMinutes;
-    if (zoneH >= 50) {
-        zoneH = 50 - zoneH;
-        zoneM = -zoneM;
-    }
-    // The minutes take the sign of the hours.
-    zoneM = (zoneH < 0 || zoneM < 0) ? -std::abs(zoneM) : std::abs(zoneM);
+    int zoneH = 0, zoneM = 0;
+    zoneParts(zoneH, zoneM);
     shiftClock(riseHour, riseMinute, zoneH, zoneM);
     shiftClock(transitHour, transitMinute, zoneH, zoneM);
     shiftClock(setHour, setMinute, zoneH, zoneM);

@@ -1,0 +1,316 @@
+// vantorel-cli ephem: each body's panel figures, computed by the sequence a
+// body document runs (three days for rise/transit/set, the instant, the altitude).
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "engine/Angles.h"
+#include "engine/BodySequence.h"
+#include "engine/DATE_TIME.h"
+#include "engine/EARTH_SUN.h"
+#include "engine/JUPITER.h"
+#include "engine/MARS.h"
+#include "engine/MERCURE.h"
+#include "engine/NEPTUNE.h"
+#include "engine/PLUTON.h"
+#include "engine/SATURNE.h"
+#include "engine/URANUS.h"
+#include "engine/VENUS.h"
+
+namespace vantorel::cli {
+namespace {
+
+// One figure of a body: its JSON key, its JSON value and its readable text.
+struct Figure {
+    std::string key;
+    std::string json;
+    std::string text;
+};
+
+Figure number(const char* key, double v, const char* fmt = "%.6f") {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, fmt, v);
+    return {key, fullPrecision(v), buf};
+}
+
+Figure flag(const char* key, bool v) { return {key, v ? "true" : "false", v ? "yes" : "no"}; }
+
+Figure clockTime(const char* key, bool exists, int hour, int minute) {
+    if (!exists) return {key, "null", "--:--"};
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d", hour, minute);
+    return {key, jsonString(buf), buf};
+}
+
+// Where the instant comes from: the local date and clock, or an exact Julian day.
+struct Instant {
+    std::optional<double> jd;
+    double latitude = 0;
+};
+
+// Runs the document sequence for `place` and adds rise, transit, set and altitude.
+void runSequence(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, const Instant& at,
+                 std::vector<Figure>& out) {
+    computeRiseTransitSetDay(dt, es, place, at.latitude);
+    if (at.jd)
+        dt.setJulianDay(*at.jd);
+    else
+        dt.computeDate();
+    computePlaceAndAltitude(dt, es, place, at.latitude);
+    const bool rs = dt.hasRiseSet();
+    out.push_back(clockTime("rise", rs, dt.riseHour, dt.riseMinute));
+    out.push_back(clockTime("transit", true, dt.transitHour, dt.transitMinute));
+    out.push_back(clockTime("set", rs, dt.setHour, dt.setMinute));
+    out.push_back(number("altitude_deg", dt.altitudeDegrees + dt.altitudeHundredths / 100.0, "%.2f"));
+}
+
+std::vector<Figure> sunFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) {
+    std::vector<Figure> f;
+    runSequence(dt, es, sunPlace(), at, f);
+    std::vector<Figure> place = {
+        number("ra_deg", es.sunRa), number("dec_deg", es.sunDec),
+        number("distance_au", es.sunDistance, "%.8f"),
+        number("diameter_arcmin", es.sunDiameterArcmin, "%.3f"), number("p_deg", es.discP, "%.2f"),
+        number("b0_deg", es.discB0, "%.2f"), number("l0_deg", es.discL0, "%.2f")};
+    place.insert(place.end(), f.begin(), f.end());
+    return place;
+}
+
+// The figures every planet has, then its own.
+template <class Planet>
+std::vector<Figure> planetFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at,
+                                  void (*extras)(const Planet&, std::vector<Figure>&)) {
+    Planet p;
+    std::vector<Figure> rts;
+    runSequence(dt, es, planetPlace(p), at, rts);
+    // The heliocentric place at the instant itself (the planet keeps the one
+    // at the time the light left it); Pluto's own series gives it directly.
+    double helioL = p.L, helioB = p.B, helioR = p.r;
+    if constexpr (!std::is_same_v<Planet, PLUTON>) {
+        Planet atInstant;
+        atInstant.computeHeliocentric((dt.JD - 2451545.0) / 365250.0);
+        helioL = atInstant.L;
+        helioB = atInstant.B;
+        helioR = atInstant.r;
+    }
+    std::vector<Figure> f = {
+        number("ra_deg", p.ra),
+        number("dec_deg", p.dec),
+        number("distance_au", p.Delta, "%.6f"),
+        number("light_time_days", p.tau, "%.6f"),
+        number("diameter_arcsec", p.diameterArcsec, "%.2f"),
+        number("magnitude", p.magnitude, "%.2f"),
+        number("illuminated_fraction", p.illumination, "%.4f"),
+        number("pole_inclination_deg", toDeg(p.poleInclination), "%.2f"),
+        number("central_longitude_deg", p.centralLongitude, "%.2f"),
+        number("helio_lon_deg", reduceDegrees(toDeg(helioL)), "%.5f"),
+        number("helio_lat_deg", toDeg(helioB), "%.5f"),
+        number("radius_au", helioR, "%.6f"),
+    };
+    f.insert(f.end(), rts.begin(), rts.end());
+    if (extras) extras(p, f);
+    return f;
+}
+
+void marsExtras(const MARS& m, std::vector<Figure>& f) {
+    f.push_back(number("position_angle_deg", reduceDegrees(toDeg(m.positionAngle)), "%.2f"));
+    f.push_back(number("season_angle_deg", m.seasonAngle, "%.2f"));
+}
+void jupiterExtras(const JUPITER& j, std::vector<Figure>& f) {
+    f.push_back(number("system1_deg", j.system1Deg, "%.2f"));
+    f.push_back(number("system2_deg", j.system2Deg, "%.2f"));
+    f.push_back(number("system1_corrected_deg", j.system1CorrectedDeg, "%.2f"));
+    f.push_back(number("system2_corrected_deg", j.system2CorrectedDeg, "%.2f"));
+}
+void saturnExtras(const SATURNE& s, std::vector<Figure>& f) {
+    f.push_back(number("position_angle_deg", reduceDegrees(toDeg(s.positionAngle)), "%.2f"));
+    f.push_back(number("ring_tilt_deg", toDeg(s.ringTilt), "%.3f"));
+    f.push_back(flag("ring_same_side", s.sameSide == 1));
+}
+void uranusExtras(const URANUS& u, std::vector<Figure>& f) {
+    f.push_back(number("position_angle_deg", reduceDegrees(toDeg(u.positionAngle)), "%.2f"));
+}
+
+using BodyFigures = std::function<std::vector<Figure>(DATE_TIME&, EARTH_SUN&, const Instant&)>;
+
+// The bodies in panel order; a new body is one more row.
+struct BodyEntry {
+    const char* name;
+    BodyFigures figures;
+};
+const std::vector<BodyEntry>& bodies() {
+    static const std::vector<BodyEntry> table = {
+        {"sun", sunFigures},
+        {"mercury", [](auto& d, auto& e, auto& a) { return planetFigures<MERCURE>(d, e, a, nullptr); }},
+        {"venus", [](auto& d, auto& e, auto& a) { return planetFigures<VENUS>(d, e, a, nullptr); }},
+        {"mars", [](auto& d, auto& e, auto& a) { return planetFigures<MARS>(d, e, a, marsExtras); }},
+        {"jupiter", [](auto& d, auto& e, auto& a) { return planetFigures<JUPITER>(d, e, a, jupiterExtras); }},
+        {"saturn", [](auto& d, auto& e, auto& a) { return planetFigures<SATURNE>(d, e, a, saturnExtras); }},
+        {"uranus", [](auto& d, auto& e, auto& a) { return planetFigures<URANUS>(d, e, a, uranusExtras); }},
+        {"neptune", [](auto& d, auto& e, auto& a) { return planetFigures<NEPTUNE>(d, e, a, nullptr); }},
+        {"pluto", [](auto& d, auto& e, auto& a) { return planetFigures<PLUTON>(d, e, a, nullptr); }},
+    };
+    return table;
+}
+
+std::string bodyNames() {
+    std::string names;
+    for (const BodyEntry& b : bodies()) names += std::string(b.name) + "|";
+    return names + "all";
+}
+
+int runEphem(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    const char* prefix = "vantorel-cli ephem: ";
+    CliArgs args;
+    if (!args.parse(argv, {"json"})) {
+        err << prefix << args.error() << "\n";
+        return kUsageError;
+    }
+    if (std::string unknown =
+            args.firstUnknown({"date", "time", "jd", "zone", "lat", "body", "json", "repeat"});
+        !unknown.empty()) {
+        err << prefix << "unknown argument --" << unknown << "\n";
+        return kUsageError;
+    }
+    const bool byJd = args.has("jd");
+    if (byJd && (args.has("date") || args.has("time"))) {
+        err << prefix << "give either --jd or --date and --time, not both\n";
+        return kUsageError;
+    }
+    std::vector<const char*> required = {"zone", "lat"};
+    if (!byJd) required.insert(required.begin(), {"date", "time"});
+    for (const char* name : required) {
+        if (!args.has(name)) {
+            err << prefix << "argument --" << name << " is required\n";
+            return kUsageError;
+        }
+    }
+
+    std::string message;
+    const auto zone = parseZone(*args.get("zone"), message);
+    std::optional<double> latitude = zone ? parseNumber("lat", *args.get("lat"), message) : std::nullopt;
+    if (latitude && std::fabs(*latitude) > 90) {
+        message = "argument --lat: must lie within -90 and 90";
+        latitude.reset();
+    }
+    if (!latitude) {
+        err << prefix << message << "\n";
+        return kUsageError;
+    }
+
+    DATE_TIME start;
+    Instant at;
+    at.latitude = *latitude;
+    if (byJd) {
+        const auto jd = parseNumber("jd", *args.get("jd"), message);
+        if (!jd) {
+            err << prefix << message << "\n";
+            return kUsageError;
+        }
+        // Far outside the program's years the calendar conversion has no meaning.
+        if (*jd < 2400000.5 || *jd > 2500000.5) {
+            err << prefix << "argument --jd: the date must fall in the years 1985 to 2050\n";
+            return kUsageError;
+        }
+        start.setLocal(2000, 1, 1, 0, 0, zone->hours, zone->minutes);
+        start.setJulianDay(*jd);
+        if (start.validateDate() != kDateValid) {
+            err << prefix << "argument --jd: the date must fall in the years 1985 to 2050\n";
+            return kUsageError;
+        }
+        at.jd = *jd;
+    } else {
+        const auto date = parseDate(*args.get("date"), message);
+        const auto clock = date ? parseTime(*args.get("time"), message) : std::nullopt;
+        if (!clock) {
+            err << prefix << message << "\n";
+            return kUsageError;
+        }
+        start.setLocal(date->year, date->month, date->day, clock->hour, clock->minute, zone->hours,
+                       zone->minutes);
+    }
+
+    const std::string wanted = args.get("body").value_or("all");
+    std::vector<const BodyEntry*> chosen;
+    for (const BodyEntry& b : bodies())
+        if (wanted == "all" || wanted == b.name) chosen.push_back(&b);
+    if (chosen.empty()) {
+        err << prefix << "argument --body: expected one of " << bodyNames() << ", got '" << wanted
+            << "'\n";
+        return kUsageError;
+    }
+
+    long repeat = 1;
+    if (auto text = args.get("repeat")) {
+        const auto n = parseNumber("repeat", *text, message);
+        if (!n || *n < 1 || *n > 1e7 || *n != std::floor(*n)) {
+            err << prefix << "argument --repeat: expected a whole number from 1 to 10000000\n";
+            return kUsageError;
+        }
+        repeat = static_cast<long>(*n);
+    }
+
+    // Every run starts from the same record, as a document recomputes its date.
+    std::vector<std::pair<std::string, std::vector<Figure>>> results;
+    DATE_TIME dt;
+    const auto begin = std::chrono::steady_clock::now();
+    for (long run = 0; run < repeat; ++run) {
+        results.clear();
+        for (const BodyEntry* b : chosen) {
+            dt = start;
+            EARTH_SUN es;
+            results.emplace_back(b->name, b->figures(dt, es, at));
+        }
+    }
+    const auto elapsed = std::chrono::steady_clock::now() - begin;
+    if (args.has("repeat")) {
+        const double us = std::chrono::duration<double, std::micro>(elapsed).count() / repeat;
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.2f", us);
+        err << "mean per run: " << buf << " microseconds over " << repeat << " runs\n";
+    }
+
+    // The instant as the record holds it after the last body.
+    if (args.has("json")) {
+        out << "{\"jd\":" << fullPrecision(dt.JD) << ",\"jde\":" << fullPrecision(dt.JDE)
+            << ",\"delta_t_s\":" << fullPrecision(dt.deltaT * 86400.0) << ",\"bodies\":{";
+        for (size_t i = 0; i < results.size(); ++i) {
+            out << (i ? "," : "") << jsonString(results[i].first) << ":{";
+            const auto& figures = results[i].second;
+            for (size_t k = 0; k < figures.size(); ++k)
+                out << (k ? "," : "") << jsonString(figures[k].key) << ":" << figures[k].json;
+            out << "}";
+        }
+        out << "}}\n";
+        return 0;
+    }
+    char line[160];
+    std::snprintf(line, sizeof line, "JD %.6f  JDE %.6f  delta T %.1f s\n", dt.JD, dt.JDE,
+                  dt.deltaT * 86400.0);
+    out << line;
+    for (const auto& [name, figures] : results) {
+        out << "\n" << name << "\n";
+        for (const Figure& f : figures) {
+            std::snprintf(line, sizeof line, "  %-24s %s\n", f.key.c_str(), f.text.c_str());
+            out << line;
+        }
+    }
+    return 0;
+}
+
+const CliCommandRegistrar registrar(
+    "ephem",
+    "ephem (--date YYYY-MM-DD --time HH:MM | --jd JD) --zone Z --lat DEG "
+    "[--body sun|mercury|venus|mars|jupiter|saturn|uranus|neptune|pluto|all] [--json] [--repeat N]",
+    runEphem);
+
+}  // namespace
+}  // namespace vantorel::cli
