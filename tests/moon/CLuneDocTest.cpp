@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/Settings.h"
+#include "engine/Angles.h"
+#include "engine/Clock.h"
+#include "moon/CLuneDoc.h"
+
+using namespace vantorel;
+
+namespace {
+
+Settings settingsFor(int zoneHours, int dateFormat = 0, int language = 0) {
+    Settings s;
+    s.zoneHours = zoneHours;
+    s.zoneMinutes = 0;
+    s.dateFormat = dateFormat;
+    s.language = language;
+    return s;
+}
+
+int quartersInYearFrom(const MoonTheory& moon, int month, int year) {
+    int n = 0;
+    for (const MoonPhaseRecord& q : moon.firstQuarters)
+        n += !q.empty() && q.year == year && q.month >= month;
+    return n;
+}
+
+// The colongitude at a local instant.
+double colongitudeAt(const Settings& settings, const CalendarTime& c) {
+    CLuneDoc doc(settings);
+    doc.setDate(c.year, c.month, c.day, c.hours, c.minutes);
+    return doc.moon.colongitude;
+}
+
+}  // namespace
+
+TEST(CLuneDoc, HandbookColongitudeWithTheDocumentsSun) {
+    const Settings settings = settingsFor(0);
+    CLuneDoc doc(settings);
+    doc.setDate(1992, 4, 12, 0, 0);
+    EXPECT_NEAR(doc.moon.colongitude, 22.10, 0.02);
+    EXPECT_NEAR(doc.moon.librationLongitude, -1.23, 0.01);
+    EXPECT_NEAR(toDeg(doc.moon.librationLatitude), 4.20, 0.02);
+    // The handbook's k = 0.6786 used the Sun's apparent place; the document
+    // uses the geometric one of its Sun, 20 arc-seconds apart.
+    EXPECT_NEAR(doc.moon.illuminatedFraction, 0.6786, 5e-4);
+    EXPECT_TRUE(doc.imageDirty);
+}
+
+TEST(CLuneDoc, NewDocumentTakesTheCommonDateOrTheClock) {
+    Settings settings = settingsFor(1);
+    const FixedClock clock({2024, 3, 5, 21, 7, 42});
+    CLuneDoc doc(settings);
+    doc.newDocument(clock);
+    EXPECT_EQ(doc.dateTime.localDay, 5);
+    EXPECT_EQ(doc.dateTime.localHour, 21);
+    EXPECT_EQ(doc.dateTime.localMinute, 7);
+    EXPECT_EQ(doc.dateTime.zoneHours, 1);
+    settings.useCommonDate = true;
+    settings.commonDate.setLocal(2030, 7, 14, 3, 30, 0, 0);
+    CLuneDoc common(settings);
+    common.newDocument(clock);
+    EXPECT_EQ(common.dateTime.localYear, 2030);
+    EXPECT_EQ(common.dateTime.localMonth, 7);
+    EXPECT_EQ(common.dateTime.localMinute, 30);
+}
+
+TEST(CLuneDoc, DateDialogFlagsTheListsOnlyForAnotherMonth) {
+    const Settings settings = settingsFor(0);
+    CLuneDoc doc(settings);
+    doc.setDate(2024, 3, 5, 20, 0);
+    EXPECT_EQ(doc.applyDate(5, 3, 2024, 22, 0), kDateValid);
+    EXPECT_FALSE(doc.phasesRefresh);
+    EXPECT_FALSE(doc.lunarXRefresh);
+    EXPECT_TRUE(doc.panelDirty);
+    EXPECT_EQ(doc.dateTime.localHour, 22);
+    EXPECT_EQ(doc.applyDate(5, 4, 2024, 22, 0), kDateValid);
+    EXPECT_TRUE(doc.phasesRefresh);
+    EXPECT_TRUE(doc.lunarXRefresh);
+    // Refused entries leave the date as it was.
+    EXPECT_EQ(doc.applyDate(31, 4, 2024, 22, 0), kDayOutOfRange);
+    EXPECT_EQ(doc.applyDate(1, 4, 2051, 22, 0), kYearOutOfRange);
+    EXPECT_EQ(doc.applyDate(1, 4, 2024, 25, 70), kMinuteOutOfRange);
+    EXPECT_EQ(doc.dateTime.localMonth, 4);
+    EXPECT_EQ(doc.dateTime.localDay, 5);
+    // Every keyboard step flags both lists.
+    doc.phasesRefresh = doc.lunarXRefresh = false;
+    doc.updateStep();
+    EXPECT_TRUE(doc.phasesRefresh && doc.lunarXRefresh);
+}
+
+TEST(CLuneDoc, PanelTexts) {
+    const Settings settings = settingsFor(0, 0, 1);
+    CLuneDoc doc(settings);
+    doc.setDate(1992, 4, 12, 0, 0);
+    const BodyDataRecord r = doc.panel();
+    EXPECT_EQ(r.bodyName, "    LUNE");
+    EXPECT_EQ(r.raValue, "08: 58: 45");
+    EXPECT_EQ(r.decValue, "+13\u00b0 46'");
+    EXPECT_EQ(r.distanceValue, "368409 KM");
+    EXPECT_EQ(r.diameterValue, "32.4'");
+    EXPECT_EQ(r.poleInclinationLabel, "S\u00e9l\u00e9nographiq.:");
+    EXPECT_EQ(r.centralLongitudeValue2, "-1.23\u00b0");
+    EXPECT_EQ(r.seasonGroupLabel, "  Age:");
+    EXPECT_EQ(r.scaleText, "1\" = 1.79 Km");
+    EXPECT_FLOAT_EQ(r.maximumDiameter, 33.5f);
+}
+
+TEST(CLuneDocLunarX, WholeYearGivesOneLinePerFirstQuarterInTheWindow) {
+    const Settings settings = settingsFor(1, 2);
+    CLuneDoc doc(settings);
+    doc.setDate(2024, 1, 10, 12, 0);
+    const int quarters = quartersInYearFrom(doc.moon, 1, 2024);
+    EXPECT_EQ(quarters, 12);
+    EXPECT_EQ(doc.searchLunarX(), 0);
+    ASSERT_EQ(doc.lunarXCount, 2 + quarters);
+    for (int i = 0; i < quarters; ++i) {
+        SCOPED_TRACE(doc.moon.lunarXLines[i]);
+        const CalendarTime c = doc.moon.lunarXInstants[i];
+        EXPECT_EQ(c.year, 2024);
+        // The line's instant lies in the window and is its first minute.
+        const double at = colongitudeAt(settings, c);
+        EXPECT_GE(at, MoonTheory::kLunarXLow);
+        EXPECT_LE(at, MoonTheory::kLunarXHigh);
+        CalendarTime before = c;
+        if (before.minutes > 0) {
+            before.minutes -= 1;
+            EXPECT_LT(colongitudeAt(settings, before), MoonTheory::kLunarXLow);
+        }
+        // Date format 2: day/month/year, then the local clock time.
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%02d/%02d/%04d  %02d:%02d", c.day, c.month,
+                      c.year, c.hours, c.minutes);
+        EXPECT_STREQ(doc.moon.lunarXLines[i], expected);
+    }
+    EXPECT_STREQ(doc.moon.lunarXLines[quarters], "");
+    // The document is back at its own instant.
+    EXPECT_EQ(doc.dateTime.localDay, 10);
+    EXPECT_EQ(doc.dateTime.localHour, 12);
+    EXPECT_FALSE(doc.moon.searchMode);
+}
+
+TEST(CLuneDocLunarX, DecemberSearchesDecemberOnly) {
+    const Settings settings = settingsFor(0);
+    CLuneDoc doc(settings);
+    doc.setDate(2023, 12, 2, 0, 0);
+    doc.searchLunarX();
+    ASSERT_EQ(doc.lunarXCount, 3);
+    EXPECT_EQ(doc.moon.lunarXInstants[0].month, 12);
+    EXPECT_EQ(doc.moon.lunarXInstants[0].year, 2023);
+    EXPECT_STREQ(doc.moon.lunarXLines[1], "");
+}
+
+TEST(CLuneDocLunarX, StepBoundIsHonoured) {
+    const Settings settings = settingsFor(0);
+    CLuneDoc doc(settings);
+    doc.setDate(2024, 6, 1, 0, 0);
+    const int quarters = quartersInYearFrom(doc.moon, 6, 2024);
+    // An hour of minutes cannot reach the Lunar X from the day before.
+    EXPECT_EQ(doc.searchLunarX(false, 60), quarters);
+    EXPECT_EQ(doc.lunarXCount, 2);
+    EXPECT_EQ(doc.searchLunarX(true, 60), quarters);
+    EXPECT_EQ(doc.lunarXCount, 2);
+    EXPECT_STREQ(doc.moon.lunarXLines[0], "");
+}
+
+TEST(CLuneDocLunarX, HourStepsFindTheSameMinutesAsMinuteSteps) {
+    const Settings settings = settingsFor(-5);
+    for (int year : {1987, 2041}) {
+        CLuneDoc fast(settings);
+        CLuneDoc plain(settings);
+        fast.setDate(year, 1, 1, 0, 0);
+        plain.setDate(year, 1, 1, 0, 0);
+        fast.searchLunarX(false);
+        plain.searchLunarX(true);
+        ASSERT_EQ(fast.lunarXCount, plain.lunarXCount);
+        for (int i = 0; i < MoonTheory::kLunarXLineCount; ++i)
+            EXPECT_STREQ(fast.moon.lunarXLines[i], plain.moon.lunarXLines[i]) << year << " " << i;
+    }
+}
+
+TEST(CLuneDocLunarX, NoFirstQuarterFrom1985To2050ReachesTheBound) {
+    const Settings settings = settingsFor(0);
+    CLuneDoc doc(settings);
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        doc.setDate(year, 1, 1, 0, 0);
+        const int quarters = quartersInYearFrom(doc.moon, 1, year);
+        ASSERT_EQ(doc.searchLunarX(), 0) << year;
+        ASSERT_EQ(doc.lunarXCount, 2 + quarters) << year;
+    }
+}
