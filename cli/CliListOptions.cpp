@@ -53,6 +53,18 @@ std::optional<ListOptions> parseListOptions(const char* command,
     return options;
 }
 
+std::optional<DateAndTime> parseDateAndTime(const char* command, const CliArgs& args,
+                                            std::ostream& err) {
+    std::string message;
+    const auto date = parseDate(args.get("date").value_or(""), message);
+    const auto clock = date ? parseTime(args.get("time").value_or("00:00"), message) : std::nullopt;
+    if (!clock) {
+        err << "vantorel-cli " << command << ": " << message << "\n";
+        return std::nullopt;
+    }
+    return DateAndTime{*date, *clock};
+}
+
 std::string isoDateTime(int year, int month, int day, int hour, int minute) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d", year, month, day, hour, minute);

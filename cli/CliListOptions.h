@@ -28,6 +28,15 @@ std::optional<ListOptions> parseListOptions(const char* command,
                                             const std::vector<std::string>& required,
                                             CliArgs& args, std::ostream& err);
 
+// --date (required) and --time (optional, 00:00 when absent) of `command`; on
+// a bad value writes one message to `err` and returns nothing.
+struct DateAndTime {
+    CivilDate date;
+    ClockTime clock;
+};
+std::optional<DateAndTime> parseDateAndTime(const char* command, const CliArgs& args,
+                                            std::ostream& err);
+
 // "YYYY-MM-DDTHH:MM".
 std::string isoDateTime(int year, int month, int day, int hour, int minute);
 

@@ -34,13 +34,10 @@ int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostr
     CliArgs args;
     const auto options = parseListOptions("phases", argv, {"date", "time"}, {"date"}, args, err);
     if (!options) return kUsageError;
-    std::string message;
-    const auto date = parseDate(*args.get("date"), message);
-    const auto clock = date ? parseTime(args.get("time").value_or("00:00"), message) : std::nullopt;
-    if (!clock) {
-        err << "vantorel-cli phases: " << message << "\n";
-        return kUsageError;
-    }
+    const auto when = parseDateAndTime("phases", args, err);
+    if (!when) return kUsageError;
+    const CivilDate* date = &when->date;
+    const ClockTime* clock = &when->clock;
 
     DATE_TIME dt;
     dt.setLocal(date->year, date->month, date->day, clock->hour, clock->minute,

@@ -13,6 +13,11 @@ namespace vantorel {
 
 class Clock;
 
+// Texts of the Lunar X list window.
+inline constexpr TextTriple kLunarXListTitle{"Lunar X Times", "Le X lunaire", "El Lunar X"};
+inline constexpr TextTriple kLunarXListHeading{"Date             Time", "Date            Heure",
+                                               "Fecha            Hora"};
+
 class CLuneDoc {
 public:
     // Minutes searched after 00:00 of the day before each first quarter; the

@@ -1,0 +1,59 @@
+// vantorel-cli lunar-x: the moments the Lunar X shows, for every first
+// quarter from the date's month to the end of its year.
+#include <ostream>
+
+#include "app/Settings.h"
+#include "cli/CliCommand.h"
+#include "cli/CliListOptions.h"
+#include "moon/CLuneDoc.h"
+
+namespace vantorel::cli {
+namespace {
+
+int runLunarX(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    CliArgs args;
+    const auto options = parseListOptions("lunar-x", argv, {"date", "time"}, {"date"}, args, err);
+    if (!options) return kUsageError;
+    const auto when = parseDateAndTime("lunar-x", args, err);
+    if (!when) return kUsageError;
+    const CivilDate* date = &when->date;
+    const ClockTime* clock = &when->clock;
+    Settings settings;
+    settings.zoneHours = options->zone.hours;
+    settings.zoneMinutes = options->zone.minutes;
+    settings.language = options->language;
+    settings.dateFormat = options->dateFormat;
+    CLuneDoc doc(settings);
+    doc.setDate(date->year, date->month, date->day, clock->hour, clock->minute);
+    doc.searchLunarX();
+
+    const MoonTheory& moon = doc.moon;
+    const int count = doc.lunarXCount < MoonTheory::kLunarXLineCount ? doc.lunarXCount
+                                                                     : MoonTheory::kLunarXLineCount;
+    if (options->json) {
+        out << "{\"lines\":[";
+        bool first = true;
+        for (int i = 0; i < count; ++i) {
+            if (moon.lunarXLines[i][0] == '\0') continue;
+            const CalendarTime& c = moon.lunarXInstants[i];
+            out << (first ? "" : ",") << "{\"line\":" << jsonString(moon.lunarXLines[i])
+                << ",\"local\":" << jsonString(isoDateTime(c.year, c.month, c.day, c.hours, c.minutes))
+                << "}";
+            first = false;
+        }
+        out << "]}\n";
+        return 0;
+    }
+    out << kLunarXListTitle(options->language) << "\n" << kLunarXListHeading(options->language) << "\n";
+    for (int i = 0; i < count; ++i)
+        if (moon.lunarXLines[i][0] != '\0') out << moon.lunarXLines[i] << "\n";
+    return 0;
+}
+
+const CliCommandRegistrar registrar(
+    "lunar-x",
+    "lunar-x --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang en|fr|es] [--date-format 0..3] [--json]",
+    runLunarX);
+
+}  // namespace
+}  // namespace vantorel::cli
