@@ -1,0 +1,35 @@
+#pragma once
+
+#include "planets/CPlanetDoc.h"
+
+namespace vantorel {
+
+class MARS;
+
+// The document of the Mars window: the family's behaviour, the season on
+// Mars in the panel, and the search for the time a longitude faces the Earth.
+class CMarsDoc : public CPlanetDoc {
+public:
+    CMarsDoc(const DATE_TIME& blank, Settings& settings);
+    MARS& planet();
+    const MARS& planet() const;
+
+    // Moves the document's clock forward to the first minute at which the
+    // whole degrees of the central longitude equal `requested` (0..359), then
+    // computes everything at that time. False, with nothing changed, for a
+    // value out of range or when two days of minutes pass without it.
+    bool findCentralLongitudeTime(int requested);
+
+    static const PlanetDocProfile kProfile;
+    // The central longitude turns about 14.62 degrees an hour.
+    static constexpr double kDegreesPerHour = 14.62;
+    static constexpr int kSearchMinutes = 2 * 24 * 60;
+
+protected:
+    void fillExtras(BodyDataRecord& record) const override;
+
+private:
+    void computePlaceOnly();
+};
+
+}  // namespace vantorel

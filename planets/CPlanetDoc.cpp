@@ -1,0 +1,142 @@
+#include "planets/CPlanetDoc.h"
+
+#include "app/Settings.h"
+#include "engine/BodySequence.h"
+#include "engine/Clock.h"
+#include "planets/PanelText.h"
+
+namespace vantorel {
+namespace {
+
+const TextTriple kRaLabel{"R.A. :", "Asc.D. :", "AR :"};
+const TextTriple kDecLabel{"Declination :", "D\u00e9clinaison :", "Declinaci\u00f3n :"};
+const TextTriple kDiameterLabel{"Diameter :", "Diam\u00e8tre :", "Di\u00e1metro :"};
+const TextTriple kPoleLabel{"Pole incl. :", "Incl. p\u00f4le :", "Incl. polo :"};
+const TextTriple kMagnitudeLabel{"Magnitude :", "Magnitude :", "Magnitud :"};
+const TextTriple kDistanceLabel{"Distance :", "Distance :", "Distancia :"};
+const TextTriple kIlluminationLabel{"Illumination :", "Illumination :", "Iluminaci\u00f3n :"};
+const TextTriple kSurfaceLabel{"Detail on surface ", "D\u00e9tail de surface ",
+                               "Detalles         "};
+// The central meridian's longitude: ten characters with a blank either side,
+// eleven in Spanish.
+const TextTriple kCentralLongitudeLabel{" Meridian ", " M\u00e9ridien ", " Meridiano "};
+
+}  // namespace
+
+CPlanetDoc::CPlanetDoc(const DATE_TIME& blank, Settings& settings, std::unique_ptr<PLANETE> body,
+                       const PlanetDocProfile& profile)
+    : dt(blank), settings_(settings), body_(std::move(body)), profile_(profile) {
+    projection = settings_.projectionCode();
+}
+
+CPlanetDoc::~CPlanetDoc() = default;
+
+int CPlanetDoc::language() const { return settings_.languageIndex(); }
+
+void CPlanetDoc::initialise(const Clock& clock) {
+    if (settings_.useCommonDate) {
+        dt.localDay = settings_.commonDate.localDay;
+        dt.localMonth = settings_.commonDate.localMonth;
+        dt.localYear = settings_.commonDate.localYear;
+        dt.localHour = settings_.commonDate.localHour;
+        dt.localMinute = settings_.commonDate.localMinute;
+    } else {
+        setFromClock(dt, clock);
+    }
+    refreshPanel = false;
+    computeBody();
+}
+
+void CPlanetDoc::computeBody() {
+    dt.zoneHours = settings_.zoneHours;
+    dt.zoneMinutes = settings_.zoneMinutes;
+    computeBodyDocument(dt, earthSun, planetPlace(*body_), settings_.latitude);
+    redrawDisc = true;
+    computeExtras();
+}
+
+PanelContent CPlanetDoc::fillDataPanel() {
+    const int lang = language();
+    PanelContent out;
+    StatusTexts& st = out.status;
+    st.date = labelledDateText(lang, settings_.dateFormatIndex(), dt.localYear, dt.localMonth,
+                               dt.localDay);
+    st.time = timeStatusText(lang, dt.localHour, dt.localMinute);
+    st.rise = riseStatusText(lang, dt);
+    st.transit = transitStatusText(lang, dt);
+    st.set = setStatusText(lang, dt);
+    st.altitude = altitudeStatusText(lang, dt);
+
+    const PLANETE& b = *body_;
+    BodyDataRecord& r = out.record;
+    r.raValue = rightAscensionText(b.raHours, b.raMinutes, b.raSeconds);
+    r.decValue = b.decText;
+    r.magnitudeValue = magnitudeText(b.magnitude);
+    r.diameterValue = vantorel::diameterText(b.diameterArcsec);
+    r.distanceValue = distanceText(b.distanceAU, lang, profile_.distanceDecimals);
+    r.illuminationValue = illuminationText(b.illumination);
+    r.poleInclinationValue = poleInclinationText(b.poleInclination);
+    r.centralLongitudeValue = centralLongitudeText(b.centralLongitudeDeg);
+    r.centralLongitudeValue2 = "        ";
+    r.seasonGroupLabel = profile_.seasonGroupLabel(lang);
+    r.bodyName = profile_.name(lang);
+    r.raLabel = kRaLabel(lang);
+    r.decLabel = kDecLabel(lang);
+    r.magnitudeLabel = kMagnitudeLabel(lang);
+    r.diameterLabel = kDiameterLabel(lang);
+    r.distanceLabel = kDistanceLabel(lang);
+    r.illuminationLabel = kIlluminationLabel(lang);
+    r.poleInclinationLabel = kPoleLabel(lang);
+    r.centralLongitudeLabel = kCentralLongitudeLabel(lang);
+    r.centralLongitudeLabel2 = profile_.centralLongitudeLabel2;
+    r.centralLongitudeValue3 = "         ";
+    r.seasonName = profile_.seasonFiller;
+    r.seasonAngle = profile_.seasonFiller;
+    r.seasonSpare = profile_.seasonFiller;
+    r.scaleText = vantorel::scaleText(profile_.bodyKm, b.diameterArcsec, profile_.compactScale);
+    r.surfaceDetailLabel = kSurfaceLabel(lang);
+    r.maximumDiameter = profile_.maximumDiameter;
+    r.minimumDiameter = profile_.minimumDiameter;
+    fillExtras(r);
+    diameterText = r.diameterValue;
+    scaleText = r.scaleText;
+    return out;
+}
+
+void CPlanetDoc::stepOneMinute() {
+    dt.localMinute += 1;
+    dt.carryLocalTime();
+    computeBody();
+    redrawViews();
+}
+
+void CPlanetDoc::recomputeAndRefresh() {
+    computeBody();
+    if (isActive) refreshPanel = true;
+    redrawViews();
+}
+
+void CPlanetDoc::takeCommonDate() {
+    const DATE_TIME& c = settings_.commonDate;
+    dt.localDay = c.localDay;
+    dt.localMonth = c.localMonth;
+    dt.localYear = c.localYear;
+    dt.localHour = c.localHour;
+    dt.localMinute = c.localMinute;
+    recomputeAndRefresh();
+}
+
+void CPlanetDoc::applyTimeKey(const TimeStep& step, const Clock& clock) {
+    if (step.unit == TimeStepUnit::None) return;
+    applyTimeStep(dt, step, clock);
+    recomputeAndRefresh();
+}
+
+void CPlanetDoc::dateChanged() {
+    computeBody();
+    refreshPanel = true;
+    redrawDisc = true;
+    redrawViews();
+}
+
+}  // namespace vantorel

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/LanguageText.h"
+#include "engine/DATE_TIME.h"
+#include "engine/EARTH_SUN.h"
+#include "engine/PLANETE.h"
+#include "planets/BodyDataRecord.h"
+#include "planets/TimeStepKeys.h"
+
+// What every planet window's document shares: its own date, the Earth/Sun and
+// the body, the results for that date, the data panel and status bar texts in
+// the three languages, and the commands on the date. The members differ only
+// by the constants of their profile and by their extras (Mars's satellites
+// and season, Saturn's and Uranus's satellites).
+
+namespace vantorel {
+
+class Clock;
+struct Settings;
+
+// The status bar panes a body window fills (panes 3 to 8).
+struct StatusTexts {
+    std::string rise, transit, set, altitude, date, time;
+};
+
+struct PanelContent {
+    StatusTexts status;
+    BodyDataRecord record;
+};
+
+struct PlanetDocProfile {
+    int titleIndex;                 // into the title table
+    TextTriple name;                // field 10
+    TextTriple seasonGroupLabel;    // field 9
+    const char* seasonFiller;       // fields 21-23 of the bodies without seasons
+    int distanceDecimals;           // field 4
+    double bodyKm;                  // scale text: the body's diameter, km
+    bool compactScale;              // '1" = %.2fKm'
+    float maximumDiameter;          // arc seconds
+    float minimumDiameter;
+    const char* centralLongitudeLabel2;  // field 19
+};
+
+class CPlanetDoc {
+public:
+    CPlanetDoc(const DATE_TIME& blank, Settings& settings, std::unique_ptr<PLANETE> body,
+               const PlanetDocProfile& profile);
+    virtual ~CPlanetDoc();
+    CPlanetDoc(const CPlanetDoc&) = delete;
+    CPlanetDoc& operator=(const CPlanetDoc&) = delete;
+
+    // The new window's first date: the common date while one is in force,
+    // else the computer's clock; then the computation.
+    void initialise(const Clock& clock);
+
+    // Rise, transit and set of the day, the place and physical data at the
+    // document's time, the altitude, then the body's extras; asks for a new
+    // rendering of the disc.
+    void computeBody();
+    PanelContent fillDataPanel();
+    void stepOneMinute();
+    void recomputeAndRefresh();
+    // The broadcast messages: the common date, or the zone, changed.
+    void takeCommonDate();
+    // A time key of the view: step, carry, recompute.
+    void applyTimeKey(const TimeStep& step, const Clock& clock);
+    // The date dialog accepted a new date (already in the record).
+    void dateChanged();
+
+    // Views hear here that they must redraw.
+    void setRedrawHandler(std::function<void()> handler) { redrawViews_ = std::move(handler); }
+
+    const PlanetDocProfile& profile() const { return profile_; }
+    int language() const;
+    Settings& settings() const { return settings_; }
+    PLANETE& body() { return *body_; }
+    const PLANETE& body() const { return *body_; }
+
+    DATE_TIME dt;
+    EARTH_SUN earthSun;
+
+    bool refreshPanel = false;
+    bool redrawDisc = true;
+    bool trackingOn = false;
+    bool isActive = false;
+    bool satellitesAvailable = true;
+    std::string diameterText;
+    std::string scaleText;
+    // The projection code the picture is drawn with, renewed by the view.
+    int projection = 0;
+
+protected:
+    // Body-specific work after the common computation (satellites).
+    virtual void computeExtras() {}
+    // Body-specific fields of the record (Mars's season).
+    virtual void fillExtras(BodyDataRecord& record) const { (void)record; }
+    void redrawViews() {
+        if (redrawViews_) redrawViews_();
+    }
+
+private:
+    Settings& settings_;
+    std::unique_ptr<PLANETE> body_;
+    PlanetDocProfile profile_;
+    std::function<void()> redrawViews_;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,15 @@
+#include "planets/CSaturneDoc.h"
+
+#include "engine/SATURNE.h"
+
+namespace vantorel {
+
+const PlanetDocProfile CSaturneDoc::kProfile = {
+    kTitleSaturn, {"  SATURN", " SATURNE", " SATURNO"}, {"        ", "        ", "        "}, "      ", 3, 120536.0, false, 20.0f, 15.4f, "Syst. III"};
+
+CSaturneDoc::CSaturneDoc(const DATE_TIME& blank, Settings& settings)
+    : CPlanetDoc(blank, settings, std::make_unique<SATURNE>(), kProfile) {}
+
+SATURNE& CSaturneDoc::planet() { return static_cast<SATURNE&>(body()); }
+
+}  // namespace vantorel

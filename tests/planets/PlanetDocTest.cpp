@@ -1,0 +1,248 @@
+// The planet documents: the panel record and status texts in the three
+// languages, the common date, the time keys and Mars's longitude search.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/Settings.h"
+#include "engine/Clock.h"
+#include "engine/MARS.h"
+#include "planets/CMarsDoc.h"
+#include "planets/CMercureDoc.h"
+#include "planets/CSaturneDoc.h"
+#include "planets/CUranusDoc.h"
+#include "planets/CVenusDoc.h"
+
+namespace vantorel {
+namespace {
+
+Settings siteSettings(int language) {
+    Settings s;
+    s.language = language;
+    s.dateFormat = 0;
+    s.latitude = 48.5f;
+    s.zoneHours = 1;
+    s.zoneMinutes = 0;
+    return s;
+}
+
+bool matches(const std::string& text, const char* pattern) {
+    return std::regex_match(text, std::regex(pattern));
+}
+
+TEST(PlanetDoc, MarsRecordInEachLanguage) {
+    struct Expected {
+        int language;
+        const char *name, *ra, *dec, *diameter, *pole, *season, *magnitude, *distance,
+            *illumination, *surface, *unit, *seasonName, *time;
+    };
+    const Expected cases[] = {
+        {0, "    MARS", "R.A. :", "Declination :", "Diameter :", "Pole incl. :",
+         " Season on Mars", "Magnitude :", "Distance :", "Illumination :", "Detail on surface ",
+         "AU", "winter", "Time: 22: 30"},
+        {1, "    MARS", "Asc.D. :", "D\u00e9clinaison :", "Diam\u00e8tre :",
+         "Incl. p\u00f4le :", "  Saison sur Mars", "Magnitude :", "Distance :",
+         "Illumination :", "D\u00e9tail de surface ", "UA", "hiver", "Heure: 22: 30"},
+        {2, "  MARTE", "AR :", "Declinaci\u00f3n :", "Di\u00e1metro :", "Incl. polo :",
+         "      Estaci\u00f3n", "Magnitud :", "Distancia :", "Iluminaci\u00f3n :",
+         "Detalles         ", "AU", "invierno", "Hora: 22: 30"},
+    };
+    for (const Expected& e : cases) {
+        Settings settings = siteSettings(e.language);
+        CMarsDoc doc(DATE_TIME{}, settings);
+        doc.dt.setLocal(2005, 11, 7, 22, 30, 1, 0);
+        doc.computeBody();
+        const PanelContent p = doc.fillDataPanel();
+        const BodyDataRecord& r = p.record;
+        EXPECT_EQ(r.bodyName, e.name);
+        EXPECT_EQ(r.raLabel, e.ra);
+        EXPECT_EQ(r.decLabel, e.dec);
+        EXPECT_EQ(r.diameterLabel, e.diameter);
+        EXPECT_EQ(r.poleInclinationLabel, e.pole);
+        EXPECT_EQ(r.seasonGroupLabel, e.season);
+        EXPECT_EQ(r.magnitudeLabel, e.magnitude);
+        EXPECT_EQ(r.distanceLabel, e.distance);
+        EXPECT_EQ(r.illuminationLabel, e.illumination);
+        EXPECT_EQ(r.surfaceDetailLabel, e.surface);
+        // Opposition of November 2005, Ls about 316: northern winter.
+        EXPECT_EQ(r.seasonName, e.seasonName);
+        EXPECT_NEAR(doc.planet().seasonAngle, 316.0, 6.0);
+        EXPECT_EQ(p.status.time, e.time);
+        EXPECT_TRUE(matches(r.raValue, R"(\d\d: \d\d: \d\d)")) << r.raValue;
+        EXPECT_TRUE(matches(r.magnitudeValue, R"(-?\d+\.\d)")) << r.magnitudeValue;
+        EXPECT_TRUE(matches(r.diameterValue, R"(\d+\.\d")")) << r.diameterValue;
+        EXPECT_TRUE(matches(r.distanceValue, std::string(R"(0\.\d{5} )").append(e.unit).c_str()))
+            << r.distanceValue;
+        EXPECT_TRUE(matches(r.illuminationValue, R"(\d+\.\d%)")) << r.illuminationValue;
+        EXPECT_TRUE(matches(r.centralLongitudeValue, "\\d{3}\\.\\d\\d\u00b0"))
+            << r.centralLongitudeValue;
+        EXPECT_TRUE(matches(r.seasonAngle, "Ls: \\d+\\.\\d\\d\u00b0")) << r.seasonAngle;
+        EXPECT_TRUE(matches(r.scaleText, R"(1" = \d+\.\d\d Km)")) << r.scaleText;
+        // Ten characters, eleven in Spanish (the French one has a two-byte é).
+        EXPECT_EQ(r.centralLongitudeLabel.size(), e.language == 0 ? 10u : 11u);
+        EXPECT_EQ(r.centralLongitudeValue2, "        ");
+        EXPECT_EQ(r.centralLongitudeValue3, "         ");
+        EXPECT_EQ(r.seasonSpare, "      ");
+        EXPECT_FLOAT_EQ(r.maximumDiameter, 25.1f);
+        EXPECT_FLOAT_EQ(r.minimumDiameter, 3.5f);
+        EXPECT_EQ(doc.diameterText, r.diameterValue);
+        EXPECT_EQ(doc.scaleText, r.scaleText);
+        EXPECT_TRUE(matches(p.status.date, R"((Date|Fecha): 2005/11/07)")) << p.status.date;
+    }
+}
+
+TEST(PlanetDoc, MarsSeasonBoundaries) {
+    Settings settings = siteSettings(0);
+    CMarsDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2005, 11, 7, 22, 30, 1, 0);
+    doc.computeBody();
+    auto seasonAt = [&](float ls) {
+        doc.planet().seasonAngle = ls;
+        return doc.fillDataPanel().record.seasonName;
+    };
+    EXPECT_EQ(seasonAt(90.0f), "summer");
+    EXPECT_EQ(seasonAt(0.0f), "winter");
+    EXPECT_EQ(seasonAt(45.0f), "spring");
+    EXPECT_EQ(seasonAt(270.0f), "winter");
+    doc.planet().seasonAngle = 90.0f;
+    EXPECT_EQ(doc.fillDataPanel().record.seasonAngle, "Ls: 90.00\u00b0");
+}
+
+TEST(PlanetDoc, AltitudeTextsKeepTheSignOfSmallNegatives) {
+    Settings settings = siteSettings(0);
+    CMercureDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2010, 6, 1, 12, 0, 1, 0);
+    doc.computeBody();
+    doc.dt.altitudeDegrees = 0;
+    doc.dt.altitudeHundredths = -25;
+    EXPECT_EQ(doc.fillDataPanel().status.altitude, "Alt.: -0.25");
+    doc.dt.altitudeDegrees = -12;
+    doc.dt.altitudeHundredths = 25;
+    EXPECT_EQ(doc.fillDataPanel().status.altitude, "Alt.: -12.25");
+}
+
+TEST(PlanetDoc, MembersDifferByTheirProfile) {
+    Settings settings = siteSettings(1);
+    DATE_TIME blank;
+    CMercureDoc mercury(blank, settings);
+    CVenusDoc venus(blank, settings);
+    CSaturneDoc saturn(blank, settings);
+    CUranusDoc uranus(blank, settings);
+    for (CPlanetDoc* d : std::initializer_list<CPlanetDoc*>{&mercury, &venus, &saturn, &uranus}) {
+        d->dt.setLocal(2012, 3, 10, 21, 0, 1, 0);
+        d->computeBody();
+    }
+    const BodyDataRecord m = mercury.fillDataPanel().record;
+    EXPECT_EQ(m.bodyName, "MERCURE");
+    EXPECT_EQ(m.seasonGroupLabel, "        ");
+    EXPECT_EQ(m.seasonName, "      ");
+    EXPECT_EQ(m.seasonAngle, "      ");
+    EXPECT_FLOAT_EQ(m.maximumDiameter, 12.5f);
+    const BodyDataRecord v = venus.fillDataPanel().record;
+    EXPECT_EQ(v.bodyName, "   VENUS");
+    EXPECT_FLOAT_EQ(v.minimumDiameter, 9.65f);
+    const BodyDataRecord s = saturn.fillDataPanel().record;
+    EXPECT_EQ(s.bodyName, " SATURNE");
+    EXPECT_EQ(s.centralLongitudeLabel2, "Syst. III");
+    EXPECT_TRUE(matches(s.distanceValue, R"(\d+\.\d{3} UA)")) << s.distanceValue;
+    const BodyDataRecord u = uranus.fillDataPanel().record;
+    EXPECT_EQ(u.bodyName, "  URANUS");
+    EXPECT_EQ(u.seasonGroupLabel, std::string(17, ' '));
+    EXPECT_EQ(u.seasonName, "");
+    EXPECT_TRUE(matches(u.scaleText, R"(1" = \d+\.\d\dKm)")) << u.scaleText;
+}
+
+TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {
+    Settings settings = siteSettings(0);
+    const FixedClock clock({2030, 7, 4, 9, 41, 0});
+    CVenusDoc fromClock(DATE_TIME{}, settings);
+    fromClock.initialise(clock);
+    EXPECT_EQ(fromClock.dt.localYear, 2030);
+    EXPECT_EQ(fromClock.dt.localMinute, 41);
+    EXPECT_TRUE(fromClock.redrawDisc);
+
+    settings.useCommonDate = true;
+    settings.commonDate.setLocal(1999, 8, 11, 11, 3, 0, 0);
+    CVenusDoc common(DATE_TIME{}, settings);
+    common.initialise(clock);
+    EXPECT_EQ(common.dt.localYear, 1999);
+    EXPECT_EQ(common.dt.localMonth, 8);
+    EXPECT_EQ(common.dt.localDay, 11);
+    EXPECT_EQ(common.dt.localHour, 11);
+    EXPECT_EQ(common.dt.localMinute, 3);
+    // The zone is the settings' whatever the blank record held.
+    EXPECT_EQ(common.dt.zoneHours, 1);
+}
+
+TEST(PlanetDoc, RefreshFlagsFollowActivity) {
+    Settings settings = siteSettings(0);
+    CUranusDoc doc(DATE_TIME{}, settings);
+    int redraws = 0;
+    doc.setRedrawHandler([&] { ++redraws; });
+    doc.dt.setLocal(2020, 1, 31, 23, 59, 1, 0);
+    doc.computeBody();
+    doc.redrawDisc = false;
+    doc.stepOneMinute();
+    EXPECT_EQ(doc.dt.localMonth, 2);
+    EXPECT_EQ(doc.dt.localDay, 1);
+    EXPECT_EQ(doc.dt.localHour, 0);
+    EXPECT_TRUE(doc.redrawDisc);
+    EXPECT_EQ(redraws, 1);
+
+    doc.recomputeAndRefresh();
+    EXPECT_FALSE(doc.refreshPanel);
+    doc.isActive = true;
+    doc.recomputeAndRefresh();
+    EXPECT_TRUE(doc.refreshPanel);
+    EXPECT_EQ(redraws, 3);
+}
+
+TEST(PlanetDoc, FindCentralLongitudeZeroFrom350) {
+    Settings settings = siteSettings(0);
+    CMarsDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2005, 11, 7, 20, 0, 1, 0);
+    doc.computeBody();
+    // Walk to the first minute at 350 degrees.
+    for (int i = 0; i < 3000 && static_cast<int>(doc.planet().centralLongitudeDeg) != 350; ++i) {
+        doc.dt.localMinute += 1;
+        doc.dt.carryLocalTime();
+        doc.computeBody();
+    }
+    ASSERT_EQ(static_cast<int>(doc.planet().centralLongitudeDeg), 350);
+    const double startJD = doc.dt.JD;
+    const double startCM = doc.planet().centralLongitudeDeg;
+
+    ASSERT_TRUE(doc.findCentralLongitudeTime(0));
+    EXPECT_LT(doc.planet().centralLongitudeDeg, 1.0);
+    // floor(10 / 14.62) = 0 hours, then minute by minute: about 41 minutes.
+    const double minutes = (doc.dt.JD - startJD) * 1440.0;
+    EXPECT_NEAR(minutes, (360.0 - startCM) / 14.62 * 60.0, 2.0);
+    EXPECT_TRUE(doc.refreshPanel);
+    EXPECT_TRUE(doc.redrawDisc);
+
+    // The minute before still shows 359.
+    CMarsDoc before(DATE_TIME{}, settings);
+    before.dt = doc.dt;
+    before.dt.localMinute -= 1;
+    if (before.dt.localMinute < 0) {
+        before.dt.localMinute += 60;
+        before.dt.localHour -= 1;
+    }
+    before.computeBody();
+    EXPECT_GE(before.planet().centralLongitudeDeg, 359.0);
+
+    // Rise, transit, set and altitude are those of the new time.
+    CMarsDoc fresh(DATE_TIME{}, settings);
+    fresh.dt = doc.dt;
+    fresh.computeBody();
+    EXPECT_EQ(fresh.dt.transitHour, doc.dt.transitHour);
+    EXPECT_EQ(fresh.dt.transitMinute, doc.dt.transitMinute);
+    EXPECT_EQ(fresh.dt.altitudeDegrees, doc.dt.altitudeDegrees);
+    EXPECT_EQ(fresh.dt.altitudeHundredths, doc.dt.altitudeHundredths);
+
+    EXPECT_FALSE(doc.findCentralLongitudeTime(360));
+    EXPECT_FALSE(doc.findCentralLongitudeTime(-1));
+}
+
+}  // namespace
+}  // namespace vantorel
