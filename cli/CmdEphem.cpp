@@ -58,8 +58,8 @@ struct Instant {
 
 // Runs the document sequence for `place` and adds rise, transit, set and altitude.
 void runSequence(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, const Instant& at,
-                 std::vector<Figure>& out) {
-    computeRiseTransitSetDay(dt, es, place, at.latitude);
+                 std::vector<Figure>& out, double h0 = kPlanetRiseAltitude) {
+    computeRiseTransitSetDay(dt, es, place, at.latitude, h0);
     if (at.jd)
         dt.setJulianDay(*at.jd);
     else
@@ -69,12 +69,12 @@ void runSequence(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, const Ins
     out.push_back(clockTime("rise", rs, dt.riseHour, dt.riseMinute));
     out.push_back(clockTime("transit", true, dt.transitHour, dt.transitMinute));
     out.push_back(clockTime("set", rs, dt.setHour, dt.setMinute));
-    out.push_back(number("altitude_deg", dt.altitudeDegrees + dt.altitudeHundredths / 100.0, "%.2f"));
+    out.push_back(number("altitude_deg", dt.altitude(), "%.2f"));
 }
 
 std::vector<Figure> sunFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) {
     std::vector<Figure> f;
-    runSequence(dt, es, sunPlace(), at, f);
+    runSequence(dt, es, sunPlace(), at, f, kSunRiseAltitude);
     std::vector<Figure> place = {
         number("ra_deg", es.sunRa), number("dec_deg", es.sunDec),
         number("distance_au", es.sunDistance, "%.8f"),

@@ -16,6 +16,9 @@ using BodyPlace = std::function<void(DATE_TIME&, EARTH_SUN&, double& raDeg, doub
 // Standard altitude of a planet's centre at rise and set, radians (-0.5667 deg).
 constexpr double kPlanetRiseAltitude = -0.009890781;
 
+// The Sun's: refraction and its semi-diameter (-0.8333 deg).
+constexpr double kSunRiseAltitude = -0.014543828;
+
 // The body's place for a planet: computeSun, computeEarth, computePosition and
 // its physical operation.
 BodyPlace planetPlace(PLANETE& planet);

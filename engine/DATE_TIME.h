@@ -86,6 +86,9 @@ public:
     bool normaliseLocalDate();
     void computeNutation();
     void computeAltitude(double raDeg, double decRad, double latitudeDeg);
+    // The last altitude as one signed number of degrees (the pair keeps the
+    // hundredths positive when the whole degrees are not zero).
+    double altitude() const;
 
     // Rise, transit and set of the date from three daily places. `places`:
     // apparent right ascensions at 0 h UT of the day before, the day and the

@@ -50,4 +50,11 @@ void DATE_TIME::computeAltitude(double raDeg, double decRad, double latitudeDeg)
     if (altitudeDegrees != 0) altitudeHundredths = std::abs(altitudeHundredths);
 }
 
+double DATE_TIME::altitude() const {
+    const double fraction = std::abs(altitudeHundredths) / 100.0;
+    if (altitudeDegrees < 0) return altitudeDegrees - fraction;
+    if (altitudeDegrees > 0) return altitudeDegrees + fraction;
+    return altitudeHundredths / 100.0;
+}
+
 }  // namespace vantorel

@@ -52,6 +52,24 @@ TEST(CliEphem, MidnightSunHasNoRiseOrSet) {
     EXPECT_EQ(run.out.find("\"transit\":null"), std::string::npos);
 }
 
+// On the equator at Greenwich at the March equinox the Sun rises about 06:04
+// and sets about 18:11: its upper limb, with refraction, at the horizon.
+TEST(CliEphem, SunRiseAndSetAtTheEquinox) {
+    const CliRun run = runCli("ephem --date 2021-03-20 --time 12:00 --zone 0 --lat 0 --body sun --json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    auto minutes = [&](const char* key) {
+        const size_t at = run.out.find(std::string("\"") + key + "\":\"");
+        if (at == std::string::npos) return -1;
+        const std::string hhmm = run.out.substr(at + std::string(key).size() + 4, 5);
+        return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
+    };
+    EXPECT_NEAR(minutes("rise"), 6 * 60 + 4, 2);
+    EXPECT_NEAR(minutes("transit"), 12 * 60 + 7, 2);
+    EXPECT_NEAR(minutes("set"), 18 * 60 + 11, 2);
+    // At 12:00, seven minutes before the transit, the hour angle is about 1.8 degrees.
+    EXPECT_NEAR(jsonNumber(run.out, "altitude_deg"), 88.2, 0.3);
+}
+
 TEST(CliEphem, RepeatReportsTheMeanTime) {
     const CliRun run = runCli("ephem --date 2020-06-21 --time 12:00 --zone 0 --lat 45 --body mars --repeat 3");
     ASSERT_EQ(run.status, 0) << run.out;

@@ -159,7 +159,7 @@ TEST(RiseTransitSet, DocumentSequenceRestoresTheRecord) {
     const int transit = minutesOf(dt.transitHour, dt.transitMinute);
     EXPECT_TRUE(transit > 23 * 60 || transit < 2 * 60) << transit;
     // At 22:15 it stands in the south-east, some 15-25 degrees up.
-    const double altitude = dt.altitudeDegrees + dt.altitudeHundredths / 100.0;
+    const double altitude = dt.altitude();
     EXPECT_GT(altitude, 10);
     EXPECT_LT(altitude, 30);
     // The instant itself: t back at the document time minus the light time.
@@ -167,6 +167,16 @@ TEST(RiseTransitSet, DocumentSequenceRestoresTheRecord) {
     check.setLocal(2003, 8, 28, 22, 15, 2, 0);
     check.computeDate();
     EXPECT_DOUBLE_EQ(dt.JD, check.JD);
+}
+
+TEST(RiseTransitSet, SignedAltitudeFromThePair) {
+    DATE_TIME dt;
+    dt.computeAltitude(0, -10.25 / 57.295779513, 90.0);
+    EXPECT_NEAR(dt.altitude(), -10.25, 1e-6);
+    dt.computeAltitude(0, -0.5 / 57.295779513, 90.0);
+    EXPECT_NEAR(dt.altitude(), -0.5, 1e-6);
+    dt.computeAltitude(0, 33.4 / 57.295779513, 90.0);
+    EXPECT_NEAR(dt.altitude(), 33.4, 1e-6);
 }
 
 TEST(RiseTransitSet, ZoneStandsInForLongitude) {
