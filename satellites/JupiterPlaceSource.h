@@ -1,0 +1,19 @@
+#pragma once
+
+#include "satellites/SATELLITE.h"
+
+namespace vantorel {
+
+class DATE_TIME;
+
+// Where a search gets Jupiter's place for each instant it computes: the
+// Jupiter theory recomputes the Earth, the Sun and the planet for the instant,
+// so the place follows the search instead of staying at its start.
+class JupiterPlaceSource {
+public:
+    virtual ~JupiterPlaceSource() = default;
+    // `dt` holds the instant (computeDate done); fills `place` for it.
+    virtual void placeAt(DATE_TIME& dt, JupiterPlace& place) = 0;
+};
+
+}  // namespace vantorel

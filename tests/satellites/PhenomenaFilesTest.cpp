@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "satellites/PhenomenaFiles.h"
+#include "tests/satellites/GalileanTestSupport.h"
+#include "tests/satellites/KeplerPlaceSource.h"
+#include "tests/support/TempWorkingDir.h"
+
+using namespace vantorel;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> rowsOf(const PhenomenonRows& rows) {
+    std::vector<std::string> out;
+    for (int i = 0; i < rows.count(); ++i) out.push_back(rows[i].text);
+    return out;
+}
+
+// One yearly file for all the tests of this file: 2005.
+class YearlyFile : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = new TempWorkingDir;
+        PlaceDrivenSatellites sat;
+        KeplerPlaceSource source;
+        result = generateYearlyFile(2005, sat, source, SearchMode::Fast, 0);
+    }
+    static void TearDownTestSuite() {
+        delete dir;
+        dir = nullptr;
+    }
+    static TempWorkingDir* dir;
+    static FileResult result;
+};
+TempWorkingDir* YearlyFile::dir = nullptr;
+FileResult YearlyFile::result;
+
+}  // namespace
+
+TEST_F(YearlyFile, LayoutCoversTheYearAndTheEdgesAndIsReadOnly) {
+    ASSERT_TRUE(result.ok) << result.message;
+    const fs::path path = dir->file("j2005.sat");
+    EXPECT_FALSE(fs::exists(dir->file("j2005.sat.part")));
+    const auto perms = fs::status(path).permissions();
+    EXPECT_EQ(perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write),
+              fs::perms::none);
+    std::ifstream in(path);
+    std::string line, previous;
+    long count = 0;
+    while (std::getline(in, line)) {
+        ASSERT_EQ(line.size(), 11u) << line;
+        ASSERT_EQ(line.find_first_not_of("0123456789"), std::string::npos) << line;
+        EXPECT_LE(previous.substr(0, 9), line.substr(0, 9)) << "rows in time order";
+        if (count == 0) EXPECT_EQ(line.substr(0, 5), "53370");  // 31 December 2004
+        previous = line;
+        ++count;
+    }
+    EXPECT_EQ(count, result.rows);
+    EXPECT_GT(count, 366 * 5);
+    // The last rows fall on 1 January 2006 (day 53736) before 14:00 UT.
+    EXPECT_EQ(previous.substr(0, 5), "53736");
+    EXPECT_LE(previous.substr(5, 4), "1400");
+}
+
+TEST_F(YearlyFile, SecondGenerationIsRefusedInTheActiveLanguage) {
+    ASSERT_TRUE(result.ok);
+    const std::string before = readAll(dir->file("j2005.sat"));
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    FileResult again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 1);
+    EXPECT_FALSE(again.ok);
+    EXPECT_EQ(again.message,
+              "Ce fichier, j2005.sat  existe et Vantorel l'utilise. Vous ne pouvez l'écraser.");
+    EXPECT_EQ(source.calls, 0);
+    EXPECT_EQ(readAll(dir->file("j2005.sat")), before);
+    again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 0);
+    EXPECT_EQ(again.message, "This file, j2005.sat  exist and Vantorel use it. You can't override this.");
+}
+
+// The rows read back for a local day are exactly the computed rows of that
+// day, in whole-hour and half-hour zones, at the edges of the year included.
+TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
+    ASSERT_TRUE(result.ok);
+    struct Case {
+        LocalMinute day;
+        int zh, zm;
+    };
+    const Case cases[] = {
+        {{2005, 1, 1}, -5, 0},  {{2005, 5, 17}, -5, 0}, {{2005, 5, 17}, 0, 0},
+        {{2005, 1, 1}, 0, 0},   {{2005, 12, 31}, 0, 0}, {{2005, 8, 2}, 1, 0},
+        {{2005, 12, 31}, 1, 0}, {{2005, 3, 9}, 5, 30},  {{2005, 3, 10}, 5, 30},
+        {{2005, 7, 21}, 13, 0}, {{2005, 10, 4}, -3, 30}, {{2005, 10, 5}, 9, 30},
+    };
+    for (const Case& c : cases) {
+        PlaceDrivenSatellites fromFile, computed;
+        KeplerPlaceSource source;
+        ASSERT_TRUE(readYearlyFileDay(dir->file("j2005.sat").string(), c.day, c.zh, c.zm, false,
+                                      fromFile.rows));
+        PhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, c.zh, c.zm);
+        EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
+            << c.day.month << "-" << c.day.day << " zone " << c.zh << ":" << c.zm;
+        EXPECT_GT(fromFile.rows.count(), 0);
+    }
+    // The day search itself takes the file when it is in the working directory.
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    EXPECT_TRUE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+    EXPECT_EQ(source.calls, 0);
+    EXPECT_FALSE(findDayPhenomena({2006, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+    EXPECT_GT(source.calls, 0);
+}
+
+TEST(PhenomenaFiles, DamagedYearlyFileRowsAreSkipped) {
+    TempWorkingDir dir;
+    {
+        std::ofstream out(dir.file("j2005.sat"));
+        out << "53507101525\n"        // 17 May 2005 10:15 UT, Europa, transit ingress
+            << "5350710\n535071016x5\n53507251535\n53507106095\n53507101505\n"
+            << "53507123045 53507123146\n"
+            << std::string(5000, '9') << "\n";
+    }
+    PhenomenonRows rows;
+    ASSERT_TRUE(readYearlyFileDay(dir.file("j2005.sat").string(), {2005, 5, 17}, 0, 0, false, rows));
+    ASSERT_EQ(rows.count(), 3);
+    EXPECT_EQ(std::string(rows[0].text), " 17     10   15    II       Tr.I.");
+    EXPECT_EQ(rows[1].hour, 12);
+    EXPECT_EQ(rows[2].minute, 31);
+    EXPECT_FALSE(readYearlyFileDay(dir.file("missing.sat").string(), {2005, 5, 17}, 0, 0, false, rows));
+}
+
+TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
+    TempWorkingDir dir;
+    const char* legends[3] = {"Ec.D. : eclipse disappearance\t\t\tI  : Io\n",
+                              "Ec : commencement d'éclipse\tI  : Io\n",
+                              "Ec : comienzo d'eclipse       I  : Io\n"};
+    const char* headers[3] = {"\nMarch 2005\n D    H  M     Sat.     Phe.   GRS (hh: mm)\n",
+                              "\nAvril 2005\n D    H  M     Sat.     Phé.   GTR (hh: mm)\n",
+                              "\nMarzo 2005\n D    H  M     Sat.     Fen.   MR  (hh: mm)\n"};
+    for (int language = 0; language < 3; ++language) {
+        TextFileRequest r;
+        r.path = "JupSat.txt";
+        r.year = 2005;
+        r.month = language == 1 ? 3 : 3;
+        r.day = language == 1 ? 31 : 30;  // French: two days, crossing into April
+        r.unit = PeriodUnit::Day;
+        r.count = 2;
+        r.language = language;
+        PlaceDrivenSatellites sat;
+        KeplerPlaceSource source;
+        int redSpotCalls = 0;
+        const FileResult res = generateTextFile(r, sat, source, SearchMode::Fast,
+                                                [&](const LocalMinute&) {
+                                                    ++redSpotCalls;
+                                                    return std::array<std::string, 3>{
+                                                        "02: 10", "12: 06", "22: 01"};
+                                                });
+        ASSERT_TRUE(res.ok) << res.message;
+        const std::string text = readAll(dir.file("JupSat.txt"));
+        EXPECT_EQ(text.rfind(legends[language], 0), 0u) << text.substr(0, 80);
+        EXPECT_NE(text.find(headers[language]), std::string::npos) << language;
+        EXPECT_NE(text.find("  02: 10  12: 06  22: 01\n"), std::string::npos);
+        EXPECT_EQ(redSpotCalls, 2);  // once per day with phenomena
+        EXPECT_GT(res.rows, 4);
+        const std::string closing = "\n\nVANTOREL " VANTOREL_VERSION "\n";
+        EXPECT_EQ(text.substr(text.size() - closing.size()), closing);
+        if (language == 1) EXPECT_NE(text.find("Pc   "), std::string::npos);
+    }
+}
+
+TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
+    TextFileRequest r;
+    r.year = 2005;
+    r.month = 3;
+    r.day = 15;
+    r.unit = PeriodUnit::Day;
+    r.count = 60;
+    EXPECT_EQ(validateTextFileRequest(r), "");
+    r.count = 61;
+    EXPECT_EQ(validateTextFileRequest(r), "The maximum period associated to days is 60");
+    r.language = 2;
+    EXPECT_EQ(validateTextFileRequest(r), "El período máximo asociado a los días es 60");
+    r.unit = PeriodUnit::Month;
+    r.count = 12;
+    r.language = 1;
+    EXPECT_EQ(validateTextFileRequest(r), "La période maximum associé au mois est 11");
+    r.count = 1;
+    EXPECT_EQ(validateTextFileRequest(r), "");
+    LocalMinute first;
+    EXPECT_EQ(requestDays(r, first), 31);  // a month unit starts on the 1st
+    EXPECT_EQ(first.day, 1);
+    r.unit = PeriodUnit::Year;
+    r.count = 2;
+    r.language = 0;
+    EXPECT_EQ(validateTextFileRequest(r), "The maximum period associated to a year is 1");
+    r.count = 0;
+    EXPECT_NE(validateTextFileRequest(r), "");
+    r.count = 1;
+    r.day = 32;
+    EXPECT_EQ(validateTextFileRequest(r), "The day is not valid.");
+    r.day = 1;
+    r.month = 13;
+    EXPECT_EQ(validateTextFileRequest(r), "The month is not valid.");
+    r.month = 1;
+    r.year = 2051;
+    EXPECT_EQ(validateTextFileRequest(r), "The year is not valid.");
+    // Nothing is written when the request is refused.
+    TempWorkingDir dir;
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    r.path = "JupSat.txt";
+    EXPECT_FALSE(generateTextFile(r, sat, source, SearchMode::Fast, {}).ok);
+    EXPECT_FALSE(fs::exists(dir.file("JupSat.txt")));
+    r.year = 2005;
+    r.path = (dir.path() / "no-such-dir" / "x.txt").string();
+    const FileResult res = generateTextFile(r, sat, source, SearchMode::Fast, {});
+    EXPECT_EQ(res.message, "Error to open file.");
+}
