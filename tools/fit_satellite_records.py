@@ -8,6 +8,7 @@ every year the program covers:
 
     apt-get install swe-sat-data swetest       # only on the machine that fits
     /usr/bin/python3 tools/fit_satellite_records.py [first_year last_year]
+    /usr/bin/python3 tools/fit_satellite_records.py --references   # test sample only
 
 Sources: the Debian packages `swetest` (the Swiss Ephemeris test program,
 Moshier planetary theory) and `swe-sat-data` (the planetary-moon files
@@ -270,7 +271,6 @@ def fit_body(name, planet_args, moons, grid_minutes, first_year, last_year, repo
     weeks = list(range(k_start, k_end, WEEK))
     per_week = WEEK * SAMPLES_PER_DAY + 1
     fitted = {}  # (sat, k) -> coefficients
-    references = []
     chunk = 26
     for sat, moon_no, n, radius_km in moons:
         worst = 0.0
@@ -314,19 +314,29 @@ def fit_body(name, planet_args, moons, grid_minutes, first_year, last_year, repo
                     rms_count += 1
                 max_reach = max(max_reach, reach)
                 fitted[(sat, k)] = cx + cy
-                # Every 13th week gives one reference instant off the fitting grid.
-                if (k - k_start) // WEEK % 13 == 0:
-                    jd = k + (101 + 0.37) / SAMPLES_PER_DAY
-                    o = data.offsets(jd)
-                    if o is not None:
-                        references.append((sat, jd, o[0], o[1], radius))
         rms = math.sqrt(rms_sum / rms_count) if rms_count else 0.0
         report.append(f"{name} {sat} ({moon_no}): {len(weeks) - skipped - rejected} weeks "
                       f"fitted, {skipped} refused by the ephemeris, {rejected} rejected; "
                       f"residual max {100 * worst:.3f}% rms {100 * rms:.4f}% of the orbit "
                       f"radius; largest offset {max_reach:.3f} radius")
         print(report[-1], flush=True)
-    return weeks, fitted, references
+    return weeks, fitted
+
+
+def reference_positions(planet_args, moons, grid_minutes, first_year, last_year):
+    """Offsets at whole minutes off the fitting grid, every 13th week of each moon."""
+    k_start = int(julian_day(first_year, 1, 1) - 0.5)
+    k_end = int(julian_day(last_year + 1, 1, 1) - 0.5)
+    references = []
+    for sat, moon_no, n, radius_km in moons:
+        for k in range(k_start, k_end, 13 * WEEK):
+            jd = k + 3037 / 1440.0  # 2 days 2 h 37 min after the week's start
+            data = Chunk(planet_args, moon_no, jd - 0.5, 1.0, grid_minutes)
+            o = data.offsets(jd)
+            if o is not None:
+                radius = radius_km / (o[2] * AU_KM) * ARCSEC_PER_RAD
+                references.append((sat, jd, o[0], o[1], radius))
+    return references
 
 
 def write_files(name, moons, weeks, fitted, first_year, last_year):
@@ -350,22 +360,29 @@ def write_references(name, references):
     out = ROOT / "tests" / "satellites" / "data"
     out.mkdir(parents=True, exist_ok=True)
     with open(out / f"{name}_reference.txt", "w") as f:
-        f.write(f"# {name} moons from swetest: satellite, JD (UT), first and second offset "
-                "(arc s), orbit radius (arc s)\n")
+        f.write(f"# {name} moons from swetest: satellite, UT date and time, first and second "
+                "offset (arc s), orbit radius (arc s)\n")
         for sat, jd, x, y, radius in references:
-            f.write(f"{sat} {jd:.6f} {x:.5f} {y:.5f} {radius:.5f}\n")
+            y_, m_, d_ = calendar(jd)
+        minutes = round((jd + 0.5 - math.floor(jd + 0.5)) * 1440)
+        f.write(f"{sat} {y_:04d}-{m_:02d}-{d_:02d} {minutes // 60:02d}:{minutes % 60:02d} "
+                f"{x:.5f} {y:.5f} {radius:.5f}\n")
 
 
 def main(argv):
     first_year, last_year = 1985, 2050
+    report = []
+    references_only = "--references" in argv
+    argv = [a for a in argv if a != "--references"]
     if len(argv) == 3:
         first_year, last_year = int(argv[1]), int(argv[2])
-    report = []
     for name, planet_args, grid_minutes, moons in (MARS, URANUS):
-        weeks, fitted, refs = fit_body(name, planet_args, moons, grid_minutes, first_year,
-                                       last_year, report)
-        write_files(name, moons, weeks, fitted, first_year, last_year)
-        write_references(name, refs)
+        if not references_only:
+            weeks, fitted = fit_body(name, planet_args, moons, grid_minutes, first_year,
+                                     last_year, report)
+            write_files(name, moons, weeks, fitted, first_year, last_year)
+        write_references(name, reference_positions(planet_args, moons, grid_minutes,
+                                                   first_year, last_year))
     print("\n".join(report))
 
 

@@ -1,0 +1,59 @@
+#include "satellites/SatelliteInfoRecord.h"
+
+#include <cstdio>
+
+namespace vantorel {
+
+namespace {
+
+const SatelliteInfoRecord kSaturn[8] = {
+    {"Mimas - I", "0.9424", "185 520 km", "392 km", "12.9", "William Herschel, 1789", 0.00015013531f, {}},
+    {"Enceladus - II", "1.3702", "238 020 km", "500 km", "11.7", "William Herschel, 1789", 0.00019149912f, {}},
+    {"Tethys - III", "1.8878", "294 660 km", "1 060 km", "10.2", "Giovanni Domenico Cassini, 1684", 0.00040597812f, {}},
+    {"Dione - IV", "2.7369", "377 400 Km", "1 120 km", "10.4", "Giovanni Domenico Cassini, 1684", 0.00042895804f, {}},
+    {"Rhea - V", "4.5175", "527 040 km", "1 530 km", "9.7", "Giovanni Domenico Cassini, 1672", 0.00058598729f, {}},
+    {"Titan - VI", "15.9454", "1 221 830 km", "5 150 km", "8.28", "Christiaan Huygens, 1655", 0.0019724409f, {}},
+    {"Hyperion - VII", "21.2766", "1 481 100 km", "205x130x110", "14.19", "William Bond, William Lassell, 1848", 0.000057449735f, {}},
+    {"Iapetus - VIII", "79.3302", "3 561 300 km", "730 km", "11.1", "Giovanni Domenico Cassini, 1671", 0.00027958871f, {}},
+};
+const SatelliteInfoRecord kMars[2] = {
+    {"Phobos - I", "0.3189", "9 378 km", "13.5x10.8x9.4", "11.3", "Asaph Hall, 1877", 0.0f, {}},
+    {"Deimos - II", "1.2624", "23 459 km", "7.5x6.1x5.5", "12.4", "Asaph Hall, 1877", 0.0f, {}},
+};
+const SatelliteInfoRecord kUranus[5] = {
+    {"Ariel - I", "2.520", "191 020 km", "580 km", "14.4", "William Lassell, 1851", 0.00044351196f, {}},
+    {"Umbriel - II", "4.144", "266 000 km", "590 km", "15.3", "William Lassell, 1851", 0.00044887394f, {}},
+    {"Titania - III", "8.706", "435 910 km", "790 km", "14.0", "William Herschel, 1787", 0.00060513720f, {}},
+    {"Oberon - IV", "13.463", "583 520 km", "770 km", "14.2", "William Herschel, 1787", 0.00058368931f, {}},
+    {"Miranda - V", "1.413", "129 900 km", "240 km", "16.5", "Gerard Kuiper, 1948", 0.00018383916f, {}},
+};
+
+}  // namespace
+
+void SatelliteInfoRecord::updateApparentDiameter(double deltaAU) {
+    char buf[32];
+    const double arcsec = deltaAU > 0 ? diameterAt1AUDeg / deltaAU * 3600.0 : 0.0;
+    std::snprintf(buf, sizeof buf, "%02.02f\"", arcsec);
+    apparentDiameter = buf;
+}
+
+int satelliteCount(SatelliteFamily family) {
+    switch (family) {
+    case SatelliteFamily::Saturn: return 8;
+    case SatelliteFamily::Mars: return 2;
+    case SatelliteFamily::Uranus: return 5;
+    }
+    return 0;
+}
+
+SatelliteInfoRecord satelliteInfo(SatelliteFamily family, int index) {
+    if (index < 0 || index >= satelliteCount(family)) index = 0;
+    switch (family) {
+    case SatelliteFamily::Mars: return kMars[index];
+    case SatelliteFamily::Uranus: return kUranus[index];
+    case SatelliteFamily::Saturn: break;
+    }
+    return kSaturn[index];
+}
+
+}  // namespace vantorel
