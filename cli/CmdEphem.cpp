@@ -24,6 +24,7 @@
 #include "engine/SATURNE.h"
 #include "engine/URANUS.h"
 #include "engine/VENUS.h"
+#include "moon/MoonPlace.h"
 
 namespace vantorel::cli {
 namespace {
@@ -82,6 +83,31 @@ std::vector<Figure> sunFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) 
         number("b0_deg", es.discB0, "%.2f"), number("l0_deg", es.discL0, "%.2f")};
     place.insert(place.end(), f.begin(), f.end());
     return place;
+}
+
+std::vector<Figure> moonFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) {
+    MoonTheory moon;
+    // The standard altitude from the Moon's distance at the instant.
+    DATE_TIME probe = dt;
+    if (at.jd) probe.setJulianDay(*at.jd);
+    computeInstant(probe, es, moonPlace(moon));
+    std::vector<Figure> rts;
+    runSequence(dt, es, moonPlace(moon), at, rts, moonRiseAltitude(moon.distance));
+    std::vector<Figure> f = {
+        number("ra_deg", toDeg(moon.rightAscension)),
+        number("dec_deg", toDeg(moon.declination)),
+        number("distance_km", moon.distance, "%.1f"),
+        number("diameter_arcmin", moon.apparentDiameter, "%.2f"),
+        number("illuminated_fraction", moon.illuminatedFraction, "%.4f"),
+        number("libration_lon_deg", moon.librationLongitude, "%.2f"),
+        number("libration_lat_deg", toDeg(moon.librationLatitude), "%.2f"),
+        number("colongitude_deg", moon.colongitude, "%.2f"),
+        {"age_days", std::to_string(moon.moonAge), std::to_string(moon.moonAge)},
+        number("apparent_lon_deg", moon.apparentLongitude),
+        number("lat_deg", moon.latitude),
+    };
+    f.insert(f.end(), rts.begin(), rts.end());
+    return f;
 }
 
 // The figures every planet has, then its own.
@@ -149,6 +175,7 @@ struct BodyEntry {
 const std::vector<BodyEntry>& bodies() {
     static const std::vector<BodyEntry> table = {
         {"sun", sunFigures},
+        {"moon", moonFigures},
         {"mercury", [](auto& d, auto& e, auto& a) { return planetFigures<MERCURE>(d, e, a, nullptr); }},
         {"venus", [](auto& d, auto& e, auto& a) { return planetFigures<VENUS>(d, e, a, nullptr); }},
         {"mars", [](auto& d, auto& e, auto& a) { return planetFigures<MARS>(d, e, a, marsExtras); }},
@@ -309,7 +336,7 @@ int runEphem(const std::vector<std::string>& argv, std::ostream& out, std::ostre
 const CliCommandRegistrar registrar(
     "ephem",
     "ephem (--date YYYY-MM-DD --time HH:MM | --jd JD) --zone Z --lat DEG "
-    "[--body sun|mercury|venus|mars|jupiter|saturn|uranus|neptune|pluto|all] [--json] [--repeat N]",
+    "[--body sun|moon|mercury|venus|mars|jupiter|saturn|uranus|neptune|pluto|all] [--json] [--repeat N]",
     runEphem);
 
 }  // namespace
