@@ -1,0 +1,20 @@
+#include "moon/paint/MoonPicture.h"
+
+#include "moon/CLuneDoc.h"
+#include "moon/MoonTerminator.h"
+#include "planets/paint/BodyMaps.h"
+
+namespace vantorel {
+
+void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& renderer) {
+    s.fill(renderer.whiteBackground ? Rgb{255, 255, 255} : Rgb{0, 0, 0});
+    const MoonTheory& moon = doc.moon;
+    const MoonTerminatorParameters t =
+        moonTerminator(moon.colongitude, moon.librationLongitude, doc.projection);
+    renderer.setCentre(static_cast<float>(s.width() / 2), static_cast<float>(s.height() / 2));
+    renderer.setRadius(kMoonDiscRadius);
+    renderer.paintMap(s, 180.0 - moon.librationLongitude, moon.librationLatitude, doc.projection,
+                      bodyMap(BodyMap::Moon), DiscTerminator{t.angle, t.column});
+}
+
+}  // namespace vantorel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+#include "planets/paint/BodyMaps.h"
+#include "planets/paint/DiscRenderer.h"
+
+// The picture of a planet window, drawn from its document: the disc painted
+// from the body's map as the telescope shows it (shaded for Mercury and
+// Venus), and the satellites of Mars and Uranus beside it. The windows and
+// the command-line tool draw through here.
+
+namespace vantorel {
+
+class CPlanetDoc;
+
+struct PlanetStyle {
+    int rendererKind;
+    BodyMap map;
+    bool showsPhase;  // Mercury and Venus
+};
+
+// The style of the document's body (by its title entry).
+PlanetStyle planetStyle(const CPlanetDoc& doc);
+
+// Where a satellite was drawn, for the clicks on it.
+struct SatelliteSpot {
+    int index = 0;  // into the document's satellites
+    int x = 0;
+    int y = 0;
+};
+
+// Paints the whole surface: background (black, white when the renderer's
+// whiteBackground is set), the disc of radius `radius` at the centre, the
+// satellites. Returns the satellites' screen places.
+std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDoc& doc,
+                                              DiscRenderer& renderer, float radius);
+
+}  // namespace vantorel

@@ -1,0 +1,62 @@
+// vantorel-cli render writes the window's picture as a PNG of the size asked.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "tests/support/CliRunner.h"
+#include "tests/support/TempWorkingDir.h"
+
+namespace {
+
+// Width and height from a PNG's header; zeros when the file is no PNG.
+std::pair<uint32_t, uint32_t> pngSize(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> head(24);
+    if (!in.read(reinterpret_cast<char*>(head.data()), 24)) return {0, 0};
+    const unsigned char sig[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (!std::equal(sig, sig + 8, head.begin())) return {0, 0};
+    auto be = [&](int at) {
+        return uint32_t(head[at]) << 24 | uint32_t(head[at + 1]) << 16 |
+               uint32_t(head[at + 2]) << 8 | uint32_t(head[at + 3]);
+    };
+    return {be(16), be(20)};
+}
+
+TEST(CliRender, WritesEachWindowAtTheSizeAsked) {
+    TempWorkingDir dir;
+    for (const char* window : {"moon", "mercury", "venus", "mars", "uranus"}) {
+        const std::string out = std::string(window) + ".png";
+        const CliRun r = runCli(std::string("render --window ") + window +
+                                " --date 2024-03-17 --time 21:00 --zone +1 --lat 48.8"
+                                " --projection 3 --width 300 --height 220 --out " + out);
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_NE(r.out.find("wrote"), std::string::npos) << r.out;
+        EXPECT_EQ(pngSize(out), std::make_pair(300u, 220u)) << window;
+    }
+}
+
+TEST(CliRender, RefusesBadArguments) {
+    TempWorkingDir dir;
+    const char* base = " --date 2024-03-17 --time 21:00 --out x.png";
+    for (const std::string bad :
+         {std::string("render --window pluto") + base, std::string("render --window mars --projection 4") + base,
+          std::string("render --window mars --width 10") + base,
+          std::string("render --window mars --zoom 90") + base,
+          std::string("render --window moon --lat 91") + base,
+          std::string("render --window moon --date 2051-01-01 --time 00:00 --out y.png"),
+          std::string("render --window moon --time 00:00 --out y.png"),
+          std::string("render --window moon --bogus 1") + base}) {
+        const CliRun r = runCli(bad);
+        EXPECT_EQ(r.status, 2) << bad << "\n" << r.out;
+        EXPECT_NE(r.out.find("vantorel-cli render:"), std::string::npos) << r.out;
+    }
+    const CliRun unwritable = runCli(std::string("render --window moon --date 2024-03-17 --time 21:00 "
+                                                 "--out no/such/dir/x.png"));
+    EXPECT_EQ(unwritable.status, 1) << unwritable.out;
+    EXPECT_NE(unwritable.out.find("cannot write"), std::string::npos) << unwritable.out;
+}
+
+}  // namespace

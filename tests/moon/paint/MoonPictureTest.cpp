@@ -1,0 +1,68 @@
+// The Moon window's picture against the sky: the lit side and the mare that
+// sits near the lit limb at first quarter.
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "app/paint/DrawingSurface.h"
+#include "moon/CLuneDoc.h"
+#include "moon/paint/MoonPicture.h"
+
+namespace vantorel {
+namespace {
+
+struct Lit {
+    int count = 0;
+    double meanX = 0.0;
+};
+
+Lit litPixels(const QImage& img) {
+    Lit l;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xffffffu) != 0) {
+                ++l.count;
+                l.meanX += x;
+            }
+    if (l.count) l.meanX /= l.count;
+    return l;
+}
+
+QImage moonAt(int year, int month, int day, int hour, int projection) {
+    Settings settings;
+    settings.latitude = 48.8f;
+    settings.zoneHours = 1;
+    CLuneDoc doc(settings);
+    doc.projection = projection;
+    doc.setDate(year, month, day, hour, 0);
+    DrawingSurface s(260, 260);
+    DiscRenderer r(DiscRenderer::kMoon);
+    paintMoonPicture(s, doc, r);
+    return s.image().copy();
+}
+
+TEST(MoonPicture, FirstQuarterLitOnTheRightToTheEyeOnTheLeftInTheTelescope) {
+    // First quarter of 17 March 2024 (04:11 UT).
+    const Lit eye = litPixels(moonAt(2024, 3, 17, 5, 0));
+    const Lit scope = litPixels(moonAt(2024, 3, 17, 5, 3));
+    const double disc = 3.14159 * 100.0 * 100.0;
+    EXPECT_NEAR(eye.count / disc, 0.5, 0.06);
+    EXPECT_NEAR(scope.count / disc, 0.5, 0.06);
+    EXPECT_GT(eye.meanX, 130.0 + 30.0);
+    EXPECT_LT(scope.meanX, 130.0 - 30.0);
+}
+
+TEST(MoonPicture, FullAndNewMoon) {
+    const double disc = 3.14159 * 100.0 * 100.0;
+    // Full Moon of 25 March 2024 (07:00 UT), new Moon of 8 April (18:21 UT).
+    EXPECT_GT(litPixels(moonAt(2024, 3, 25, 8, 0)).count / disc, 0.95);
+    EXPECT_LT(litPixels(moonAt(2024, 4, 8, 19, 0)).count / disc, 0.05);
+    // A waning crescent (5 April) is lit on the left to the eye.
+    const Lit waning = litPixels(moonAt(2024, 4, 5, 6, 0));
+    EXPECT_LT(waning.count / disc, 0.3);
+    EXPECT_LT(waning.meanX, 130.0 - 40.0);
+}
+
+}  // namespace
+}  // namespace vantorel
