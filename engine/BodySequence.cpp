@@ -35,10 +35,10 @@ void computeInstant(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place) {
     place(dt, es, ra, dec);
 }
 
-int zoneLongitude(const DATE_TIME& dt) {
-    int h = 0, m = 0;
-    dt.zoneParts(h, m);
-    return m / 60 - 15 * h;
+double zoneLongitude(const DATE_TIME& dt) {
+    // Whole hours alone would put a transit half an hour away from the
+    // culmination the altitude shows in zones such as +5:30.
+    return -15.0 * dt.zoneOffsetHours();
 }
 
 void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place,

@@ -48,7 +48,8 @@ void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace
 void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
                          double latitudeDeg, double h0 = kPlanetRiseAltitude);
 
-// Longitude (degrees, positive west) the zone stands in for.
-int zoneLongitude(const DATE_TIME& dt);
+// Longitude (degrees, positive west) the zone stands in for: the centre of the
+// zone, half-hour zones included, as the local sidereal time takes it.
+double zoneLongitude(const DATE_TIME& dt);
 
 }  // namespace vantorel

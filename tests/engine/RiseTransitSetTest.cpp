@@ -8,6 +8,7 @@
 #include "engine/DATE_TIME.h"
 #include "engine/EARTH_SUN.h"
 #include "engine/MARS.h"
+#include "engine/JUPITER.h"
 #include "engine/VENUS.h"
 
 namespace vantorel {
@@ -169,6 +170,34 @@ TEST(RiseTransitSet, DocumentSequenceRestoresTheRecord) {
     EXPECT_DOUBLE_EQ(dt.JD, check.JD);
 }
 
+// At the local transit time the body culminates: its altitude is 90 - |phi - dec|.
+// Zones far east put m0 well below -1 before it is brought into the day.
+TEST(RiseTransitSet, BodyCulminatesAtTheTransitTimeInEveryZone) {
+    struct Zone {
+        int hours, minutes;
+    };
+    for (Zone zone : {Zone{13, 0}, Zone{12, 0}, Zone{-11, 0}, Zone{5, 30}, Zone{53, 30}}) {
+        for (int body = 0; body < 2; ++body) {
+            VENUS venus;
+            JUPITER jupiter;
+            PLANETE& planet = body == 0 ? static_cast<PLANETE&>(venus) : jupiter;
+            EARTH_SUN es;
+            DATE_TIME dt;
+            dt.setLocal(2024, 3, 10, 12, 0, zone.hours, zone.minutes);
+            computeBodyDocument(dt, es, planetPlace(planet), 40.0);
+            const int hour = dt.transitHour, minute = dt.transitMinute;
+            ASSERT_GE(hour, 0);
+            ASSERT_LE(hour, 23);
+            DATE_TIME at;
+            at.setLocal(2024, 3, 10, hour, minute, zone.hours, zone.minutes);
+            computeBodyDocument(at, es, planetPlace(planet), 40.0);
+            EXPECT_NEAR(at.altitude(), 90.0 - std::fabs(40.0 - planet.dec), 0.1)
+                << "zone " << zone.hours << ":" << zone.minutes << " body " << body << " transit "
+                << hour << ":" << minute;
+        }
+    }
+}
+
 TEST(RiseTransitSet, SignedAltitudeFromThePair) {
     DATE_TIME dt;
     dt.computeAltitude(0, -10.25 / 57.295779513, 90.0);
@@ -187,6 +216,11 @@ TEST(RiseTransitSet, ZoneStandsInForLongitude) {
     EXPECT_EQ(zoneLongitude(dt), 45);
     dt.zoneHours = 9;
     EXPECT_EQ(zoneLongitude(dt), -135);
+    dt.zoneHours = 5;
+    dt.zoneMinutes = 30;
+    EXPECT_EQ(zoneLongitude(dt), -82.5);
+    dt.zoneHours = 53;  // 3 h 30 west
+    EXPECT_EQ(zoneLongitude(dt), 52.5);
 }
 
 }  // namespace
