@@ -72,7 +72,7 @@ void SATELLITE::jupiterSaturnAnomalies() {
 }
 
 void SATELLITE::radii() {
-    for (int j = 0; j < 4; ++j) R[j] = kMeanDistance[j] * (1 + rho[j]);
+    for (int j = 0; j < 4; ++j) distance[j] = kMeanDistance[j] * (1 + rho[j]);
 }
 
 void SATELLITE::evaluateSeries() {
@@ -167,26 +167,26 @@ void SATELLITE::evaluateSeries() {
                0.00019 * sin(2 * l4 - p3 - p4) - 0.00018 * sin(l4 + G - p4) -
                0.00016 * sin(l4 + p3 - 2 * G - 2 * Pi);
 
-    for (int j = 0; j < 4; ++j) L[j] = l[j] + sigma[j] / kDegPerRad;
-    const double L1 = L[0], L2 = L[1], L3 = L[2], L4 = L[3];
+    for (int j = 0; j < 4; ++j) trueLongitude[j] = l[j] + sigma[j] / kDegPerRad;
+    const double L1 = trueLongitude[0], L2 = trueLongitude[1], L3 = trueLongitude[2], L4 = trueLongitude[3];
     const double s1 = sigma[0] / kDegPerRad, s2 = sigma[1] / kDegPerRad,
                  s3 = sigma[2] / kDegPerRad;
 
-    B[0] = 0.0006502 * sin(L1 - w1) + 0.0001835 * sin(L1 - w2) + 0.0000329 * sin(L1 - w3) -
+    latitude[0] = 0.0006502 * sin(L1 - w1) + 0.0001835 * sin(L1 - w2) + 0.0000329 * sin(L1 - w3) -
            0.0000311 * sin(L1 - ps) + 0.0000093 * sin(L1 - w4) +
            0.0000075 * sin(3 * L1 - 4 * l2 - 1.9927 * s1 + w2) +
            0.0000046 * sin(L1 + ps - 2 * Pi - 2 * G);
-    B[1] = 0.0081275 * sin(L2 - w2) + 0.0004512 * sin(L2 - w3) - 0.0003286 * sin(L2 - ps) +
+    latitude[1] = 0.0081275 * sin(L2 - w2) + 0.0004512 * sin(L2 - w3) - 0.0003286 * sin(L2 - ps) +
            0.0001164 * sin(L2 - w4) + 0.0000273 * sin(l1 - 2 * l3 + 1.0146 * s2 + w2) +
            0.0000143 * sin(L2 + ps - 2 * Pi - 2 * G) - 0.0000143 * sin(L2 - w1) +
            0.0000035 * sin(L2 - ps + G) - 0.0000028 * sin(l1 - 2 * l3 + 1.0146 * s2 + w3);
-    B[2] = 0.0032364 * sin(L3 - w3) - 0.0016911 * sin(L3 - ps) + 0.0006849 * sin(L3 - w4) -
+    latitude[2] = 0.0032364 * sin(L3 - w3) - 0.0016911 * sin(L3 - ps) + 0.0006849 * sin(L3 - w4) -
            0.0002806 * sin(L3 - w2) + 0.0000321 * sin(L3 + ps - 2 * Pi - 2 * G) +
            0.0000051 * sin(L3 - ps + G) - 0.0000045 * sin(L3 - ps - G) -
            0.0000045 * sin(L3 + ps - 2 * Pi) + 0.0000037 * sin(L3 + ps - 2 * Pi - 3 * G) +
            0.0000030 * sin(2 * l2 - 3 * L3 + 4.03 * s3 + w2) -
            0.0000021 * sin(2 * l2 - 3 * L3 + 4.03 * s3 + w3);
-    B[3] = -0.0076579 * sin(L4 - ps) + 0.0044148 * sin(L4 - w4) - 0.0005106 * sin(L4 - w3) +
+    latitude[3] = -0.0076579 * sin(L4 - ps) + 0.0044148 * sin(L4 - w4) - 0.0005106 * sin(L4 - w3) +
            0.0000773 * sin(L4 + ps - 2 * Pi - 2 * G) + 0.0000104 * sin(L4 - ps + G) -
            0.0000102 * sin(L4 - ps - G) + 0.0000088 * sin(L4 + ps - 2 * Pi - 3 * G) -
            0.0000038 * sin(L4 + ps - 2 * Pi - G);
@@ -216,10 +216,10 @@ void SATELLITE::evaluateSeries() {
 
 void SATELLITE::jovicentricCoordinates(double psiWithP) {
     for (int j = 0; j < 4; ++j) {
-        const double u = L[j] - psiWithP;
-        X[j] = static_cast<float>(R[j] * std::cos(u) * std::cos(B[j]));
-        Y[j] = static_cast<float>(R[j] * std::sin(u) * std::cos(B[j]));
-        Z[j] = static_cast<float>(R[j] * std::sin(B[j]));
+        const double u = trueLongitude[j] - psiWithP;
+        X[j] = static_cast<float>(distance[j] * std::cos(u) * std::cos(latitude[j]));
+        Y[j] = static_cast<float>(distance[j] * std::sin(u) * std::cos(latitude[j]));
+        Z[j] = static_cast<float>(distance[j] * std::sin(latitude[j]));
     }
     // The fictitious fifth satellite marks Jupiter's pole.
     X[4] = 0.0f;
@@ -271,9 +271,9 @@ void SATELLITE::apparentCoordinates(double psiWithP, double I) {
             const double z = B6[j];
             // Differential light time; the ratio can pass 1 by rounding when
             // the satellite is at its elongation, which must not make a NaN.
-            const double ratio = x / R[j];
+            const double ratio = x / distance[j];
             x += std::fabs(z) / kLightTimeFactor[j] * std::sqrt(std::fmax(0.0, 1 - ratio * ratio));
-            const double w = delta / (delta + z / kPerspective);
+            const double w = jupiterDelta / (jupiterDelta + z / kPerspective);
             x *= w;
             y *= w;
             const int e = obs * 4 + j;
@@ -318,13 +318,13 @@ void SATELLITE::computeFromPlace(const JupiterPlace& place, const DATE_TIME& dt,
     evaluateSeries();
     radii();
     const double P = precession((dt.JD - 2433282.423) / 36525.0);
-    for (double& Lj : L) Lj += P;
+    for (double& Lj : trueLongitude) Lj += P;
     psi += P;
     const double I = equatorInclination((dt.JD - 2415020.5) / 36525.0);
     jovicentricCoordinates(psi);
     orbitInclination = place.inclinationDeg / kDegPerRad;
     orbitNode = place.nodeDeg / kDegPerRad;
-    delta = place.delta;
+    jupiterDelta = place.delta;
     apparentCoordinates(psi, I);
     recordPhenomena(tau, label, dt);
 }

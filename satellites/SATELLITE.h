@@ -85,14 +85,14 @@ public:
     double psi = 0;        // node of Jupiter's equator on the ecliptic
     double G = 0, Gprime = 0;
     double l[4] = {}, pi[4] = {}, omega[4] = {};
-    double L[4] = {}, B[4] = {}, rho[4] = {}, R[4] = {};
+    double trueLongitude[4] = {}, latitude[4] = {}, rho[4] = {}, distance[4] = {};  // L_j, B_j, rho_j, R_j
     double sigma[4] = {};  // longitude series, degrees
     float X[5] = {}, Y[5] = {}, Z[5] = {};
     double lambda0Earth = 0, beta0Earth = 0, lambda0Sun = 0, beta0Sun = 0;
     float AX[kSatelliteEntries] = {}, AY[kSatelliteEntries] = {}, AZ[kSatelliteEntries] = {};
     double JD = 0;  // universal time of the last computation
     // Jupiter's orbit and distance of the last computation (rad, rad, AU).
-    double orbitInclination = 0, orbitNode = 0, delta = 0;
+    double orbitInclination = 0, orbitNode = 0, jupiterDelta = 0;
 
     // ---- phenomenon detector ----
     double previous[kSatelliteEntries];

@@ -34,7 +34,7 @@ TEST(GalileanTheory, HandbookExample1992December16) {
     EXPECT_NEAR(sat.t, dt.JDE - 2443000.5 - 0.0057755183 * 5.66112133870508, 1e-9);
     // The distances from Jupiter stay near the mean distances.
     const double a[4] = {5.9073, 9.39912, 14.9924, 26.3699};
-    for (int j = 0; j < 4; ++j) EXPECT_NEAR(sat.R[j], a[j], a[j] * 0.01);
+    for (int j = 0; j < 4; ++j) EXPECT_NEAR(sat.distance[j], a[j], a[j] * 0.01);
 }
 
 TEST(GalileanTheory, SunViewDiffersFromEarthViewByThePhaseAngleOnly) {
@@ -45,8 +45,8 @@ TEST(GalileanTheory, SunViewDiffersFromEarthViewByThePhaseAngleOnly) {
         // Same satellite, same distance from Jupiter seen from both observers.
         const double earth = std::hypot(std::hypot(sat.AX[j], sat.AY[j]), sat.AZ[j]);
         const double sun = std::hypot(std::hypot(sat.AX[j + 4], sat.AY[j + 4]), sat.AZ[j + 4]);
-        EXPECT_NEAR(earth, sun, 0.02 * sat.R[j]);
+        EXPECT_NEAR(earth, sun, 0.02 * sat.distance[j]);
         // The phase angle is about 10 degrees: the two views are close.
-        EXPECT_NEAR(sat.AX[j], sat.AX[j + 4], 0.2 * sat.R[j]);
+        EXPECT_NEAR(sat.AX[j], sat.AX[j + 4], 0.2 * sat.distance[j]);
     }
 }
