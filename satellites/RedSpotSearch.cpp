@@ -1,0 +1,55 @@
+#include "satellites/RedSpotSearch.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "engine/BodySequence.h"
+#include "engine/DATE_TIME.h"
+#include "engine/EARTH_SUN.h"
+#include "engine/JUPITER.h"
+#include "satellites/PhenomenaSearch.h"
+
+namespace vantorel {
+
+RedSpotTransits findRedSpotTransits(DATE_TIME& dt, EARTH_SUN& es, JUPITER& jupiter,
+                                    int longitude) {
+    RedSpotTransits out;
+    const DATE_TIME saved = dt;
+    const int year = static_cast<int>(dt.localYear), month = static_cast<int>(dt.localMonth),
+              day = static_cast<int>(dt.localDay);
+    const int zoneHours = saved.zoneHours, zoneMinutes = saved.zoneMinutes;
+    const BodyPlace place = planetPlace(jupiter);
+    auto system2At = [&](long minute) {
+        const LocalMinute m = addMinutes(year, month, day, minute);
+        dt.setLocal(m.year, m.month, m.day, m.hour, m.minute, zoneHours, zoneMinutes);
+        computeInstant(dt, es, place);
+        ++out.computations;
+        return jupiter.system2Deg;
+    };
+
+    long elapsed = 0;
+    if (longitude >= 0 && longitude <= 359) {
+        const double first = system2At(0);
+        if (std::floor(first) > longitude)
+            elapsed += 60L * static_cast<long>((360.0 - first + longitude) / kSystem2DegreesPerHour);
+        while (elapsed < 1440 && out.count < 3) {
+            if (static_cast<int>(std::floor(system2At(elapsed))) == longitude) {
+                const int k = out.count++;
+                out.hour[k] = static_cast<int>(elapsed / 60);
+                out.minute[k] = static_cast<int>(elapsed % 60);
+                char text[16];
+                std::snprintf(text, sizeof text, "%02.0f: %02.0f", static_cast<double>(out.hour[k]),
+                              static_cast<double>(out.minute[k]));
+                out.slots[static_cast<size_t>(k)] = text;
+                elapsed += kRedSpotJumpMinutes;
+            }
+            elapsed += 1;
+        }
+    }
+    dt = saved;
+    computeInstant(dt, es, place);
+    dt = saved;
+    return out;
+}
+
+}  // namespace vantorel
