@@ -53,6 +53,15 @@ std::optional<ListOptions> parseListOptions(const char* command,
     return options;
 }
 
+Settings settingsFor(const ListOptions& options) {
+    Settings settings;
+    settings.zoneHours = options.zone.hours;
+    settings.zoneMinutes = options.zone.minutes;
+    settings.language = options.language;
+    settings.dateFormat = options.dateFormat;
+    return settings;
+}
+
 std::optional<DateAndTime> parseDateAndTime(const char* command, const CliArgs& args,
                                             std::ostream& err) {
     std::string message;

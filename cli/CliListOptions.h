@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Settings.h"
 #include "cli/CliCommand.h"
 
 // The options every list command shares: --json, --zone Z, --lang en|fr|es and
@@ -27,6 +28,9 @@ std::optional<ListOptions> parseListOptions(const char* command,
                                             const std::vector<std::string>& own,
                                             const std::vector<std::string>& required,
                                             CliArgs& args, std::ostream& err);
+
+// The application settings these options stand for (zone, language, date format).
+Settings settingsFor(const ListOptions& options);
 
 // --date (required) and --time (optional, 00:00 when absent) of `command`; on
 // a bad value writes one message to `err` and returns nothing.

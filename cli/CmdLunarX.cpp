@@ -2,7 +2,6 @@
 // quarter from the date's month to the end of its year.
 #include <ostream>
 
-#include "app/Settings.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
 #include "moon/CLuneDoc.h"
@@ -18,11 +17,7 @@ int runLunarX(const std::vector<std::string>& argv, std::ostream& out, std::ostr
     if (!when) return kUsageError;
     const CivilDate* date = &when->date;
     const ClockTime* clock = &when->clock;
-    Settings settings;
-    settings.zoneHours = options->zone.hours;
-    settings.zoneMinutes = options->zone.minutes;
-    settings.language = options->language;
-    settings.dateFormat = options->dateFormat;
+    const Settings settings = settingsFor(*options);
     CLuneDoc doc(settings);
     doc.setDate(date->year, date->month, date->day, clock->hour, clock->minute);
     doc.searchLunarX();

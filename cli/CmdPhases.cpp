@@ -6,7 +6,7 @@
 #include "app/LanguageText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
-#include "moon/MoonTheory.h"
+#include "moon/CLuneDoc.h"
 #include "moon/PhaseTableText.h"
 #include "sky/EventDateText.h"
 
@@ -39,14 +39,10 @@ int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostr
     const CivilDate* date = &when->date;
     const ClockTime* clock = &when->clock;
 
-    DATE_TIME dt;
-    dt.setLocal(date->year, date->month, date->day, clock->hour, clock->minute,
-                options->zone.hours, options->zone.minutes);
-    dt.computeDate();
-    dt.computeNutation();
-    // The phases and the age do not depend on the Sun's place.
-    MoonTheory moon;
-    moon.computeMoon(dt, 0.0, false);
+    const Settings settings = settingsFor(*options);
+    CLuneDoc doc(settings);
+    doc.setDate(date->year, date->month, date->day, clock->hour, clock->minute);
+    const MoonTheory& moon = doc.moon;
 
     if (options->json) {
         out << "{\"month_phases\":[";

@@ -215,4 +215,19 @@ BodyDataRecord CLuneDoc::panel() const {
     return r;
 }
 
+StatusTexts CLuneDoc::statusTexts() const {
+    StatusTexts s;
+    s.date = labelledDateText(settings_.languageIndex(), settings_.dateFormatIndex(),
+                              dateTime.localYear, dateTime.localMonth, dateTime.localDay);
+    s.time = timeStatusText(settings_.languageIndex(), dateTime.localHour, dateTime.localMinute);
+    return s;
+}
+
+std::string CLuneDoc::windowTitleText() const {
+    return std::string(windowTitle(settings_.languageIndex(), kTitleMoon)) + " -- " +
+           unlabelledDateText(settings_.dateFormatIndex(), dateTime.localYear, dateTime.localMonth,
+                              dateTime.localDay) +
+           "     ";
+}
+
 }  // namespace vantorel

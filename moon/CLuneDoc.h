@@ -5,6 +5,7 @@
 #include "engine/EARTH_SUN.h"
 #include "moon/MoonTheory.h"
 #include "planets/BodyDataRecord.h"
+#include "planets/CPlanetDoc.h"
 
 // The Moon document: the window's own instant, its Sun and its Moon, the
 // flags that tell the view what to refresh, and the Lunar X search.
@@ -53,6 +54,10 @@ public:
 
     // The data dialog's texts and the comparative-diameter gauge.
     BodyDataRecord panel() const;
+    // The status bar: the date and time panes; the others are blank.
+    StatusTexts statusTexts() const;
+    // "%s -- %s     ": the Moon's window title and the date.
+    std::string windowTitleText() const;
 
     DATE_TIME dateTime;
     EARTH_SUN earthSun;

@@ -107,6 +107,11 @@ TEST(CLuneDoc, PanelTexts) {
     EXPECT_EQ(r.seasonGroupLabel, "  Age:");
     EXPECT_EQ(r.scaleText, "1\" = 1.79 Km");
     EXPECT_FLOAT_EQ(r.maximumDiameter, 33.5f);
+    const StatusTexts status = doc.statusTexts();
+    EXPECT_EQ(status.date, "Date: 1992/04/12");
+    EXPECT_EQ(status.time, "Heure: 00: 00");
+    EXPECT_EQ(status.rise, "");
+    EXPECT_EQ(doc.windowTitleText(), " Lune -- 1992/04/12     ");
 }
 
 TEST(CLuneDocLunarX, WholeYearGivesOneLinePerFirstQuarterInTheWindow) {
