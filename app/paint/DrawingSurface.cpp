@@ -36,6 +36,33 @@ DrawingSurface::DrawingSurface(int width, int height)
 
 DrawingSurface::~DrawingSurface() { endPainting(); }
 
+DrawingSurface::DrawingSurface(DrawingSurface&& other) noexcept : image_(QImage(1, 1, QImage::Format_RGB32)) {
+    *this = std::move(other);
+}
+
+DrawingSurface& DrawingSurface::operator=(DrawingSurface&& other) noexcept {
+    if (this == &other) return *this;
+    // A painter is bound to its image: close both before the image moves.
+    endPainting();
+    other.endPainting();
+    image_ = std::move(other.image_);
+    penStyle_ = other.penStyle_;
+    penWidth_ = other.penWidth_;
+    penColour_ = other.penColour_;
+    brush_ = other.brush_;
+    hollowBrush_ = other.hollowBrush_;
+    currentX_ = other.currentX_;
+    currentY_ = other.currentY_;
+    font_ = other.font_;
+    textColour_ = other.textColour_;
+    backgroundColour_ = other.backgroundColour_;
+    backgroundMode_ = other.backgroundMode_;
+    smoothText_ = other.smoothText_;
+    other.image_ = QImage(1, 1, QImage::Format_RGB32);
+    other.image_.fill(Qt::black);
+    return *this;
+}
+
 QPainter& DrawingSurface::painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
@@ -197,6 +224,7 @@ void DrawingSurface::textOut(int x, int y, const QString& text) {
         p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
                    toQColor(backgroundColour_));
     p.setPen(toQColor(textColour_));
+    p.setRenderHint(QPainter::TextAntialiasing, smoothText_);
     p.drawText(QPoint(x, y + fm.ascent()), text);
 }
 

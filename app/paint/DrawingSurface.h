@@ -35,6 +35,8 @@ public:
     ~DrawingSurface();
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
+    DrawingSurface(DrawingSurface&& other) noexcept;
+    DrawingSurface& operator=(DrawingSurface&& other) noexcept;
 
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
@@ -87,6 +89,9 @@ public:
     void setTextColour(Rgb colour) { textColour_ = colour; }
     void setBackgroundColour(Rgb colour) { backgroundColour_ = colour; }
     void setBackgroundMode(BackgroundMode mode) { backgroundMode_ = mode; }
+    // Smoothed glyph edges, for decorative pictures only: the colours of a
+    // smoothed text's pixels are not the text colour.
+    void setSmoothText(bool smooth) { smoothText_ = smooth; }
     // Character height (ascent + descent) and average character width.
     int fontHeight() const;
     int averageCharWidth() const;
@@ -123,6 +128,7 @@ private:
     Rgb textColour_{255, 255, 255};
     Rgb backgroundColour_{0, 0, 0};
     BackgroundMode backgroundMode_ = BackgroundMode::Transparent;
+    bool smoothText_ = false;
 };
 
 inline QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }

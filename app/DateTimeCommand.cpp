@@ -1,0 +1,86 @@
+#include "app/DateTimeCommand.h"
+
+namespace vantorel {
+
+namespace {
+
+void writeEntry(DATE_TIME& dt, const DateEntry& e) {
+    dt.localDay = e.day;
+    dt.localMonth = e.month;
+    dt.localYear = e.year;
+    dt.localHour = e.hour;
+    dt.localMinute = e.minute;
+}
+
+bool sameInstant(const DateEntry& a, const DateEntry& b) {
+    return a.day == b.day && a.month == b.month && a.year == b.year && a.hour == b.hour &&
+           a.minute == b.minute;
+}
+
+}  // namespace
+
+DateEntry dateEntryOf(const DATE_TIME& dt, bool allWindows) {
+    return {static_cast<int>(dt.localDay),  static_cast<int>(dt.localMonth),
+            static_cast<int>(dt.localYear), static_cast<int>(dt.localHour),
+            static_cast<int>(dt.localMinute), allWindows};
+}
+
+void setCommonDate(Settings& settings, const DATE_TIME& from) {
+    writeEntry(settings.commonDate, dateEntryOf(from, false));
+}
+
+void takeCommonDate(DATE_TIME& dt, const Settings& settings) {
+    writeEntry(dt, dateEntryOf(settings.commonDate, false));
+}
+
+void setInitialDate(DATE_TIME& dt, const Settings& settings, const Clock& clock) {
+    if (settings.useCommonDate)
+        takeCommonDate(dt, settings);
+    else
+        setFromClock(dt, clock);
+}
+
+DateCommandResult runDateTimeCommand(DATE_TIME& dt, Settings& settings, DateEntryHost& host,
+                                     bool allWindowsOffered) {
+    const DateEntry saved = dateEntryOf(dt, false);
+    DateCommandResult result;
+    int lastError = 0;
+    for (;;) {
+        DateEntry shown = saved;
+        shown.allWindows = settings.useCommonDate;
+        const std::optional<DateEntry> entry = host.askDate(shown, allWindowsOffered, lastError);
+        if (!entry) return result;
+
+        writeEntry(dt, *entry);
+        int code = dt.validateDate();
+        if (code == kDateValid) code = dt.validateTime();
+        const bool valid = code == kDateValid;
+        if (!valid) {
+            host.reportDateError(code);
+            writeEntry(dt, saved);
+            dt.setFebruaryLength();
+            lastError = code;
+        } else if (!sameInstant(*entry, saved)) {
+            result.changed = true;
+            host.dateChanged();
+        }
+
+        // The common date follows the box whether the entry was taken or
+        // refused; a dialog without the choice leaves it alone.
+        if (allWindowsOffered) {
+            if (entry->allWindows) {
+                setCommonDate(settings, dt);
+                settings.useCommonDate = true;
+                host.applyDateToAllWindows();
+            } else {
+                settings.useCommonDate = false;
+            }
+        }
+        if (valid) {
+            result.confirmed = true;
+            return result;
+        }
+    }
+}
+
+}  // namespace vantorel

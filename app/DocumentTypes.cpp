@@ -1,0 +1,65 @@
+#include "app/DocumentTypes.h"
+
+#include <cstddef>
+
+#include "app/LanguageText.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::array<DocumentType, kDocTypeCount> kTypes = {{
+    {DocTypeId::DataTable, "CVantorelDoc", "CDataPlanet", "CVantorelView", {131, 159, 169},
+     MenuKind::Tables, -1, ID_OPEN_DATA_TABLE, -1, " Data", false, nullptr},
+    {DocTypeId::Mars, "CMarsDoc", "CChildFrame", "CMarsView", {130, 162, 173}, MenuKind::Mars, -1,
+     ID_OPEN_MARS, kTitleMars, nullptr, true, "MARS"},
+    {DocTypeId::Jupiter, "CJupiterDoc", "CChildFrame", "CJupiterView", {146, 160, 171},
+     MenuKind::Jupiter, -1, ID_OPEN_JUPITER, kTitleJupiter, nullptr, true, "JUPITER"},
+    {DocTypeId::JupiterSatellites, "CJupiterDoc", "CJupSatChild", "CJupiterSatView",
+     {146, 160, 171}, MenuKind::Jupiter, -1, ID_OPEN_JUPITER_SATELLITES, kTitleJupiter, nullptr,
+     true, nullptr},
+    {DocTypeId::Saturn, "CSaturneDoc", "CSatSatChild", "CSaturneSatView", {153, 166, 176},
+     MenuKind::Saturn, -1, ID_OPEN_SATURN, kTitleSaturn, nullptr, true, "SATURNE"},
+    {DocTypeId::Venus, "CVenusDoc", "CChildFrame", "CVenusView", {155, 168, 178},
+     MenuKind::MercuryVenus, -1, ID_OPEN_VENUS, kTitleVenus, nullptr, true, " VENUS"},
+    {DocTypeId::Mercury, "CMercureDoc", "CChildFrame", "CMercureView", {132, 163, 174},
+     MenuKind::MercuryVenus, -1, ID_OPEN_MERCURY, kTitleMercury, nullptr, true, "MERCURE"},
+    {DocTypeId::Moon, "CLuneDoc", "CChildFrame", "CLuneView", {134, 161, 172}, MenuKind::Moon, -1,
+     ID_OPEN_MOON, kTitleMoon, nullptr, true, " MOON"},
+    {DocTypeId::Uranus, "CUranusDoc", "CChildFrame", "CUranusView", {195, 196, 198},
+     MenuKind::Uranus, -1, ID_OPEN_URANUS, kTitleUranus, nullptr, true, "URANUS"},
+    {DocTypeId::Sky, "CCielDoc", "CCielChild", "CCielView", {157, 167, 177}, MenuKind::Tables, -1,
+     ID_OPEN_SKY, kTitleSky, nullptr, false, nullptr},
+    {DocTypeId::Heliocentric, "CHelioDoc", "CHelioChild", "CHelioView", {147, 158, 170},
+     MenuKind::Tables, -1, ID_OPEN_HELIOCENTRIC, kTitleHeliocentric, nullptr, false, nullptr},
+    {DocTypeId::ZoomedSky, "CCielZoomDoc", "CCielZoomChild", "CCielZoomView", {157, 157, 157},
+     MenuKind::Tables, kEnglish, 0, kTitleSky, nullptr, false, nullptr},
+}};
+
+}  // namespace
+
+const std::array<DocumentType, kDocTypeCount>& documentTypes() { return kTypes; }
+
+const DocumentType& documentType(DocTypeId id) { return kTypes[static_cast<std::size_t>(id)]; }
+
+const DocumentType* documentTypeForCommand(int command) {
+    if (command == 0) return nullptr;
+    for (const DocumentType& t : kTypes)
+        if (t.openCommand == command) return &t;
+    return nullptr;
+}
+
+int menuResourceFor(const DocumentType& type, int language) {
+    return type.menuResource[static_cast<std::size_t>(safeLanguage(language))];
+}
+
+int mainMenuResource(int language) {
+    constexpr int kMain[3] = {129, 164, 175};
+    return kMain[safeLanguage(language)];
+}
+
+int menuLanguageFor(const DocumentType& type, int language) {
+    return type.fixedMenuLanguage >= 0 ? type.fixedMenuLanguage : safeLanguage(language);
+}
+
+}  // namespace vantorel

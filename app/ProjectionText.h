@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "app/LanguageText.h"
+
+// The telescope projection code (bit 0 flips horizontally, bit 1 vertically)
+// and how the status bar names it.
+
+namespace vantorel {
+
+inline int projectionFromFlips(bool horizontal, bool vertical) {
+    return (horizontal ? 1 : 0) + (vertical ? 2 : 0);
+}
+inline bool flipsHorizontally(int code) { return (code & 1) != 0; }
+inline bool flipsVertically(int code) { return (code & 2) != 0; }
+
+// "N -- W", "N -- E", "S -- W", "S -- E" (O for west in French and Spanish);
+// a code outside 0..3 names code 0.
+const char* orientationText(int language, int code);
+// "Projection: N -- W" ("Proyección: " in Spanish), the text of pane 2.
+std::string projectionPaneText(int language, int code);
+
+namespace projection {
+constexpr TextTriple kCaption{"Set the projection of your telescope",
+                              "Projection de l'instrument d'observation", "Proyección  (instrumento)"};
+constexpr TextTriple kGroup{"", "Basculer", "Hacer bascular"};
+constexpr TextTriple kHorizontal{"flip horizontal", "horizontalement", "horizontalmente"};
+constexpr TextTriple kVertical{"flip vertical", "verticalement", "verticalmente"};
+}  // namespace projection
+
+}  // namespace vantorel

@@ -1,0 +1,106 @@
+#include "app/SettingsCommands.h"
+
+#include "app/DateText.h"
+#include "app/SettingsFile.h"
+
+namespace vantorel {
+
+const char* helpFileFor(int language) {
+    return pickText(language, "english\\vantorel.hlp", "francais\\vantfr.hlp",
+                    "espanol\\vantes.hlp");
+}
+
+const char* restartMessage(int language) {
+    return pickText(language, "You can exit Vantorel for the language take effect.",
+                    "Vous devez sortir de Vantorel pour que le changement de langue soit effectif",
+                    "Tienen que salir de Vantorel para que el cambio de lengua sea efectivo");
+}
+
+bool enterLatitude(Settings& s, SettingsDialogHost& host) {
+    // A refused entry opens the dialog again on the values it had before.
+    const LatitudeEntry shown = latitudeEntryOf(s.latitude);
+    LatitudeCheck lastError = LatitudeCheck::Valid;
+    for (;;) {
+        const std::optional<LatitudeEntry> entry = host.askLatitude(shown, lastError);
+        if (!entry) return false;
+        const LatitudeCheck check = checkLatitude(entry->degrees, entry->minutes);
+        if (check != LatitudeCheck::Valid) {
+            host.reportLatitudeError(check);
+            lastError = check;
+            continue;
+        }
+        applyLatitude(s, *entry);
+        return true;
+    }
+}
+
+bool enterZone(Settings& s, SettingsDialogHost& host) {
+    const std::optional<ZoneChoice> choice = host.askZone(zoneChoiceFor(s.zoneHours, s.zoneMinutes));
+    if (!choice) return false;
+    const std::optional<Zone> zone = zoneOf(*choice);
+    if (!zone) return false;  // a size the dialog should not have let through
+    SettingsFile::writeZone(s, zone->hours, zone->minutes);
+    return true;
+}
+
+bool enterDateFormat(Settings& s, SettingsDialogHost& host) {
+    const std::optional<int> format = host.askDateFormat(s.dateFormatIndex());
+    if (!format) return false;
+    SettingsFile::writeDateFormat(s, dateFormatFromSelection(*format));
+    return true;
+}
+
+bool enterProjection(Settings& s, SettingsDialogHost& host) {
+    const std::optional<int> code = host.askProjection(s.projectionCode());
+    if (!code || *code < 0 || *code > 3) return false;
+    SettingsFile::writeProjection(s, *code);
+    return true;
+}
+
+bool chooseLanguage(const Settings& s, SettingsDialogHost& host) {
+    const std::optional<int> chosen = host.askLanguage(s.languageIndex());
+    if (!chosen || !languageChosen(*chosen) || *chosen == s.languageIndex()) return false;
+    host.showRestartMessage(restartMessage(s.languageIndex()));
+    SettingsFile::writeLanguage(*chosen);
+    return true;
+}
+
+void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile) {
+    if (!languageChosen(s.language)) {
+        const std::optional<int> chosen = host.askLanguage(kEnglish);
+        if (chosen && languageChosen(*chosen)) {
+            s.setLanguage(*chosen);
+            helpFile = helpFileFor(*chosen);
+            SettingsFile::writeLanguage(*chosen);
+        } else {
+            // Dismissed without a choice: this run speaks English and the
+            // question comes again at the next start.
+            s.setLanguage(kEnglish);
+        }
+    }
+
+    if (s.dateFormat == kNotSet) {
+        const std::optional<int> format = host.askDateFormat(0);
+        if (format)
+            SettingsFile::writeDateFormat(s, dateFormatFromSelection(*format));
+        else
+            s.dateFormat = 0;  // for this run only; DATE stays absent
+    }
+
+    if (s.displayWarning == 0) {
+        s.zoneHours = 0;
+        s.zoneMinutes = 0;
+        Zone zone;
+        if (const std::optional<ZoneChoice> choice = host.askZone(ZoneChoice{}))
+            zone = zoneOf(*choice).value_or(Zone{});
+        // Written after OK and Cancel alike, so the question is asked once.
+        SettingsFile::writeFirstStartZone(s, zone.hours, zone.minutes);
+    }
+
+    if (s.latituded == kNotSet || s.latitudem == kNotSet) {
+        s.latitude = 0.0f;
+        enterLatitude(s, host);
+    }
+}
+
+}  // namespace vantorel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+// The frame of a child window inside the main window: it holds one view and
+// opens at 260 x 260 pixels unless its kind asks for another size.
+
+namespace vantorel {
+
+class CChildView;
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    static constexpr int kInitialWidth = 260;
+    static constexpr int kInitialHeight = 260;
+
+    explicit CChildFrame(CChildView* view, QSize initialSize = QSize(kInitialWidth, kInitialHeight));
+    CChildView* view() const { return view_; }
+
+private:
+    CChildView* view_;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+#include "app/DocumentTypes.h"
+#include "app/Settings.h"
+
+// The base of every child window's view. The main window swaps the menu when
+// a view becomes active, routes menu commands to the active view first, and
+// delivers the program's three messages (WM_RECOMPUTE_DATE, WM_RECOMPUTE_ZONE,
+// WM_JUPITER_DATE) to every view through the virtual handlers below.
+
+namespace vantorel {
+
+class CVantorelApp;
+class CMainFrame;
+class DATE_TIME;
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+};
+
+class CChildView : public QWidget {
+    Q_OBJECT
+public:
+    CChildView(CVantorelApp& app, CMainFrame& frame, DocTypeId type, QWidget* parent = nullptr);
+    ~CChildView() override;
+
+    DocTypeId docType() const { return type_; }
+    const DocumentType& documentType() const { return vantorel::documentType(type_); }
+    CVantorelApp& app() const { return app_; }
+    CMainFrame& mainFrame() const { return frame_; }
+    Settings& settings() const;
+    int language() const;
+
+    // The document's title: the frame's caption and the main window's.
+    void setDocumentTitle(const QString& title);
+    QString documentTitle() const { return title_; }
+
+    // Called once, after the window is shown for the first time.
+    virtual void initialUpdate() {}
+    // The view became (true) or stopped being (false) the active window.
+    // Body views refill the data dialog and the status bar here.
+    virtual void activated(bool active) { (void)active; }
+
+    // Menu commands reach the active view first: true when handled here.
+    virtual bool onCommand(int id);
+    // Enabled and checked state of a command the view handles; nothing for a
+    // command that is not the view's (the main window or the application
+    // decides, or the item is greyed).
+    virtual std::optional<CommandState> commandState(int id) const;
+
+    // The program's messages. Recompute with commonDate / the new zone /
+    // the phenomenon's date; the defaults do nothing.
+    virtual void onRecomputeDate() {}
+    virtual void onRecomputeZone() {}
+    virtual void onJupiterDate(const DATE_TIME& date) { (void)date; }
+    // Latitude or projection changed: repaint (and recompute where the
+    // paint does).
+    virtual void onSettingsChanged() { update(); }
+    // Dispatches a message number to the handlers above.
+    void receiveMessage(int message, const DATE_TIME* date);
+
+    // The Jupiter views can open the satellites window on their document.
+    virtual bool opensSatellitesWindow() const { return false; }
+
+protected:
+    // The Date - Time command on `dt`: the dialog until a valid entry or
+    // Cancel, the common date when asked. True when the date changed;
+    // dateChangedByDialog() has then been called.
+    bool runDateDialog(DATE_TIME& dt, bool allWindowsOffered);
+    virtual void dateChangedByDialog() {}
+    // Status bar pane 1..8 of the main window.
+    void setPaneText(int pane, const QString& text);
+
+private:
+    CVantorelApp& app_;
+    CMainFrame& frame_;
+    DocTypeId type_;
+    QString title_;
+};
+
+}  // namespace vantorel

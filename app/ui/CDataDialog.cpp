@@ -1,0 +1,110 @@
+#include "app/ui/CDataDialog.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+
+#include "app/DialogTexts.h"
+#include "app/ui/DialogHelpers.h"
+#include "app/ui/WindowServices.h"
+
+namespace vantorel {
+
+namespace {
+constexpr int kRowHeight = 14;
+}
+
+CDataDialog::CDataDialog(int language, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("CDataDialog"));
+    setWindowTitle(tr3(datadialog::kCaption, language));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setFixedSize(dialogX(kWidthUnits), dialogY(kHeightUnits));
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+
+    addText(1009, 29, 2, 44, kRowHeight);
+    QFont bold = small;
+    bold.setBold(true);
+    control(1009)->setFont(bold);
+    // Label and value rows: right ascension, declination, magnitude,
+    // diameter, distance, illumination, pole inclination.
+    const int rows[7][3] = {{1027, 1028, 26}, {1029, 1030, 36}, {1031, 1032, 47}, {1033, 1034, 57},
+                            {1035, 1036, 68}, {1037, 1038, 79}, {1042, 1043, 90}};
+    for (const auto& row : rows) {
+        addText(row[0], 7, row[2], 47, kRowHeight);
+        addText(row[1], 63, row[2], 40, kRowHeight);
+    }
+    auto* longitudeGroup = new QGroupBox(this);
+    nameControl(longitudeGroup, 1039);
+    longitudeGroup->setGeometry(dialogRect(7, 100, 96, 33));
+    addText(1040, 24, 110, 30, 12);
+    addText(1041, 59, 110, 30, 12);
+    addText(1044, 24, 118, 30, 12);
+    addText(1045, 59, 118, 30, 12);
+    addText(1046, 25, 136, 60, 12);
+    addText(1047, 8, 146, 30, 12);
+    addText(1048, 41, 146, 38, 12);
+    addText(1049, 79, 146, 30, 12);
+
+    auto* comparison = new QGroupBox(tr3(datadialog::kComparison, language), this);
+    nameControl(comparison, 1140);
+    comparison->setGeometry(dialogRect(1, 158, 107, 73));
+    addText(1103, 73, 166, 32, 9, tr3(datadialog::kMaximum, language));
+    addText(1102, 73, 175, 32, 9, tr3(datadialog::kCurrent, language));
+    addText(1104, 73, 184, 32, 9, tr3(datadialog::kMinimum, language));
+    addText(1101, 49, 211, 58, 9);
+    addText(1100, 49, 220, 58, 9);
+    // The group boxes were made before the texts inside them; keep the
+    // texts on top.
+    for (QLabel* label : controls_) label->raise();
+}
+
+QLabel* CDataDialog::addText(int id, int x, int y, int w, int h, const QString& text) {
+    auto* label = new QLabel(text, this);
+    nameControl(label, id);
+    label->setGeometry(dialogRect(x, y, w, h));
+    controls_.insert(id, label);
+    return label;
+}
+
+void CDataDialog::setControlText(int id, const QString& text) {
+    if (QLabel* label = control(id)) {
+        label->setText(text);
+    } else if (id == 1039) {
+        // The group box of the central longitude carries its text itself.
+        if (auto* group = findChild<QGroupBox*>(QStringLiteral("ctl1039"))) group->setTitle(text);
+    }
+}
+
+QString CDataDialog::controlText(int id) const {
+    if (const QLabel* label = control(id)) return label->text();
+    if (id == 1039)
+        if (auto* group = findChild<QGroupBox*>(QStringLiteral("ctl1039"))) return group->title();
+    return QString();
+}
+
+void CDataDialog::setDiameters(const ComparativeDiameters& d) {
+    diameters_ = d;
+    update();
+}
+
+QPoint CDataDialog::placement(int screenWidth, int clientWidth) {
+    return QPoint(screenWidth - clientWidth - 10, 35);
+}
+
+QImage CDataDialog::renderBackground() const {
+    DrawingSurface surface(width(), height());
+    const QColor bg = palette().color(QPalette::Window);
+    surface.fill(Rgb{bg.red(), bg.green(), bg.blue()});
+    paintComparativeDiscs(surface, 0, width(), height(), diameters_);
+    return surface.image().copy();
+}
+
+void CDataDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, renderBackground());
+}
+
+}  // namespace vantorel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+#include "app/paint/ComparativeDiscs.h"
+
+class QLabel;
+
+// The data panel of the body windows: one modeless window at the right edge
+// of the screen with the figures of the body looked at, and three discs that
+// compare its apparent diameter now with its largest and smallest.
+
+namespace vantorel {
+
+class CDataDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Client size in dialog units.
+    static constexpr int kWidthUnits = 110;
+    static constexpr int kHeightUnits = 233;
+
+    CDataDialog(int language, QWidget* parent = nullptr);
+
+    // The text control of a number of the layout (1009, 1027 .. 1049, 1100,
+    // 1101, 1102 .. 1104); nullptr for any other number.
+    QLabel* control(int id) const { return controls_.value(id, nullptr); }
+    void setControlText(int id, const QString& text);
+    QString controlText(int id) const;
+
+    void setDiameters(const ComparativeDiameters& d);
+    const ComparativeDiameters& diameters() const { return diameters_; }
+
+    // Top-left corner at the right edge of a screen of that width.
+    static QPoint placement(int screenWidth, int clientWidth);
+    // The picture behind the controls: background, discs and legend.
+    QImage renderBackground() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* addText(int id, int x, int y, int w, int h, const QString& text = QString());
+
+    QHash<int, QLabel*> controls_;
+    ComparativeDiameters diameters_;
+};
+
+}  // namespace vantorel

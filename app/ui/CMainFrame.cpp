@@ -1,0 +1,280 @@
+#include "app/ui/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+
+#include "app/CommandIds.h"
+#include "app/LanguageText.h"
+#include "app/ProjectionText.h"
+#include "app/ui/CChildFrame.h"
+#include "app/ui/CChildView.h"
+#include "app/ui/CMdiClient.h"
+#include "app/ui/CVantorelApp.h"
+
+namespace vantorel {
+
+CMainFrame::CMainFrame(CVantorelApp& app) : app_(app), mdi_(new CMdiClient(this)) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setCentralWidget(mdi_);
+    setMenuBar(new QMenuBar(this));
+
+    const Settings& s = app_.settings();
+    blankDate_.zoneHours = s.zoneHours;
+    blankDate_.zoneMinutes = s.zoneMinutes;
+
+    for (int i = 0; i < kPaneCount; ++i) {
+        panes_[i] = new QLabel(this);
+        panes_[i]->setObjectName(QStringLiteral("pane%1").arg(i + 1));
+        panes_[i]->setMinimumWidth(
+            panes_[i]->fontMetrics().horizontalAdvance(QString(kPaneBlanks[i], QLatin1Char(' '))));
+        statusBar()->addWidget(panes_[i]);
+    }
+
+    installMenu(menuSet(MenuKind::Main, s.languageIndex()));
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::subWindowActivated);
+    updateCaption();
+}
+
+CMainFrame::~CMainFrame() {
+    // The children go first, while everything they report to still exists.
+    destroying_ = true;
+    for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
+}
+
+// ---- status bar ------------------------------------------------------------
+
+QLabel* CMainFrame::pane(int n) const {
+    return (n >= 1 && n <= kPaneCount) ? panes_[n - 1] : nullptr;
+}
+
+void CMainFrame::setPaneText(int n, const QString& text) {
+    if (QLabel* p = pane(n)) p->setText(text);
+}
+
+QString CMainFrame::paneText(int n) const {
+    const QLabel* p = pane(n);
+    return p ? p->text() : QString();
+}
+
+void CMainFrame::showProjectionPane() {
+    const Settings& s = app_.settings();
+    setPaneText(2, QString::fromStdString(projectionPaneText(s.languageIndex(), s.projectionCode())));
+}
+
+// ---- menus -----------------------------------------------------------------
+
+const CMainFrame::MenuSet& CMainFrame::menuSet(MenuKind kind, int language) {
+    const auto key = std::make_pair(static_cast<int>(kind), language);
+    auto found = menus_.find(key);
+    if (found != menus_.end()) return found->second;
+
+    MenuSet set;
+    for (const MenuPopup& popup : menuLayout(kind)) {
+        auto* menu = new QMenu(QString::fromUtf8(popup.title(language)), this);
+        for (const MenuItem& item : popup.items) {
+            if (item.isSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.text(language)));
+            action->setData(item.id);
+            const int id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
+            set.actions.insert(id, action);
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+        set.popups.push_back(menu);
+    }
+    return menus_.emplace(key, std::move(set)).first->second;
+}
+
+void CMainFrame::installMenu(const MenuSet& set) {
+    if (installed_ == &set) return;
+    installed_ = &set;
+    menuBar()->clear();
+    for (QMenu* menu : set.popups) menuBar()->addMenu(menu);
+    updateCommandStates();
+}
+
+QList<QMenu*> CMainFrame::currentMenus() const { return installed_ ? installed_->popups : QList<QMenu*>(); }
+
+QAction* CMainFrame::currentAction(int id) const {
+    return installed_ ? installed_->actions.value(id, nullptr) : nullptr;
+}
+
+bool CMainFrame::frameHandles(int id) const {
+    switch (id) {
+    case ID_LATITUDE:
+    case ID_TIME_ZONE:
+    case ID_PROJECTION:
+    case ID_VIEW_STATUS_BAR:
+    case ID_WINDOW_CASCADE:
+    case ID_OPEN_MOON:
+    case ID_OPEN_MERCURY:
+    case ID_OPEN_VENUS:
+    case ID_OPEN_MARS:
+    case ID_OPEN_JUPITER:
+    case ID_OPEN_SATURN:
+    case ID_OPEN_URANUS:
+    case ID_OPEN_DATA_TABLE:
+    case ID_OPEN_SKY:
+    case ID_OPEN_HELIOCENTRIC:
+        return true;
+    case ID_OPEN_JUPITER_SATELLITES: {
+        const CChildView* view = activeView();
+        return view && view->opensSatellitesWindow();
+    }
+    default: return false;
+    }
+}
+
+void CMainFrame::updateCommandStates() {
+    if (!installed_) return;
+    const CChildView* view = activeView();
+    for (auto it = installed_->actions.begin(); it != installed_->actions.end(); ++it) {
+        const int id = it.key();
+        QAction* action = it.value();
+        CommandState state{false, false};
+        if (auto viewState = view ? view->commandState(id) : std::nullopt) {
+            state = *viewState;
+        } else if (frameHandles(id)) {
+            state.enabled = true;
+        } else if (auto appState = app_.commandState(id)) {
+            state = *appState;
+        }
+        if (id == ID_VIEW_STATUS_BAR) state = {true, statusBar()->isVisibleTo(this)};
+        action->setCheckable(state.checked || action->isCheckable());
+        action->setChecked(state.checked);
+        action->setEnabled(state.enabled);
+    }
+}
+
+void CMainFrame::onCommand(int id) {
+    if (CChildView* view = activeView())
+        if (view->onCommand(id)) return;
+    if (handleFrameCommand(id)) return;
+    app_.onCommand(id);
+}
+
+bool CMainFrame::handleFrameCommand(int id) {
+    if (!frameHandles(id)) return false;
+    if (const DocumentType* type = documentTypeForCommand(id)) {
+        openWindow(type->id, id == ID_OPEN_JUPITER_SATELLITES ? activeView() : nullptr);
+        return true;
+    }
+    switch (id) {
+    case ID_LATITUDE: app_.latitudeCommand(); return true;
+    case ID_TIME_ZONE: app_.timeZoneCommand(); return true;
+    case ID_PROJECTION: app_.projectionCommand(); return true;
+    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); return true;
+    case ID_WINDOW_CASCADE: mdi_->cascadeSubWindows(); return true;
+    default: return false;
+    }
+}
+
+// ---- windows ---------------------------------------------------------------
+
+int CMainFrame::titleRowOffset() const { return app_.settings().languageIndex() * 10; }
+
+CChildView* CMainFrame::openWindow(DocTypeId typeId, CChildView* source) {
+    eraseSplash();
+    const DocumentType& type = documentType(typeId);
+    if (type.counted && type.dataDialogName && !app_.dataDialogShown())
+        app_.showDataDialog(QString::fromLatin1(type.dataDialogName));
+
+    DATE_TIME blank = blankDate_;
+    const auto& registered = app_.registry().entry(typeId);
+    CChildView* view = app_.registry().createView(typeId, ViewContext{app_, *this, blank, source});
+    auto* frame = new CChildFrame(view, registered.frameSize);
+    mdi_->addSubWindow(frame);
+    view->setDocumentTitle(type.titleIndex >= 0
+                               ? QString::fromUtf8(titleTable[titleRowOffset() + type.titleIndex])
+                               : QString::fromUtf8(type.fixedTitle));
+    cascadePosition(frame);
+    frame->show();
+    view->initialUpdate();
+    mdi_->setActiveSubWindow(frame);
+    if (type.counted) ++windowCount_;
+    ++opened_;
+    return view;
+}
+
+void CMainFrame::cascadePosition(QMdiSubWindow* window) {
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+    const int fit = std::max(1, std::min((mdi_->viewport()->width() - window->width()) / step,
+                                         (mdi_->viewport()->height() - window->height()) / step));
+    const int k = opened_ % std::max(1, fit);
+    window->move(k * step, k * step);
+}
+
+CChildView* CMainFrame::activeView() const {
+    QMdiSubWindow* sub = mdi_->activeSubWindow();
+    if (!sub) sub = mdi_->currentSubWindow();
+    return sub ? qobject_cast<CChildView*>(sub->widget()) : nullptr;
+}
+
+QList<CChildView*> CMainFrame::views() const {
+    QList<CChildView*> list;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (auto* view = qobject_cast<CChildView*>(sub->widget())) list.push_back(view);
+    return list;
+}
+
+void CMainFrame::childViewDestroyed(bool counted) {
+    if (counted && windowCount_ > 0) {
+        --windowCount_;
+        if (windowCount_ == 0 && !destroying_) {
+            for (int n = 3; n <= kPaneCount; ++n) setPaneText(n, QString());
+            app_.closeDataDialog();
+        }
+    }
+    if (!destroying_) updateCaption();
+}
+
+void CMainFrame::subWindowActivated(QMdiSubWindow* window) {
+    if (destroying_) return;
+    CChildView* view = window ? qobject_cast<CChildView*>(window->widget()) : nullptr;
+    // Focus moving to another top-level window (the data dialog, another
+    // program) leaves the current child as it was.
+    if (!view && mdi_->currentSubWindow() && !mdi_->subWindowList().isEmpty()) return;
+    if (view && view == lastActive_) return;
+    if (lastActive_ && lastActive_ != view) lastActive_->activated(false);
+    lastActive_ = view;
+    const int language = app_.settings().languageIndex();
+    if (view)
+        installMenu(menuSet(view->documentType().menu, menuLanguageFor(view->documentType(), language)));
+    else
+        installMenu(menuSet(MenuKind::Main, language));
+    updateCaption();
+    if (view) view->activated(true);
+}
+
+void CMainFrame::updateCaption() {
+    const CChildView* view = destroying_ ? nullptr : activeView();
+    const QString title = view ? view->documentTitle().trimmed() : QString();
+    setWindowTitle(title.isEmpty() ? QStringLiteral("VANTOREL")
+                                   : QStringLiteral("VANTOREL - %1").arg(title));
+}
+
+void CMainFrame::sendToAllChildren(int message, const DATE_TIME* date) {
+    for (CChildView* view : views()) view->receiveMessage(message, date);
+}
+
+void CMainFrame::repaintAllChildren() {
+    for (CChildView* view : views()) view->onSettingsChanged();
+}
+
+// ---- start-up picture -------------------------------------------------------
+
+void CMainFrame::showSplash() { mdi_->showSplash(); }
+
+void CMainFrame::eraseSplash() { mdi_->eraseSplash(); }
+
+}  // namespace vantorel

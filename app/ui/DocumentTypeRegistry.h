@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QSize>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/DocumentTypes.h"
+
+class QWidget;
+
+// The document types as the running program registered them: the menu
+// resource of each in the program's language, and the factory that makes the
+// view of its windows. A type without a factory opens a placeholder view.
+
+namespace vantorel {
+
+class CVantorelApp;
+class CMainFrame;
+class CChildView;
+class DATE_TIME;
+
+struct ViewContext {
+    CVantorelApp& app;
+    CMainFrame& frame;
+    const DATE_TIME& blankDate;  // the copy every new document starts from
+    CChildView* source;          // the view whose document is shared, or null
+};
+
+using ViewFactory = std::function<CChildView*(const ViewContext&)>;
+// Makes the modeless phenomena generator window.
+using ToolFactory = std::function<QWidget*(CVantorelApp&)>;
+
+class DocumentTypeRegistry {
+public:
+    struct Registered {
+        const DocumentType* type = nullptr;
+        int menuResource = 0;
+        ViewFactory factory;
+        QSize frameSize{260, 260};
+    };
+
+    // Registers every type, in the order of documentTypes(), with the menus
+    // of `language`.
+    void registerAll(int language);
+    const std::vector<Registered>& registered() const { return types_; }
+    const Registered& entry(DocTypeId id) const;
+
+    void setViewFactory(DocTypeId id, ViewFactory factory, QSize frameSize = QSize(260, 260));
+    bool hasViewFactory(DocTypeId id) const;
+    // The view of a new window: the type's factory, or a placeholder.
+    CChildView* createView(DocTypeId id, const ViewContext& context) const;
+
+    void setPhenomenaGeneratorFactory(ToolFactory factory) { generator_ = std::move(factory); }
+    const ToolFactory& phenomenaGeneratorFactory() const { return generator_; }
+
+private:
+    std::vector<Registered> types_;
+    ToolFactory generator_;
+};
+
+// Gives each window type the view that draws it. Every window kind adds its
+// factory here.
+void installViewFactories(DocumentTypeRegistry& registry);
+
+}  // namespace vantorel

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QCursor>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+// What the windows need of the platform beyond plain widgets: the message
+// box with its sounds, the cursors, a window timer, and the dialog units that
+// place the controls of the fixed-layout dialogs.
+
+namespace vantorel {
+
+void playQuestionSound();
+void playExclamationSound();
+
+// A modal message box with an OK button; returns when it is closed.
+void messageBox(QWidget* parent, const QString& text);
+
+// Dialog units of the program's dialog font: a quarter of the average
+// character width across, an eighth of the character height down. The
+// layouts were drawn for a 6 x 13 pixel font; keeping those base units keeps
+// the pixel-placed drawings of the data dialog inside their frames whatever
+// font the platform lends.
+constexpr int kDialogBaseX = 6;
+constexpr int kDialogBaseY = 13;
+inline int dialogX(int units) { return units * kDialogBaseX / 4; }
+inline int dialogY(int units) { return units * kDialogBaseY / 8; }
+inline QRect dialogRect(int x, int y, int w, int h) {
+    return QRect(dialogX(x), dialogY(y), dialogX(w), dialogY(h));
+}
+
+// The program's own cursor (the cross when its picture is missing).
+QCursor programCursor();
+
+// Shows the wait cursor for the life of the object.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// A repeating timer of a window: one tick per period on the user-interface
+// thread until stopped. Tests call tick() instead of waiting.
+class WindowTimer : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowTimer(std::function<void()> onTick, QObject* parent = nullptr);
+    void start(int periodMs);
+    void stop();
+    bool isActive() const { return timer_.isActive(); }
+    int period() const { return timer_.interval(); }
+    void tick();
+
+private:
+    QTimer timer_;
+    std::function<void()> onTick_;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CMdiClient.h"
+#include "app/ui/CVantorelApp.h"
+#include "engine/Clock.h"
+#include "tests/support/TempWorkingDir.h"
+
+// A started program in a fresh working directory. With a language the
+// settings file is written first, so the start asks nothing.
+struct StartedApp {
+    TempWorkingDir wd;
+    std::unique_ptr<vantorel::CVantorelApp> app;
+
+    explicit StartedApp(int language = 0, const std::string& extraKeys = "") {
+        if (language >= 0) {
+            std::ofstream("vantorel.ini")
+                << "[Vantorel]\nLangue=" << language
+                << "\nDATE=0\nDisplayWarning=1\nFuseauH=1\nFuseauM=0\nLatituded=45\nLatitudem=0\n"
+                << extraKeys;
+        }
+        app = std::make_unique<vantorel::CVantorelApp>(std::make_unique<vantorel::FixedClock>(
+            vantorel::LocalClockReading{2024, 1, 15, 21, 30, 0}));
+    }
+    ~StartedApp() { app.reset(); }
+
+    bool start() { return app->initInstance(); }
+    vantorel::CMainFrame& frame() { return *app->mainFrame(); }
+
+    // Runs a command the way the menu does.
+    void command(int id) {
+        QAction* action = frame().currentAction(id);
+        if (action) {
+            frame().updateCommandStates();
+            action->trigger();
+        } else {
+            frame().onCommand(id);
+        }
+    }
+    void closeWindow(QWidget* view) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+        sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    void activate(QWidget* view) {
+        frame().mdiClient()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    }
+};
+
+inline std::string readSettingsText() {
+    std::ifstream in("vantorel.ini");
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "app/SettingsFile.h"
+#include "app/ui/CFormatDate.h"
+#include "app/ui/CLangue.h"
+#include "app/ui/CLongLat.h"
+#include "app/ui/CTimezone.h"
+#include "tests/app/ui/AppFixture.h"
+#include "tests/support/ModalDriver.h"
+
+using namespace vantorel;
+
+TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
+    StartedApp started(-1);
+    {
+        ModalDriver driver;
+        driver
+            .then([](QWidget* w) {
+                auto* d = qobject_cast<CLangue*>(w);
+                ASSERT_NE(d, nullptr);
+                EXPECT_TRUE(d->radio(0)->isChecked());
+                d->radio(1)->setChecked(true);
+                d->accept();
+            })
+            .then([](QWidget* w) {
+                auto* d = qobject_cast<CFormatDate*>(w);
+                ASSERT_NE(d, nullptr);
+                // Already in the language just chosen.
+                EXPECT_EQ(d->windowTitle(), QStringLiteral("Affichage de la date"));
+                EXPECT_TRUE(d->radio(0)->isChecked());
+                d->radio(2)->setChecked(true);
+                d->accept();
+            })
+            .then([](QWidget* w) {
+                auto* d = qobject_cast<CTimezone*>(w);
+                ASSERT_NE(d, nullptr);
+                EXPECT_TRUE(d->sizeRadio(0)->isChecked());
+                d->westRadio()->setChecked(true);
+                d->sizeRadio(14)->setChecked(true);  // 9.5h
+                d->accept();
+            })
+            .then([](QWidget* w) {
+                auto* d = qobject_cast<CLongLat*>(w);
+                ASSERT_NE(d, nullptr);
+                d->degreesField()->setText("45");
+                d->minutesField()->setText("30");
+                d->accept();
+            });
+        ASSERT_TRUE(started.start());
+        EXPECT_EQ(driver.seen(),
+                  (QStringList{"CLangue", "CFormatDate", "CTimezone", "CLongLat"}));
+        EXPECT_EQ(readSettingsText(),
+                  "[Vantorel]\nLangue=1\nDATE=2\nFuseauH=-9\nFuseauM=30\nDisplayWarning=1\n"
+                  "Latituded=45\nLatitudem=30\n");
+        EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&Fichier"));
+        EXPECT_EQ(started.app->helpFile(), "francais\\vantfr.hlp");
+        EXPECT_EQ(started.frame().blankDate().zoneHours, -9);
+    }
+    started.app.reset();
+
+    // The same directory, a second start: no question.
+    ModalDriver second;
+    CVantorelApp again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
+    ASSERT_TRUE(again.initInstance());
+    EXPECT_TRUE(second.seen().isEmpty());
+    EXPECT_FLOAT_EQ(again.settings().latitude, 45.5f);
+    EXPECT_EQ(again.settings().dateFormat, 2);
+}
+
+TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
+    StartedApp started(-1);
+    ModalDriver driver;
+    driver.reject()   // language dialog closed without a choice
+        .reject()     // date format cancelled
+        .reject()     // time zone cancelled
+        .reject();    // latitude cancelled
+    ASSERT_TRUE(started.start());
+    EXPECT_EQ(driver.seen(), (QStringList{"CLangue", "CFormatDate", "CTimezone", "CLongLat"}));
+    EXPECT_EQ(started.app->settings().languageIndex(), 0);
+    EXPECT_EQ(started.app->settings().dateFormat, 0);
+    EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
+    EXPECT_FALSE(SettingsFile::readInt("DATE").has_value());
+    EXPECT_FALSE(SettingsFile::readInt("Langue").has_value());
+    EXPECT_EQ(SettingsFile::readInt("DisplayWarning"), 1);
+    EXPECT_EQ(SettingsFile::readInt("FuseauH"), 0);
+}

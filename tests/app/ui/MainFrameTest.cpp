@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/CommandIds.h"
+#include "app/paint/SplashPicture.h"
+#include "app/ui/CDataDialog.h"
+#include "app/ui/CPlaceholderView.h"
+#include "tests/app/ui/AppFixture.h"
+
+using namespace vantorel;
+
+namespace {
+CPlaceholderView* placeholder(CChildView* v) { return qobject_cast<CPlaceholderView*>(v); }
+}  // namespace
+
+TEST(MainFrame, StartsWithTheSplashAndTheProjectionPane) {
+    StartedApp started(0, "Projection=3\n");
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    // The offscreen screen is 800 pixels wide: narrower than 801.
+    ASSERT_LT(QGuiApplication::primaryScreen()->geometry().width(), 801);
+    EXPECT_TRUE(f.isMaximized());
+    EXPECT_EQ(f.paneText(2), QStringLiteral("Projection: S -- E"));
+    EXPECT_EQ(started.app->settings().latituded, 0);
+    EXPECT_EQ(f.windowCount(), 0);
+
+    CMdiClient* mdi = f.mdiClient();
+    ASSERT_TRUE(mdi->splashPending());
+    const QRect place = mdi->splashPlace();
+    EXPECT_EQ(place.size(), QSize(406, 284));
+    EXPECT_EQ(place.left() + 203, mdi->viewport()->width() / 2);
+    EXPECT_EQ(place.top() + 142, mdi->viewport()->height() / 2);
+    const QPoint probe = place.bottomRight() - QPoint(4, 4);
+    const QImage before = mdi->viewport()->grab().toImage();
+    EXPECT_NE(before.pixel(probe), qRgb(171, 171, 171));
+    EXPECT_EQ(before.pixel(probe), makeSplashPicture("").pixel(402, 280));
+
+    // The first opening paints the grey over it, the second paints nothing.
+    started.command(ID_OPEN_MOON);
+    EXPECT_FALSE(mdi->splashPending());
+    const QImage after = mdi->viewport()->grab().toImage();
+    EXPECT_EQ(after.pixel(probe), qRgb(171, 171, 171));
+    EXPECT_EQ(mdi->greyPaints(), 1);
+    started.command(ID_OPEN_MOON);
+    mdi->viewport()->grab();
+    EXPECT_EQ(mdi->greyPaints(), 1);
+    EXPECT_EQ(f.windowCount(), 2);
+}
+
+TEST(MainFrame, OpenersCountBodyWindowsAndTitleThem) {
+    StartedApp started(2);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    started.command(ID_OPEN_MARS);
+    CChildView* first = f.activeView();
+    started.command(ID_OPEN_MARS);
+    CChildView* second = f.activeView();
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first->parentWidget()->size(), QSize(260, 260));
+    EXPECT_NE(first->parentWidget()->pos(), second->parentWidget()->pos());
+    started.command(ID_OPEN_URANUS);
+    EXPECT_EQ(f.activeView()->documentTitle(), QString::fromUtf8(" Urano"));
+    started.command(ID_OPEN_SKY);
+    EXPECT_EQ(f.activeView()->documentTitle(), QStringLiteral(" Cielo"));
+    started.command(ID_OPEN_HELIOCENTRIC);
+    started.command(ID_OPEN_DATA_TABLE);
+    EXPECT_EQ(f.activeView()->documentTitle(), QStringLiteral(" Data"));
+    // Sky, heliocentric and data table are not counted.
+    EXPECT_EQ(f.windowCount(), 3);
+    EXPECT_EQ(f.views().size(), 6);
+    // Each window keeps its own date record.
+    placeholder(first)->onRecomputeZone();
+    EXPECT_EQ(placeholder(first)->computeCount(), 2);
+    EXPECT_EQ(placeholder(second)->computeCount(), 1);
+}
+
+TEST(MainFrame, MessagesReachEveryChildBeforeReturning) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    for (int id : {ID_OPEN_MARS, ID_OPEN_VENUS, ID_OPEN_SKY, ID_OPEN_DATA_TABLE}) started.command(id);
+    f.sendToAllChildren(WM_RECOMPUTE_ZONE);
+    for (CChildView* v : f.views()) EXPECT_EQ(placeholder(v)->computeCount(), 2);
+    // The common date reaches the body and sky windows, not the data table.
+    started.app->settings().commonDate.setLocal(1999, 8, 11, 11, 0, 0, 0);
+    f.sendToAllChildren(WM_RECOMPUTE_DATE);
+    for (CChildView* v : f.views()) {
+        const bool table = v->docType() == DocTypeId::DataTable;
+        EXPECT_EQ(placeholder(v)->date().localYear, table ? 2024 : 1999);
+    }
+}
+
+TEST(MainFrame, ClosingTheLastCountedWindowEmptiesPanesAndClosesTheDataDialog) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    started.command(ID_OPEN_MARS);
+    CChildView* mars = f.activeView();
+    ASSERT_TRUE(started.app->dataDialogShown());
+    EXPECT_EQ(started.app->dataDialog()->controlText(1009), QStringLiteral("MARS"));
+    started.command(ID_OPEN_MOON);
+    CChildView* moon = f.activeView();
+    // The dialog was open: the Moon opener leaves it as it is.
+    EXPECT_EQ(started.app->dataDialog()->controlText(1009), QStringLiteral("MARS"));
+    started.command(ID_OPEN_SKY);
+    EXPECT_EQ(f.windowCount(), 2);
+    for (int pane = 3; pane <= 8; ++pane) f.setPaneText(pane, QStringLiteral("x%1").arg(pane));
+    const QString projection = f.paneText(2);
+
+    started.closeWindow(moon);
+    EXPECT_EQ(f.windowCount(), 1);
+    EXPECT_TRUE(started.app->dataDialogShown());
+
+    started.closeWindow(mars);
+    EXPECT_EQ(f.windowCount(), 0);
+    for (int pane = 3; pane <= 8; ++pane) EXPECT_TRUE(f.paneText(pane).isEmpty()) << pane;
+    EXPECT_EQ(f.paneText(2), projection);
+    EXPECT_FALSE(projection.isEmpty());
+    EXPECT_EQ(started.app->dataDialog(), nullptr);
+    // Closing the sky window does not count below zero.
+    started.closeWindow(f.views().front());
+    EXPECT_EQ(f.windowCount(), 0);
+}
+
+TEST(MainFrame, DataDialogCommandOpensItAgainAfterTheUserClosedIt) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    started.command(ID_OPEN_JUPITER);
+    CDataDialog* dialog = started.app->dataDialog();
+    ASSERT_NE(dialog, nullptr);
+    const QRect screen = f.screen()->geometry();
+    EXPECT_EQ(dialog->pos(), QPoint(screen.width() - dialog->width() - 10, 35));
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(started.app->dataDialog(), nullptr);
+
+    started.command(ID_DATA_DIALOG);
+    ASSERT_TRUE(started.app->dataDialogShown());
+    EXPECT_EQ(started.app->dataDialog()->controlText(1009), QStringLiteral("JUPITER"));
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "app/CommandIds.h"
+#include "app/ui/CChildView.h"
+#include "tests/app/ui/AppFixture.h"
+
+using namespace vantorel;
+
+namespace {
+
+QStringList popupTitles(const CMainFrame& f) {
+    QStringList t;
+    for (QAction* a : f.menuBar()->actions()) t << a->text();
+    return t;
+}
+
+// Texts and command numbers of one popup, separators as "-".
+QStringList items(const QMenu* menu) {
+    QStringList t;
+    for (QAction* a : menu->actions())
+        t << (a->isSeparator() ? QStringLiteral("-")
+                               : QStringLiteral("%1 %2").arg(a->data().toInt()).arg(a->text()));
+    return t;
+}
+
+QMenu* popupTitled(const CMainFrame& f, const QString& title) {
+    for (QMenu* m : f.currentMenus())
+        if (m->title() == title) return m;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
+    const QStringList expectedTitles[3] = {
+        {"&File", "P&reference", "&Planet", "&View", "&Help"},
+        {"&Fichier", "P&référence", "&Planète", "&Affichage", "&?"},
+        {"&Archivo", "P&referencia", "&Planeta", "&Ver", "&?"},
+    };
+    const QStringList expectedPlanet[3] = {
+        {"32788 M&oon", "32776 &Mercury", "32777 &Venus", "32778 M&ars", "32779 &Jupiter",
+         "32780 &Saturn", "32823 U&ranus", "-", "32771 &Data planets",
+         "32784 J&upiter's satellites"},
+        {"32788 &Lune", "32776 &Mercure", "32777 &Vénus", "32778 M&ars", "32779 &Jupiter",
+         "32780 &Saturne", "32823 U&ranus", "-", "32771 &Données sur les planètes",
+         "32784 Sa&tellites de Jupiter"},
+        {"32788 &Luna", "32776 &Mercurio", "32777 &Venus", "32778 M&arte", "32779 &Júpiter",
+         "32780 &Saturno", "32823 U&rano", "-", "32771 &Datos en planeta",
+         "32784 Sa&télite de Júpiter"},
+    };
+    const QStringList expectedPreference[3] = {
+        {"32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
+         "32815 &Date setting", "32799 L&anguage"},
+        {"32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &Télescope",
+         "32815 &Affichage de la date", "32799 L&angue"},
+        {"32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del Telescopio",
+         "32815 &Fecha - Formatear", "32799 L&engüaje"},
+    };
+    for (int lang = 0; lang < 3; ++lang) {
+        SCOPED_TRACE(lang);
+        StartedApp started(lang);
+        ASSERT_TRUE(started.start());
+        CMainFrame& f = started.frame();
+        EXPECT_EQ(popupTitles(f), expectedTitles[lang]);
+        EXPECT_EQ(items(f.currentMenus()[2]), expectedPlanet[lang]);
+        EXPECT_EQ(items(f.currentMenus()[1]), expectedPreference[lang]);
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("VANTOREL"));
+    }
+}
+
+TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
+    StartedApp started(1);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    // Nothing prints yet: the main menu's Print is greyed, Print Setup not.
+    f.updateCommandStates();
+    EXPECT_FALSE(f.currentAction(ID_FILE_PRINT)->isEnabled());
+    EXPECT_TRUE(f.currentAction(ID_FILE_PRINT_SETUP)->isEnabled());
+    EXPECT_EQ(f.currentAction(ID_DATE_TIME), nullptr);
+
+    started.command(ID_OPEN_MARS);
+    CChildView* mars = f.activeView();
+    ASSERT_NE(mars, nullptr);
+    EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&référence", "&Planète", "&Affichage",
+                                           "&Coordonnée", "&Option", "F&enêtre", "&?"}));
+    EXPECT_EQ(items(popupTitled(f, "&Fichier")), QStringList{"57665 &Quitter"});
+    EXPECT_EQ(items(popupTitled(f, "&Coordonnée")),
+              (QStringList{"32781 &Date - Heure", "32774 &Suivi"}));
+    EXPECT_EQ(items(popupTitled(f, "&Option")),
+              (QStringList{"32775 &Chercher une longitude centrale...", "32804 &Saisons",
+                           "32806 Conjonction - &Opposition", "32819 &Zoom  +",
+                           "32818 Zoo&m   -"}));
+    EXPECT_EQ(items(popupTitled(f, "F&enêtre")), QStringList{"57650 &Cascade"});
+    EXPECT_TRUE(items(popupTitled(f, "&Affichage")).contains("32794 &Dialogue des données"));
+    EXPECT_EQ(mars->documentTitle(), QStringLiteral(" Mars"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("VANTOREL - Mars"));
+    f.updateCommandStates();
+    EXPECT_TRUE(f.currentAction(ID_DATE_TIME)->isEnabled());
+    EXPECT_TRUE(f.currentAction(ID_LATITUDE)->isEnabled());
+    EXPECT_TRUE(f.currentAction(ID_DATA_DIALOG)->isEnabled());
+
+    // A sky window brings its own menu, printing included; going back to
+    // Mars brings Mars's.
+    started.command(ID_OPEN_SKY);
+    EXPECT_EQ(items(popupTitled(f, "&Fichier")).first(), QStringLiteral("57607 &Impression...\tCtrl+P"));
+    EXPECT_EQ(popupTitled(f, "&Option"), nullptr);
+    started.activate(mars);
+    EXPECT_NE(popupTitled(f, "&Option"), nullptr);
+
+    // The last window gone, the main menu returns.
+    for (CChildView* v : f.views()) started.closeWindow(v);
+    EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&référence", "&Planète", "&Affichage", "&?"}));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("VANTOREL"));
+}
+
+TEST(MenuWindow, StatusBarItemTogglesWithItsCheckMark) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    f.updateCommandStates();
+    EXPECT_TRUE(f.currentAction(ID_VIEW_STATUS_BAR)->isChecked());
+    started.command(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(f.statusBar()->isVisibleTo(&f));
+    f.updateCommandStates();
+    EXPECT_FALSE(f.currentAction(ID_VIEW_STATUS_BAR)->isChecked());
+    started.command(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(f.statusBar()->isVisibleTo(&f));
+}

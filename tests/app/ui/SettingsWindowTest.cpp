@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "app/CommandIds.h"
+#include "app/SettingsFile.h"
+#include "app/ui/CLangue.h"
+#include "app/ui/CLongLat.h"
+#include "app/ui/CPlaceholderView.h"
+#include "app/ui/CProjection.h"
+#include "app/ui/CTimezone.h"
+#include "tests/app/ui/AppFixture.h"
+#include "tests/support/ModalDriver.h"
+
+using namespace vantorel;
+
+TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    ModalDriver driver;
+    driver
+        .then([](QWidget* w) {
+            auto* d = qobject_cast<CLongLat*>(w);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false}));
+            d->degreesField()->setText("90");
+            d->minutesField()->setText("1");
+            d->accept();
+        })
+        .accept()
+        .then([](QWidget* w) {
+            auto* d = qobject_cast<CLongLat*>(w);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false}));
+            EXPECT_EQ(d->focusWidget(), d->minutesField());
+            d->degreesField()->setText("0");
+            d->minutesField()->setText("30");
+            d->southRadio()->setChecked(true);
+            d->accept();
+        });
+    started.command(ID_LATITUDE);
+    EXPECT_EQ(driver.seen(), (QStringList{"CLongLat", "message: The latitude is not valid (0 - 59 minute) ",
+                                          "CLongLat"}));
+    EXPECT_FLOAT_EQ(started.app->settings().latitude, -0.5f);
+    EXPECT_TRUE(started.app->settings().hemisphereChanged);
+    EXPECT_EQ(SettingsFile::readInt("Latituded"), 0);
+    Settings reread;
+    SettingsFile::readSettings(reread);
+    EXPECT_FLOAT_EQ(reread.latitude, -0.5f);
+}
+
+TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    started.command(ID_OPEN_MARS);
+    auto* mars = qobject_cast<CPlaceholderView*>(started.frame().activeView());
+    ModalDriver driver;
+    driver.then([](QWidget* w) {
+        auto* d = qobject_cast<CTimezone*>(w);
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(d->eastRadio()->isChecked());
+        EXPECT_TRUE(d->sizeRadio(1)->isChecked());  // the file's 1 h
+        d->sizeRadio(8)->setChecked(true);          // 5.5h, east only
+        d->westRadio()->setChecked(true);
+        for (int i : {6, 8, 10, 16, 19}) EXPECT_FALSE(d->sizeRadio(i)->isEnabled()) << i;
+        for (int i : {4, 14, 18}) EXPECT_TRUE(d->sizeRadio(i)->isEnabled()) << i;
+        // 5.5h West does not exist: the choice fell back to 5h.
+        EXPECT_EQ(d->choice(), (ZoneChoice{7, true}));
+        d->sizeRadio(14)->setChecked(true);
+        d->accept();
+    });
+    started.command(ID_TIME_ZONE);
+    EXPECT_EQ(started.app->settings().zoneHours, -9);
+    EXPECT_EQ(started.app->settings().zoneMinutes, 30);
+    EXPECT_EQ(SettingsFile::readInt("FuseauH"), -9);
+    EXPECT_EQ(SettingsFile::readInt("FuseauM"), 30);
+    EXPECT_EQ(started.frame().blankDate().zoneHours, -9);
+    EXPECT_EQ(mars->computeCount(), 2);
+    EXPECT_EQ(mars->date().zoneHours, -9);
+
+    // Back east, the sizes come back.
+    CTimezone again(0, ZoneChoice{14, true});
+    EXPECT_FALSE(again.sizeRadio(8)->isEnabled());
+    again.eastRadio()->setChecked(true);
+    EXPECT_TRUE(again.sizeRadio(8)->isEnabled());
+}
+
+TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    EXPECT_EQ(started.frame().paneText(2), QStringLiteral("Projection: N -- W"));
+    {
+        ModalDriver driver;
+        driver.then([](QWidget* w) {
+            auto* d = qobject_cast<CProjection*>(w);
+            ASSERT_NE(d, nullptr);
+            EXPECT_FALSE(d->horizontalBox()->isChecked());
+            d->horizontalBox()->setChecked(true);
+            d->verticalBox()->setChecked(true);
+            d->accept();
+        });
+        started.command(ID_PROJECTION);
+    }
+    EXPECT_EQ(started.app->settings().projection, 3);
+    EXPECT_EQ(SettingsFile::readInt("Projection"), 3);
+    EXPECT_EQ(started.frame().paneText(2), QStringLiteral("Projection: S -- E"));
+
+    ModalDriver cancel;
+    cancel.then([](QWidget* w) {
+        auto* d = qobject_cast<CProjection*>(w);
+        d->horizontalBox()->setChecked(false);
+        d->reject();
+    });
+    started.command(ID_PROJECTION);
+    EXPECT_EQ(started.app->settings().projection, 3);
+}
+
+TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    ModalDriver driver;
+    driver
+        .then([](QWidget* w) {
+            auto* d = qobject_cast<CLangue*>(w);
+            ASSERT_NE(d, nullptr);
+            EXPECT_TRUE(d->radio(0)->isChecked());
+            d->radio(2)->setChecked(true);
+            d->accept();
+        })
+        .accept();
+    started.command(ID_LANGUAGE);
+    EXPECT_EQ(driver.seen(), (QStringList{"CLangue",
+                                          "message: You can exit Vantorel for the language take effect."}));
+    EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
+    EXPECT_EQ(started.app->settings().language, 0);
+    EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
+}
