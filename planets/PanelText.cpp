@@ -87,20 +87,6 @@ std::string altitudeStatusText(int /*language*/, const DATE_TIME& dt) {
     return "Alt.: " + altitudeText(dt.altitudeDegrees, dt.altitudeHundredths);
 }
 
-std::string unlabelledDateText(int dateFormat, double year, double month, double day) {
-    switch (dateFormat) {
-    case 1: return format("%04.0f/%02.0f/%02.0f", year, day, month);
-    case 2: return format("%02.0f/%02.0f/%04.0f", day, month, year);
-    case 3: return format("%02.0f/%02.0f/%04.0f", month, day, year);
-    default: return format("%04.0f/%02.0f/%02.0f", year, month, day);
-    }
-}
-
-std::string labelledDateText(int language, int dateFormat, double year, double month, double day) {
-    const char* label = safeLanguage(language) == kSpanish ? "Fecha:" : "Date:";
-    return std::string(label) + " " + unlabelledDateText(dateFormat, year, month, day);
-}
-
 std::string marsSeasonName(int language, float ls) {
     static const TextTriple kSeasons[4] = {{"spring", "printemps", "primavera"},
                                            {"summer", "\u00e9t\u00e9", "est\u00edo"},

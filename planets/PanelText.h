@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/DateText.h"
+
 // The figures of a body as the data panel and the status bar print them, in
 // the three languages.
 
@@ -36,10 +38,7 @@ std::string setStatusText(int language, const DATE_TIME& dt);
 std::string altitudeText(double wholeDegrees, double hundredths);
 std::string altitudeStatusText(int language, const DATE_TIME& dt);  // "Alt.: %s"
 
-// "Date: 2024/03/05" by date format 0..3 (others read as 0); "Fecha:" in Spanish.
-std::string labelledDateText(int language, int dateFormat, double year, double month, double day);
-// The same without the label (window titles).
-std::string unlabelledDateText(int dateFormat, double year, double month, double day);
+// The date panes use labelledDateText and unlabelledDateText of app/DateText.h.
 
 // Season on Mars from Ls (degrees): spring, summer, autumn, winter.
 std::string marsSeasonName(int language, float ls);

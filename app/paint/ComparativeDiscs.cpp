@@ -1,7 +1,6 @@
 #include "app/paint/ComparativeDiscs.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace vantorel {
 
@@ -41,14 +40,6 @@ void paintComparativeDiscs(DrawingSurface& s, int clientLeft, int clientWidth, i
         s.setBrush(colours[i]);
         s.ellipse(x + 10, y + offsets[i], x + 14, y + offsets[i] + 6);
     }
-}
-
-float diameterFromText(const char* text) {
-    if (text == nullptr) return 0.0f;
-    char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    if (end == text || !std::isfinite(value)) return 0.0f;
-    return static_cast<float>(value);
 }
 
 }  // namespace vantorel

@@ -30,7 +30,4 @@ constexpr int kMaximumDiscSize = 76;
 void paintComparativeDiscs(DrawingSurface& surface, int clientLeft, int clientWidth,
                            int clientHeight, const ComparativeDiameters& diameters);
 
-// The diameter shown in a text such as 12.5" (leading number; 0 when none).
-float diameterFromText(const char* text);
-
 }  // namespace vantorel

@@ -12,6 +12,7 @@
 #include "app/ui/DateSel.h"
 #include "app/ui/DialogHelpers.h"
 #include "app/ui/WindowServices.h"
+#include "planets/CPlanetDoc.h"
 
 namespace vantorel {
 
@@ -87,5 +88,12 @@ bool CChildView::runDateDialog(DATE_TIME& dt, bool allWindowsOffered) {
 }
 
 void CChildView::setPaneText(int pane, const QString& text) { frame_.setPaneText(pane, text); }
+
+void CChildView::showPanel(const PanelContent& panel) {
+    const StatusTexts& st = panel.status;
+    const std::string* texts[6] = {&st.rise, &st.transit, &st.set, &st.altitude, &st.date, &st.time};
+    for (int i = 0; i < 6; ++i) setPaneText(3 + i, QString::fromStdString(*texts[i]));
+    app_.fillDataDialog(panel.record);
+}
 
 }  // namespace vantorel

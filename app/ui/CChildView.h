@@ -18,6 +18,7 @@ namespace vantorel {
 class CVantorelApp;
 class CMainFrame;
 class DATE_TIME;
+struct PanelContent;
 
 struct CommandState {
     bool enabled = true;
@@ -76,6 +77,9 @@ protected:
     virtual void dateChangedByDialog() {}
     // Status bar pane 1..8 of the main window.
     void setPaneText(int pane, const QString& text);
+    // A body's panel: rise, transit, set, altitude, date and time into panes
+    // 3 to 8, the record into the data dialog when it is shown.
+    void showPanel(const PanelContent& panel);
 
 private:
     CVantorelApp& app_;

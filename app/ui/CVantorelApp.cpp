@@ -14,6 +14,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CReference.h"
 #include "app/ui/SettingsDialogs.h"
+#include "planets/BodyDataRecord.h"
 
 namespace vantorel {
 
@@ -85,6 +86,15 @@ void CVantorelApp::showDataDialog(const QString& name) {
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     dataDialog_->move(area.topLeft() + CDataDialog::placement(area.width(), dataDialog_->width()));
     dataDialog_->show();
+}
+
+void CVantorelApp::fillDataDialog(const BodyDataRecord& record) {
+    if (!dataDialogShown()) return;
+    for (int i = 0; i < BodyDataRecord::kTextCount; ++i)
+        dataDialog_->setControlText(BodyDataRecord::kControlIds[i],
+                                    QString::fromStdString(record.text(i)));
+    dataDialog_->setDiameters(
+        ComparativeDiameters{record.maximumDiameter, record.currentDiameter(), record.minimumDiameter});
 }
 
 void CVantorelApp::closeDataDialog() { delete dataDialog_.data(); }

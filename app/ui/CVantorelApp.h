@@ -25,6 +25,7 @@ namespace vantorel {
 class CMainFrame;
 class CDataDialog;
 class SettingsDialogHost;
+struct BodyDataRecord;
 
 class CVantorelApp : public QObject {
     Q_OBJECT
@@ -53,6 +54,8 @@ public:
     // Creates and shows it with the body's name when it is not shown.
     void showDataDialog(const QString& name);
     bool dataDialogShown() const;
+    // Shows a body's figures when the dialog is shown; nothing otherwise.
+    void fillDataDialog(const BodyDataRecord& record);
     CDataDialog* dataDialog() const;
     void closeDataDialog();
 

@@ -29,8 +29,9 @@ void messageBox(QWidget* parent, const QString& text);
 // font the platform lends.
 constexpr int kDialogBaseX = 6;
 constexpr int kDialogBaseY = 13;
-inline int dialogX(int units) { return units * kDialogBaseX / 4; }
-inline int dialogY(int units) { return units * kDialogBaseY / 8; }
+// Rounded to the nearest pixel, halves up.
+inline int dialogX(int units) { return (units * kDialogBaseX + 2) / 4; }
+inline int dialogY(int units) { return (units * kDialogBaseY + 4) / 8; }
 inline QRect dialogRect(int x, int y, int w, int h) {
     return QRect(dialogX(x), dialogY(y), dialogX(w), dialogY(h));
 }

@@ -66,9 +66,4 @@ TEST(ComparativeDiscs, LegendOvalsAndAMissingMaximum) {
     EXPECT_EQ(s.pixel(106, 276), kGrey);
     EXPECT_GT(count(s, kMaximumDiscColour), 8);
     EXPECT_LT(count(s, kMaximumDiscColour), 30);
-
-    EXPECT_FLOAT_EQ(diameterFromText("25.1\""), 25.1f);
-    EXPECT_FLOAT_EQ(diameterFromText(" 3.5\""), 3.5f);
-    EXPECT_FLOAT_EQ(diameterFromText("n/a"), 0.0f);
-    EXPECT_FLOAT_EQ(diameterFromText(nullptr), 0.0f);
 }
