@@ -21,7 +21,7 @@ CDataDialog::CDataDialog(int language, QWidget* parent) : QDialog(parent) {
     setModal(false);
     setFixedSize(dialogX(kWidthUnits), dialogY(kHeightUnits));
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(10);
     setFont(small);
 
     addText(1009, 29, 2, 44, kRowHeight);
@@ -34,37 +34,43 @@ CDataDialog::CDataDialog(int language, QWidget* parent) : QDialog(parent) {
                             {1035, 1036, 68}, {1037, 1038, 79}, {1042, 1043, 90}};
     for (const auto& row : rows) {
         addText(row[0], 7, row[2], 47, kRowHeight);
-        addText(row[1], 63, row[2], 40, kRowHeight);
+        addText(row[1], 63, row[2], 40, kRowHeight, QString(), true);
     }
     auto* longitudeGroup = new QGroupBox(this);
     nameControl(longitudeGroup, 1039);
     longitudeGroup->setGeometry(dialogRect(7, 100, 96, 33));
     addText(1040, 24, 110, 30, 12);
-    addText(1041, 59, 110, 30, 12);
+    addText(1041, 59, 110, 30, 12, QString(), true);
     addText(1044, 24, 118, 30, 12);
-    addText(1045, 59, 118, 30, 12);
+    addText(1045, 59, 118, 30, 12, QString(), true);
     addText(1046, 25, 136, 60, 12);
     addText(1047, 8, 146, 30, 12);
-    addText(1048, 41, 146, 38, 12);
-    addText(1049, 79, 146, 30, 12);
+    addText(1048, 41, 146, 38, 12, QString(), true);
+    addText(1049, 79, 146, 30, 12, QString(), true);
 
     auto* comparison = new QGroupBox(tr3(datadialog::kComparison, language), this);
     nameControl(comparison, 1140);
     comparison->setGeometry(dialogRect(1, 158, 107, 73));
-    addText(1103, 73, 166, 32, 9, tr3(datadialog::kMaximum, language));
-    addText(1102, 73, 175, 32, 9, tr3(datadialog::kCurrent, language));
-    addText(1104, 73, 184, 32, 9, tr3(datadialog::kMinimum, language));
-    addText(1101, 49, 211, 58, 9);
-    addText(1100, 49, 220, 58, 9);
+    addText(1103, 73, 166, 32, 9, tr3(datadialog::kMaximum, language), true);
+    addText(1102, 73, 175, 32, 9, tr3(datadialog::kCurrent, language), true);
+    addText(1104, 73, 184, 32, 9, tr3(datadialog::kMinimum, language), true);
+    addText(1101, 49, 211, 58, 9, QString(), true);
+    addText(1100, 49, 220, 58, 9, QString(), true);
     // The group boxes were made before the texts inside them; keep the
     // texts on top.
     for (QLabel* label : controls_) label->raise();
 }
 
-QLabel* CDataDialog::addText(int id, int x, int y, int w, int h, const QString& text) {
+QLabel* CDataDialog::addText(int id, int x, int y, int w, int h, const QString& text,
+                             bool toEdge) {
     auto* label = new QLabel(text, this);
     nameControl(label, id);
-    label->setGeometry(dialogRect(x, y, w, h));
+    QRect place = dialogRect(x, y, w, h);
+    // The texts at the right may use the room up to the edge: figures such
+    // as a distance with its unit are wider in today's fonts than the boxes
+    // were drawn for.
+    if (toEdge) place.setRight(dialogX(kWidthUnits) - 3);
+    label->setGeometry(place);
     controls_.insert(id, label);
     return label;
 }

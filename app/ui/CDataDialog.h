@@ -40,7 +40,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* addText(int id, int x, int y, int w, int h, const QString& text = QString());
+    QLabel* addText(int id, int x, int y, int w, int h, const QString& text = QString(),
+                    bool toEdge = false);
 
     QHash<int, QLabel*> controls_;
     ComparativeDiameters diameters_;

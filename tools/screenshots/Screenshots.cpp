@@ -1,0 +1,71 @@
+// Writes the pictures of the user guide: the main window at start, the date
+// dialog and the data dialog of a Mars window, taken offscreen with
+// QWidget::grab at a fixed date so they can be refreshed at will.
+//   vantorel-screenshots <output directory>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+#include "app/DateTimeCommand.h"
+#include "app/ui/CDataDialog.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CVantorelApp.h"
+#include "app/ui/DateSel.h"
+#include "planets/CMarsDoc.h"
+
+using namespace vantorel;
+
+namespace {
+
+bool save(QWidget* w, const QString& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = QDir(dir).filePath(name);
+    if (!w->grab().save(path)) {
+        std::cerr << "cannot write " << path.toStdString() << "\n";
+        return false;
+    }
+    std::cout << path.toStdString() << "\n";
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication qapp(argc, argv);
+    const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"))
+                            .absolutePath();
+    QDir().mkpath(out);
+
+    // A settings file of its own, so nothing is asked and nothing of the
+    // user's is touched.
+    QTemporaryDir work;
+    if (!work.isValid() || !QDir::setCurrent(work.path())) return 1;
+    std::ofstream("vantorel.ini") << "[Vantorel]\nLangue=0\nDATE=0\nDisplayWarning=1\n"
+                                     "FuseauH=1\nFuseauM=0\nLatituded=45\nLatitudem=0\n";
+    const LocalClockReading when{2024, 3, 15, 21, 30, 0};
+    CVantorelApp app(std::make_unique<FixedClock>(when));
+    if (!app.initInstance()) return 1;
+    CMainFrame* frame = app.mainFrame();
+    frame->showNormal();
+    frame->resize(900, 620);
+    frame->showSplash();
+    bool ok = save(frame, out, QStringLiteral("main-window.png"));
+
+    FixedClock clock(when);
+    DateSel date(0, DateEntry{15, 3, 2024, 21, 30, false}, true, 0, clock);
+    date.show();
+    ok = save(&date, out, QStringLiteral("date-dialog.png")) && ok;
+    date.hide();
+
+    CMarsDoc mars(frame->blankDate(), app.settings());
+    mars.initialise(clock);
+    app.showDataDialog(QStringLiteral("MARS"));
+    app.fillDataDialog(mars.fillDataPanel().record);
+    ok = save(app.dataDialog(), out, QStringLiteral("data-dialog.png")) && ok;
+    return ok ? 0 : 1;
+}
