@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planets/CPlanetDoc.h"
+#include "satellites/SatelliteRecordTable.h"
 
 namespace vantorel {
 
@@ -21,15 +22,19 @@ public:
     bool findCentralLongitudeTime(int requested);
 
     static const PlanetDocProfile kProfile;
+    // Phobos and Deimos are computed 10 minutes ahead first.
+    static constexpr int kSatelliteLeadMinutes = 10;
     // The central longitude turns about 14.62 degrees an hour.
     static constexpr double kDegreesPerHour = 14.62;
     static constexpr int kSearchMinutes = 2 * 24 * 60;
 
 protected:
     void fillExtras(BodyDataRecord& record) const override;
+    void computeExtras() override { computeSatellites(satelliteTable_, kSatelliteLeadMinutes); }
 
 private:
     void computePlaceOnly();
+    SatelliteRecordTable satelliteTable_ = SatelliteRecordTable::mars();
 };
 
 }  // namespace vantorel

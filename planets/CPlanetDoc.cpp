@@ -4,6 +4,7 @@
 #include "engine/BodySequence.h"
 #include "engine/Clock.h"
 #include "planets/PanelText.h"
+#include "satellites/SatelliteRecordTable.h"
 
 namespace vantorel {
 namespace {
@@ -101,6 +102,32 @@ PanelContent CPlanetDoc::fillDataPanel() {
     diameterText = r.diameterValue;
     scaleText = r.scaleText;
     return out;
+}
+
+void CPlanetDoc::computeSatellites(SatelliteRecordTable& table, int aheadMinutes) {
+    const int count = table.bodyCount();
+    satellites.assign(static_cast<size_t>(count), SatellitePlace{});
+    DATE_TIME ahead = dt;
+    ahead.localMinute += aheadMinutes;
+    ahead.carryLocalTime();
+    ahead.computeDate();
+    bool found = false;
+    for (int k = 1; k <= count; ++k) {
+        double first = 0.0;
+        double second = 0.0;
+        found = table.offsets(k, static_cast<int>(ahead.utYear), static_cast<int>(ahead.utMonth),
+                              static_cast<int>(ahead.utDay), static_cast<int>(ahead.utHour),
+                              static_cast<int>(ahead.utMinute), first, second, true) ||
+                found;
+    }
+    satellitesAvailable = found;
+    if (!found) return;
+    for (int k = 1; k <= count; ++k) {
+        SatellitePlace& p = satellites[static_cast<size_t>(k - 1)];
+        p.present = table.offsets(k, static_cast<int>(dt.utYear), static_cast<int>(dt.utMonth),
+                                  static_cast<int>(dt.utDay), static_cast<int>(dt.utHour),
+                                  static_cast<int>(dt.utMinute), p.eastArcsec, p.northArcsec);
+    }
 }
 
 void CPlanetDoc::stepOneMinute() {

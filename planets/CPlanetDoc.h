@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/LanguageText.h"
 #include "engine/DATE_TIME.h"
@@ -20,11 +21,19 @@
 namespace vantorel {
 
 class Clock;
+class SatelliteRecordTable;
 struct Settings;
 
 // The status bar panes a body window fills (panes 3 to 8).
 struct StatusTexts {
     std::string rise, transit, set, altitude, date, time;
+};
+
+// A satellite's offsets from the planet's centre, arc seconds of the sky.
+struct SatellitePlace {
+    bool present = false;
+    double eastArcsec = 0.0;
+    double northArcsec = 0.0;
 };
 
 struct PanelContent {
@@ -90,6 +99,9 @@ public:
     bool satellitesAvailable = true;
     std::string diameterText;
     std::string scaleText;
+    // The satellites drawn beside the disc (Mars, Uranus), in the order of
+    // their information records.
+    std::vector<SatellitePlace> satellites;
     // The projection code the picture is drawn with, renewed by the view.
     int projection = 0;
 
@@ -98,6 +110,10 @@ protected:
     virtual void computeExtras() {}
     // Body-specific fields of the record (Mars's season).
     virtual void fillExtras(BodyDataRecord& record) const { (void)record; }
+    // Asks `table` for every satellite `aheadMinutes` after the document's
+    // time, then, when it knows them, at the time itself; the first answer
+    // becomes satellitesAvailable.
+    void computeSatellites(SatelliteRecordTable& table, int aheadMinutes);
     void redrawViews() {
         if (redrawViews_) redrawViews_();
     }

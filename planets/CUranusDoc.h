@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planets/CPlanetDoc.h"
+#include "satellites/SatelliteRecordTable.h"
 
 namespace vantorel {
 
@@ -13,6 +14,14 @@ public:
     URANUS& planet();
 
     static const PlanetDocProfile kProfile;
+    // The five large moons are computed 59 minutes ahead first.
+    static constexpr int kSatelliteLeadMinutes = 59;
+
+protected:
+    void computeExtras() override { computeSatellites(satelliteTable_, kSatelliteLeadMinutes); }
+
+private:
+    SatelliteRecordTable satelliteTable_ = SatelliteRecordTable::uranus();
 };
 
 }  // namespace vantorel

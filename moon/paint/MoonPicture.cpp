@@ -7,7 +7,7 @@
 namespace vantorel {
 
 void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& renderer) {
-    s.fill(renderer.whiteBackground ? Rgb{255, 255, 255} : Rgb{0, 0, 0});
+    s.fill({0, 0, 0});
     const MoonTheory& moon = doc.moon;
     const MoonTerminatorParameters t =
         moonTerminator(moon.colongitude, moon.librationLongitude, doc.projection);
@@ -15,6 +15,10 @@ void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& rend
     renderer.setRadius(kMoonDiscRadius);
     renderer.paintMap(s, 180.0 - moon.librationLongitude, moon.librationLatitude, doc.projection,
                       bodyMap(BodyMap::Moon), DiscTerminator{t.angle, t.column});
+    if (renderer.whiteBackground) {
+        renderer.setRadius(kMoonDiscRadius);
+        renderer.whitenAroundDisc(s);
+    }
 }
 
 }  // namespace vantorel

@@ -493,3 +493,21 @@ QImage DiscRenderer::mirrorPicture(const QImage& source, const QRect& rect, Mirr
 }
 
 }  // namespace vantorel
+
+namespace vantorel {
+
+void DiscRenderer::whitenAroundDisc(DrawingSurface& s, float margin) const {
+    QImage& img = s.pixelsForWriting();
+    const double limit = static_cast<double>(radius_) + margin;
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const double dy = y - centreY_;
+        for (int x = 0; x < img.width(); ++x) {
+            const double dx = x - centreX_;
+            if (dx * dx + dy * dy > limit * limit) line[x] = white;
+        }
+    }
+}
+
+}  // namespace vantorel

@@ -143,6 +143,11 @@ public:
 
     static QImage mirrorPicture(const QImage& source, const QRect& rect, Mirror mirror);
 
+    // Pictures are painted on black, which the phase shading's fill relies
+    // on; printing then turns what lies beyond `margin` pixels outside the
+    // disc white.
+    void whitenAroundDisc(DrawingSurface& s, float margin = 6.0f) const;
+
 private:
     bool rotates() const { return mapMode_ && (bodyKind_ == kMars || bodyKind_ == kUranus); }
     void act(DrawingSurface& s, const Projected& p);

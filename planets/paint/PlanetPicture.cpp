@@ -1,5 +1,9 @@
 #include "planets/paint/PlanetPicture.h"
 
+#include <iterator>
+
+#include <QString>
+
 #include "app/LanguageText.h"
 #include "engine/Angles.h"
 #include "engine/PLANETE.h"
@@ -19,7 +23,7 @@ PlanetStyle planetStyle(const CPlanetDoc& doc) {
 
 std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDoc& doc,
                                               DiscRenderer& renderer, float radius) {
-    s.fill(renderer.whiteBackground ? Rgb{255, 255, 255} : Rgb{0, 0, 0});
+    s.fill({0, 0, 0});
     const PlanetStyle style = planetStyle(doc);
     const PLANETE& body = doc.body();
     renderer.setCentre(static_cast<float>(s.width() / 2), static_cast<float>(s.height() / 2));
@@ -35,7 +39,52 @@ std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDo
     // engine gives, so it is passed as it is (see tools/make_maps.py).
     renderer.paintMap(s, body.centralLongitudeDeg, body.poleInclination, doc.projection,
                       bodyMap(style.map), shading);
-    return {};
+    if (renderer.whiteBackground) {
+        renderer.setRadius(radius);
+        renderer.whitenAroundDisc(s);
+    }
+    if (!doc.satellitesAvailable || !(body.diameterArcsec > 0.0)) return {};
+    return drawSatellites(s, doc, radius);
+}
+
+std::vector<SatelliteSpot> drawSatellites(DrawingSurface& s, const CPlanetDoc& doc, float radius) {
+    struct Look {
+        Rgb colour;
+        const char* letter;
+    };
+    static constexpr Look kMars[] = {{{255, 0, 0}, "P"}, {{0, 255, 255}, "D"}};
+    // Ariel, Umbriel, Titania, Oberon, Miranda.
+    static constexpr Look kUranus[] = {{{255, 255, 0}, "A"},   {{0, 255, 0}, "U"},
+                                       {{0, 255, 255}, "T"},   {{255, 0, 255}, "O"},
+                                       {{255, 255, 255}, "M"}};
+    const bool uranus = doc.profile().titleIndex == kTitleUranus;
+    const Look* looks = uranus ? kUranus : kMars;
+    const size_t lookCount = uranus ? std::size(kUranus) : std::size(kMars);
+
+    // The disc's diameter in pixels, 2 x radius, spans the apparent diameter.
+    const double pixelsPerArcsec = 2.0 * radius / doc.body().diameterArcsec;
+    // East lies left to the eye (codes 0, 2), north up (codes 0, 1).
+    const int eastSign = (doc.projection == 1 || doc.projection == 3) ? 1 : -1;
+    const int northSign = (doc.projection == 0 || doc.projection == 1) ? -1 : 1;
+    const int cx = s.width() / 2;
+    const int cy = s.height() / 2;
+    std::vector<SatelliteSpot> spots;
+    s.setBackgroundMode(BackgroundMode::Transparent);
+    for (size_t i = 0; i < doc.satellites.size() && i < lookCount; ++i) {
+        const SatellitePlace& p = doc.satellites[i];
+        if (!p.present) continue;
+        SatelliteSpot spot;
+        spot.index = static_cast<int>(i);
+        spot.x = cx + static_cast<int>(eastSign * p.eastArcsec * pixelsPerArcsec);
+        spot.y = cy + static_cast<int>(northSign * p.northArcsec * pixelsPerArcsec);
+        s.setPen(PenStyle::Solid, 1, looks[i].colour);
+        s.setBrush(looks[i].colour);
+        s.ellipse(spot.x - 2, spot.y - 2, spot.x + 2, spot.y + 2);
+        s.setTextColour(looks[i].colour);
+        s.textOut(spot.x + 4, spot.y - 15, QString::fromLatin1(looks[i].letter));
+        spots.push_back(spot);
+    }
+    return spots;
 }
 
 }  // namespace vantorel

@@ -36,4 +36,8 @@ struct SatelliteSpot {
 std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDoc& doc,
                                               DiscRenderer& renderer, float radius);
 
+// Draws the document's satellites (Mars, Uranus) around the centre of the
+// surface for a disc of `radius` pixels; returns where they were drawn.
+std::vector<SatelliteSpot> drawSatellites(DrawingSurface& s, const CPlanetDoc& doc, float radius);
+
 }  // namespace vantorel
