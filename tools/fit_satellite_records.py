@@ -364,9 +364,9 @@ def write_references(name, references):
                 "offset (arc s), orbit radius (arc s)\n")
         for sat, jd, x, y, radius in references:
             y_, m_, d_ = calendar(jd)
-        minutes = round((jd + 0.5 - math.floor(jd + 0.5)) * 1440)
-        f.write(f"{sat} {y_:04d}-{m_:02d}-{d_:02d} {minutes // 60:02d}:{minutes % 60:02d} "
-                f"{x:.5f} {y:.5f} {radius:.5f}\n")
+            minutes = round((jd + 0.5 - math.floor(jd + 0.5)) * 1440)
+            f.write(f"{sat} {y_:04d}-{m_:02d}-{d_:02d} {minutes // 60:02d}:{minutes % 60:02d} "
+                    f"{x:.5f} {y:.5f} {radius:.5f}\n")
 
 
 def main(argv):
