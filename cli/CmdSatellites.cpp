@@ -1,0 +1,161 @@
+// vantorel-cli satellites: where the moons of Jupiter, Saturn, Mars and Uranus
+// stand at one instant.
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "app/LanguageText.h"
+#include "app/LanguageText.h"
+#include "cli/CliCommand.h"
+#include "cli/CliListOptions.h"
+#include "engine/Angles.h"
+#include "engine/BodySequence.h"
+#include "engine/DATE_TIME.h"
+#include "engine/EARTH_SUN.h"
+#include "engine/JUPITER.h"
+#include "engine/SATURNE.h"
+#include "satellites/SatelliteInfoRecord.h"
+#include "satellites/SatelliteRecordTable.h"
+#include "satellites/SaturnSatellites.h"
+
+namespace vantorel::cli {
+namespace {
+
+const char* const kGalilean[4] = {"Io", "Europa", "Ganymede", "Callisto"};
+const TextTriple kNoData{"no data", "pas de données", "sin datos"};
+
+std::string fixed(double v, const char* fmt = "%+.4f") {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, fmt, v);
+    return buf;
+}
+
+void jupiterMoons(DATE_TIME& dt, bool json, std::ostream& out) {
+    JUPITER jupiter;
+    EARTH_SUN es;
+    computeInstant(dt, es, planetPlace(jupiter));
+    dt.computeDate();
+    // Classified as the views do: from the geometry alone, never recording.
+    jupiter.queryMode = true;
+    jupiter.computeSatellites(dt, "00    -24  00", es);
+    if (json) out << "{\"body\":\"jupiter\",\"moons\":[";
+    else out << "Moon        X(Earth)  Y(Earth)  Z(Earth)   X(Sun)    Y(Sun)    Z(Sun)   states\n";
+    for (int j = 0; j < 4; ++j) {
+        const bool states[4] = {jupiter.inTransit[j], jupiter.shadowOnDisc[j], jupiter.occulted[j],
+                                jupiter.eclipsed[j]};
+        const char* names[4] = {"in_transit", "shadow_on_disc", "occulted", "eclipsed"};
+        if (json) {
+            out << (j ? "," : "") << "{\"name\":" << jsonString(kGalilean[j]) << ",\"number\":" << j + 1
+                << ",\"earth\":{\"x\":" << fullPrecision(jupiter.AX[j]) << ",\"y\":"
+                << fullPrecision(jupiter.AY[j]) << ",\"z\":" << fullPrecision(jupiter.AZ[j])
+                << "},\"sun\":{\"x\":" << fullPrecision(jupiter.AX[j + 4]) << ",\"y\":"
+                << fullPrecision(jupiter.AY[j + 4]) << ",\"z\":" << fullPrecision(jupiter.AZ[j + 4]) << "}";
+            for (int k = 0; k < 4; ++k) out << ",\"" << names[k] << "\":" << (states[k] ? "true" : "false");
+            out << "}";
+            continue;
+        }
+        char line[160];
+        std::snprintf(line, sizeof line, "%-10s %9.4f %9.4f %9.4f %9.4f %9.4f %9.4f  ", kGalilean[j],
+                      jupiter.AX[j], jupiter.AY[j], jupiter.AZ[j], jupiter.AX[j + 4], jupiter.AY[j + 4],
+                      jupiter.AZ[j + 4]);
+        out << line;
+        bool any = false;
+        for (int k = 0; k < 4; ++k)
+            if (states[k]) out << (any ? ", " : "") << names[k], any = true;
+        out << (any ? "" : "-") << "\n";
+    }
+    if (json) out << "]}\n";
+}
+
+void saturnMoons(DATE_TIME& dt, bool json, std::ostream& out) {
+    SATURNE saturn;
+    EARTH_SUN es;
+    computeInstant(dt, es, planetPlace(saturn));
+    dt.computeDate();
+    SaturnOrbit orbit;
+    orbit.meanAnomalyDeg = saturn.meanAnomaly;
+    orbit.eccentricity = saturn.eccentricity;
+    orbit.semiMajorAxisAU = saturn.semiMajorAxis;
+    orbit.perihelionDeg = saturn.perihelion;
+    orbit.nodeDeg = saturn.node;
+    orbit.inclinationDeg = saturn.inclination;
+    const SaturnSatellitePositions p = computeSaturnSatellites(dt.JD, orbit);
+    if (json) out << "{\"body\":\"saturn\",\"ring_tilt_deg\":" << fullPrecision(toDeg(p.ringTilt)) << ",\"moons\":[";
+    else out << "Ring tilt of the satellite model (deg): " << fixed(toDeg(p.ringTilt), "%+.3f")
+             << "\nMoon              x (radii)  y (radii)\n";
+    for (int i = 0; i < kSaturnSatellites; ++i) {
+        double x = 0, y = 0;
+        saturnSatelliteOffsetRadii(p, i, x, y);
+        const SatelliteInfoRecord info = satelliteInfo(SatelliteFamily::Saturn, i);
+        if (json) {
+            out << (i ? "," : "") << "{\"name\":" << jsonString(info.name) << ",\"x\":" << fullPrecision(x)
+                << ",\"y\":" << fullPrecision(y) << "}";
+        } else {
+            char line[96];
+            std::snprintf(line, sizeof line, "%-16s %10.3f %10.3f\n", info.name, x, y);
+            out << line;
+        }
+    }
+    if (json) out << "]}\n";
+}
+
+void recordMoons(DATE_TIME& dt, SatelliteFamily family, int language, bool json, std::ostream& out) {
+    SatelliteRecordTable table =
+        family == SatelliteFamily::Mars ? SatelliteRecordTable::mars() : SatelliteRecordTable::uranus();
+    const char* body = family == SatelliteFamily::Mars ? "mars" : "uranus";
+    if (json) out << "{\"body\":\"" << body << "\",\"moons\":[";
+    else out << "Moon              east (\")  north (\")\n";
+    for (int k = 1; k <= table.bodyCount(); ++k) {
+        double first = 0, second = 0;
+        const bool found = table.offsets(k, static_cast<int>(dt.utYear), static_cast<int>(dt.utMonth),
+                                         static_cast<int>(dt.utDay), static_cast<int>(dt.utHour),
+                                         static_cast<int>(dt.utMinute), first, second);
+        const SatelliteInfoRecord info = satelliteInfo(family, k - 1);
+        if (json) {
+            out << (k > 1 ? "," : "") << "{\"name\":" << jsonString(info.name) << ",\"number\":" << k;
+            if (found) out << ",\"east_arcsec\":" << fullPrecision(first) << ",\"north_arcsec\":" << fullPrecision(second);
+            else out << ",\"no_data\":true";
+            out << "}";
+        } else {
+            char line[96];
+            if (found) std::snprintf(line, sizeof line, "%-16s %10.3f %10.3f\n", info.name, first, second);
+            else std::snprintf(line, sizeof line, "%-16s %s\n", info.name, kNoData(language));
+            out << line;
+        }
+    }
+    if (json) out << "]}\n";
+}
+
+int runSatellites(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    CliArgs args;
+    const auto options = parseListOptions("satellites", argv, {"body", "date", "time"},
+                                          {"body", "date"}, args, err);
+    if (!options) return kUsageError;
+    const auto when = parseDateAndTime("satellites", args, err);
+    if (!when) return kUsageError;
+    const std::string body = *args.get("body");
+    DATE_TIME dt;
+    dt.setLocal(when->date.year, when->date.month, when->date.day, when->clock.hour, when->clock.minute,
+                options->zone.hours, options->zone.minutes);
+    dt.computeDate();
+    if (body == "jupiter") jupiterMoons(dt, options->json, out);
+    else if (body == "saturn") saturnMoons(dt, options->json, out);
+    else if (body == "mars") recordMoons(dt, SatelliteFamily::Mars, options->language, options->json, out);
+    else if (body == "uranus") recordMoons(dt, SatelliteFamily::Uranus, options->language, options->json, out);
+    else {
+        err << "vantorel-cli satellites: argument --body: expected jupiter, saturn, mars or uranus, got '"
+            << body << "'\n";
+        return kUsageError;
+    }
+    return 0;
+}
+
+const CliCommandRegistrar registrar(
+    "satellites",
+    "satellites --body jupiter|saturn|mars|uranus --date YYYY-MM-DD [--time HH:MM] [--zone Z] "
+    "[--lang en|fr|es] [--json]",
+    runSatellites);
+
+}  // namespace
+}  // namespace vantorel::cli
