@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/support/CliRunner.h"
+#include "tests/support/TempWorkingDir.h"
+
+namespace {
+std::string rowsPart(const std::string& json) {
+    const size_t at = json.find("\"rows\":");
+    return at == std::string::npos ? "" : json.substr(at);
+}
+}  // namespace
+
+TEST(CliSatellites, JupiterHandbookExampleAndStates) {
+    CliRun r = runCli("satellites --body jupiter --date 1992-12-16 --time 00:00 --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NEAR(jsonNumber(r.out, "x"), -3.4502, 0.005);  // Io, seen from the Earth
+    EXPECT_NEAR(jsonNumber(r.out, "y"), 0.2137, 0.001);
+    EXPECT_NE(r.out.find("\"in_transit\":false"), std::string::npos);
+    r = runCli("satellites --body saturn --date 2005-04-03 --time 21:00");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Iapetus - VIII"), std::string::npos);
+    EXPECT_EQ(runCli("satellites --body pluto --date 2005-04-03").status, 2);
+}
+
+TEST(CliSatellites, MarsAndUranusFromTheRecordFilesOrNoData) {
+    TempWorkingDir dir;
+    std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
+                                              dir.file("data"));
+    CliRun r = runCli("satellites --body mars --date 2005-10-30 --time 03:00 --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    // Near opposition Phobos stays within 28" of Mars.
+    const double east = jsonNumber(r.out, "east_arcsec"), north = jsonNumber(r.out, "north_arcsec");
+    EXPECT_LT(east * east + north * north, 28.5 * 28.5);
+    EXPECT_GT(east * east + north * north, 1.0);
+    r = runCli("satellites --body mars --date 2040-10-30 --time 03:00 --lang fr");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Phobos - I       pas de donn"), std::string::npos) << r.out;
+    r = runCli("satellites --body uranus --date 1985-01-01 --time 00:00 --json");
+    EXPECT_EQ(r.out.find("no_data"), std::string::npos) << r.out;
+}
+
+TEST(CliSatellites, YearlyFileIsReadBackByTheDayListAndRefusedTwice) {
+    TempWorkingDir dir;
+    const char* days[] = {"jupiter-phenomena --date 2011-10-29 --zone +5:30 --json",
+                          "jupiter-phenomena --date 2011-03-02 --zone -5 --json"};
+    std::string computed[2];
+    for (int i = 0; i < 2; ++i) {
+        CliRun r = runCli(days[i]);
+        ASSERT_EQ(r.status, 0) << r.out;
+        EXPECT_NE(r.out.find("\"from_file\":false"), std::string::npos);
+        computed[i] = rowsPart(r.out);
+    }
+    CliRun gen = runCli("phenomena-file --year 2011 --json");
+    ASSERT_EQ(gen.status, 0) << gen.out;
+    EXPECT_GT(jsonNumber(gen.out, "rows"), 2000);
+    for (int i = 0; i < 2; ++i) {
+        CliRun r = runCli(days[i]);
+        EXPECT_NE(r.out.find("\"from_file\":true"), std::string::npos);
+        EXPECT_EQ(rowsPart(r.out), computed[i]);
+    }
+    CliRun again = runCli("phenomena-file --year 2011 --lang fr");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.out.find("Ce fichier, j2011.sat  existe"), std::string::npos) << again.out;
+}
+
+TEST(CliSatellites, TextFileLimitsAndRedSpot) {
+    TempWorkingDir dir;
+    CliRun r = runCli("phenomena-file --text J.txt --start 2011-10-28 --unit month --count 12");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("The maximum period associated to months is 11"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("J.txt")));
+    r = runCli("phenomena-file --text J.txt --start 2011-10-28 --unit day --count 2 --zone +1");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("J.txt")));
+    r = runCli("grs --date 2011-10-29 --zone +1 --longitude 120 --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"transits\":[{"), std::string::npos);
+    EXPECT_EQ(runCli("grs --date 2011-10-29 --longitude 360").status, 2);
+}
