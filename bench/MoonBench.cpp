@@ -62,6 +62,19 @@ void BM_MarsSeasonsTenYears(benchmark::State& state) {
 }
 BENCHMARK(BM_MarsSeasonsTenYears)->Unit(benchmark::kMillisecond);
 
+// The same one minute at a time through the last degree, for comparison.
+void BM_MarsSeasonsTenYearsMinuteByMinute(benchmark::State& state) {
+    MARS mars;
+    DATE_TIME dt;
+    dt.setLocal(2013, 1, 1, 0, 0, 0, 0);
+    MarsSeasonList list;
+    for (auto _ : state) {
+        searchMarsSeasons(mars, dt, 2023, 0, 0, list, true);
+        benchmark::DoNotOptimize(list.count);
+    }
+}
+BENCHMARK(BM_MarsSeasonsTenYearsMinuteByMinute)->Unit(benchmark::kMillisecond);
+
 // The next phenomena of Mercury (four events).
 void BM_PhenomenaMercury(benchmark::State& state) {
     DATE_TIME dt;

@@ -88,7 +88,7 @@ float seasonAngleTowards(float S, float B) {
 }
 
 void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int dateFormat,
-                       MarsSeasonList& out) {
+                       MarsSeasonList& out, bool minuteByMinute) {
     const double day = dt.localDay, month = dt.localMonth, year = dt.localYear;
     const double hour = dt.localHour, minute = dt.localMinute;
     SeasonStepper stepper(mars, dt);
@@ -129,9 +129,24 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
         }
         if (stopped) break;
 
-        // Then minutes up to the boundary.
+        // Then minutes up to the boundary. The angle only grows, so whole
+        // hours may be skipped while the hour's end is still short of the
+        // boundary and in the search's years: the walk from there meets the
+        // same first minute.
         if (d > 0.0f) addLocalMinutes(dt, static_cast<int>(200.0f * d));
-        for (int steps = 0; steps < kMaxMinuteSteps; ++steps) {
+        int skipped = 0;
+        while (!minuteByMinute && skipped < kMaxMinuteSteps) {
+            const DATE_TIME hourStart = dt;
+            addLocalMinutes(dt, 60);
+            const bool pastYears = dt.localYear > endYear;
+            if (pastYears ||
+                static_cast<int>(seasonAngleTowards(stepper.compute(), B)) >= static_cast<int>(B)) {
+                dt = hourStart;
+                break;
+            }
+            skipped += 60;
+        }
+        for (int steps = skipped; steps < kMaxMinuteSteps; ++steps) {
             dt.localMinute += 1;
             dt.carryLocalTime();
             if (dt.localYear > endYear) {

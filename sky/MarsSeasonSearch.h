@@ -48,9 +48,11 @@ struct MarsSeasonList {
 
 // Runs the search on `mars` from January 1, 00:00 of the record's local year
 // to the end of `endYear`, with the record's zone. The record and `mars` are
-// left computed for the record's own instant.
+// left computed for the record's own instant. The last degree is walked in
+// whole hours and then minutes, which finds the same minute as walking every
+// minute (`minuteByMinute`).
 void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int dateFormat,
-                       MarsSeasonList& out);
+                       MarsSeasonList& out, bool minuteByMinute = false);
 
 // Texts of the parameter dialog and of the list window.
 inline constexpr TextTriple kSeasonDialogTitle{"Martien seasons", "Saisons de Mars",

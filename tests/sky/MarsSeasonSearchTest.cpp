@@ -121,3 +121,15 @@ TEST(MarsSeasons, TenYearsFollowTheSeasonsInOrder) {
                     (list.events[0].local.hours + list.events[0].local.minutes / 60.0) / 24.0,
                 1.0 / 1440.0);
 }
+
+TEST(MarsSeasons, HourStepsFindTheSameMinutesAsMinuteSteps) {
+    MARS mars;
+    DATE_TIME dt;
+    dt.setLocal(2035, 1, 1, 0, 0, -7, 0);
+    MarsSeasonList fast, plain;
+    searchMarsSeasons(mars, dt, 2045, 0, 0, fast, false);
+    searchMarsSeasons(mars, dt, 2045, 0, 0, plain, true);
+    ASSERT_EQ(fast.count, plain.count);
+    EXPECT_GE(fast.count, 20);
+    for (int i = 0; i < fast.count; ++i) EXPECT_STREQ(fast.lines[i], plain.lines[i]);
+}
