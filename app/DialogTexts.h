@@ -67,6 +67,22 @@ constexpr TextTriple kCredits[3] = {
     {"Spanish: the Vantorel team", "Espagnol : l'équipe de Vantorel",
      "Español: el equipo de Vantorel"},
 };
+// The sources of the body maps (resources/CREDITS.md).
+constexpr TextTriple kMapCredits[5] = {
+    {"Body maps from the Stellarium textures:", "Cartes des corps d'après les textures de Stellarium :",
+     "Mapas de los cuerpos según las texturas de Stellarium:"},
+    {"Moon: USGS Astrogeology, Celestia, Clementine data (public domain)",
+     "Lune : USGS Astrogeology, Celestia, données Clementine (domaine public)",
+     "Luna: USGS Astrogeology, Celestia, datos Clementine (dominio público)"},
+    {"Mars: the Stellarium team (GPL-2.0+)", "Mars : l'équipe de Stellarium (GPL-2.0+)",
+     "Marte: el equipo de Stellarium (GPL-2.0+)"},
+    {"Mercury, Venus, Uranus: Oleg Pluton (CC BY 4.0)",
+     "Mercure, Vénus, Uranus : Oleg Pluton (CC BY 4.0)",
+     "Mercurio, Venus, Urano: Oleg Pluton (CC BY 4.0)"},
+    {"Jupiter: James Hastings-Trew, from Cassini data",
+     "Jupiter : James Hastings-Trew, d'après les données de Cassini",
+     "Júpiter: James Hastings-Trew, según los datos de Cassini"},
+};
 }  // namespace about
 
 namespace datadialog {

@@ -34,9 +34,10 @@ CAboutDlg::CAboutDlg(int language, QWidget* parent) : QDialog(parent) {
     nameControl(group, 1068);
     QStringList lines;
     for (const TextTriple& line : about::kCredits) lines << tr3(line, language);
+    lines << QString();
+    for (const TextTriple& line : about::kMapCredits) lines << tr3(line, language);
     credits_ = new QLabel(lines.join(QLatin1Char('\n')), group);
     nameControl(credits_, 1067);
-    credits_->setWordWrap(true);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(credits_);
     text->addWidget(group);

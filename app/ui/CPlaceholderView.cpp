@@ -79,6 +79,10 @@ void CPlaceholderView::onRecomputeDate() {
 
 void CPlaceholderView::onRecomputeZone() { compute(); }
 
+bool CPlaceholderView::opensSatellitesWindow() const {
+    return docType() == DocTypeId::Jupiter || docType() == DocTypeId::JupiterSatellites;
+}
+
 void CPlaceholderView::dateChangedByDialog() { compute(); }
 
 void CPlaceholderView::paintEvent(QPaintEvent*) {

@@ -26,6 +26,9 @@ public:
     std::optional<CommandState> commandState(int id) const override;
     void onRecomputeDate() override;
     void onRecomputeZone() override;
+    // The Jupiter windows open the satellites window (a second view of the
+    // same planet).
+    bool opensSatellitesWindow() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

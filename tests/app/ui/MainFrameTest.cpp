@@ -142,3 +142,29 @@ TEST(MainFrame, DataDialogCommandOpensItAgainAfterTheUserClosedIt) {
     ASSERT_TRUE(started.app->dataDialogShown());
     EXPECT_EQ(started.app->dataDialog()->controlText(1009), QStringLiteral("JUPITER"));
 }
+
+TEST(MainFrame, SatellitesOpensASecondCountedJupiterWindow) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    CMainFrame& f = started.frame();
+    started.command(ID_OPEN_MARS);
+    f.updateCommandStates();
+    // Only a Jupiter window's menu has the item, and only there it works.
+    EXPECT_EQ(f.currentAction(ID_OPEN_JUPITER_SATELLITES), nullptr);
+    f.onCommand(ID_OPEN_JUPITER_SATELLITES);
+    EXPECT_EQ(f.views().size(), 1);
+
+    started.command(ID_OPEN_JUPITER);
+    f.updateCommandStates();
+    ASSERT_NE(f.currentAction(ID_OPEN_JUPITER_SATELLITES), nullptr);
+    EXPECT_TRUE(f.currentAction(ID_OPEN_JUPITER_SATELLITES)->isEnabled());
+    EXPECT_FALSE(f.currentAction(ID_TRACKING)->isEnabled());
+    started.command(ID_OPEN_JUPITER_SATELLITES);
+    CChildView* satellites = f.activeView();
+    EXPECT_EQ(satellites->docType(), DocTypeId::JupiterSatellites);
+    EXPECT_EQ(satellites->documentTitle(), QStringLiteral(" Jupiter"));
+    EXPECT_EQ(f.windowCount(), 3);
+    EXPECT_NE(f.currentAction(ID_RED_SPOT_REFERENCE), nullptr);
+    // The data dialog keeps the name of the first body.
+    EXPECT_EQ(started.app->dataDialog()->controlText(1009), QStringLiteral("MARS"));
+}
