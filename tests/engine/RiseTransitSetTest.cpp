@@ -198,6 +198,37 @@ TEST(RiseTransitSet, BodyCulminatesAtTheTransitTimeInEveryZone) {
     }
 }
 
+// On the first of a month the day before is day 0, left to the Julian-day
+// formula: the result must be that of the real previous date.
+TEST(RiseTransitSet, DayBeforeTheFirstOfTheMonth) {
+    EARTH_SUN es;
+    MARS mars;
+    const BodyPlace place = planetPlace(mars);
+    DATE_TIME doc;
+    doc.setLocal(2024, 3, 1, 21, 0, 1, 0);
+    computeRiseTransitSetDay(doc, es, place, 45.0);
+
+    double places[6];
+    const int days[3][3] = {{2024, 2, 29}, {2024, 3, 1}, {2024, 3, 2}};
+    for (int k = 0; k < 3; ++k) {
+        DATE_TIME day;
+        day.setLocal(days[k][0], days[k][1], days[k][2], 0, 0, 0, 0);
+        day.computeDate();
+        day.computeNutation();
+        place(day, es, places[k], places[k + 3]);
+    }
+    DATE_TIME manual;
+    manual.setLocal(2024, 3, 1, 21, 0, 1, 0);
+    manual.computeDate();
+    manual.computeSiderealTime();
+    manual.computeRiseTransitSet(places, kPlanetRiseAltitude, zoneLongitude(manual), 45.0);
+    manual.riseSetToLocal();
+    EXPECT_EQ(minutesOf(doc.riseHour, doc.riseMinute), minutesOf(manual.riseHour, manual.riseMinute));
+    EXPECT_EQ(minutesOf(doc.transitHour, doc.transitMinute),
+              minutesOf(manual.transitHour, manual.transitMinute));
+    EXPECT_EQ(minutesOf(doc.setHour, doc.setMinute), minutesOf(manual.setHour, manual.setMinute));
+}
+
 TEST(RiseTransitSet, SignedAltitudeFromThePair) {
     DATE_TIME dt;
     dt.computeAltitude(0, -10.25 / 57.295779513, 90.0);
