@@ -87,6 +87,27 @@ long zoneInMinutes(int zoneHours, int zoneMinutes) {
     return std::lround(dt.zoneOffsetHours() * 60.0);
 }
 
+// Reports the day and hour of a generation's computed minutes when they change.
+class ProgressTracker {
+public:
+    ProgressTracker(const LocalMinute& first, const GenerationProgress& progress)
+        : first_(first), progress_(progress) {}
+    void at(const LocalMinute& m) {
+        if (!progress_) return;
+        const long day = daysBetween(first_.year, first_.month, first_.day, m.year, m.month, m.day);
+        if (day < 0 || (day == day_ && m.hour == hour_)) return;
+        day_ = day;
+        hour_ = m.hour;
+        progress_(day, m.hour);
+    }
+
+private:
+    LocalMinute first_;
+    const GenerationProgress& progress_;
+    long day_ = -1;
+    int hour_ = -1;
+};
+
 bool isLeap(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 int monthLength(int year, int month) {
@@ -108,7 +129,7 @@ std::string yearlyFileName(int year) {
 }
 
 FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
-                              SearchMode mode, int language) {
+                              SearchMode mode, int language, const GenerationProgress& progress) {
     FileResult result;
     const std::string name = yearlyFileName(year);
     if (year < kFirstYear || year > kLastYear) {
@@ -134,7 +155,9 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
     const long lastMinute = days * 1440 + 14 * 60;
     sat.fileMode = true;
     PhenomenaSearch search(sat, source, mode);
-    search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute&) {
+    ProgressTracker tracker(first, progress);
+    search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
+        tracker.at(m);
         for (int i = 0; i < sat.rows.count(); ++i) {
             std::fputs(sat.rows[i].text, f);
             std::fputc('\n', f);
@@ -273,7 +296,8 @@ int requestDays(const TextFileRequest& r, LocalMinute& firstDay) {
 }
 
 FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPlaceSource& source,
-                            SearchMode mode, const RedSpotTimes& redSpot) {
+                            SearchMode mode, const RedSpotTimes& redSpot,
+                            const GenerationProgress& progress) {
     FileResult result;
     result.message = validateTextFileRequest(r);
     if (!result.message.empty()) return result;
@@ -293,8 +317,10 @@ FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPla
     sat.frenchCodes = language == kFrench;
     sat.fileMode = false;
     PhenomenaSearch search(sat, source, mode);
+    ProgressTracker tracker(first, progress);
     search.run(first, r.zoneHours, r.zoneMinutes, -60, 60 + static_cast<long>(days) * 1440, 0,
                formatFileLabel, [&](const LocalMinute& m) {
+                   tracker.at(m);
                    if (daysBetween(first.year, first.month, first.day, m.year, m.month, m.day) < 0)
                        return;
                    if (m.month != headerMonth) {

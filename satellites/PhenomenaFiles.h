@@ -18,6 +18,11 @@ struct FileResult {
     long rows = 0;        // rows written
 };
 
+// Told the day (0 = the first day of the period) and the hour of the minute a
+// generation has reached, whenever either changes: the generator's two
+// progress bars.
+using GenerationProgress = std::function<void(long dayIndex, int hour)>;
+
 // "j%d.sat" of a year.
 std::string yearlyFileName(int year);
 
@@ -27,7 +32,8 @@ std::string yearlyFileName(int year);
 // written under a temporary name, renamed into place and made read-only; a
 // file already there is never replaced.
 FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
-                              SearchMode mode, int language);
+                              SearchMode mode, int language,
+                              const GenerationProgress& progress = {});
 
 // Reads the rows of one local day (contacts from 00:01 to 23:59 local time)
 // from a yearly file. Returns false when the file cannot be opened.
@@ -67,7 +73,7 @@ using RedSpotTimes = std::function<std::array<std::string, 3>(const LocalMinute&
 // closing line.
 FileResult generateTextFile(const TextFileRequest& request, SATELLITE& sat,
                             JupiterPlaceSource& source, SearchMode mode,
-                            const RedSpotTimes& redSpot);
+                            const RedSpotTimes& redSpot, const GenerationProgress& progress = {});
 
 // Month names of the month headers, 1..12.
 const char* monthName(int month, int language);

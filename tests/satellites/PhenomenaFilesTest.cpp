@@ -161,12 +161,21 @@ TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
         PlaceDrivenSatellites sat;
         KeplerPlaceSource source;
         int redSpotCalls = 0;
-        const FileResult res = generateTextFile(r, sat, source, SearchMode::Fast,
-                                                [&](const LocalMinute&) {
-                                                    ++redSpotCalls;
-                                                    return std::array<std::string, 3>{
-                                                        "02: 10", "12: 06", "22: 01"};
-                                                });
+        long lastDay = -1, reports = 0;
+        const FileResult res = generateTextFile(
+            r, sat, source, SearchMode::Fast,
+            [&](const LocalMinute&) {
+                ++redSpotCalls;
+                return std::array<std::string, 3>{"02: 10", "12: 06", "22: 01"};
+            },
+            [&](long day, int hour) {
+                EXPECT_GE(day, lastDay);
+                EXPECT_LT(hour, 24);
+                lastDay = day;
+                ++reports;
+            });
+        EXPECT_EQ(lastDay, 1);  // the second and last day was reached
+        EXPECT_GT(reports, 10);
         ASSERT_TRUE(res.ok) << res.message;
         const std::string text = readAll(dir.file("JupSat.txt"));
         EXPECT_EQ(text.rfind(legends[language], 0), 0u) << text.substr(0, 80);
