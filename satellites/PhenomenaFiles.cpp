@@ -80,13 +80,6 @@ long dayNumberOf(int year, int month, int day) {
     return daysBetween(1970, 1, 1, year, month, day) + 2440587;
 }
 
-// The zone in whole minutes, east positive, from the record's encoding.
-long zoneInMinutes(int zoneHours, int zoneMinutes) {
-    DATE_TIME dt;
-    dt.setLocal(2000, 1, 1, 0, 0, zoneHours, zoneMinutes);
-    return std::lround(dt.zoneOffsetHours() * 60.0);
-}
-
 // Reports the day and hour of a generation's computed minutes when they change.
 class ProgressTracker {
 public:

@@ -61,6 +61,12 @@ LocalMinute addMinutes(int year, int month, int day, long minutes) {
     return m;
 }
 
+long zoneInMinutes(int zoneHours, int zoneMinutes) {
+    DATE_TIME dt;
+    dt.setLocal(2000, 1, 1, 0, 0, zoneHours, zoneMinutes);
+    return std::lround(dt.zoneOffsetHours() * 60.0);
+}
+
 long daysBetween(int ya, int ma, int da, int yb, int mb, int db) {
     return daysFromCivil(yb, mb, db) - daysFromCivil(ya, ma, da);
 }
@@ -97,11 +103,13 @@ void PhenomenaSearch::run(const LocalMinute& day, int zoneHours, int zoneMinutes
     DATE_TIME dt;
     JupiterPlace place;
     char text[32];
+    const long zone = zoneInMinutes(zoneHours, zoneMinutes);
     long k = 0;
     while (k < count) {
         const long minute = firstMinute + k;
         const LocalMinute m = addMinutes(day.year, day.month, day.day, minute);
-        dt.setLocal(m.year, m.month, m.day, m.hour, m.minute, zoneHours, zoneMinutes);
+        const LocalMinute ut = addMinutes(day.year, day.month, day.day, minute - zone);
+        dt.setLocal(ut.year, ut.month, ut.day, ut.hour, ut.minute, 0, 0);
         dt.computeDate();
         source_.placeAt(dt, place);
         label(text, sizeof text, m);

@@ -29,6 +29,9 @@ long daysBetween(int ya, int ma, int da, int yb, int mb, int db);
 
 enum class SearchMode { Fast, Exhaustive };
 
+// A zone as the date record stores it, in whole minutes east of Greenwich.
+long zoneInMinutes(int zoneHours, int zoneMinutes);
+
 // The detector's label for a day search row: "%02.0f     %02.0f   %02.0f".
 void formatDayLabel(char* out, int size, const LocalMinute& m);
 // The label of the readable file: "%02.0f   %02.0f:%02.0f".
@@ -47,6 +50,9 @@ public:
     // Minutes `firstMinute` .. `firstMinute + count - 1` from 00:00 of the
     // local day (negative values fall on the days before), in the zone given
     // as the date record stores it. Rows are recorded from `recordFrom` on.
+    // Each instant is computed from its universal date and time, so that an
+    // instant gives the same result in every zone (delta T goes by the year,
+    // which differs between zones around the new year).
     void run(const LocalMinute& day, int zoneHours, int zoneMinutes, long firstMinute, long count,
              long recordFrom, LabelFormat label, const StepSink& sink);
 

@@ -103,6 +103,9 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
         {{2005, 1, 1}, 0, 0},   {{2005, 12, 31}, 0, 0}, {{2005, 8, 2}, 1, 0},
         {{2005, 12, 31}, 1, 0}, {{2005, 3, 9}, 5, 30},  {{2005, 3, 10}, 5, 30},
         {{2005, 7, 21}, 13, 0}, {{2005, 10, 4}, -3, 30}, {{2005, 10, 5}, 9, 30},
+        // New year's edges: local and universal years differ.
+        {{2005, 1, 1}, 13, 0},  {{2005, 1, 1}, 5, 30},  {{2005, 12, 31}, -5, 0},
+        {{2005, 12, 31}, -12, 0},
     };
     for (const Case& c : cases) {
         PlaceDrivenSatellites fromFile, computed;
