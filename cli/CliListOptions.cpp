@@ -8,8 +8,8 @@ namespace vantorel::cli {
 std::optional<ListOptions> parseListOptions(const char* command,
                                             const std::vector<std::string>& argv,
                                             const std::vector<std::string>& own,
-                                            const std::vector<std::string>& required,
-                                            CliArgs& args, std::ostream& err) {
+                                            const std::vector<std::string>& required, CliArgs& args,
+                                            std::ostream& err) {
     const std::string prefix = std::string("vantorel-cli ") + command + ": ";
     if (!args.parse(argv, {"json"})) {
         err << prefix << args.error() << "\n";
@@ -37,9 +37,12 @@ std::optional<ListOptions> parseListOptions(const char* command,
     }
     options.zone = *zone;
     const std::string lang = args.get("lang").value_or("en");
-    if (lang == "en") options.language = 0;
-    else if (lang == "fr") options.language = 1;
-    else if (lang == "es") options.language = 2;
+    if (lang == "en")
+        options.language = 0;
+    else if (lang == "fr")
+        options.language = 1;
+    else if (lang == "es")
+        options.language = 2;
     else {
         err << prefix << "argument --lang: expected en, fr or es, got '" << lang << "'\n";
         return std::nullopt;

@@ -26,8 +26,8 @@ struct ListOptions {
 std::optional<ListOptions> parseListOptions(const char* command,
                                             const std::vector<std::string>& argv,
                                             const std::vector<std::string>& own,
-                                            const std::vector<std::string>& required,
-                                            CliArgs& args, std::ostream& err);
+                                            const std::vector<std::string>& required, CliArgs& args,
+                                            std::ostream& err);
 
 // The application settings these options stand for (zone, language, date format).
 Settings settingsFor(const ListOptions& options);

@@ -15,13 +15,16 @@ struct BodyIndex {
     int index;
 };
 constexpr BodyIndex kBodies[] = {
-    {"mercury", kPhenomenaMercury}, {"venus", kPhenomenaVenus},     {"mars", kPhenomenaMars},
-    {"jupiter", kPhenomenaJupiter}, {"saturn", kPhenomenaSaturn},   {"uranus", kPhenomenaUranus},
+    {"mercury", kPhenomenaMercury}, {"venus", kPhenomenaVenus},   {"mars", kPhenomenaMars},
+    {"jupiter", kPhenomenaJupiter}, {"saturn", kPhenomenaSaturn}, {"uranus", kPhenomenaUranus},
     {"neptune", kPhenomenaNeptune},
 };
-const char* const kKindKeys[6] = {"opposition",          "conjunction",
-                                  "superior_conjunction", "inferior_conjunction",
-                                  "greatest_elongation_east", "greatest_elongation_west"};
+const char* const kKindKeys[6] = {"opposition",
+                                  "conjunction",
+                                  "superior_conjunction",
+                                  "inferior_conjunction",
+                                  "greatest_elongation_east",
+                                  "greatest_elongation_west"};
 
 int runConjunctions(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
     CliArgs args;
@@ -33,8 +36,8 @@ int runConjunctions(const std::vector<std::string>& argv, std::ostream& out, std
     for (const BodyIndex& b : kBodies)
         if (body == b.name) index = b.index;
     if (index < 0) {
-        err << "vantorel-cli conjunctions: argument --body: expected mercury, venus, mars, jupiter, "
-               "saturn, uranus or neptune, got '"
+        err << "vantorel-cli conjunctions: argument --body: expected mercury, venus, mars, "
+               "jupiter, saturn, uranus or neptune, got '"
             << body << "'\n";
         return kUsageError;
     }
@@ -53,7 +56,8 @@ int runConjunctions(const std::vector<std::string>& argv, std::ostream& out, std
     search.searchPhenomena(dt, index);
 
     if (!options->json) {
-        for (int i = 0; i < search.count; ++i) out << search.lines[i] << "\n";
+        for (int i = 0; i < search.count; ++i)
+            out << search.lines[i] << "\n";
         return 0;
     }
     out << "{\"body\":" << jsonString(body) << ",\"events\":[";
@@ -63,7 +67,8 @@ int runConjunctions(const std::vector<std::string>& argv, std::ostream& out, std
             << ",\"jde\":" << fullPrecision(e.jde)
             << ",\"local\":" << jsonString(isoDateTime(e.year, e.month, e.day, e.hour, 0))
             << ",\"line\":" << jsonString(search.lines[i]);
-        if (!std::isnan(e.elongationDeg)) out << ",\"elongation_deg\":" << fullPrecision(e.elongationDeg);
+        if (!std::isnan(e.elongationDeg))
+            out << ",\"elongation_deg\":" << fullPrecision(e.elongationDeg);
         out << "}";
     }
     out << "]}\n";

@@ -32,23 +32,24 @@ int runLunarX(const std::vector<std::string>& argv, std::ostream& out, std::ostr
             if (moon.lunarXLines[i][0] == '\0') continue;
             const CalendarTime& c = moon.lunarXInstants[i];
             out << (first ? "" : ",") << "{\"line\":" << jsonString(moon.lunarXLines[i])
-                << ",\"local\":" << jsonString(isoDateTime(c.year, c.month, c.day, c.hours, c.minutes))
-                << "}";
+                << ",\"local\":"
+                << jsonString(isoDateTime(c.year, c.month, c.day, c.hours, c.minutes)) << "}";
             first = false;
         }
         out << "]}\n";
         return 0;
     }
-    out << kLunarXListTitle(options->language) << "\n" << kLunarXListHeading(options->language) << "\n";
+    out << kLunarXListTitle(options->language) << "\n"
+        << kLunarXListHeading(options->language) << "\n";
     for (int i = 0; i < count; ++i)
         if (moon.lunarXLines[i][0] != '\0') out << moon.lunarXLines[i] << "\n";
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "lunar-x",
-    "lunar-x --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang en|fr|es] [--date-format 0..3] [--json]",
-    runLunarX);
+const CliCommandRegistrar registrar("lunar-x",
+                                    "lunar-x --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang "
+                                    "en|fr|es] [--date-format 0..3] [--json]",
+                                    runLunarX);
 
 }  // namespace
 }  // namespace vantorel::cli

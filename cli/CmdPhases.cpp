@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <ostream>
 
+#include "app/DateText.h"
 #include "app/LanguageText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
 #include "moon/CLuneDoc.h"
 #include "moon/PhaseTableText.h"
-#include "sky/EventDateText.h"
 
 namespace vantorel::cli {
 namespace {
@@ -20,12 +20,14 @@ const TextTriple kKindNames[4] = {
     {"Full moon", "Pleine lune", "Luna llena"},
     {"Last quarter", "Dernier quartier", "Cuarto menguante"},
 };
-const TextTriple kLastNewMoon{"Last new moon", "Derni\u00e8re nouvelle lune", "\u00daltima luna nueva"};
+const TextTriple kLastNewMoon{"Last new moon", "Derni\u00e8re nouvelle lune",
+                              "\u00daltima luna nueva"};
 const TextTriple kAge{"age", "\u00e2ge", "edad"};
 const TextTriple kDays{"days", "jours", "d\u00edas"};
 
 std::string phaseJson(const MoonPhaseRecord& r) {
-    return "{\"kind\":" + jsonString(kKindKeys[r.kind]) + ",\"kind_index\":" + std::to_string(r.kind) +
+    return "{\"kind\":" + jsonString(kKindKeys[r.kind]) +
+           ",\"kind_index\":" + std::to_string(r.kind) +
            ",\"local\":" + jsonString(isoDateTime(r.year, r.month, r.day, r.hour, r.minute)) +
            ",\"jd_local\":" + fullPrecision(r.julianDay) + "}";
 }
@@ -67,35 +69,36 @@ int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostr
                   kKindNames[1](lang), kKindNames[2](lang), kKindNames[3](lang));
     out << line << "\n";
     for (int row = 0; row < 4; ++row) {
-        const char* label = (row % 2 == 0) ? kPhaseTableDateLabel(lang) : kPhaseTableTimeLabel(lang);
+        const char* label =
+            (row % 2 == 0) ? kPhaseTableDateLabel(lang) : kPhaseTableTimeLabel(lang);
         std::snprintf(line, sizeof line, "%-8s%-18s%-18s%-18s%-18s", label, table.fields[0][row],
                       table.fields[1][row], table.fields[2][row], table.fields[3][row]);
         out << line << "\n";
     }
     out << "\n";
-    char dateText[24];
     for (const MoonPhaseRecord& r : moon.monthPhases) {
         if (r.empty()) continue;
-        formatEventDate(dateText, sizeof dateText, options->dateFormat, r.year, r.month, r.day);
-        std::snprintf(line, sizeof line, "%-18s%s  %02d:%02d", kKindNames[r.kind](lang), dateText,
-                      r.hour, r.minute);
+        const std::string dayText = unlabelledDateText(options->dateFormat, r.year, r.month, r.day);
+        std::snprintf(line, sizeof line, "%-18s%s  %02d:%02d", kKindNames[r.kind](lang),
+                      dayText.c_str(), r.hour, r.minute);
         out << line << "\n";
     }
     const MoonPhaseRecord& last = moon.lastNewMoon;
     if (!last.empty()) {
-        formatEventDate(dateText, sizeof dateText, options->dateFormat, last.year, last.month,
-                        last.day);
-        std::snprintf(line, sizeof line, "%s: %s  %02d:%02d, %s %d %s", kLastNewMoon(lang), dateText,
-                      last.hour, last.minute, kAge(lang), moon.moonAge, kDays(lang));
+        const std::string dayText =
+            unlabelledDateText(options->dateFormat, last.year, last.month, last.day);
+        std::snprintf(line, sizeof line, "%s: %s  %02d:%02d, %s %d %s", kLastNewMoon(lang),
+                      dayText.c_str(), last.hour, last.minute, kAge(lang), moon.moonAge,
+                      kDays(lang));
         out << "\n" << line << "\n";
     }
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "phases",
-    "phases --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang en|fr|es] [--date-format 0..3] [--json]",
-    runPhases);
+const CliCommandRegistrar registrar("phases",
+                                    "phases --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang "
+                                    "en|fr|es] [--date-format 0..3] [--json]",
+                                    runPhases);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -29,8 +29,9 @@ int runSeasons(const std::vector<std::string>& argv, std::ostream& out, std::ost
     const int start = wholeNumber(*args.get("start"));
     const int years = wholeNumber(*args.get("years"));
     if (const int code = validateSeasonParameters(start, years); code != kSeasonParametersValid) {
-        err << "vantorel-cli seasons: argument --" << (code == kSeasonYearInvalid ? "start" : "years")
-            << ": " << seasonParameterMessage(code, options->language) << "\n";
+        err << "vantorel-cli seasons: argument --"
+            << (code == kSeasonYearInvalid ? "start" : "years") << ": "
+            << seasonParameterMessage(code, options->language) << "\n";
         return kUsageError;
     }
 
@@ -44,7 +45,8 @@ int runSeasons(const std::vector<std::string>& argv, std::ostream& out, std::ost
         out << kSeasonListTitle(options->language) << "\n"
             << kSeasonListDateHeading(options->language) << "  "
             << kSeasonListSeasonHeading(options->language) << "\n";
-        for (int i = 0; i < list.count; ++i) out << list.lines[i] << "\n";
+        for (int i = 0; i < list.count; ++i)
+            out << list.lines[i] << "\n";
         return 0;
     }
     out << "{\"events\":[";

@@ -77,7 +77,8 @@ int CLuneDoc::applyDate(int day, int month, int year, int hour, int minute) {
     candidate.localMinute = minute;
     if (const int code = candidate.validateDate(); code != kDateValid) return code;
     if (const int code = candidate.validateTime(); code != kDateValid) return code;
-    if (month != static_cast<int>(dateTime.localMonth) || year != static_cast<int>(dateTime.localYear))
+    if (month != static_cast<int>(dateTime.localMonth) ||
+        year != static_cast<int>(dateTime.localYear))
         phasesRefresh = lunarXRefresh = true;
     const bool changed = day != static_cast<int>(dateTime.localDay) ||
                          month != static_cast<int>(dateTime.localMonth) ||
@@ -85,7 +86,8 @@ int CLuneDoc::applyDate(int day, int month, int year, int hour, int minute) {
                          hour != static_cast<int>(dateTime.localHour) ||
                          minute != static_cast<int>(dateTime.localMinute);
     if (changed) {
-        dateTime.setLocal(year, month, day, hour, minute, settings_.zoneHours, settings_.zoneMinutes);
+        dateTime.setLocal(year, month, day, hour, minute, settings_.zoneHours,
+                          settings_.zoneMinutes);
         computeFull();
         panelDirty = true;
     }
@@ -95,7 +97,8 @@ int CLuneDoc::applyDate(int day, int month, int year, int hour, int minute) {
 void CLuneDoc::addMinutes(int minutes) {
     dateTime.localMinute += minutes;
     // carryLocalTime moves at most one day per call.
-    for (int guard = 0; guard < 64 && (dateTime.localMinute > 59 || dateTime.localHour > 23); ++guard)
+    for (int guard = 0; guard < 64 && (dateTime.localMinute > 59 || dateTime.localHour > 23);
+         ++guard)
         dateTime.carryLocalTime();
 }
 

@@ -20,7 +20,7 @@ inline constexpr TextTriple kLunarXListHeading{"Date             Time", "Date   
                                                "Fecha            Hora"};
 
 class CLuneDoc {
-public:
+  public:
     // Minutes searched after 00:00 of the day before each first quarter; the
     // Lunar X falls up to about 2.4 days after that start.
     static constexpr int kLunarXSearchMinutes = 3 * 24 * 60;
@@ -70,7 +70,7 @@ public:
     int projection = 0;
     int lunarXCount = 0;  // 2 + the Lunar X moments found by the last search
 
-private:
+  private:
     // Date, nutation, the Sun and computeMoon for the record's instant.
     void computeInstant(bool searchMode);
     // Steps minutes from the record's instant; true when a step met the

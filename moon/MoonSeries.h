@@ -30,8 +30,7 @@ enum SeriesFunction : int { kSeriesConstant = 0, kSeriesSine = 1, kSeriesCosine 
 
 // A term coefficient * E^ePower * f(argument), the argument an integer
 // combination of N angles.
-template <int N>
-struct AngleTerm {
+template <int N> struct AngleTerm {
     double coefficient;
     int ePower;
     int function;
@@ -44,9 +43,11 @@ double sumAngleTerms(const AngleTerm<N> (&terms)[Count], const double (&args)[N]
     double sum = 0.0;
     for (const AngleTerm<N>& term : terms) {
         double argument = 0.0;
-        for (int i = 0; i < N; ++i) argument += term.multiples[i] * args[i];
+        for (int i = 0; i < N; ++i)
+            argument += term.multiples[i] * args[i];
         double value = term.coefficient;
-        for (int p = 0; p < term.ePower; ++p) value *= E;
+        for (int p = 0; p < term.ePower; ++p)
+            value *= E;
         if (term.function == kSeriesSine)
             value *= std::sin(argument);
         else if (term.function == kSeriesCosine)

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/DateText.h"
 #include "engine/Angles.h"
 #include "engine/Coordinates.h"
 #include "moon/LunarPhase.h"
 #include "moon/MoonSeries.h"
-#include "sky/EventDateText.h"
 
 namespace vantorel {
 
@@ -23,13 +23,17 @@ constexpr double kSunDistanceKm = 149971500.0;
 // of a whole minute can fall a hair short of it.
 constexpr double kHalfSecondDays = 0.5 / 86400.0;
 
-double reducedRadians(double degrees) { return toRad(reduceDegrees(degrees)); }
+double reducedRadians(double degrees) {
+    return toRad(reduceDegrees(degrees));
+}
 
 }  // namespace
 
 void MoonTheory::resetPhaseSlots() {
-    for (MoonPhaseRecord& r : firstQuarters) r.clear();
-    for (int i = 0; i < 14; ++i) lunarXLines[i][0] = '\0';
+    for (MoonPhaseRecord& r : firstQuarters)
+        r.clear();
+    for (int i = 0; i < 14; ++i)
+        lunarXLines[i][0] = '\0';
 }
 
 void MoonTheory::computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool search) {
@@ -70,8 +74,8 @@ void MoonTheory::computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool s
 void MoonTheory::computePosition(const DATE_TIME& dt) {
     T = dt.T;
     const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
-    const double LpDeg = 218.3164591 + 481267.88134236 * T - 0.0013268 * T2 + T3 / 538841.0 -
-                         T4 / 65194000.0;
+    const double LpDeg =
+        218.3164591 + 481267.88134236 * T - 0.0013268 * T2 + T3 / 538841.0 - T4 / 65194000.0;
     Lprime = reducedRadians(LpDeg);
     D = reducedRadians(297.8502042 + 445267.1115168 * T - 0.00163 * T2 + T3 / 545868.0 -
                        T4 / 113065000.0);
@@ -118,7 +122,8 @@ void MoonTheory::computePosition(const DATE_TIME& dt) {
     distance = 385000.56 + sumR / 1000.0;
 
     // Step 5.
-    rightAscension = eclipticToRightAscension(dt.epsilon, toRad(apparentLongitude), toRad(latitude));
+    rightAscension =
+        eclipticToRightAscension(dt.epsilon, toRad(apparentLongitude), toRad(latitude));
     declination = eclipticToDeclination(dt.epsilon, toRad(apparentLongitude), toRad(latitude));
 }
 
@@ -135,16 +140,15 @@ Libration MoonTheory::computeLibration(double lambdaRad, double betaRad) const {
         std::asin(-std::sin(W) * std::cos(betaRad) * sinI - std::sin(betaRad) * cosI);
 
     // Physical librations (degrees).
-    const double args[7] = {D, M, Mprime, F, Omega, toRad(119.75 + 131.849 * T),
-                            toRad(72.56 + 20.186 * T)};
+    const double args[7] = {
+        D, M, Mprime, F, Omega, toRad(119.75 + 131.849 * T), toRad(72.56 + 20.186 * T)};
     const double rho = sumAngleTerms(kLibrationRhoTerms, args, E);
     const double sigma = sumAngleTerms(kLibrationSigmaTerms, args, E);
     const double tau = sumAngleTerms(kLibrationTauTerms, args, E);
 
     Libration r;
-    r.longitudeDeg = reduceDegrees(toDeg(lOptical) +
-                                   (rho * std::cos(A) + sigma * std::sin(A)) * std::tan(bOptical) -
-                                   tau);
+    r.longitudeDeg = reduceDegrees(
+        toDeg(lOptical) + (rho * std::cos(A) + sigma * std::sin(A)) * std::tan(bOptical) - tau);
     r.latitudeRad = bOptical + toRad(sigma * std::cos(A) - rho * std::sin(A));
     return r;
 }
@@ -152,10 +156,9 @@ Libration MoonTheory::computeLibration(double lambdaRad, double betaRad) const {
 void MoonTheory::computeSunOnMoon(double sunLongitudeRad) {
     const double K = distance / kSunDistanceKm;
     const double betaRad = toRad(latitude);
-    const double lambdaH =
-        reduceDegrees(toDeg(sunLongitudeRad) + 180.0 +
-                      K * 57.296 * std::cos(betaRad) *
-                          std::sin(sunLongitudeRad - toRad(apparentLongitude)));
+    const double lambdaH = reduceDegrees(toDeg(sunLongitudeRad) + 180.0 +
+                                         K * 57.296 * std::cos(betaRad) *
+                                             std::sin(sunLongitudeRad - toRad(apparentLongitude)));
     const double betaH = reduceDegrees(K * latitude);
     const Libration sun = computeLibration(toRad(lambdaH), toRad(betaH));
     colongitude = 450.0 - sun.longitudeDeg;
@@ -172,10 +175,9 @@ void MoonTheory::testLunarX(const DATE_TIME& dt) {
     if (lunarXCount < 0 || lunarXCount >= kLunarXLineCount) return;
     const CalendarTime c =
         julianDayToCalendar(dt.JD + dt.zoneOffsetHours() / 24.0 + kHalfSecondDays);
-    char date[24];
-    formatEventDate(date, sizeof date, dateFormat_, c.year, c.month, c.day);
-    std::snprintf(lunarXLines[lunarXCount], kLunarXLineLength, "%s  %02d:%02d", date, c.hours,
-                  c.minutes);
+    const std::string date = unlabelledDateText(dateFormat_, c.year, c.month, c.day);
+    std::snprintf(lunarXLines[lunarXCount], kLunarXLineLength, "%s  %02d:%02d", date.c_str(),
+                  c.hours, c.minutes);
     lunarXInstants[lunarXCount] = c;
     ++lunarXCount;
 }
@@ -193,7 +195,8 @@ void MoonTheory::computePhaseTable(const DATE_TIME& dt) {
     const double phaseT = k0 / 1236.85;
     const double zoneDays = dt.zoneOffsetHours() / 24.0;
     int nextQuarter = 0;
-    while (nextQuarter < kFirstQuarterCount && !firstQuarters[nextQuarter].empty()) ++nextQuarter;
+    while (nextQuarter < kFirstQuarterCount && !firstQuarters[nextQuarter].empty())
+        ++nextQuarter;
     for (int i = 0; i < kPhaseCount; ++i) {
         const int kind = i % 4;
         const double jde = phaseJDE(k0 + 0.25 * i, kind, phaseT, E);
@@ -208,7 +211,8 @@ void MoonTheory::computeMonthPhases(const DATE_TIME& dt) {
     const int year = static_cast<int>(dt.localYear);
     const int nextMonth = month == 12 ? 1 : month + 1;
     const int nextYear = month == 12 ? year + 1 : year;
-    for (MoonPhaseRecord& r : monthPhases) r.clear();
+    for (MoonPhaseRecord& r : monthPhases)
+        r.clear();
     int taken = 0;
     for (int i = 0; i < kMonthScanCount && taken < kMonthPhaseCount; ++i) {
         const MoonPhaseRecord& r = phaseTable[i];

@@ -18,7 +18,7 @@ struct Libration {
 };
 
 class MoonTheory {
-public:
+  public:
     static constexpr int kPhaseCount = 56;
     static constexpr int kMonthPhaseCount = 8;
     static constexpr int kMonthScanCount = 16;
@@ -52,13 +52,13 @@ public:
 
     // Fundamental arguments (radians, reduced before conversion) and E.
     double Lprime = 0, D = 0, M = 0, Mprime = 0, F = 0, E = 1;
-    double T = 0;                    // Julian centuries of the instant
-    double geometricLongitude = 0;   // degrees, before nutation
-    double apparentLongitude = 0;    // degrees
-    double latitude = 0;             // degrees
-    double distance = 0;             // km
-    double rightAscension = 0;       // radians, 0..2 pi
-    double declination = 0;          // radians
+    double T = 0;                   // Julian centuries of the instant
+    double geometricLongitude = 0;  // degrees, before nutation
+    double apparentLongitude = 0;   // degrees
+    double latitude = 0;            // degrees
+    double distance = 0;            // km
+    double rightAscension = 0;      // radians, 0..2 pi
+    double declination = 0;         // radians
     int raHours = 0, raMinutes = 0, raSeconds = 0;
     int decDegrees = 0, decMinutes = 0;
     char declinationText[32] = {};
@@ -81,7 +81,7 @@ public:
     bool searchMode = false;
     bool lunarXFound = false;
 
-private:
+  private:
     void computePosition(const DATE_TIME& dt);
     void computeSunOnMoon(double sunLongitudeRad);
     void testLunarX(const DATE_TIME& dt);

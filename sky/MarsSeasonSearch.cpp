@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/DateText.h"
 #include "engine/EARTH_SUN.h"
 #include "engine/MARS.h"
 #include "planets/PanelText.h"
-#include "sky/EventDateText.h"
 
 namespace vantorel {
 
@@ -28,7 +28,7 @@ constexpr int kMaxDayJumps = 400;
 constexpr int kMaxMinuteSteps = 10 * 24 * 60;
 
 class SeasonStepper {
-public:
+  public:
     SeasonStepper(MARS& mars, DATE_TIME& dt) : mars_(mars), dt_(dt) {}
 
     float compute() {
@@ -49,7 +49,7 @@ public:
         mars_.computePhysical(dt_, earthSun_);
     }
 
-private:
+  private:
     MARS& mars_;
     DATE_TIME& dt_;
     EARTH_SUN earthSun_;
@@ -97,16 +97,21 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
     dt.localHour = 0;
     dt.localMinute = 0;
     out.count = 0;
-    for (auto& line : out.lines) line[0] = '\0';
+    for (auto& line : out.lines)
+        line[0] = '\0';
 
     bool stopped = false;
     while (!stopped && dt.localYear <= endYear && out.count < MarsSeasonList::kLineCount) {
         float S = stepper.compute();
         float B = 0.0f;
-        if (S > 270.0f) B = 360.0f;
-        else if (S > 180.0f) B = 270.0f;
-        else if (S > 90.0f) B = 180.0f;
-        else if (S > 0.0f) B = 90.0f;
+        if (S > 270.0f)
+            B = 360.0f;
+        else if (S > 180.0f)
+            B = 270.0f;
+        else if (S > 90.0f)
+            B = 180.0f;
+        else if (S > 0.0f)
+            B = 90.0f;
         float d = B - S;
         float j = static_cast<float>(static_cast<int>(d / kDegreesPerDay - 1.0f));
 
@@ -161,14 +166,13 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
         const double localJd = dt.JD + dt.zoneOffsetHours() / 24.0;
         const CalendarTime c = julianDayToCalendar(localJd);
         if (c.year > endYear) break;
-        char date[24];
-        formatEventDate(date, sizeof date, dateFormat, c.year, c.month, c.day);
+        const std::string date = unlabelledDateText(dateFormat, c.year, c.month, c.day);
         MarsSeasonList::Event& e = out.events[out.count];
         e.boundary = B == 0.0f ? 360 : static_cast<int>(B);
         e.julianDay = dt.JD;
         e.local = c;
-        std::snprintf(out.lines[out.count], MarsSeasonList::kLineLength, "%s  %02d:%02d  %s", date,
-                      c.hours, c.minutes, seasonNameAt(e.boundary, language).c_str());
+        std::snprintf(out.lines[out.count], MarsSeasonList::kLineLength, "%s  %02d:%02d  %s",
+                      date.c_str(), c.hours, c.minutes, seasonNameAt(e.boundary, language).c_str());
         ++out.count;
 
         // The next season is at least three months away.

@@ -59,8 +59,8 @@ inline constexpr TextTriple kSeasonDialogTitle{"Martien seasons", "Saisons de Ma
                                                "Estaci\u00f3n marciana"};
 inline constexpr TextTriple kSeasonDialogGroup{"Setting", "Valeurs", "Valor"};
 inline constexpr TextTriple kSeasonDialogStart{"Start:", "D\u00e9but:", "Comienzo:"};
-inline constexpr TextTriple kSeasonDialogYears{"Number of year:", "Nombre d'ann\u00e9es:",
-                                               "Muchos a\u00f1os:"};
+inline constexpr TextTriple kSeasonDialogYears{
+    "Number of year:", "Nombre d'ann\u00e9es:", "Muchos a\u00f1os:"};
 inline constexpr TextTriple kSeasonDialogMaximum{"Maximum 10 years.", "Maximum 10 ans.",
                                                  "M\u00e1ximo 10 a\u00f1os."};
 inline constexpr TextTriple kSeasonDialogCancel{"Cancel", "Annuler", "Cancelar"};

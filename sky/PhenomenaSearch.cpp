@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "app/DateText.h"
 #include "app/LanguageText.h"
 #include "engine/Angles.h"
-#include "sky/EventDateText.h"
 #include "sky/PhenomenaSeries.h"
 
 namespace vantorel {
@@ -26,7 +26,9 @@ const TextTriple kNames[6] = {
 constexpr double kMeanAnomalyDegPerRad = 57.29577951;
 constexpr double kArgumentDegPerRad = 57.2958;
 
-bool leapYear(int year) { return year % 4 == 0; }
+bool leapYear(int year) {
+    return year % 4 == 0;
+}
 
 int monthLength(int month, int year) {
     static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -129,14 +131,13 @@ void PhenomenaSearch::toLocalRoundedHour(double jde, double zoneOffsetHours) {
 void PhenomenaSearch::addLine(int kind, double jde, int startYear, double elongation) {
     toLocalRoundedHour(jde, zoneOffsetHours_);
     if (eventCalendar.year < startYear || count >= kLineCount) return;
-    char date[24];
-    formatEventDate(date, sizeof date, dateFormat_, eventCalendar.year, eventCalendar.month,
-                    eventCalendar.day);
+    const std::string date =
+        unlabelledDateText(dateFormat_, eventCalendar.year, eventCalendar.month, eventCalendar.day);
     if (std::isnan(elongation))
-        std::snprintf(lines[count], kLineLength, "%s   %02dh    %s", date, eventCalendar.hour,
-                      phenomenonName(kind, language_));
+        std::snprintf(lines[count], kLineLength, "%s   %02dh    %s", date.c_str(),
+                      eventCalendar.hour, phenomenonName(kind, language_));
     else
-        std::snprintf(lines[count], kLineLength, "%s   %02dh    %s  (%2.1f\u00b0)", date,
+        std::snprintf(lines[count], kLineLength, "%s   %02dh    %s  (%2.1f\u00b0)", date.c_str(),
                       eventCalendar.hour, phenomenonName(kind, language_), elongation);
     Event& e = events[count];
     e.kind = kind;

@@ -37,7 +37,7 @@ enum PhenomenaPlanet : int {
 };
 
 class PhenomenaSearch {
-public:
+  public:
     static constexpr int kLineCount = 30;
     static constexpr int kLineLength = 96;
 
@@ -50,8 +50,8 @@ public:
     // One event as listed.
     struct Event {
         int kind = 0;
-        double jde = 0;                     // corrected instant, dynamical time
-        double elongationDeg = std::nan("");  // greatest elongations only
+        double jde = 0;                              // corrected instant, dynamical time
+        double elongationDeg = std::nan("");         // greatest elongations only
         int year = 0, month = 0, day = 0, hour = 0;  // local, hour rounded
     };
 
@@ -70,7 +70,7 @@ public:
     // zone of the last search (stored in eventCalendar).
     void toLocalRoundedHour(double jde, double zoneOffsetHours);
 
-private:
+  private:
     // Mean instant of the row's event after the start year: JDE0, with M's
     // sines and cosines and T stored.
     double meanInstant(int row, double startYear);

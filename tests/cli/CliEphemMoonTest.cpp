@@ -25,13 +25,14 @@ TEST(CliEphemMoon, HandbookInstantApril1992) {
 }
 
 TEST(CliEphemMoon, AltitudeAtTheListedRiseIsTheMoonsStandardAltitude) {
-    CliRun r = runCli("ephem --date 2024-01-20 --time 12:00 --zone +1 --lat 48.85 --body moon --json");
+    CliRun r =
+        runCli("ephem --date 2024-01-20 --time 12:00 --zone +1 --lat 48.85 --body moon --json");
     ASSERT_EQ(r.status, 0) << r.out;
     const size_t at = r.out.find("\"rise\":\"");
     ASSERT_NE(at, std::string::npos) << r.out;
     const std::string rise = r.out.substr(at + 8, 5);
-    CliRun atRise =
-        runCli("ephem --date 2024-01-20 --time " + rise + " --zone +1 --lat 48.85 --body moon --json");
+    CliRun atRise = runCli("ephem --date 2024-01-20 --time " + rise +
+                           " --zone +1 --lat 48.85 --body moon --json");
     const double h0 = moonRiseAltitude(jsonNumber(atRise.out, "distance_km")) * 57.295779513;
     EXPECT_GT(h0, 0.1);
     EXPECT_LT(h0, 0.2);

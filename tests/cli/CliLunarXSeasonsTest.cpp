@@ -21,7 +21,10 @@ TEST(CliLunarX, OneLinePerFirstQuarterWithLocalInstants) {
     CliRun east = runCli("lunar-x --date 2024-11-01 --zone +1 --json --date-format 2");
     ASSERT_EQ(utc.status, 0) << utc.out;
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(utc.out, m, std::regex(R"re("line":"2024/11/(\d\d)  (\d\d):(\d\d)","local":"2024-11-(\d\d)T(\d\d):(\d\d)")re")))
+    ASSERT_TRUE(std::regex_search(
+        utc.out, m,
+        std::regex(
+            R"re("line":"2024/11/(\d\d)  (\d\d):(\d\d)","local":"2024-11-(\d\d)T(\d\d):(\d\d)")re")))
         << utc.out;
     EXPECT_EQ(m[1], m[4]);
     EXPECT_EQ(m[2], m[5]);
@@ -51,12 +54,14 @@ TEST(CliSeasons, ListsAndJson) {
 TEST(CliSeasons, InvalidValuesGiveTheMessageAndExitTwo) {
     CliRun r = runCli("seasons --start 1989 --years 11");
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "vantorel-cli seasons: argument --start: The year is not valid. (1990 - 2050) \n");
+    EXPECT_EQ(r.out,
+              "vantorel-cli seasons: argument --start: The year is not valid. (1990 - 2050) \n");
     r = runCli("seasons --start 2000 --years 0 --lang es");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("Toma del periodo inv\u00e1lido. (1 - 10) "), std::string::npos) << r.out;
-    for (const char* args : {"seasons --start x --years 1", "seasons --start 2000 --years 1.5",
-                             "seasons --years 1", "lunar-x", "lunar-x --date 2024-01-01 --lang xx"}) {
+    for (const char* args :
+         {"seasons --start x --years 1", "seasons --start 2000 --years 1.5", "seasons --years 1",
+          "lunar-x", "lunar-x --date 2024-01-01 --lang xx"}) {
         r = runCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << args << ": " << r.out;

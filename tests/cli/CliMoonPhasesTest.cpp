@@ -52,7 +52,8 @@ TEST(CliLists, BadArgumentsExitTwoWithOneLine) {
          {"phases", "phases --date 2024-02-30", "phases --date 2024-01-01 --lang de",
           "phases --date 2024-01-01 --date-format 4", "phases --date 2024-01-01 --zone +15",
           "conjunctions --date 2024-01-01", "conjunctions --body pluto --date 2024-01-01",
-          "conjunctions --body mars --date 1984-12-31", "conjunctions --body mars --date 2024-01-01 --x 1"}) {
+          "conjunctions --body mars --date 1984-12-31",
+          "conjunctions --body mars --date 2024-01-01 --x 1"}) {
         CliRun r = runCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << args << ": " << r.out;

@@ -46,13 +46,14 @@ TEST(MoonPhaseTable, MonthPhasesOfJanuary2024) {
     // full Feb 24 12:30. The table holds dynamical time (69 s ahead in 2024);
     // the truncated theory is good to about a minute.
     const MoonTheory moon = computedFor(2024, 1, 20);
-    const int expected[8][5] = {{3, 1, 4, 3, 30},  {0, 1, 11, 11, 57}, {1, 1, 18, 3, 52},
+    const int expected[8][5] = {{3, 1, 4, 3, 30},   {0, 1, 11, 11, 57}, {1, 1, 18, 3, 52},
                                 {2, 1, 25, 17, 54}, {3, 2, 2, 23, 18},  {0, 2, 9, 22, 59},
                                 {1, 2, 16, 15, 1},  {2, 2, 24, 12, 30}};
     for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i);
         DATE_TIME published;
-        published.setLocal(2024, expected[i][1], expected[i][2], expected[i][3], expected[i][4], 0, 0);
+        published.setLocal(2024, expected[i][1], expected[i][2], expected[i][3], expected[i][4], 0,
+                           0);
         published.computeDate();
         EXPECT_EQ(moon.monthPhases[i].kind, expected[i][0]);
         EXPECT_NEAR(moon.monthPhases[i].julianDay, published.JD + 69.0 / 86400.0, 1.5 / 1440.0);

@@ -101,8 +101,8 @@ TEST(MarsSeasons, TenYearsFollowTheSeasonsInOrder) {
         }
         if (e.boundary == 360) {
             ASSERT_LT(found, 6);
-            EXPECT_NEAR(e.julianDay, julianDay(springs[found][0], springs[found][1], springs[found][2]),
-                        1.5)
+            EXPECT_NEAR(e.julianDay,
+                        julianDay(springs[found][0], springs[found][1], springs[found][2]), 1.5)
                 << list.lines[i];
             ++found;
         }
@@ -110,16 +110,16 @@ TEST(MarsSeasons, TenYearsFollowTheSeasonsInOrder) {
     EXPECT_EQ(found, 6);
     // Zone +2, date format 2, Spanish.
     char expected[64];
-    std::snprintf(expected, sizeof expected, "%02d/%02d/%04d  %02d:%02d  ", list.events[0].local.day,
-                  list.events[0].local.month, list.events[0].local.year, list.events[0].local.hours,
-                  list.events[0].local.minutes);
+    std::snprintf(expected, sizeof expected, "%02d/%02d/%04d  %02d:%02d  ",
+                  list.events[0].local.day, list.events[0].local.month, list.events[0].local.year,
+                  list.events[0].local.hours, list.events[0].local.minutes);
     EXPECT_EQ(std::string(list.lines[0]).substr(0, 19), std::string(expected).substr(0, 19));
     DATE_TIME utc;
-    EXPECT_NEAR(list.events[0].julianDay + 2.0 / 24.0,
-                julianDay(list.events[0].local.year, list.events[0].local.month,
-                          list.events[0].local.day) +
-                    (list.events[0].local.hours + list.events[0].local.minutes / 60.0) / 24.0,
-                1.0 / 1440.0);
+    EXPECT_NEAR(
+        list.events[0].julianDay + 2.0 / 24.0,
+        julianDay(list.events[0].local.year, list.events[0].local.month, list.events[0].local.day) +
+            (list.events[0].local.hours + list.events[0].local.minutes / 60.0) / 24.0,
+        1.0 / 1440.0);
 }
 
 TEST(MarsSeasons, HourStepsFindTheSameMinutesAsMinuteSteps) {
@@ -131,5 +131,6 @@ TEST(MarsSeasons, HourStepsFindTheSameMinutesAsMinuteSteps) {
     searchMarsSeasons(mars, dt, 2045, 0, 0, plain, true);
     ASSERT_EQ(fast.count, plain.count);
     EXPECT_GE(fast.count, 20);
-    for (int i = 0; i < fast.count; ++i) EXPECT_STREQ(fast.lines[i], plain.lines[i]);
+    for (int i = 0; i < fast.count; ++i)
+        EXPECT_STREQ(fast.lines[i], plain.lines[i]);
 }
