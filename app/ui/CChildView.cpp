@@ -11,6 +11,7 @@
 #include "app/ui/CVantorelApp.h"
 #include "app/ui/DateSel.h"
 #include "app/ui/DialogHelpers.h"
+#include "app/ui/PrintServices.h"
 #include "app/ui/WindowServices.h"
 #include "planets/CPlanetDoc.h"
 
@@ -65,9 +66,22 @@ void CChildView::setDocumentTitle(const QString& title) {
     frame_.updateCaption();
 }
 
-bool CChildView::onCommand(int) { return false; }
+bool CChildView::onCommand(int id) {
+    if (id != ID_FILE_PRINT && id != ID_FILE_PRINT_PREVIEW) return false;
+    if (!printable()) return false;
+    const auto render = [this] { return printPicture(); };
+    if (id == ID_FILE_PRINT)
+        printWithDialog(this, app_.printer(), render);
+    else
+        printPreview(this, app_.printer(), render);
+    return true;
+}
 
-std::optional<CommandState> CChildView::commandState(int) const { return std::nullopt; }
+std::optional<CommandState> CChildView::commandState(int id) const {
+    if ((id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW) && printable())
+        return CommandState{};
+    return std::nullopt;
+}
 
 void CChildView::receiveMessage(int message, const DATE_TIME* date) {
     switch (message) {

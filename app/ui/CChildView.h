@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -49,6 +50,7 @@ public:
     virtual void activated(bool active) { (void)active; }
 
     // Menu commands reach the active view first: true when handled here.
+    // Overrides pass the commands they do not know on to this one.
     virtual bool onCommand(int id);
     // Enabled and checked state of a command the view handles; nothing for a
     // command that is not the view's (the main window or the application
@@ -68,6 +70,11 @@ public:
 
     // The Jupiter views can open the satellites window on their document.
     virtual bool opensSatellitesWindow() const { return false; }
+
+    // Views that print say so and give their picture for paper (drawn as for
+    // the screen, on white); the base then runs Print and Print Preview.
+    virtual bool printable() const { return false; }
+    virtual QImage printPicture() { return QImage(); }
 
 protected:
     // The Date - Time command on `dt`: the dialog until a valid entry or

@@ -62,13 +62,13 @@ bool CPlaceholderView::onCommand(int id) {
             app().showDataDialog(QString::fromLatin1(documentType().dataDialogName));
         return true;
     }
-    return false;
+    return CChildView::onCommand(id);
 }
 
 std::optional<CommandState> CPlaceholderView::commandState(int id) const {
     if (id == ID_DATE_TIME) return CommandState{};
     if (id == ID_DATA_DIALOG && documentType().counted) return CommandState{};
-    return std::nullopt;
+    return CChildView::commandState(id);
 }
 
 void CPlaceholderView::onRecomputeDate() {
