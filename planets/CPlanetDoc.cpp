@@ -1,5 +1,6 @@
 #include "planets/CPlanetDoc.h"
 
+#include "app/DateTimeCommand.h"
 #include "app/Settings.h"
 #include "engine/BodySequence.h"
 #include "engine/Clock.h"
@@ -35,15 +36,7 @@ CPlanetDoc::~CPlanetDoc() = default;
 int CPlanetDoc::language() const { return settings_.languageIndex(); }
 
 void CPlanetDoc::initialise(const Clock& clock) {
-    if (settings_.useCommonDate) {
-        dt.localDay = settings_.commonDate.localDay;
-        dt.localMonth = settings_.commonDate.localMonth;
-        dt.localYear = settings_.commonDate.localYear;
-        dt.localHour = settings_.commonDate.localHour;
-        dt.localMinute = settings_.commonDate.localMinute;
-    } else {
-        setFromClock(dt, clock);
-    }
+    setInitialDate(dt, settings_, clock);
     refreshPanel = false;
     computeBody();
 }
@@ -144,12 +137,7 @@ void CPlanetDoc::recomputeAndRefresh() {
 }
 
 void CPlanetDoc::takeCommonDate() {
-    const DATE_TIME& c = settings_.commonDate;
-    dt.localDay = c.localDay;
-    dt.localMonth = c.localMonth;
-    dt.localYear = c.localYear;
-    dt.localHour = c.localHour;
-    dt.localMinute = c.localMinute;
+    vantorel::takeCommonDate(dt, settings_);
     recomputeAndRefresh();
 }
 

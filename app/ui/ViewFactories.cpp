@@ -4,9 +4,17 @@
 //       return new CMarsView(c); });
 // Types left out open a placeholder window.
 #include "app/ui/DocumentTypeRegistry.h"
+#include "planets/ui/CPlanetViews.h"
 
 namespace vantorel {
 
-void installViewFactories(DocumentTypeRegistry& registry) { (void)registry; }
+void installViewFactories(DocumentTypeRegistry& registry) {
+    registry.setViewFactory(DocTypeId::Mercury,
+                            [](const ViewContext& c) { return new CMercureView(c); });
+    registry.setViewFactory(DocTypeId::Venus, [](const ViewContext& c) { return new CVenusView(c); });
+    registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) { return new CMarsView(c); });
+    registry.setViewFactory(DocTypeId::Uranus,
+                            [](const ViewContext& c) { return new CUranusView(c); });
+}
 
 }  // namespace vantorel

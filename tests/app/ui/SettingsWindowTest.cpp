@@ -55,8 +55,9 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
 TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
-    started.command(ID_OPEN_MARS);
+    started.command(ID_OPEN_SATURN);
     auto* mars = qobject_cast<CPlaceholderView*>(started.frame().activeView());
+    ASSERT_NE(mars, nullptr);
     ModalDriver driver;
     driver.then([](QWidget* w) {
         auto* d = qobject_cast<CTimezone*>(w);

@@ -1,0 +1,221 @@
+#include "planets/ui/CPlanetView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/CommandIds.h"
+#include "app/DateText.h"
+#include "app/paint/DrawingSurface.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CVantorelApp.h"
+#include "app/ui/DocumentTypeRegistry.h"
+#include "engine/PLANETE.h"
+#include "planets/PanelText.h"
+#include "satellites/ui/CSatInfo.h"
+
+namespace vantorel {
+
+CPlanetView::CPlanetView(const ViewContext& context, DocTypeId type,
+                         std::unique_ptr<CPlanetDoc> doc, ViewTraits traits)
+    : CChildView(context.app, context.frame, type),
+      doc_(std::move(doc)),
+      traits_(std::move(traits)),
+      renderer_(planetStyle(*doc_).rendererKind),
+      trackingTimer_([this] {
+          doc_->refreshPanel = doc_->isActive;
+          doc_->stepOneMinute();
+      }, this) {
+    zoom_ = traits_.readZoom ? traits_.readZoom() : traits_.maxZoom;
+    if (zoom_ > traits_.maxZoom) zoom_ = traits_.maxZoom;
+    if (zoom_ < traits_.minZoom) zoom_ = traits_.minZoom;
+    for (int i = 0; i < traits_.satelliteCount; ++i)
+        satInfo_.push_back(vantorel::satelliteInfo(traits_.satellites, i));
+    doc_->setRedrawHandler([this] { update(); });
+    doc_->initialise(context.app.clock());
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(programCursor());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CPlanetView::~CPlanetView() {
+    trackingTimer_.stop();
+    if (traits_.writeZoom) traits_.writeZoom(zoom_);
+}
+
+void CPlanetView::updateTitle() {
+    const QString title = QStringLiteral("%1 -- %2     ")
+                              .arg(QString::fromUtf8(vantorel::windowTitle(language(), doc_->profile().titleIndex)),
+                                   QString::fromStdString(unlabelledDateText(
+                                       settings().dateFormatIndex(), doc_->dt.localYear,
+                                       doc_->dt.localMonth, doc_->dt.localDay)));
+    if (title != documentTitle()) setDocumentTitle(title);
+}
+
+bool CPlanetView::takeProjection() {
+    const int code = settings().projectionCode();
+    if (doc_->projection == code) return false;
+    doc_->projection = code;
+    doc_->redrawDisc = true;
+    return true;
+}
+
+void CPlanetView::render() {
+    WaitCursor wait;
+    DrawingSurface surface(std::max(1, width()), std::max(1, height()));
+    spots_ = paintPlanetPicture(surface, *doc_, renderer_, static_cast<float>(zoom_));
+    picture_ = surface.image().copy();
+    for (SatelliteInfoRecord& info : satInfo_) info.updateApparentDiameter(doc_->body().distanceAU);
+    doc_->redrawDisc = false;
+}
+
+void CPlanetView::paintEvent(QPaintEvent*) {
+    updateTitle();
+    takeProjection();
+    if (doc_->redrawDisc || tracking() || renderer_.whiteBackground || picture_.size() != size())
+        render();
+    QPainter(this).drawImage(0, 0, picture_);
+    if (doc_->refreshPanel) {
+        showPanel(doc_->fillDataPanel());
+        doc_->refreshPanel = false;
+    }
+}
+
+void CPlanetView::resizeEvent(QResizeEvent* event) {
+    CChildView::resizeEvent(event);
+    doc_->redrawDisc = true;
+}
+
+void CPlanetView::activated(bool active) {
+    doc_->isActive = active;
+    if (!active) return;
+    showPanel(doc_->fillDataPanel());
+    if (takeProjection()) update();
+}
+
+void CPlanetView::onSettingsChanged() {
+    // A new latitude changes rise, set and altitude; a new projection is
+    // taken at the next paint.
+    doc_->recomputeAndRefresh();
+}
+
+void CPlanetView::onRecomputeDate() { doc_->takeCommonDate(); }
+
+void CPlanetView::onRecomputeZone() { doc_->recomputeAndRefresh(); }
+
+void CPlanetView::dateChangedByDialog() { doc_->dateChanged(); }
+
+// ---- keys and mouse -------------------------------------------------------------
+
+void CPlanetView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        keys_.digit(key - Qt::Key_0);
+        return;
+    }
+    if (keypad && key == Qt::Key_Plus && traits_.keypadZoom) {
+        zoomIn();
+        return;
+    }
+    if (keypad && key == Qt::Key_Minus && traits_.keypadZoom) {
+        zoomOut();
+        return;
+    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const TimeStep step = keys_.letter(static_cast<char>('A' + (key - Qt::Key_A)));
+        if (step.unit != TimeStepUnit::None) {
+            doc_->applyTimeKey(step, app().clock());
+            return;
+        }
+    }
+    CChildView::keyPressEvent(event);
+}
+
+void CPlanetView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    for (const SatelliteSpot& spot : spots_) {
+        // From six pixels left to six right, and from six above down to the
+        // satellite's row (its letter stands above it).
+        if (p.x() >= spot.x - 6 && p.x() <= spot.x + 6 && p.y() >= spot.y - 6 && p.y() <= spot.y) {
+            openSatelliteInfo(spot.index);
+            return;
+        }
+    }
+}
+
+void CPlanetView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) zoomOut();
+    if (event->button() == Qt::RightButton) zoomIn();
+}
+
+void CPlanetView::openSatelliteInfo(int index) {
+    if (index < 0 || index >= static_cast<int>(satInfo_.size())) return;
+    CSatInfo dialog(satInfo_[static_cast<size_t>(index)], language(), this);
+    dialog.exec();
+}
+
+// ---- commands ---------------------------------------------------------------------
+
+void CPlanetView::zoomIn() {
+    if (traits_.zoomInCommand == 0 || zoom_ >= traits_.maxZoom) return;
+    zoom_ = std::min(zoom_ + 10, traits_.maxZoom);
+    doc_->recomputeAndRefresh();
+}
+
+void CPlanetView::zoomOut() {
+    if (traits_.zoomOutCommand == 0 || zoom_ <= traits_.minZoom) return;
+    zoom_ = std::max(zoom_ - 10, traits_.minZoom);
+    doc_->recomputeAndRefresh();
+}
+
+void CPlanetView::setTracking(bool on) {
+    if (on == tracking()) return;
+    if (on)
+        trackingTimer_.start(60000);
+    else
+        trackingTimer_.stop();
+    doc_->trackingOn = on;
+    mainFrame().updateCommandStates();
+}
+
+bool CPlanetView::onCommand(int id) {
+    if (id == ID_DATE_TIME) {
+        runDateDialog(doc_->dt, true);
+        return true;
+    }
+    if (id == ID_DATA_DIALOG) {
+        if (mainFrame().windowCount() != 0) {
+            if (!app().dataDialogShown() && documentType().dataDialogName)
+                app().showDataDialog(QString::fromLatin1(documentType().dataDialogName));
+            showPanel(doc_->fillDataPanel());
+        }
+        return true;
+    }
+    if (traits_.tracks && id == ID_TRACKING) {
+        setTracking(!tracking());
+        return true;
+    }
+    if (traits_.zoomInCommand != 0 && id == traits_.zoomInCommand) {
+        zoomIn();
+        return true;
+    }
+    if (traits_.zoomOutCommand != 0 && id == traits_.zoomOutCommand) {
+        zoomOut();
+        return true;
+    }
+    return onBodyCommand(id);
+}
+
+std::optional<CommandState> CPlanetView::commandState(int id) const {
+    if (id == ID_DATE_TIME || id == ID_DATA_DIALOG) return CommandState{};
+    if (traits_.tracks && id == ID_TRACKING) return CommandState{true, tracking()};
+    if (traits_.zoomInCommand != 0 && id == traits_.zoomInCommand)
+        return CommandState{zoom_ < traits_.maxZoom, false};
+    if (traits_.zoomOutCommand != 0 && id == traits_.zoomOutCommand)
+        return CommandState{zoom_ > traits_.minZoom, false};
+    return bodyCommandState(id);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/ui/CChildView.h"
+#include "app/ui/WindowServices.h"
+#include "planets/CPlanetDoc.h"
+#include "planets/TimeStepKeys.h"
+#include "planets/paint/DiscRenderer.h"
+#include "planets/paint/PlanetPicture.h"
+#include "satellites/SatelliteInfoRecord.h"
+
+// The window of one planet: its disc drawn by the disc renderer into a kept
+// picture that is rendered again only when the document asks, the time keys,
+// the zoom, tracking with the clock, the clicks on satellites and the data
+// panel when the window becomes active. Mercury, Venus, Mars and Uranus differ
+// by the few values of their ViewTraits.
+
+namespace vantorel {
+
+struct ViewContext;
+
+class CPlanetView : public CChildView {
+    Q_OBJECT
+public:
+    struct ViewTraits {
+        int minZoom;      // the disc radius, pixels
+        int maxZoom;
+        int zoomInCommand;   // 0 where the zoom is fixed
+        int zoomOutCommand;
+        bool tracks;         // the tracking command exists
+        bool keypadZoom;
+        int conjunctionCommand;
+        // Reads the kept zoom at creation and writes it back at the end.
+        std::function<int()> readZoom;
+        std::function<void(double)> writeZoom;
+        SatelliteFamily satellites;
+        int satelliteCount;  // 0 for none
+    };
+
+    CPlanetView(const ViewContext& context, DocTypeId type, std::unique_ptr<CPlanetDoc> doc,
+                ViewTraits traits);
+    ~CPlanetView() override;
+
+    CPlanetDoc& document() { return *doc_; }
+    int zoom() const { return zoom_; }
+    bool tracking() const { return trackingTimer_.isActive(); }
+    // The tracking timer, so tests can make it tick.
+    WindowTimer& trackingTimer() { return trackingTimer_; }
+    const QImage& picture() const { return picture_; }
+    const std::vector<SatelliteSpot>& satelliteSpots() const { return spots_; }
+    const std::vector<SatelliteInfoRecord>& satelliteInfo() const { return satInfo_; }
+    DiscRenderer& renderer() { return renderer_; }
+
+    void activated(bool active) override;
+    bool onCommand(int id) override;
+    std::optional<CommandState> commandState(int id) const override;
+    void onRecomputeDate() override;
+    void onRecomputeZone() override;
+    void onSettingsChanged() override;
+
+    void zoomIn();
+    void zoomOut();
+    void setTracking(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dateChangedByDialog() override;
+
+    // Mars adds the longitude search; the others nothing.
+    virtual bool onBodyCommand(int id) { (void)id; return false; }
+    virtual std::optional<CommandState> bodyCommandState(int id) const {
+        (void)id;
+        return std::nullopt;
+    }
+
+private:
+    void updateTitle();
+    // Takes a new projection code; true when it changed.
+    bool takeProjection();
+    void render();
+    void openSatelliteInfo(int index);
+
+    std::unique_ptr<CPlanetDoc> doc_;
+    ViewTraits traits_;
+    DiscRenderer renderer_;
+    QImage picture_;
+    WindowTimer trackingTimer_;
+    TimeStepKeys keys_;
+    int zoom_;
+    std::vector<SatelliteSpot> spots_;
+    std::vector<SatelliteInfoRecord> satInfo_;
+};
+
+}  // namespace vantorel

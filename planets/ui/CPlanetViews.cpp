@@ -1,0 +1,77 @@
+#include "planets/ui/CPlanetViews.h"
+
+#include "app/CommandIds.h"
+#include "app/SettingsFile.h"
+#include "app/ui/CChercLongi.h"
+#include "app/ui/CVantorelApp.h"
+#include "app/ui/DocumentTypeRegistry.h"
+#include "app/ui/WindowServices.h"
+#include "planets/CMarsDoc.h"
+#include "planets/CMercureDoc.h"
+#include "planets/CUranusDoc.h"
+#include "planets/CVenusDoc.h"
+
+namespace vantorel {
+namespace {
+
+// Mercury and Venus: a fixed disc of 100 pixels, no tracking, no satellites.
+CPlanetView::ViewTraits innerPlanetTraits() {
+    return {100, 100, 0, 0, false, false, ID_CONJUNCTION, {}, {}, SatelliteFamily::Mars, 0};
+}
+
+}  // namespace
+
+CMercureView::CMercureView(const ViewContext& c)
+    : CPlanetView(c, DocTypeId::Mercury,
+                  std::make_unique<CMercureDoc>(c.blankDate, c.app.settings()),
+                  innerPlanetTraits()) {}
+
+CVenusView::CVenusView(const ViewContext& c)
+    : CPlanetView(c, DocTypeId::Venus, std::make_unique<CVenusDoc>(c.blankDate, c.app.settings()),
+                  innerPlanetTraits()) {}
+
+CMarsView::CMarsView(const ViewContext& c)
+    : CPlanetView(c, DocTypeId::Mars, std::make_unique<CMarsDoc>(c.blankDate, c.app.settings()),
+                  {20, 80, ID_MARS_ZOOM_IN, ID_MARS_ZOOM_OUT, true, true,
+                   ID_CONJUNCTION_OPPOSITION, &SettingsFile::readMarsZoom,
+                   [](double z) { SettingsFile::writeMarsZoom(z); }, SatelliteFamily::Mars,
+                   satelliteCount(SatelliteFamily::Mars)}) {}
+
+bool CMarsView::onBodyCommand(int id) {
+    if (id != ID_FIND_CENTRAL_LONGITUDE) return false;
+    findCentralLongitude();
+    return true;
+}
+
+std::optional<CommandState> CMarsView::bodyCommandState(int id) const {
+    if (id == ID_FIND_CENTRAL_LONGITUDE) return CommandState{};
+    return std::nullopt;
+}
+
+void CMarsView::findCentralLongitude() {
+    for (;;) {
+        CChercLongi dialog(language(), this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        const long long value = dialog.value();
+        if (value < 0 || value > 359) {
+            playExclamationSound();
+            messageBox(this, QString::fromUtf8(pickText(
+                                 language(), "The central longitude entered is not valid (0 - 359).",
+                                 "La longitude centrale saisie n'est pas valide (0 - 359).",
+                                 "La longitud central introducida no es v\u00e1lida (0 - 359).")));
+            continue;
+        }
+        WaitCursor wait;
+        static_cast<CMarsDoc&>(document()).findCentralLongitudeTime(static_cast<int>(value));
+        return;
+    }
+}
+
+CUranusView::CUranusView(const ViewContext& c)
+    : CPlanetView(c, DocTypeId::Uranus,
+                  std::make_unique<CUranusDoc>(c.blankDate, c.app.settings()),
+                  {10, 80, ID_URANUS_ZOOM_IN, ID_URANUS_ZOOM_OUT, true, true, 0,
+                   &SettingsFile::readUranusZoom, [](double z) { SettingsFile::writeUranusZoom(z); },
+                   SatelliteFamily::Uranus, satelliteCount(SatelliteFamily::Uranus)}) {}
+
+}  // namespace vantorel

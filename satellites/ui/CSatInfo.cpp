@@ -1,0 +1,55 @@
+#include "satellites/ui/CSatInfo.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/LanguageText.h"
+
+namespace vantorel {
+
+CSatInfo::CSatInfo(const SatelliteInfoRecord& record, int language, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString::fromUtf8(record.name));
+    auto* grid = new QGridLayout(this);
+    struct Row {
+        int labelId;
+        TextTriple label;
+        int valueId;
+        QString value;
+    };
+    const Row rows[] = {
+        {1117, {"Orbital Period (d):", "P\u00e9r. orbitale ( j ):", "Per. de revoluc\u00edon:"}, 1118,
+         QString::fromUtf8(record.period)},
+        {1119, {"Semi-major axis:", "Dist. moyenne:", "Dist. mediana:"}, 1120,
+         QString::fromUtf8(record.distance)},
+        {1121, {"Radius:", "Rayon:", "Rayo:"}, 1122, QString::fromUtf8(record.size)},
+        {1124, {"Magnitude:", "Magnitude:", "Magnitud:"}, 1125, QString::fromUtf8(record.magnitude)},
+        {1127, {"App. diameter:", "Diam\u00e8tre app.:", "Di\u00e1metro:"}, 1128,
+         QString::fromStdString(record.apparentDiameter)},
+    };
+    int r = 0;
+    for (const Row& row : rows) {
+        auto* label = new QLabel(QString::fromUtf8(row.label(language)), this);
+        auto* value = new QLabel(row.value, this);
+        controls_.insert(row.labelId, label);
+        controls_.insert(row.valueId, value);
+        grid->addWidget(label, r, 0);
+        grid->addWidget(value, r, 1);
+        ++r;
+    }
+    auto* discovery = new QLabel(QString::fromUtf8(record.discovery), this);
+    controls_.insert(1126, discovery);
+    grid->addWidget(discovery, r++, 0, 1, 2);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    grid->addWidget(ok, r, 0, 1, 2, Qt::AlignHCenter);
+}
+
+QString CSatInfo::controlText(int id) const {
+    const QLabel* l = controls_.value(id, nullptr);
+    return l ? l->text() : QString();
+}
+
+}  // namespace vantorel

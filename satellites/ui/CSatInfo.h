@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+#include "satellites/SatelliteInfoRecord.h"
+
+class QLabel;
+
+// The satellite information box: the name as title, then period, mean
+// distance, size, magnitude, discovery and apparent diameter of one satellite.
+
+namespace vantorel {
+
+class CSatInfo : public QDialog {
+    Q_OBJECT
+public:
+    CSatInfo(const SatelliteInfoRecord& record, int language, QWidget* parent = nullptr);
+    // The text of a control (1117-1128); empty for another number.
+    QString controlText(int id) const;
+
+private:
+    QHash<int, QLabel*> controls_;
+};
+
+}  // namespace vantorel
