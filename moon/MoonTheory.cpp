@@ -29,6 +29,19 @@ double reducedRadians(double degrees) {
 
 }  // namespace
 
+double MoonTheory::signedLibrationLongitude(double lDeg) {
+    return lDeg > 15.0 ? lDeg - 360.0 : lDeg;
+}
+
+double MoonTheory::colongitudeFromSunLongitude(double l0Deg) {
+    const double c0 = 450.0 - l0Deg;
+    return c0 > 359.9 ? c0 - 360.0 : c0;
+}
+
+bool MoonTheory::inLunarXWindow(double c0) {
+    return c0 >= kLunarXLow && c0 <= kLunarXHigh;
+}
+
 void MoonTheory::resetPhaseSlots() {
     for (MoonPhaseRecord& r : firstQuarters)
         r.clear();
@@ -43,7 +56,7 @@ void MoonTheory::computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool s
     // Step 6: the Moon's own librations, taken before the Sun's place reuses
     // the routine.
     const Libration moon = computeLibration(toRad(apparentLongitude), toRad(latitude));
-    librationLongitude = moon.longitudeDeg > 15.0 ? moon.longitudeDeg - 360.0 : moon.longitudeDeg;
+    librationLongitude = signedLibrationLongitude(moon.longitudeDeg);
     librationLatitude = moon.latitudeRad;
 
     computeSunOnMoon(sunLongitudeRad);
@@ -161,8 +174,7 @@ void MoonTheory::computeSunOnMoon(double sunLongitudeRad) {
                                              std::sin(sunLongitudeRad - toRad(apparentLongitude)));
     const double betaH = reduceDegrees(K * latitude);
     const Libration sun = computeLibration(toRad(lambdaH), toRad(betaH));
-    colongitude = 450.0 - sun.longitudeDeg;
-    if (colongitude > 359.9) colongitude -= 360.0;
+    colongitude = colongitudeFromSunLongitude(sun.longitudeDeg);
 }
 
 void MoonTheory::testLunarX(const DATE_TIME& dt) {
@@ -170,7 +182,7 @@ void MoonTheory::testLunarX(const DATE_TIME& dt) {
         lunarXCount = 0;
         return;
     }
-    if (lunarXFound || colongitude < kLunarXLow || colongitude > kLunarXHigh) return;
+    if (lunarXFound || !inLunarXWindow(colongitude)) return;
     lunarXFound = true;
     if (lunarXCount < 0 || lunarXCount >= kLunarXLineCount) return;
     const CalendarTime c =

@@ -50,6 +50,14 @@ class MoonTheory {
     // arguments of the last computeMoon.
     Libration computeLibration(double lambdaRad, double betaRad) const;
 
+    // The libration in longitude as shown: l, or l - 360 above 15 degrees.
+    static double signedLibrationLongitude(double lDeg);
+    // 450 - l0 from the Sun's libration in longitude l0 (0..360), less 360
+    // above 359.9: a value in (-0.1, 359.9] until computeMoon moves it into 0..360.
+    static double colongitudeFromSunLongitude(double l0Deg);
+    // The Lunar X test on the colongitude, both limits included.
+    static bool inLunarXWindow(double c0);
+
     // Fundamental arguments (radians, reduced before conversion) and E.
     double Lprime = 0, D = 0, M = 0, Mprime = 0, F = 0, E = 1;
     double T = 0;                   // Julian centuries of the instant

@@ -87,6 +87,20 @@ TEST(MoonTheory, HandbookIlluminatedFractionApril1992) {
     EXPECT_NEAR(moon.illuminatedFraction, 0.6786, 1e-4);
 }
 
+TEST(MoonTheory, DisplayRulesOfLibrationColongitudeAndTheLunarXWindow) {
+    EXPECT_EQ(MoonTheory::signedLibrationLongitude(20.0), -340.0);
+    EXPECT_EQ(MoonTheory::signedLibrationLongitude(15.0), 15.0);
+    EXPECT_EQ(MoonTheory::signedLibrationLongitude(352.5), -7.5);
+    // 450 - 90.05 = 359.95 reads -0.05 (computeMoon then stores 359.95); 359.9 stays.
+    EXPECT_NEAR(MoonTheory::colongitudeFromSunLongitude(90.05), -0.05, 1e-9);
+    EXPECT_NEAR(MoonTheory::colongitudeFromSunLongitude(90.1), 359.9, 1e-9);
+    EXPECT_NEAR(MoonTheory::colongitudeFromSunLongitude(300.0), 150.0, 1e-9);
+    EXPECT_TRUE(MoonTheory::inLunarXWindow(357.8));
+    EXPECT_TRUE(MoonTheory::inLunarXWindow(358.4));
+    EXPECT_FALSE(MoonTheory::inLunarXWindow(357.79999));
+    EXPECT_FALSE(MoonTheory::inLunarXWindow(358.40001));
+}
+
 TEST(MoonTheory, LibrationLongitudeIsSignedNearZero) {
     // Over a month the libration in longitude swings through zero; it must be
     // shown as a small signed angle, never as 350-odd degrees.
