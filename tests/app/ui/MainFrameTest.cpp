@@ -14,6 +14,14 @@ using namespace vantorel;
 
 namespace {
 CPlaceholderView* placeholder(CChildView* v) { return qobject_cast<CPlaceholderView*>(v); }
+
+// A Jupiter view of its own that notes the phenomenon dates it is sent.
+class JupiterDateView : public CChildView {
+public:
+    explicit JupiterDateView(const ViewContext& c) : CChildView(c.app, c.frame, DocTypeId::Jupiter) {}
+    void onJupiterDate(const DATE_TIME& date) override { years.push_back(date.localYear); }
+    std::vector<double> years;
+};
 }  // namespace
 
 TEST(MainFrame, StartsWithTheSplashAndTheProjectionPane) {
@@ -167,4 +175,23 @@ TEST(MainFrame, SatellitesOpensASecondCountedJupiterWindow) {
     EXPECT_NE(f.currentAction(ID_RED_SPOT_REFERENCE), nullptr);
     // The data dialog keeps the name of the first body.
     EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MARS"));
+}
+
+TEST(MainFrame, APhenomenonDateReachesTheViewsThatTakeIt) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    started.app->registry().setViewFactory(
+        DocTypeId::Jupiter, [](const ViewContext& c) { return new JupiterDateView(c); });
+    started.command(ID_OPEN_JUPITER);
+    auto* jupiter = dynamic_cast<JupiterDateView*>(started.frame().activeView());
+    ASSERT_NE(jupiter, nullptr);
+    started.command(ID_OPEN_MARS);
+    DATE_TIME phenomenon;
+    phenomenon.setLocal(2031, 5, 6, 7, 8, 0, 0);
+    started.frame().sendToAllChildren(WM_JUPITER_DATE, &phenomenon);
+    EXPECT_EQ(jupiter->years, std::vector<double>{2031});
+    // The message without a date is dropped rather than read.
+    started.frame().sendToAllChildren(WM_JUPITER_DATE, nullptr);
+    EXPECT_EQ(jupiter->years.size(), 1u);
+    EXPECT_EQ(started.frame().windowCount(), 2);
 }
