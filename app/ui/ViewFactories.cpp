@@ -4,11 +4,13 @@
 //       return new CMarsView(c); });
 // Types left out open a placeholder window.
 #include "app/ui/DocumentTypeRegistry.h"
+#include "moon/ui/CLuneView.h"
 #include "planets/ui/CPlanetViews.h"
 
 namespace vantorel {
 
 void installViewFactories(DocumentTypeRegistry& registry) {
+    registry.setViewFactory(DocTypeId::Moon, [](const ViewContext& c) { return new CLuneView(c); });
     registry.setViewFactory(DocTypeId::Mercury,
                             [](const ViewContext& c) { return new CMercureView(c); });
     registry.setViewFactory(DocTypeId::Venus, [](const ViewContext& c) { return new CVenusView(c); });

@@ -111,8 +111,9 @@ TEST(MainFrame, ClosingTheLastCountedWindowEmptiesPanesAndClosesTheDataDialog) {
     EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MARS"));
     started.command(ID_OPEN_MOON);
     CChildView* moon = f.activeView();
-    // The dialog was open: the Moon opener leaves it as it is.
-    EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MARS"));
+    // The dialog was open: the Moon opener does not open another, and the
+    // Moon window, now active, fills it with its own panel.
+    EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MOON"));
     started.command(ID_OPEN_SKY);
     EXPECT_EQ(f.windowCount(), 2);
     for (int pane = 3; pane <= 8; ++pane) f.setPaneText(pane, QStringLiteral("x%1").arg(pane));

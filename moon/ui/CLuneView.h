@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+
+#include "app/ui/CChildView.h"
+#include "moon/CLuneDoc.h"
+#include "planets/TimeStepKeys.h"
+#include "planets/paint/DiscRenderer.h"
+
+// The Moon window: the face with its librations, the telescope projection and
+// the terminator, kept in a picture redrawn only when the document asks; the
+// time keys; the data panel; and the commands that open the phase table and
+// the Lunar X list.
+
+namespace vantorel {
+
+struct ViewContext;
+class CPhaseLune;
+class CXLunar;
+
+class CLuneView : public CChildView {
+    Q_OBJECT
+public:
+    explicit CLuneView(const ViewContext& context);
+    ~CLuneView() override;
+
+    CLuneDoc& document() { return doc_; }
+    const QImage& picture() const { return picture_; }
+
+    void activated(bool active) override;
+    bool onCommand(int id) override;
+    std::optional<CommandState> commandState(int id) const override;
+    void onRecomputeDate() override;
+    void onRecomputeZone() override;
+
+    // The two windows of the application, while they are open.
+    static CPhaseLune* phaseTable();
+    static CXLunar* lunarXList();
+    void openPhaseTable();
+    void openLunarXList();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dateChangedByDialog() override;
+
+private:
+    bool takeProjection();
+    void fillLunarXList();
+    void changed();
+
+    CLuneDoc doc_;
+    DiscRenderer renderer_;
+    QImage picture_;
+    TimeStepKeys keys_{TimeStepKeys::Rule::ClearAfterThreeDigits};
+    // Month and year before the date dialog, to tell a change of month.
+    double monthBefore_ = 0;
+    double yearBefore_ = 0;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,165 @@
+// The Moon window offscreen: its keys, the date dialog's effect on the two
+// lists, and the phase table and Lunar X list opened, refilled and reopened.
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/ui/DateSel.h"
+#include "moon/ui/CLuneView.h"
+#include "moon/ui/CPhaseLune.h"
+#include "moon/ui/CXLunar.h"
+#include "tests/app/ui/AppFixture.h"
+#include "tests/support/ModalDriver.h"
+
+using namespace vantorel;
+
+namespace {
+
+CLuneView* openMoon(StartedApp& s) {
+    s.command(ID_OPEN_MOON);
+    auto* view = qobject_cast<CLuneView*>(s.frame().activeView());
+    if (view) view->resize(260, 260);
+    return view;
+}
+
+void press(QWidget* w, const char* keys) {
+    for (const char* p = keys; *p; ++p) {
+        if (*p >= '0' && *p <= '9')
+            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_0 + (*p - '0')));
+        else
+            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_A + (*p - 'A')));
+    }
+}
+
+TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CLuneView* moon = openMoon(s);
+    ASSERT_NE(moon, nullptr);
+    CLuneDoc& doc = moon->document();
+    EXPECT_EQ(doc.dateTime.localHour, 21);  // the clock's 2024-01-15 21:30
+    EXPECT_FALSE(doc.phasesRefresh);
+    press(moon, "3H");
+    EXPECT_EQ(doc.dateTime.localDay, 16);
+    EXPECT_EQ(doc.dateTime.localHour, 0);
+    EXPECT_TRUE(doc.phasesRefresh);
+    EXPECT_TRUE(doc.lunarXRefresh);
+    press(moon, "123H");  // a command key after three digits steps by 1
+    EXPECT_EQ(doc.dateTime.localHour, 1);
+    press(moon, "1234H");
+    EXPECT_EQ(doc.dateTime.localHour, 5);
+    moon->grab();
+    EXPECT_TRUE(moon->documentTitle().contains(QStringLiteral("2024/01/16")))
+        << moon->documentTitle().toStdString();
+    EXPECT_FALSE(doc.imageDirty);
+}
+
+// Runs the date dialog changing the hour or the month.
+void changeDate(StartedApp& s, int monthIndex, const char* hour) {
+    ModalDriver driver;
+    driver.then([=](QWidget* w) {
+        auto* d = qobject_cast<DateSel*>(w);
+        ASSERT_NE(d, nullptr);
+        if (monthIndex >= 0) d->field(DateSel::kMonth)->setCurrentIndex(monthIndex);
+        if (hour) d->field(DateSel::kHour)->setEditText(QString::fromLatin1(hour));
+        d->accept();
+    });
+    s.command(ID_DATE_TIME);
+}
+
+TEST(MoonView, OnlyAChangeOfMonthFlagsTheTwoLists) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CLuneView* moon = openMoon(s);
+    CLuneDoc& doc = moon->document();
+    changeDate(s, -1, "10");
+    EXPECT_EQ(doc.dateTime.localHour, 10);
+    EXPECT_FALSE(doc.phasesRefresh);
+    EXPECT_FALSE(doc.lunarXRefresh);
+    EXPECT_TRUE(doc.panelDirty);
+    changeDate(s, 4, nullptr);  // May
+    EXPECT_EQ(doc.dateTime.localMonth, 5);
+    EXPECT_TRUE(doc.phasesRefresh);
+    EXPECT_TRUE(doc.lunarXRefresh);
+}
+
+TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CLuneView* moon = openMoon(s);
+    s.command(ID_MOON_PHASES);
+    CPhaseLune* table = CLuneView::phaseTable();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->windowTitle(), QStringLiteral("The moon's phase"));
+    // January 2024: first quarter on the 18th, full moon on the 25th.
+    EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("01/18"));
+    EXPECT_EQ(table->fieldText(2, PhaseTableText::kFirstDate), QStringLiteral("01/25"));
+    EXPECT_EQ(table->phasePicture(0).size(), QSize(33, 33));
+    s.command(ID_MOON_PHASES);
+    EXPECT_EQ(CLuneView::phaseTable(), table);
+
+    // A step to another month refills it at the next paint.
+    press(moon, "30D");
+    moon->grab();
+    EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("02/16"));
+
+    table->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(CLuneView::phaseTable(), nullptr);
+    s.command(ID_MOON_PHASES);
+    ASSERT_NE(CLuneView::phaseTable(), nullptr);
+    CLuneView::phaseTable()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(MoonView, PhasePicturesShowTheirPhase) {
+    auto lit = [](const QImage& img) {
+        double sum = 0.0;
+        double weighted = 0.0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const double b = qGray(img.pixel(x, y));
+                sum += b;
+                weighted += b * x;
+            }
+        return std::make_pair(sum, sum > 0 ? weighted / sum : 0.0);
+    };
+    const auto newMoon = lit(CPhaseLune::phasePictureFor(270.0, 0));
+    const auto full = lit(CPhaseLune::phasePictureFor(90.0, 0));
+    const auto first = lit(CPhaseLune::phasePictureFor(0.0, 0));
+    const auto last = lit(CPhaseLune::phasePictureFor(180.0, 0));
+    EXPECT_LT(newMoon.first, 0.1 * full.first);
+    EXPECT_NEAR(first.first / full.first, 0.5, 0.12);
+    EXPECT_GT(first.second, 16.0 + 3.0);  // lit on the right to the eye
+    EXPECT_LT(last.second, 16.0 - 3.0);
+}
+
+TEST(MoonView, LunarXListOpensFilledAndReopens) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CLuneView* moon = openMoon(s);
+    (void)moon;
+    s.command(ID_LUNAR_X);
+    CXLunar* list = CLuneView::lunarXList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Lunar X Times"));
+    // One line per first quarter from January to December 2024.
+    EXPECT_EQ(list->list()->count(), 12);
+    EXPECT_TRUE(list->list()->item(0)->text().startsWith(QStringLiteral("2024/01/1")))
+        << list->list()->item(0)->text().toStdString();
+    s.command(ID_LUNAR_X);
+    EXPECT_EQ(CLuneView::lunarXList(), list);
+    list->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(CLuneView::lunarXList(), nullptr);
+    s.command(ID_LUNAR_X);
+    ASSERT_NE(CLuneView::lunarXList(), nullptr);
+    EXPECT_EQ(CLuneView::lunarXList()->list()->count(), 12);
+    CLuneView::lunarXList()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
