@@ -9,6 +9,7 @@
 #include "engine/Coordinates.h"
 #include "moon/LunarPhase.h"
 #include "moon/MoonSeries.h"
+#include "sky/MinuteInstant.h"
 
 namespace vantorel {
 
@@ -19,9 +20,6 @@ namespace {
 constexpr double kInclination = 0.026571241;
 // The fixed Earth-Sun distance (km) of the Sun's selenographic place.
 constexpr double kSunDistanceKm = 149971500.0;
-// Half a second: the Lunar X instants lie on whole minutes, and the Julian day
-// of a whole minute can fall a hair short of it.
-constexpr double kHalfSecondDays = 0.5 / 86400.0;
 
 double reducedRadians(double degrees) {
     return toRad(reduceDegrees(degrees));
@@ -185,8 +183,7 @@ void MoonTheory::testLunarX(const DATE_TIME& dt) {
     if (lunarXFound || !inLunarXWindow(colongitude)) return;
     lunarXFound = true;
     if (lunarXCount < 0 || lunarXCount >= kLunarXLineCount) return;
-    const CalendarTime c =
-        julianDayToCalendar(dt.JD + dt.zoneOffsetHours() / 24.0 + kHalfSecondDays);
+    const CalendarTime c = localCalendarOfMinute(dt);
     const std::string date = unlabelledDateText(dateFormat_, c.year, c.month, c.day);
     std::snprintf(lunarXLines[lunarXCount], kLunarXLineLength, "%s  %02d:%02d", date.c_str(),
                   c.hours, c.minutes);

@@ -7,6 +7,7 @@
 #include "engine/EARTH_SUN.h"
 #include "engine/MARS.h"
 #include "planets/PanelText.h"
+#include "sky/MinuteInstant.h"
 
 namespace vantorel {
 
@@ -163,8 +164,7 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
         }
         if (stopped) break;
 
-        const double localJd = dt.JD + dt.zoneOffsetHours() / 24.0;
-        const CalendarTime c = julianDayToCalendar(localJd);
+        const CalendarTime c = localCalendarOfMinute(dt);
         if (c.year > endYear) break;
         const std::string date = unlabelledDateText(dateFormat, c.year, c.month, c.day);
         MarsSeasonList::Event& e = out.events[out.count];

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "engine/DATE_TIME.h"
@@ -133,4 +134,18 @@ TEST(MarsSeasons, HourStepsFindTheSameMinutesAsMinuteSteps) {
     EXPECT_GE(fast.count, 20);
     for (int i = 0; i < fast.count; ++i)
         EXPECT_STREQ(fast.lines[i], plain.lines[i]);
+}
+
+TEST(MarsSeasons, LinesShowTheMinuteTheSearchStoppedAt) {
+    // The event's local clock time is the minute the walk stopped on, never
+    // the one before (a whole minute's Julian day can fall just short of it).
+    const MarsSeasonList list = searchFrom(2020, 10, 5);
+    ASSERT_GT(list.count, 0);
+    for (int i = 0; i < list.count; ++i) {
+        const MarsSeasonList::Event& e = list.events[i];
+        const double localDays = e.julianDay + 5.0 / 24.0 + 0.5;
+        const double minutesOfDay = (localDays - std::floor(localDays)) * 1440.0;
+        const double shown = e.local.hours * 60 + e.local.minutes;
+        EXPECT_NEAR(std::remainder(minutesOfDay - shown, 1440.0), 0.0, 1e-3) << list.lines[i];
+    }
 }

@@ -1,0 +1,10 @@
+#include "sky/MinuteInstant.h"
+
+namespace vantorel {
+
+CalendarTime localCalendarOfMinute(const DATE_TIME& dt) {
+    constexpr double kHalfSecondDays = 0.5 / 86400.0;
+    return julianDayToCalendar(dt.JD + dt.zoneOffsetHours() / 24.0 + kHalfSecondDays);
+}
+
+}  // namespace vantorel
