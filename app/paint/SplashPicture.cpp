@@ -129,4 +129,14 @@ QImage makeAboutPicture() {
     return s.image().copy();
 }
 
+QImage makeProgramIcon() {
+    DrawingSurface s(32, 32);
+    s.fill(Rgb{8, 14, 44});
+    filledEllipse(s, Rgb{225, 190, 120}, 8, 8, 24, 24);
+    s.setPen(PenStyle::Solid, 2, Rgb{240, 225, 180});
+    s.moveTo(2, 20);
+    s.lineTo(29, 12);
+    return s.image().copy();
+}
+
 }  // namespace vantorel

@@ -18,5 +18,7 @@ QImage makeSplashPicture(const QString& versionLine);
 QImage makeSplashGrey(bool oldSystem);
 // The narrow picture of the About box, 35 x 204: the bodies down a night sky.
 QImage makeAboutPicture();
+// The program's window icon, 32 x 32: a ringed planet on the night sky.
+QImage makeProgramIcon();
 
 }  // namespace vantorel

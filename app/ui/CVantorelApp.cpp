@@ -1,6 +1,9 @@
 #include "app/ui/CVantorelApp.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -9,6 +12,7 @@
 #include "app/CommandIds.h"
 #include "app/SettingsCommands.h"
 #include "app/SettingsFile.h"
+#include "app/paint/SplashPicture.h"
 #include "app/ui/CAboutDlg.h"
 #include "app/ui/CDataDialog.h"
 #include "app/ui/CMainFrame.h"
@@ -53,6 +57,7 @@ bool CVantorelApp::initInstance(SettingsDialogHost* host) {
     // from it.
     (void)QCoreApplication::arguments();
 
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(makeProgramIcon())));
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -1,5 +1,5 @@
 // Writes the pictures of the user guide: the main window at start, the date
-// dialog and the data dialog of a Mars window, taken offscreen with
+// dialog, and a Mars window with its data dialog, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CVantorelApp.h"
 #include "app/ui/DateSel.h"
-#include "planets/CMarsDoc.h"
 
 using namespace vantorel;
 
@@ -62,10 +61,11 @@ int main(int argc, char** argv) {
     ok = save(&date, out, QStringLiteral("date-dialog.png")) && ok;
     date.hide();
 
-    CMarsDoc mars(frame->blankDate(), app.settings());
-    mars.initialise(clock);
-    app.showDataDialog(QStringLiteral("MARS"));
-    app.fillDataDialog(mars.fillDataPanel().record);
+    // A Mars window: its disc, the status bar and the data dialog filled.
+    frame->openWindow(DocTypeId::Mars);
+    frame->activeView()->parentWidget()->resize(340, 340);
+    QApplication::processEvents();
+    ok = save(frame, out, QStringLiteral("mars-window.png")) && ok;
     ok = save(app.dataDialog(), out, QStringLiteral("data-dialog.png")) && ok;
     return ok ? 0 : 1;
 }
