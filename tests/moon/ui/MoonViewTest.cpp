@@ -12,6 +12,7 @@
 #include "moon/ui/CPhaseLune.h"
 #include "moon/ui/CXLunar.h"
 #include "tests/app/ui/AppFixture.h"
+#include "tests/support/TypeKeys.h"
 #include "tests/support/ModalDriver.h"
 
 using namespace vantorel;
@@ -25,15 +26,6 @@ CLuneView* openMoon(StartedApp& s) {
     return view;
 }
 
-void press(QWidget* w, const char* keys) {
-    for (const char* p = keys; *p; ++p) {
-        if (*p >= '0' && *p <= '9')
-            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_0 + (*p - '0')));
-        else
-            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_A + (*p - 'A')));
-    }
-}
-
 TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
@@ -42,14 +34,14 @@ TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     CLuneDoc& doc = moon->document();
     EXPECT_EQ(doc.dateTime.localHour, 21);  // the clock's 2024-01-15 21:30
     EXPECT_FALSE(doc.phasesRefresh);
-    press(moon, "3H");
+    typeKeys(moon, "3H");
     EXPECT_EQ(doc.dateTime.localDay, 16);
     EXPECT_EQ(doc.dateTime.localHour, 0);
     EXPECT_TRUE(doc.phasesRefresh);
     EXPECT_TRUE(doc.lunarXRefresh);
-    press(moon, "123H");  // a command key after three digits steps by 1
+    typeKeys(moon, "123H");  // a command key after three digits steps by 1
     EXPECT_EQ(doc.dateTime.localHour, 1);
-    press(moon, "1234H");
+    typeKeys(moon, "1234H");
     EXPECT_EQ(doc.dateTime.localHour, 5);
     moon->grab();
     EXPECT_TRUE(moon->documentTitle().contains(QStringLiteral("2024/01/16")))
@@ -102,7 +94,7 @@ TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
     EXPECT_EQ(CLuneView::phaseTable(), table);
 
     // A step to another month refills it at the next paint.
-    press(moon, "30D");
+    typeKeys(moon, "30D");
     moon->grab();
     EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("02/16"));
 

@@ -12,6 +12,7 @@
 #include "satellites/ui/CSatInfo.h"
 #include "app/ui/DateSel.h"
 #include "tests/app/ui/AppFixture.h"
+#include "tests/support/TypeKeys.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QComboBox>
@@ -27,15 +28,6 @@ CPlanetView* open(StartedApp& s, int command) {
     return view;
 }
 
-void press(QWidget* w, const char* keys) {
-    for (const char* p = keys; *p; ++p) {
-        if (*p >= '0' && *p <= '9')
-            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_0 + (*p - '0')));
-        else
-            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_A + (*p - 'A')));
-    }
-}
-
 TEST(PlanetView, CountPrefixKeysStepTheClock) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
@@ -44,15 +36,15 @@ TEST(PlanetView, CountPrefixKeysStepTheClock) {
     DATE_TIME& dt = mars->document().dt;
     // The window opened at the clock: 2024-01-15 21:30.
     EXPECT_EQ(dt.localDay, 15);
-    press(mars, "12H");
+    typeKeys(mars, "12H");
     EXPECT_EQ(dt.localDay, 16);
     EXPECT_EQ(dt.localHour, 9);
-    press(mars, "1234H");
+    typeKeys(mars, "1234H");
     EXPECT_EQ(dt.localHour, 13);
     EXPECT_EQ(dt.localMinute, 30);
 
     dt.setLocal(2024, 1, 31, 10, 0, 1, 0);
-    press(mars, "D");
+    typeKeys(mars, "D");
     EXPECT_EQ(dt.localMonth, 2);
     EXPECT_EQ(dt.localDay, 1);
     // The title follows the date at the next paint.
