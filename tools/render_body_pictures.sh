@@ -1,0 +1,19 @@
+#!/bin/sh
+# Renders the five body windows at one date with projection codes 0 (north up,
+# as the eye sees the sky) and 3 (south up, as an inverting telescope shows
+# it) into docs/pictures/, with the command-line tool of a build:
+#   sh tools/render_body_pictures.sh [build]
+set -e
+BUILD=${1:-build}
+OUT=docs/pictures
+mkdir -p "$OUT"
+# First quarter of the Moon, Mercury near its evening elongation, Paris.
+AT="--date 2024-03-17 --time 21:00 --zone +1 --lat 48.8"
+for window in moon mercury venus mars uranus; do
+  zoom=""
+  [ "$window" = uranus ] && zoom="--zoom 80"
+  for code in 0 3; do
+    "$BUILD/vantorel-cli" render --window "$window" $AT --projection "$code" $zoom \
+      --out "$OUT/$window-code$code.png"
+  done
+done
