@@ -12,7 +12,9 @@
 #include "app/ui/DocumentTypeRegistry.h"
 #include "engine/PLANETE.h"
 #include "planets/PanelText.h"
+#include "planets/ui/ResultListDialog.h"
 #include "satellites/ui/CSatInfo.h"
+#include "sky/PhenomenaSearch.h"
 
 namespace vantorel {
 
@@ -205,12 +207,33 @@ bool CPlanetView::onCommand(int id) {
         zoomOut();
         return true;
     }
+    if (traits_.conjunctionCommand != 0 && id == traits_.conjunctionCommand) {
+        showConjunctions();
+        return true;
+    }
     return onBodyCommand(id);
+}
+
+void CPlanetView::showConjunctions() {
+    PhenomenaSearch search(language(), settings().dateFormatIndex());
+    {
+        WaitCursor wait;
+        search.searchPhenomena(doc_->dt, traits_.phenomenaPlanet);
+    }
+    QStringList lines;
+    for (int i = 0; i < search.count && i < PhenomenaSearch::kLineCount; ++i)
+        lines << QString::fromUtf8(search.lines[i]);
+    ResultListDialog dialog(
+        QString::fromUtf8(pickText(language(), "Conjunction - Opposition", "Conjonction - Opposition",
+                                   "Conjunci\u00f3n - Oposici\u00f3n")),
+        QString(), lines, this);
+    dialog.exec();
 }
 
 std::optional<CommandState> CPlanetView::commandState(int id) const {
     if (id == ID_DATE_TIME || id == ID_DATA_DIALOG) return CommandState{};
     if (traits_.tracks && id == ID_TRACKING) return CommandState{true, tracking()};
+    if (traits_.conjunctionCommand != 0 && id == traits_.conjunctionCommand) return CommandState{};
     if (traits_.zoomInCommand != 0 && id == traits_.zoomInCommand)
         return CommandState{zoom_ < traits_.maxZoom, false};
     if (traits_.zoomOutCommand != 0 && id == traits_.zoomOutCommand)

@@ -34,7 +34,8 @@ public:
         int zoomOutCommand;
         bool tracks;         // the tracking command exists
         bool keypadZoom;
-        int conjunctionCommand;
+        int conjunctionCommand;  // 0 where the window has none
+        int phenomenaPlanet;     // the planet's row in the phenomena search
         // Reads the kept zoom at creation and writes it back at the end.
         std::function<int()> readZoom;
         std::function<void(double)> writeZoom;
@@ -88,6 +89,7 @@ private:
     bool takeProjection();
     void render();
     void openSatelliteInfo(int index);
+    void showConjunctions();
 
     std::unique_ptr<CPlanetDoc> doc_;
     ViewTraits traits_;

@@ -10,13 +10,18 @@
 #include "planets/CMercureDoc.h"
 #include "planets/CUranusDoc.h"
 #include "planets/CVenusDoc.h"
+#include "planets/ui/ResultListDialog.h"
+#include "sky/MarsSeasonSearch.h"
+#include "sky/PhenomenaSearch.h"
+#include "engine/MARS.h"
 
 namespace vantorel {
 namespace {
 
 // Mercury and Venus: a fixed disc of 100 pixels, no tracking, no satellites.
-CPlanetView::ViewTraits innerPlanetTraits() {
-    return {100, 100, 0, 0, false, false, ID_CONJUNCTION, {}, {}, SatelliteFamily::Mars, 0};
+CPlanetView::ViewTraits innerPlanetTraits(int phenomenaPlanet) {
+    return {100, 100, 0, 0, false, false, ID_CONJUNCTION, phenomenaPlanet, {}, {},
+            SatelliteFamily::Mars, 0};
 }
 
 }  // namespace
@@ -24,28 +29,56 @@ CPlanetView::ViewTraits innerPlanetTraits() {
 CMercureView::CMercureView(const ViewContext& c)
     : CPlanetView(c, DocTypeId::Mercury,
                   std::make_unique<CMercureDoc>(c.blankDate, c.app.settings()),
-                  innerPlanetTraits()) {}
+                  innerPlanetTraits(kPhenomenaMercury)) {}
 
 CVenusView::CVenusView(const ViewContext& c)
     : CPlanetView(c, DocTypeId::Venus, std::make_unique<CVenusDoc>(c.blankDate, c.app.settings()),
-                  innerPlanetTraits()) {}
+                  innerPlanetTraits(kPhenomenaVenus)) {}
 
 CMarsView::CMarsView(const ViewContext& c)
     : CPlanetView(c, DocTypeId::Mars, std::make_unique<CMarsDoc>(c.blankDate, c.app.settings()),
                   {20, 80, ID_MARS_ZOOM_IN, ID_MARS_ZOOM_OUT, true, true,
-                   ID_CONJUNCTION_OPPOSITION, &SettingsFile::readMarsZoom,
+                   ID_CONJUNCTION_OPPOSITION, kPhenomenaMars, &SettingsFile::readMarsZoom,
                    [](double z) { SettingsFile::writeMarsZoom(z); }, SatelliteFamily::Mars,
                    satelliteCount(SatelliteFamily::Mars)}) {}
 
 bool CMarsView::onBodyCommand(int id) {
-    if (id != ID_FIND_CENTRAL_LONGITUDE) return false;
-    findCentralLongitude();
-    return true;
+    if (id == ID_FIND_CENTRAL_LONGITUDE) {
+        findCentralLongitude();
+        return true;
+    }
+    if (id == ID_SEASONS) {
+        showSeasons();
+        return true;
+    }
+    return false;
 }
 
 std::optional<CommandState> CMarsView::bodyCommandState(int id) const {
-    if (id == ID_FIND_CENTRAL_LONGITUDE) return CommandState{};
+    if (id == ID_FIND_CENTRAL_LONGITUDE || id == ID_SEASONS) return CommandState{};
     return std::nullopt;
+}
+
+void CMarsView::showSeasons() {
+    // Until the seasons' own dialog asks for a period: the window's year and
+    // the next, a whole Martian year.
+    MARS mars;
+    DATE_TIME dt = document().dt;
+    MarsSeasonList list;
+    {
+        WaitCursor wait;
+        searchMarsSeasons(mars, dt, static_cast<int>(dt.localYear) + 1, language(),
+                          settings().dateFormatIndex(), list);
+    }
+    QStringList lines;
+    for (int i = 0; i < list.count && i < MarsSeasonList::kLineCount; ++i)
+        lines << QString::fromUtf8(list.lines[i]);
+    ResultListDialog dialog(QString::fromUtf8(kSeasonListTitle(language())),
+                            QString::fromUtf8(kSeasonListDateHeading(language())) +
+                                QStringLiteral("      ") +
+                                QString::fromUtf8(kSeasonListSeasonHeading(language())),
+                            lines, this);
+    dialog.exec();
 }
 
 void CMarsView::findCentralLongitude() {
@@ -70,7 +103,7 @@ void CMarsView::findCentralLongitude() {
 CUranusView::CUranusView(const ViewContext& c)
     : CPlanetView(c, DocTypeId::Uranus,
                   std::make_unique<CUranusDoc>(c.blankDate, c.app.settings()),
-                  {10, 80, ID_URANUS_ZOOM_IN, ID_URANUS_ZOOM_OUT, true, true, 0,
+                  {10, 80, ID_URANUS_ZOOM_IN, ID_URANUS_ZOOM_OUT, true, true, 0, kPhenomenaUranus,
                    &SettingsFile::readUranusZoom, [](double z) { SettingsFile::writeUranusZoom(z); },
                    SatelliteFamily::Uranus, satelliteCount(SatelliteFamily::Uranus)}) {}
 

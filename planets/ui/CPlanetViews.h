@@ -29,6 +29,7 @@ protected:
 
 private:
     void findCentralLongitude();
+    void showSeasons();
 };
 
 class CUranusView : public CPlanetView {
