@@ -12,4 +12,16 @@ CSaturneDoc::CSaturneDoc(const DATE_TIME& blank, Settings& settings)
 
 SATURNE& CSaturneDoc::planet() { return static_cast<SATURNE&>(body()); }
 
+void CSaturneDoc::computeExtras() {
+    const SATURNE& saturn = planet();
+    SaturnOrbit orbit;
+    orbit.meanAnomalyDeg = saturn.meanAnomaly;
+    orbit.eccentricity = saturn.eccentricity;
+    orbit.semiMajorAxisAU = saturn.semiMajorAxis;
+    orbit.perihelionDeg = saturn.perihelion;
+    orbit.nodeDeg = saturn.node;
+    orbit.inclinationDeg = saturn.inclination;
+    satellitePositions = computeSaturnSatellites(dt.JD, orbit);
+}
+
 }  // namespace vantorel

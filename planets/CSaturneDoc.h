@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planets/CPlanetDoc.h"
+#include "satellites/SaturnSatellites.h"
 
 namespace vantorel {
 
@@ -13,6 +14,12 @@ public:
     SATURNE& planet();
 
     static const PlanetDocProfile kProfile;
+
+    // Mimas to Iapetus for the document's time, from Saturn's elements of date.
+    SaturnSatellitePositions satellitePositions;
+
+protected:
+    void computeExtras() override;
 };
 
 }  // namespace vantorel

@@ -2,11 +2,13 @@
 // languages, the common date, the time keys and Mars's longitude search.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 
 #include "app/Settings.h"
 #include "engine/Clock.h"
 #include "engine/MARS.h"
+#include "engine/SATURNE.h"
 #include "planets/CMarsDoc.h"
 #include "planets/CMercureDoc.h"
 #include "planets/CSaturneDoc.h"
@@ -150,6 +152,19 @@ TEST(PlanetDoc, MembersDifferByTheirProfile) {
     EXPECT_EQ(u.seasonGroupLabel, std::string(17, ' '));
     EXPECT_EQ(u.seasonName, "");
     EXPECT_TRUE(matches(u.scaleText, R"(1" = \d+\.\d\dKm)")) << u.scaleText;
+}
+
+TEST(PlanetDoc, SaturnSatellitesFollowThePlanet) {
+    Settings settings = siteSettings(0);
+    CSaturneDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2005, 2, 1, 22, 0, 1, 0);
+    doc.computeBody();
+    // The satellites' model finds the ring tilt and distance the planet's
+    // physical data give, to the precision of its simpler orbits. Its tilt
+    // is measured from the direction Earth to Saturn, the planet's from
+    // Saturn to Earth: the same opening with the opposite sign.
+    EXPECT_NEAR(std::fabs(doc.satellitePositions.ringTilt), std::fabs(doc.planet().ringTilt), 0.01);
+    EXPECT_NEAR(doc.satellitePositions.deltaAU, doc.planet().distanceAU, 0.02);
 }
 
 TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {
