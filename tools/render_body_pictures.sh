@@ -17,3 +17,5 @@ for window in moon mercury venus mars uranus; do
       --out "$OUT/$window-code$code.png"
   done
 done
+# Uranus at the window's own zoom, with its five large moons around it.
+"$BUILD/vantorel-cli" render --window uranus $AT --projection 0 --out "$OUT/uranus-moons-code0.png"
