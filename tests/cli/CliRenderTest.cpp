@@ -41,7 +41,7 @@ TEST(CliRender, WritesEachWindowAtTheSizeAsked) {
 TEST(CliRender, RefusesBadArguments) {
     TempWorkingDir dir;
     const char* base = " --date 2024-03-17 --time 21:00 --out x.png";
-    for (const std::string bad :
+    for (const std::string& bad :
          {std::string("render --window pluto") + base, std::string("render --window mars --projection 4") + base,
           std::string("render --window mars --width 10") + base,
           std::string("render --window mars --zoom 90") + base,

@@ -64,7 +64,9 @@ TEST_F(YearlyFile, LayoutCoversTheYearAndTheEdgesAndIsReadOnly) {
         ASSERT_EQ(line.size(), 11u) << line;
         ASSERT_EQ(line.find_first_not_of("0123456789"), std::string::npos) << line;
         EXPECT_LE(previous.substr(0, 9), line.substr(0, 9)) << "rows in time order";
-        if (count == 0) EXPECT_EQ(line.substr(0, 5), "53370");  // 31 December 2004
+        if (count == 0) {
+            EXPECT_EQ(line.substr(0, 5), "53370");  // 31 December 2004
+        }
         previous = line;
         ++count;
     }
@@ -188,7 +190,9 @@ TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
         EXPECT_GT(res.rows, 4);
         const std::string closing = "\n\nVANTOREL " VANTOREL_VERSION "\n";
         EXPECT_EQ(text.substr(text.size() - closing.size()), closing);
-        if (language == 1) EXPECT_NE(text.find("Pc   "), std::string::npos);
+        if (language == 1) {
+            EXPECT_NE(text.find("Pc   "), std::string::npos);
+        }
     }
 }
 
