@@ -4,22 +4,17 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
+#include "cli/MoonCommand.h"
 #include "moon/CLuneDoc.h"
 
 namespace vantorel::cli {
 namespace {
 
 int runLunarX(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options = parseListOptions("lunar-x", argv, {"date", "time"}, {"date"}, args, err);
-    if (!options) return kUsageError;
-    const auto when = parseDateAndTime("lunar-x", args, err);
-    if (!when) return kUsageError;
-    const CivilDate* date = &when->date;
-    const ClockTime* clock = &when->clock;
-    const Settings settings = settingsFor(*options);
-    CLuneDoc doc(settings);
-    doc.setDate(date->year, date->month, date->day, clock->hour, clock->minute);
+    const auto command = openMoonCommand("lunar-x", argv, err);
+    if (!command) return kUsageError;
+    const ListOptions* options = &command->options;
+    CLuneDoc& doc = *command->doc;
     doc.searchLunarX();
 
     const MoonTheory& moon = doc.moon;

@@ -7,6 +7,7 @@
 #include "app/LanguageText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
+#include "cli/MoonCommand.h"
 #include "moon/CLuneDoc.h"
 #include "moon/PhaseTableText.h"
 
@@ -33,17 +34,10 @@ std::string phaseJson(const MoonPhaseRecord& r) {
 }
 
 int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options = parseListOptions("phases", argv, {"date", "time"}, {"date"}, args, err);
-    if (!options) return kUsageError;
-    const auto when = parseDateAndTime("phases", args, err);
-    if (!when) return kUsageError;
-    const CivilDate* date = &when->date;
-    const ClockTime* clock = &when->clock;
-
-    const Settings settings = settingsFor(*options);
-    CLuneDoc doc(settings);
-    doc.setDate(date->year, date->month, date->day, clock->hour, clock->minute);
+    const auto command = openMoonCommand("phases", argv, err);
+    if (!command) return kUsageError;
+    const ListOptions* options = &command->options;
+    const CLuneDoc& doc = *command->doc;
     const MoonTheory& moon = doc.moon;
 
     if (options->json) {
