@@ -59,4 +59,25 @@ TEST(CliRender, RefusesBadArguments) {
     EXPECT_NE(unwritable.out.find("cannot write"), std::string::npos) << unwritable.out;
 }
 
+
+TEST(CliRender, DescribesWhatItDrewAndChecksTheSharedOptions) {
+    TempWorkingDir dir;
+    const CliRun r = runCli("render --window mars --date 2024-03-17 --time 21:00 --zone +1 "
+                            "--lat 48.8 --width 300 --height 200 --zoom 40 --out m.png --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"window\":\"mars\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"disc\":{\"cx\":150,\"cy\":100,\"rx\":40.0,\"ry\":40.0}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"satellites\":["), std::string::npos) << r.out;
+    for (const char* bad : {" --lang de", " --lat nan", " --zone +14"}) {
+        const CliRun b = runCli(std::string("render --window moon --date 2024-03-17 --time 21:00 "
+                                            "--out x.png") + bad);
+        EXPECT_EQ(b.status, 2) << bad << "\n" << b.out;
+    }
+    const CliRun fr = runCli("render --window moon --date 2024-03-17 --time 21:00 --lang fr "
+                             "--out fr.png");
+    EXPECT_EQ(fr.status, 0) << fr.out;
+}
+
 }  // namespace

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "cli/CliCommand.h"
+
+class QPainter;
+
+// The windows `vantorel-cli render` and `vantorel-cli print` can draw. Each
+// window kind lives in its own Render*.cpp and registers itself, so a new
+// window adds a file and touches neither command.
+
+namespace vantorel {
+class DrawingSurface;
+}
+
+namespace vantorel::cli {
+
+// What the user asked for, already checked: the instant, the site, the
+// projection, the language and the picture's size.
+struct RenderRequest {
+    std::string window;
+    CivilDate date;
+    ClockTime clock;
+    ZoneArg zone;
+    double latitudeDeg = 0;
+    int projection = 0;
+    int language = 0;  // 0 English, 1 French, 2 Spanish
+    int width = 0;
+    int height = 0;
+    int zoom = 0;
+    // The application settings these stand for (zone, latitude, projection,
+    // language, date format 0).
+    Settings settings;
+};
+
+// What a window drew: a one-line summary for people, and the members of a
+// JSON object (without the braces, possibly empty) describing the geometry,
+// so tests can check pictures by where things landed.
+struct RenderResult {
+    std::string summary;
+    std::string jsonMembers;
+};
+
+struct RenderWindowKind {
+    const char* name;
+    // Zoom range and default (the disc radius, or a zoom level); a window
+    // without zoom gives the same value three times.
+    int minZoom;
+    int maxZoom;
+    int defaultZoom;
+    int defaultWidth;
+    int defaultHeight;
+    RenderResult (*paint)(const RenderRequest& request, DrawingSurface& surface);
+};
+
+const std::vector<RenderWindowKind>& renderWindows();
+const RenderWindowKind* findRenderWindow(const std::string& name);
+
+struct RenderWindowRegistrar {
+    explicit RenderWindowRegistrar(const RenderWindowKind& kind);
+};
+
+// The windows that print, and how each lays itself out on a page: `page` is
+// the printable area in device pixels of the painter.
+struct PrintWindowKind {
+    const char* name;
+    RenderResult (*print)(const RenderRequest& request, QPainter& painter, int pageWidth,
+                          int pageHeight);
+};
+
+const std::vector<PrintWindowKind>& printWindows();
+const PrintWindowKind* findPrintWindow(const std::string& name);
+
+struct PrintWindowRegistrar {
+    explicit PrintWindowRegistrar(const PrintWindowKind& kind);
+};
+
+// The names of `kinds`, "a|b|c", for messages and usage lines.
+std::string windowNames(const std::vector<std::string>& names);
+
+// Parses the options render and print share (--window, --date, --time,
+// --zone, --lat, --projection, --lang, and --width/--height/--zoom when
+// `withPicture`) for `command`, the window looked up among `names` with its
+// zoom range from `kind` (may be null for print). On a bad value writes one
+// message naming the argument and returns false.
+bool parseRenderRequest(const char* command, const CliArgs& args, const RenderWindowKind* kind,
+                        bool withPicture, RenderRequest& request, std::ostream& err);
+
+// Starts the offscreen GUI application text and fonts need (no screen).
+class OffscreenGui {
+public:
+    OffscreenGui();
+    ~OffscreenGui();
+    OffscreenGui(const OffscreenGui&) = delete;
+    OffscreenGui& operator=(const OffscreenGui&) = delete;
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+}  // namespace vantorel::cli
