@@ -228,24 +228,25 @@ void DrawingSurface::textOut(int x, int y, const QString& text) {
     p.drawText(QPoint(x, y + fm.ascent()), text);
 }
 
-int DrawingSurface::tabbedTextOut(int x, int y, const QString& text,
-                                  const std::vector<int>& tabStops, int tabOrigin) {
-    const int every = tabStops.empty() ? 8 * averageCharWidth()
+int tabbedPosition(int penX, const std::vector<int>& tabStops, int tabOrigin, int defaultEvery,
+                   int blankWidth) {
+    const int every = tabStops.empty()       ? std::max(1, defaultEvery)
                       : tabStops.size() == 1 ? std::max(1, tabStops.front())
                                              : 0;
+    const int offset = penX - tabOrigin;
+    if (every > 0) return tabOrigin + (offset / every + 1) * every;
+    auto next = std::find_if(tabStops.begin(), tabStops.end(), [&](int stop) { return stop > offset; });
+    return next != tabStops.end() ? tabOrigin + *next : penX + blankWidth;
+}
+
+int DrawingSurface::tabbedTextOut(int x, int y, const QString& text,
+                                  const std::vector<int>& tabStops, int tabOrigin) {
     int penX = x;
     int gapStart = x;
     const QStringList parts = text.split(QLatin1Char('\t'));
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0) {
-            const int offset = penX - tabOrigin;
-            if (every > 0) {
-                penX = tabOrigin + (offset / every + 1) * every;
-            } else {
-                auto next = std::find_if(tabStops.begin(), tabStops.end(),
-                                         [&](int stop) { return stop > offset; });
-                penX = next != tabStops.end() ? tabOrigin + *next : penX + textWidth(" ");
-            }
+            penX = tabbedPosition(penX, tabStops, tabOrigin, 8 * averageCharWidth(), textWidth(" "));
             // An opaque background covers the gap a tab leaves as well.
             if (backgroundMode_ == BackgroundMode::Opaque && penX > gapStart)
                 fillRect(gapStart, y, penX, y + fontHeight(), backgroundColour_);

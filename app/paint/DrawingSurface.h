@@ -133,4 +133,11 @@ private:
 
 inline QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// Where a tab at pen position `penX` sends the pen. Stops are pixel offsets
+// from `tabOrigin`; with no stop every tab goes to the next multiple of
+// `defaultEvery`, with a single stop to the next multiple of it; past the last
+// of several stops a tab becomes one blank of `blankWidth`.
+int tabbedPosition(int penX, const std::vector<int>& tabStops, int tabOrigin, int defaultEvery,
+                   int blankWidth);
+
 }  // namespace vantorel

@@ -11,6 +11,8 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CVantorelApp.h"
 #include "engine/Clock.h"
+#include "sky/PhenomenaSearch.h"
+#include "sky/ui/CConjOpp.h"
 
 namespace vantorel {
 
@@ -19,6 +21,16 @@ CPlaceholderView::CPlaceholderView(CVantorelApp& app, CMainFrame& frame, DocType
     : CChildView(app, frame, type, parent), date_(blank) {
     setInitialDate(date_, settings(), app.clock());
     compute();
+}
+
+int CPlaceholderView::conjunctionPlanet(int id) const {
+    if (id != ID_CONJUNCTION_OPPOSITION) return -1;
+    switch (docType()) {
+    case DocTypeId::Jupiter:
+    case DocTypeId::JupiterSatellites: return kPhenomenaJupiter;
+    case DocTypeId::Saturn: return kPhenomenaSaturn;
+    default: return -1;
+    }
 }
 
 bool CPlaceholderView::takesCommonDate() const {
@@ -62,12 +74,17 @@ bool CPlaceholderView::onCommand(int id) {
             app().showDataDialog(QString::fromLatin1(documentType().dataDialogName));
         return true;
     }
+    if (const int planet = conjunctionPlanet(id); planet >= 0) {
+        CConjOpp::showForPlanet(this, date_, planet, language(), settings().dateFormatIndex());
+        return true;
+    }
     return CChildView::onCommand(id);
 }
 
 std::optional<CommandState> CPlaceholderView::commandState(int id) const {
     if (id == ID_DATE_TIME) return CommandState{};
     if (id == ID_DATA_DIALOG && documentType().counted) return CommandState{};
+    if (conjunctionPlanet(id) >= 0) return CommandState{};
     return CChildView::commandState(id);
 }
 

@@ -38,6 +38,9 @@ private:
     void compute();
     void fillPanes();
     bool takesCommonDate() const;
+    // The Jupiter and Saturn windows list their planet's oppositions and
+    // conjunctions from their date: the planet's row, or -1 for other commands.
+    int conjunctionPlanet(int id) const;
 
     DATE_TIME date_;
     int computeCount_ = 0;

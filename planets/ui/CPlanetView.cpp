@@ -12,9 +12,8 @@
 #include "app/ui/DocumentTypeRegistry.h"
 #include "engine/PLANETE.h"
 #include "planets/PanelText.h"
-#include "planets/ui/ResultListDialog.h"
 #include "satellites/ui/CSatInfo.h"
-#include "sky/PhenomenaSearch.h"
+#include "sky/ui/CConjOpp.h"
 
 namespace vantorel {
 
@@ -215,19 +214,8 @@ bool CPlanetView::onCommand(int id) {
 }
 
 void CPlanetView::showConjunctions() {
-    PhenomenaSearch search(language(), settings().dateFormatIndex());
-    {
-        WaitCursor wait;
-        search.searchPhenomena(doc_->dt, traits_.phenomenaPlanet);
-    }
-    QStringList lines;
-    for (int i = 0; i < search.count && i < PhenomenaSearch::kLineCount; ++i)
-        lines << QString::fromUtf8(search.lines[i]);
-    ResultListDialog dialog(
-        QString::fromUtf8(pickText(language(), "Conjunction - Opposition", "Conjonction - Opposition",
-                                   "Conjunci\u00f3n - Oposici\u00f3n")),
-        QString(), lines, this);
-    dialog.exec();
+    CConjOpp::showForPlanet(this, doc_->dt, traits_.phenomenaPlanet, language(),
+                            settings().dateFormatIndex());
 }
 
 std::optional<CommandState> CPlanetView::commandState(int id) const {

@@ -11,6 +11,7 @@
 #include "planets/ui/CPlanetViews.h"
 #include "planets/ui/ResultListDialog.h"
 #include "satellites/ui/CSatInfo.h"
+#include "sky/ui/CConjOpp.h"
 
 #include <QListWidget>
 #include "app/ui/DateSel.h"
@@ -209,11 +210,13 @@ TEST(PlanetView, ConjunctionsAndSeasonsShowTheirLists) {
     open(s, ID_OPEN_MARS);
     QStringList first;
     auto grabList = [&first](QWidget* w) {
-        auto* d = qobject_cast<ResultListDialog*>(w);
-        ASSERT_NE(d, nullptr);
+        QListWidget* list = nullptr;
+        if (auto* d = qobject_cast<ResultListDialog*>(w)) list = d->list();
+        if (auto* d = qobject_cast<CConjOpp*>(w)) list = d->list();
+        ASSERT_NE(list, nullptr);
         first.clear();
-        for (int i = 0; i < d->list()->count(); ++i) first << d->list()->item(i)->text();
-        d->accept();
+        for (int i = 0; i < list->count(); ++i) first << list->item(i)->text();
+        ModalDriver::close(w, true);
     };
     {
         ModalDriver driver;
