@@ -1,5 +1,7 @@
 #include "app/SettingsFile.h"
 
+#include "app/Paths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -65,12 +67,7 @@ std::vector<std::string> readLines(const std::string& path) {
 
 }  // namespace
 
-std::string SettingsFile::settingsPath() {
-    std::error_code ec;
-    std::filesystem::path dir = std::filesystem::current_path(ec);
-    if (ec) dir = ".";
-    return (dir / "vantorel.ini").string();
-}
+std::string SettingsFile::settingsPath() { return Paths::settingsFile().string(); }
 
 std::optional<int> SettingsFile::readInt(const std::string& key) {
     bool inSection = false;
@@ -94,6 +91,7 @@ int SettingsFile::readInt(const std::string& key, int fallback) {
 
 bool SettingsFile::writeInt(const std::string& key, int value) {
     const std::string path = settingsPath();
+    if (!Paths::makeParentDirectory(path)) return false;
     std::vector<std::string> lines = readLines(path);
     const std::string entry = key + "=" + std::to_string(value);
 

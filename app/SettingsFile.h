@@ -5,7 +5,7 @@
 
 #include "app/Settings.h"
 
-// The settings file "vantorel.ini" in the working directory of the moment: one
+// The settings file "vantorel.ini" (where it lives: Paths::settingsFile): one
 // section [Vantorel], integer values. Read at each access, never cached; every
 // write goes to a temporary file renamed over the old one, so a crash never
 // leaves a half-written file.
@@ -14,7 +14,7 @@ namespace vantorel {
 
 class SettingsFile {
 public:
-    // Full path, built from the current working directory at each call.
+    // Full path, looked up again at each call: the working directory may change.
     static std::string settingsPath();
 
     // The key's integer value; nothing for a missing file, section or key, or a

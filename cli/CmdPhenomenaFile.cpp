@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "app/Paths.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
 #include "engine/DATE_TIME.h"
@@ -51,7 +52,8 @@ int runPhenomenaFile(const std::vector<std::string>& argv, std::ostream& out, st
                 << "\n";
             return kUsageError;
         }
-        file = yearlyFileName(static_cast<int>(*year));
+        // Where it lands depends on the settings in use: say the whole path.
+        file = Paths::yearlyFileToWrite(yearlyFileName(static_cast<int>(*year))).string();
         result = generateYearlyFile(static_cast<int>(*year), jupiter, motion, mode, options->language);
     } else {
         for (const char* name : {"start", "unit", "count"}) {

@@ -8,7 +8,8 @@
 using namespace vantorel::cli;
 
 static void usage(std::ostream& out) {
-    out << "usage: vantorel-cli COMMAND [options]\n\ncommands:\n";
+    out << "usage: vantorel-cli COMMAND [options]\n"
+           "       vantorel-cli --version\n\ncommands:\n";
     for (const CliCommandInfo& c : cliCommands()) out << "  " << c.usage << "\n";
 }
 
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
         return argc < 2 ? kUsageError : 0;
     }
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::cout << "vantorel-cli " << VANTOREL_VERSION << "\n";
+        return 0;
+    }
     for (const CliCommandInfo& c : cliCommands()) {
         if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     }

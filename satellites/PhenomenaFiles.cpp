@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/LanguageText.h"
+#include "app/Paths.h"
 #include "engine/DATE_TIME.h"
 
 namespace vantorel {
@@ -129,13 +130,17 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
         result.message = kYearRefused(language);
         return result;
     }
-    const fs::path target = fs::current_path() / name;
+    const fs::path target = Paths::yearlyFileToWrite(name);
     std::error_code ec;
     if (fs::exists(target, ec)) {
         result.message = formatted(kFileInUse(language), name);
         return result;
     }
-    const fs::path temporary = fs::current_path() / (name + ".part");
+    if (!Paths::makeParentDirectory(target)) {
+        result.message = kCannotOpenYearly;
+        return result;
+    }
+    const fs::path temporary = target.parent_path() / (name + ".part");
     FILE* f = std::fopen(temporary.string().c_str(), "w");
     if (f == nullptr) {
         result.message = kCannotOpenYearly;
@@ -229,9 +234,7 @@ bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zone
 
 bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, SATELLITE& sat,
                       JupiterPlaceSource& source, SearchMode mode) {
-    char name[32];
-    std::snprintf(name, sizeof name, "j%04d.sat", day.year);
-    const std::string path = (fs::current_path() / name).string();
+    const std::string path = Paths::yearlyFileToRead(yearlyFileName(day.year)).string();
     if (readYearlyFileDay(path, day, zoneHours, zoneMinutes, sat.frenchCodes, sat.rows))
         return true;
     PhenomenaSearch search(sat, source, mode);

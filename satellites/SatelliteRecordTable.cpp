@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/Paths.h"
+
 namespace vantorel {
 
 namespace {
@@ -87,7 +89,7 @@ SatelliteRecordTable SatelliteRecordTable::uranus() {
 void SatelliteRecordTable::loadYear(int year) {
     char name[32];
     std::snprintf(name, sizeof name, "%s%02d.dat", baseName_.c_str(), ((year % 100) + 100) % 100);
-    const std::string path = (std::filesystem::current_path() / "data" / name).string();
+    const std::string path = Paths::dataFile(name).string();
     if (year == loadedYear_ && path == loadedPath_) return;
     loadedYear_ = year;
     loadedPath_ = path;

@@ -2,7 +2,7 @@
 # Installs the Debian/Ubuntu packages the build and the tests need, only those
 # that are missing. Uses sudo when not run as root.
 set -e
-PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils dpkg-dev"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

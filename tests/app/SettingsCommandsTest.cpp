@@ -63,8 +63,9 @@ public:
     void showRestartMessage(const char* text) override { messages.push_back(text); }
 };
 
+// The settings file in use: the user's, as the working directory has none.
 std::string iniText() {
-    std::ifstream in("vantorel.ini");
+    std::ifstream in(SettingsFile::settingsPath());
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();

@@ -36,6 +36,7 @@ TEST(SettingsFile, MissingFileGivesDefaults) {
 
 TEST(SettingsFile, EveryKeyRoundTripsInTheWorkingDirectory) {
     TempWorkingDir wd;
+    writeFile("");
     Settings s;
     ASSERT_TRUE(SettingsFile::writeLatitude(s, 45, 30, true));
     ASSERT_TRUE(SettingsFile::writeFirstStartZone(s, -3, 30));
@@ -138,12 +139,14 @@ TEST(SettingsFile, OutOfRangeValuesAreSafeWhereUsed) {
 
 TEST(SettingsFile, FollowsTheWorkingDirectoryOfTheMoment) {
     TempWorkingDir first;
+    writeFile("");
     Settings s;
     SettingsFile::writeDateFormat(s, 1);
     {
         TempWorkingDir second;
         EXPECT_EQ(SettingsFile::readInt("DATE", 99), 99);
-        EXPECT_EQ(SettingsFile::settingsPath(), second.file("vantorel.ini").string());
+        // Without a file of its own the directory leaves the settings to the user's folder.
+        EXPECT_EQ(SettingsFile::settingsPath(), second.userConfigFile("vantorel.ini").string());
     }
     EXPECT_EQ(SettingsFile::readInt("DATE", 99), 1);
 }

@@ -93,7 +93,7 @@ TEST(CJupiterDoc, RedSpotReferenceRefusedAtThreeSixtyAcceptedAndWrittenAt359) {
     EXPECT_STREQ(CJupiterDoc::redSpotRefusedMessage(1), "La longitude entrée n'est pas valide.");
     EXPECT_TRUE(doc.setRedSpotLongitude(359));
     EXPECT_EQ(settings.redSpotLongitude, 359);
-    std::ifstream in(dir.file("vantorel.ini"));
+    std::ifstream in(dir.userConfigFile("vantorel.ini"));
     std::stringstream text;
     text << in.rdbuf();
     EXPECT_NE(text.str().find("GRS=359"), std::string::npos) << text.str();

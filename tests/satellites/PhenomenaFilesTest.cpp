@@ -29,7 +29,8 @@ std::vector<std::string> rowsOf(const PhenomenonRows& rows) {
     return out;
 }
 
-// One yearly file for all the tests of this file: 2005.
+// One yearly file for all the tests of this file: 2005, written to the
+// user's data folder as the working directory holds no settings file.
 class YearlyFile : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -52,8 +53,8 @@ FileResult YearlyFile::result;
 
 TEST_F(YearlyFile, LayoutCoversTheYearAndTheEdgesAndIsReadOnly) {
     ASSERT_TRUE(result.ok) << result.message;
-    const fs::path path = dir->file("j2005.sat");
-    EXPECT_FALSE(fs::exists(dir->file("j2005.sat.part")));
+    const fs::path path = dir->userDataFile("j2005.sat");
+    EXPECT_FALSE(fs::exists(dir->userDataFile("j2005.sat.part")));
     const auto perms = fs::status(path).permissions();
     EXPECT_EQ(perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write),
               fs::perms::none);
@@ -79,7 +80,7 @@ TEST_F(YearlyFile, LayoutCoversTheYearAndTheEdgesAndIsReadOnly) {
 
 TEST_F(YearlyFile, SecondGenerationIsRefusedInTheActiveLanguage) {
     ASSERT_TRUE(result.ok);
-    const std::string before = readAll(dir->file("j2005.sat"));
+    const std::string before = readAll(dir->userDataFile("j2005.sat"));
     PlaceDrivenSatellites sat;
     KeplerPlaceSource source;
     FileResult again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 1);
@@ -87,7 +88,7 @@ TEST_F(YearlyFile, SecondGenerationIsRefusedInTheActiveLanguage) {
     EXPECT_EQ(again.message,
               "Ce fichier, j2005.sat  existe et Vantorel l'utilise. Vous ne pouvez l'écraser.");
     EXPECT_EQ(source.calls, 0);
-    EXPECT_EQ(readAll(dir->file("j2005.sat")), before);
+    EXPECT_EQ(readAll(dir->userDataFile("j2005.sat")), before);
     again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 0);
     EXPECT_EQ(again.message, "This file, j2005.sat  exist and Vantorel use it. You can't override this.");
 }
@@ -112,7 +113,7 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
     for (const Case& c : cases) {
         PlaceDrivenSatellites fromFile, computed;
         KeplerPlaceSource source;
-        ASSERT_TRUE(readYearlyFileDay(dir->file("j2005.sat").string(), c.day, c.zh, c.zm, false,
+        ASSERT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), c.day, c.zh, c.zm, false,
                                       fromFile.rows));
         PhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, c.zh, c.zm);
         EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))

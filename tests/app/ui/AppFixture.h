@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/SettingsFile.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CMdiClient.h"
 #include "app/ui/CVantorelApp.h"
@@ -57,8 +58,10 @@ struct StartedApp {
     }
 };
 
+// The settings file in use: the working directory's when the test wrote one,
+// else the user's.
 inline std::string readSettingsText() {
-    std::ifstream in("vantorel.ini");
+    std::ifstream in(vantorel::SettingsFile::settingsPath());
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
