@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/Angles.h"
+#include "engine/Coordinates.h"
 #include "engine/DATE_TIME.h"
 #include "engine/VsopSeries.h"
 
@@ -47,19 +48,20 @@ void EARTH_SUN::computeEarth(const DATE_TIME& dt) {
 
     sunGeometricLongitude = earthL + kPi - kFk5LongitudeRad;
 
-    // The displayed place uses the geometric longitude, latitude zero and the
-    // mean obliquity.
-    const double e0 = dt.epsilon0;
-    sunDec = std::asin(std::sin(e0) * std::sin(sunGeometricLongitude)) * kDegPerRad;
-    sunRa = std::atan2(std::cos(e0) * std::sin(sunGeometricLongitude),
-                       std::cos(sunGeometricLongitude)) * kDegPerRad;
-    if (sunRa < 0) sunRa += 360.0;
-
     sunApparentLongitude = earthL + kPi - 20.4898 / earthR / kArcsecPerRad - kFk5LongitudeRad +
                            dt.deltaPsi / kArcsecPerRad;
     const double T = dt.T;
     const double lp = toRad((earthL + kPi) * kDegPerRad - 1.397 * T - 0.00031 * T * T);
     sunApparentLatitude = -earthB + kFk5LatitudeRad * (std::cos(lp) - std::sin(lp));
+
+    // The place shown is where the Sun is seen: apparent longitude and
+    // latitude with the true obliquity. The geometric longitude with the mean
+    // obliquity lies up to 40" away (aberration and nutation), which moves
+    // the Sun's rise and set and the Moon's lit fraction.
+    sunRa = eclipticToRightAscension(dt.epsilon, sunApparentLongitude, sunApparentLatitude) *
+            kDegPerRad;
+    sunDec = eclipticToDeclination(dt.epsilon, sunApparentLongitude, sunApparentLatitude) *
+             kDegPerRad;
 }
 
 void EARTH_SUN::computeSunPhysical(const DATE_TIME& dt) {

@@ -48,11 +48,12 @@ TEST(PlanetPosition, SunApparentLongitudeAndDistance) {
     EXPECT_NEAR(reduceDegrees(toDeg(es.sunApparentLongitude)), dms(199, 54, 21.82), 0.02 * kArcsec);
     EXPECT_NEAR(es.earthR, 0.99760775, 1e-8);
     EXPECT_NEAR(es.sunDistance, es.earthR, 0);
-    // The displayed place: geometric longitude, mean obliquity, latitude zero.
-    const double lon = es.sunGeometricLongitude;
-    EXPECT_NEAR(es.sunDec, toDeg(std::asin(std::sin(dt.epsilon0) * std::sin(lon))), 1e-12);
-    EXPECT_GE(es.sunRa, 0);
-    EXPECT_LT(es.sunRa, 360);
+    // The displayed place is the apparent one: 13h13m30.749s, -7°47'01.74" in
+    // the handbook's worked example of the full theory; the abridged latitude
+    // series differ from it by a few tenths of an arc second. (The geometric
+    // place with the mean obliquity is 20" away.)
+    EXPECT_NEAR(es.sunRa, 15 * dms(13, 13, 30.749), 0.5 * kArcsec);
+    EXPECT_NEAR(es.sunDec, -dms(7, 47, 1.74), 0.3 * kArcsec);
 }
 
 // Pluto 1992 October 13, 0h TD: astrometric J2000 place.
