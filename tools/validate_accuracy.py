@@ -63,14 +63,16 @@ PROMISE = {
     "moon_tt": "about 10\" in longitude and 4\" in latitude (Meeus ch. 47, abridged ELP-2000/82)",
     "moon_ut": "the line above plus the Moon's motion in delta T: up to about 40\"",
     "pluto": "better than 1\" (Meeus ch. 37, valid 1885-2099)",
-    "distance": "a few parts in a million (the radius series of the same theories)",
-    "moon_distance": "about 10 km (Meeus ch. 47)",
+    "distance": "the radius series' few 1e-6 AU: a few ppm, up to about 30 ppm of a "
+                "near planet's small distance",
+    "moon_distance": "a few tens of km: the distance terms of Meeus's table 47.A stop "
+                     "at a few km",
     "rts": "a minute or two: three-day interpolation (Meeus ch. 15), times given to the "
            "minute, the zone standing in for the longitude",
-    "galilean": "a few hundredths of Jupiter's radius (Meeus ch. 44, abridged E2x3, "
-                "one radius is about 20\")",
-    "saturn": "a few hundredths of Saturn's radius for the inner moons, more for Hyperion "
-              "and Iapetus (Meeus ch. 46)",
+    "galilean": "a few hundredths of Jupiter's radius, under 1\" (Meeus ch. 44, "
+                "abridged E2x3)",
+    "saturn": "none: mean circular orbits with fixed periods and phases, drawn as a picture; "
+              "see the notes",
     "records": "the weekly fit of the records to this same reference: 0.03 % of the orbit "
                "radius (a few hundredths of an arc second)",
 }
@@ -103,9 +105,12 @@ def swe_places(jd, ut, bodies, extra=()):
 
 def swe_moon(jd, number):
     out = swetest("-bj%.8f" % jd, "-ut", "-pv", "-xv%d" % number, "-fPadR")
+    # Outside a moon file's years swetest says "error" and then prints zeros.
+    if "error" in out.lower():
+        return None
     for line in out.splitlines():
         parts = line.split()
-        if len(parts) >= 4 and "error" not in line.lower():
+        if len(parts) >= 4:
             try:
                 return tuple(float(p) for p in parts[-3:])
             except ValueError:
@@ -224,10 +229,11 @@ def main():
                 ut = tt = pluto_j2000
             place_ut[b].add(separation_arcsec(got["ra_deg"], got["dec_deg"], ut[0], ut[1]), where)
             place_tt[b].add(separation_arcsec(got["ra_deg"], got["dec_deg"], tt[0], tt[1]), where)
+            # Distances against the same clock reading: the theory's own error.
             if b == "moon":
-                distance[b].add(got["distance_km"] - ref_ut[b][2] * AU_KM, where)
+                distance[b].add(got["distance_km"] - tt[2] * AU_KM, where)
             else:
-                distance[b].add((got["distance_au"] - ref_ut[b][2]) / ref_ut[b][2] * 1e6, where)
+                distance[b].add((got["distance_au"] - tt[2]) / tt[2] * 1e6, where)
 
         # Rise, transit and set of the local day, every third instant (the
         # reference is searched body by body).
@@ -245,7 +251,9 @@ def main():
                     if ref >= 1440:
                         continue  # the event falls on the next local day
                     rts_count[kind][0] += 1
-                    rts[kind].add(mine - ref, "%s, %s, zone %+d, latitude %.1f" % (
+                    # 23:59 against 00:01 is two minutes, not a day.
+                    error = (mine - ref + 720) % 1440 - 720
+                    rts[kind].add(error, "%s, %s, zone %+d, latitude %.1f" % (
                         b.capitalize(), where, zone, lat))
 
         date = utc_text(jd)[:10]
@@ -262,18 +270,19 @@ def main():
                     continue
                 east, north = offset_arcsec(ref, planet)
                 label = "%s, %s" % (got["name"].split(" - ")[0], where)
-                if body in ("mars", "uranus"):
+                if "east_arcsec" in got:
                     moons[body].add(math.hypot(got["east_arcsec"] - east,
                                                got["north_arcsec"] - north), label)
                     continue
                 # Into the planet's axes: X along the equator, positive west;
-                # Y towards the north pole; in equatorial radii.
+                # Y towards the north pole; in equatorial radii, then back to
+                # arc seconds so every moon is measured alike.
                 p = position_angle_of_pole(body, planet[0], planet[1])
                 radius = math.degrees(RADIUS_KM[body] / (planet[2] * AU_KM)) * 3600
                 x = -(east * math.cos(p) - north * math.sin(p)) / radius
                 y = (east * math.sin(p) + north * math.cos(p)) / radius
                 g = got["earth"] if "earth" in got else got
-                moons[body].add(math.hypot(g["x"] - x, g["y"] - y), label)
+                moons[body].add(math.hypot(g["x"] - x, g["y"] - y) * radius, label)
         if (i + 1) % 50 == 0:
             print("%d instants, %.0f s" % (i + 1, time.time() - started), file=sys.stderr)
 
@@ -317,8 +326,9 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_count, moons, no_d
         add("")
     add("## Distances")
     add("")
-    add("Geocentric distance at the true instant: planets and the Sun in parts per million")
-    add("of the distance, the Moon in kilometres.")
+    add("Geocentric distance, the reference taken at the same clock reading in dynamical")
+    add("time (at the true instant, Mercury and Mars moving fastest add up to 30 ppm):")
+    add("planets and the Sun in parts per million of the distance, the Moon in kilometres.")
     add("")
     add("| Body | Median | Worst | Worst at | Theory promises |")
     add("|---|---|---|---|---|")
@@ -344,20 +354,21 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_count, moons, no_d
     add("")
     add("## Moons")
     add("")
-    add("Jupiter and Saturn: the distance between the two places in the planet's own axes")
-    add("(X along the equator, Y towards the north pole), in equatorial radii (Jupiter")
-    add("71 492 km, Saturn 60 268 km). Mars and Uranus: the distance between the two offsets")
-    add("from the planet, in arc seconds. Weeks for which the program has no record of a moon")
-    add("(and instants the reference refuses) are counted, not compared.")
+    add("The distance in arc seconds between the two places of each moon relative to its")
+    add("planet. Where the program gives X, Y in equatorial radii (Jupiter 71 492 km, about")
+    add("16\" to 25\" seen from the Earth; Saturn 60 268 km, about 8\" to 10\"), the reference")
+    add("is turned into the planet's axes (X along the equator, Y towards the north pole)")
+    add("first. Weeks for which the program has no record of a moon, and instants outside the")
+    add("reference's moon files, are counted, not compared.")
     add("")
     add("| Moons of | Median | Worst | Worst at | Not compared | Theory promises |")
     add("|---|---|---|---|---|---|")
     promises = {"jupiter": PROMISE["galilean"], "saturn": PROMISE["saturn"],
                 "mars": PROMISE["records"], "uranus": PROMISE["records"]}
     for b, s in moons.items():
-        s.unit = "\"" if b in ("mars", "uranus") else "radii"
+        s.unit = "\""
         s.promise = promises[b]
-        row = s.row(3).split(" | ")
+        row = s.row(2).split(" | ")
         row.insert(4, str(no_data[b]))
         add(" | ".join(row))
     add("")
@@ -366,7 +377,35 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_count, moons, no_d
 
 
 # What the numbers mean; kept with the script so a new run keeps the notes.
-NOTES = ""
+NOTES = """
+## Notes on the largest errors
+
+- **The Sun** was 13" to 38" off before this report was first run: its right ascension
+  and declination were taken from the geometric longitude with the mean obliquity,
+  without aberration and nutation. They now come from the apparent longitude and
+  latitude with the true obliquity (`EARTH_SUN::computeEarth`, tested against the
+  handbook's worked example 25.b), which leaves the abridged theory's few tenths of an
+  arc second.
+- **The Moon at the true instant**: the lunar theory runs at universal time, so its place
+  is where the Moon stood delta T (55 to 75 s) earlier: 30" to 45". At the same clock
+  reading in dynamical time the theory itself stays within its promise.
+- **Rise, transit and set**: the times come from the three-day interpolation of the
+  universal day of the date. On the one day a month when the Moon does not set (or
+  rise) within that universal day, the interpolation returns the neighbouring event
+  shifted by the day's retardation, and in zones far from Greenwich (or at high
+  latitudes, where the retardation is larger) the local day then shows a time up to an
+  hour or more away from the event of the local day. Medians stay under a minute.
+- **Saturn's moons** are placed by mean circular orbits with one period and one phase
+  each, not by a theory: the phases drift over the decades, by tens of degrees for
+  Titan and the outer moons, so the worst errors reach the size of the orbits. The
+  picture is right in kind (order of the moons, tilt of the orbits), not in detail.
+- **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
+  a few hundredths of an arc second, and Meeus's 43-term series (valid 1885-2099)
+  accounts for the rest.
+- **The moons of Mars and Uranus** come from weekly records fitted to this same
+  reference, so their line measures the fit, not an independent check. Phobos has no
+  records after 2029 (the reference refuses those years), hence the count not compared.
+"""
 
 if __name__ == "__main__":
     main()
