@@ -61,7 +61,7 @@ PROMISE = {
     "place_ut": "the line above plus the motion in delta T (about 70 s): up to a few arc "
                 "seconds for the planets",
     "moon_tt": "about 10\" in longitude and 4\" in latitude (Meeus ch. 47, abridged ELP-2000/82)",
-    "moon_ut": "the line above plus the Moon's motion in delta T: up to about 40\"",
+    "moon_ut": "the line above plus the Moon's motion in delta T: 30\" to 50\"",
     "pluto": "better than 1\" (Meeus ch. 37, valid 1885-2099)",
     "distance": "the radius series' few 1e-6 AU: a few ppm, up to about 30 ppm of a "
                 "near planet's small distance",
@@ -69,6 +69,8 @@ PROMISE = {
                      "at a few km",
     "rts": "a minute or two: three-day interpolation (Meeus ch. 15), times given to the "
            "minute, the zone standing in for the longitude",
+    "rts_moon": "the same method with the planets' standard altitude (-0.5667°): without "
+                "the Moon's parallax (about 0.95°) rise comes some minutes late and set early",
     "galilean": "a few hundredths of Jupiter's radius, under 1\" (Meeus ch. 44, "
                 "abridged E2x3)",
     "saturn": "none: mean circular orbits with fixed periods and phases, drawn as a picture; "
@@ -154,9 +156,10 @@ def local_minutes(text):
 
 
 def swe_event(start_jd, body, lon, lat, mode):
-    """First rise/set ('-rise') or upper transit ('-metr') after start, JD UT."""
+    """First rise and set ('-rise') or upper transit ('-metr') after start, JD UT.
+    A line may hold a set before its rise; two lines give both."""
     out = swetest("-bj%.8f" % start_jd, "-ut", "-p" + SWE_NUMBER[body], mode,
-                  "-geopos%.4f,%.4f,0" % (lon, lat), "-n1")
+                  "-geopos%.4f,%.4f,0" % (lon, lat), "-n2")
     events = {}
     for line in out.splitlines():
         tokens = line.replace("\t", " ").split()
@@ -169,7 +172,7 @@ def swe_event(start_jd, body, lon, lat, mode):
                     continue
                 day = datetime.datetime(y, mth, d) + datetime.timedelta(
                     hours=int(hh), minutes=int(mm), seconds=float(ss))
-                events[tok] = 2451545.0 + (day - datetime.datetime(2000, 1, 1, 12)).total_seconds() / 86400
+                events.setdefault(tok, 2451545.0 + (day - datetime.datetime(2000, 1, 1, 12)).total_seconds() / 86400)
     return events
 
 
@@ -205,8 +208,9 @@ def main():
     place_ut = {b: Stat(b.capitalize(), "\"", "") for b in PLANETS}
     place_tt = {b: Stat(b.capitalize(), "\"", "") for b in PLANETS}
     distance = {b: Stat(b.capitalize(), "", "") for b in PLANETS}
-    rts = {k: Stat(k, "min", PROMISE["rts"]) for k in ("rise", "transit", "set")}
-    rts_count = {k: [0, 0] for k in rts}
+    rts = {(g, k): Stat("%s, %s" % (g.capitalize(), k), "min", PROMISE["rts"])
+           for g in ("sun", "moon", "planets") for k in ("rise", "transit", "set")}
+    rts_missing = {"sun": 0, "moon": 0, "planets": 0}
     moons = {b: Stat(b.capitalize(), "", "") for b in MOONS}
     no_data = {b: 0 for b in MOONS}
 
@@ -235,25 +239,31 @@ def main():
             else:
                 distance[b].add((got["distance_au"] - tt[2]) / tt[2] * 1e6, where)
 
-        # Rise, transit and set of the local day, every third instant (the
-        # reference is searched body by body).
+        # Rise, transit and set, every third instant (the reference is searched
+        # body by body). The program interpolates within the universal day of
+        # the local date and shows the result in local time, so the reference
+        # is searched in that universal day, as an almanac gives the times.
         if i % 3 == 0:
-            local_midnight = math.floor(jd + zone / 24 + 0.5) - 0.5 - zone / 24
+            ut_day = math.floor(jd + zone / 24 + 0.5) - 0.5
             for b in PLANETS[:-1]:
                 got = bodies[b]
-                ev = swe_event(local_midnight, b, 15 * zone, lat, "-rise")
-                ev.update(swe_event(local_midnight, b, 15 * zone, lat, "-metr"))
+                group = b if b in ("sun", "moon") else "planets"
+                ev = swe_event(ut_day, b, 15 * zone, lat, "-rise")
+                ev.update(swe_event(ut_day, b, 15 * zone, lat, "-metr"))
                 for kind, key in (("rise", "rise"), ("transit", "mtransit"), ("set", "set")):
                     mine = local_minutes(got.get(kind))
-                    if key not in ev or mine is None:
+                    if mine is None:
                         continue
-                    ref = (ev[key] - local_midnight) * 1440
-                    if ref >= 1440:
-                        continue  # the event falls on the next local day
-                    rts_count[kind][0] += 1
+                    if key not in ev or ev[key] - ut_day >= 1:
+                        # No such event in that day; the program still shows the
+                        # interpolation's time.
+                        rts_missing[group] += 1
+                        continue
+                    ref = (ev[key] - ut_day) * 1440
+                    mine_ut = (mine - 60 * zone) % 1440
                     # 23:59 against 00:01 is two minutes, not a day.
-                    error = (mine - ref + 720) % 1440 - 720
-                    rts[kind].add(error, "%s, %s, zone %+d, latitude %.1f" % (
+                    error = (mine_ut - ref + 720) % 1440 - 720
+                    rts[(group, kind)].add(error, "%s, %s, zone %+d, latitude %.1f" % (
                         b.capitalize(), where, zone, lat))
 
         date = utc_text(jd)[:10]
@@ -286,11 +296,11 @@ def main():
         if (i + 1) % 50 == 0:
             print("%d instants, %.0f s" % (i + 1, time.time() - started), file=sys.stderr)
 
-    write_report(opts, place_ut, place_tt, distance, rts, rts_count, moons, no_data,
+    write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no_data,
                  time.time() - started)
 
 
-def write_report(opts, place_ut, place_tt, distance, rts, rts_count, moons, no_data, seconds):
+def write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no_data, seconds):
     lines = []
     add = lines.append
     add("# Accuracy of Vantorel")
@@ -339,18 +349,24 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_count, moons, no_d
     add("")
     add("## Rise, transit and set")
     add("")
-    add("Local clock times of the local day for the Sun, the Moon and the planets to Neptune,")
-    add("at every third instant; the reference is searched from local midnight at the")
-    add("longitude of the zone (15° an hour) and the instant's latitude, upper limb with")
-    add("refraction for the Sun and the Moon, the centre for the planets. Events the program")
-    add("or the reference puts on another day are left out.")
+    add("The program interpolates three daily places within the universal day of the local")
+    add("date (Meeus ch. 15), the zone standing in for the longitude (15° an hour), and shows")
+    add("the times in local time; the reference is searched in that same universal day at")
+    add("the zone's longitude and the instant's latitude as an almanac gives them: upper limb")
+    add("with refraction, the Moon's parallax included (`swetest -rise`, `-metr`), every third")
+    add("instant, the Sun, the Moon and the planets to Neptune. Where the reference finds no")
+    add("such event in that day, the")
+    add("program still shows the interpolation's time; those cases are counted, not compared.")
     add("")
-    add("| Event | Median | Worst | Worst at | Compared | Theory promises |")
-    add("|---|---|---|---|---|---|")
-    for k, s in rts.items():
-        row = s.row(1).split(" | ")
-        row.insert(4, str(rts_count[k][0]))
-        add(" | ".join(row))
+    add("| Event | Median | Worst | Worst at | Theory promises |")
+    add("|---|---|---|---|---|")
+    for (g, k), s in rts.items():
+        if g == "moon":
+            s.promise = PROMISE["rts_moon"]
+        add(s.row(1))
+    add("")
+    add("No event in the universal day (not compared): Sun %d, Moon %d, planets %d." % (
+        rts_missing["sun"], rts_missing["moon"], rts_missing["planets"]))
     add("")
     add("## Moons")
     add("")
@@ -389,19 +405,20 @@ NOTES = """
 - **The Moon at the true instant**: the lunar theory runs at universal time, so its place
   is where the Moon stood delta T (55 to 75 s) earlier: 30" to 45". At the same clock
   reading in dynamical time the theory itself stays within its promise.
-- **Rise, transit and set**: the times come from the three-day interpolation of the
-  universal day of the date. On the one day a month when the Moon does not set (or
-  rise) within that universal day, the interpolation returns the neighbouring event
-  shifted by the day's retardation, and in zones far from Greenwich (or at high
-  latitudes, where the retardation is larger) the local day then shows a time up to an
-  hour or more away from the event of the local day. Medians stay under a minute.
+- **Rise, transit and set** are the events of the universal day of the local date, shown
+  in local time (a design choice kept from the start: the panel shows clock times
+  without dates), so in zones far from Greenwich an event may belong to the local day
+  before or after. On the day a month when the Moon has no rise (or set) in that
+  universal day, the time shown is the interpolation's, a neighbouring event moved by
+  the day's retardation. The Moon takes the planets' standard altitude, without its
+  parallax, hence its systematic minutes.
 - **Saturn's moons** are placed by mean circular orbits with one period and one phase
   each, not by a theory: the phases drift over the decades, by tens of degrees for
   Titan and the outer moons, so the worst errors reach the size of the orbits. The
   picture is right in kind (order of the moons, tilt of the orbits), not in detail.
 - **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
   a few hundredths of an arc second, and Meeus's 43-term series (valid 1885-2099)
-  accounts for the rest.
+  accounts for the rest, and for the 20 ppm (0.0006 AU) of its distance.
 - **The moons of Mars and Uranus** come from weekly records fitted to this same
   reference, so their line measures the fit, not an independent check. Phobos has no
   records after 2029 (the reference refuses those years), hence the count not compared.
