@@ -31,6 +31,10 @@ struct Settings {
     bool useCommonDate = false;
     DATE_TIME commonDate;
     bool splashPending = false;
+    // A settings write that did not reach the file, and whether the user was
+    // told (once per run).
+    bool settingsNotSaved = false;
+    bool notSavedNoticeShown = false;
 
     // Values made safe where they are used: a damaged file never indexes a
     // table out of range. 99 (not set) and anything else outside the range read

@@ -16,6 +16,28 @@ const char* restartMessage(int language) {
                     "Tienen que salir de Vantorel para que el cambio de lengua sea efectivo");
 }
 
+const char* settingsNotSavedMessage(int language) {
+    return pickText(language,
+                    "The settings file vantorel.ini cannot be written: the settings are kept for "
+                    "this session only.",
+                    "Le fichier de configuration vantorel.ini ne peut pas \u00eatre \u00e9crit : "
+                    "les r\u00e9glages ne valent que pour cette session.",
+                    "El archivo de configuraci\u00f3n vantorel.ini no se puede escribir: los "
+                    "ajustes valen solo para esta sesi\u00f3n.");
+}
+
+namespace {
+
+// A read-only or unreadable settings file is kept as it is; the user hears
+// of it once, the first time a setting does not reach it.
+void tellIfNotSaved(Settings& s, SettingsDialogHost& host) {
+    if (!s.settingsNotSaved || s.notSavedNoticeShown) return;
+    s.notSavedNoticeShown = true;
+    host.reportSettingsNotSaved(settingsNotSavedMessage(s.languageIndex()));
+}
+
+}  // namespace
+
 bool enterLatitude(Settings& s, SettingsDialogHost& host) {
     // A refused entry opens the dialog again on the values it had before.
     const LatitudeEntry shown = latitudeEntryOf(s.latitude);
@@ -30,6 +52,7 @@ bool enterLatitude(Settings& s, SettingsDialogHost& host) {
             continue;
         }
         applyLatitude(s, *entry);
+        tellIfNotSaved(s, host);
         return true;
     }
 }
@@ -40,6 +63,7 @@ bool enterZone(Settings& s, SettingsDialogHost& host) {
     const std::optional<Zone> zone = zoneOf(*choice);
     if (!zone) return false;  // a size the dialog should not have let through
     SettingsFile::writeZone(s, zone->hours, zone->minutes);
+    tellIfNotSaved(s, host);
     return true;
 }
 
@@ -47,6 +71,7 @@ bool enterDateFormat(Settings& s, SettingsDialogHost& host) {
     const std::optional<int> format = host.askDateFormat(s.dateFormatIndex());
     if (!format) return false;
     SettingsFile::writeDateFormat(s, dateFormatFromSelection(*format));
+    tellIfNotSaved(s, host);
     return true;
 }
 
@@ -54,14 +79,16 @@ bool enterProjection(Settings& s, SettingsDialogHost& host) {
     const std::optional<int> code = host.askProjection(s.projectionCode());
     if (!code || *code < 0 || *code > 3) return false;
     SettingsFile::writeProjection(s, *code);
+    tellIfNotSaved(s, host);
     return true;
 }
 
-bool chooseLanguage(const Settings& s, SettingsDialogHost& host) {
+bool chooseLanguage(Settings& s, SettingsDialogHost& host) {
     const std::optional<int> chosen = host.askLanguage(s.languageIndex());
     if (!chosen || !languageChosen(*chosen) || *chosen == s.languageIndex()) return false;
     host.showRestartMessage(restartMessage(s.languageIndex()));
-    SettingsFile::writeLanguage(*chosen);
+    if (!SettingsFile::writeLanguage(*chosen)) s.settingsNotSaved = true;
+    tellIfNotSaved(s, host);
     return true;
 }
 
@@ -71,7 +98,7 @@ void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile)
         if (chosen && languageChosen(*chosen)) {
             s.setLanguage(*chosen);
             helpFile = helpFileFor(*chosen);
-            SettingsFile::writeLanguage(*chosen);
+            if (!SettingsFile::writeLanguage(*chosen)) s.settingsNotSaved = true;
         } else {
             // Dismissed without a choice: this run speaks English and the
             // question comes again at the next start.
@@ -101,6 +128,7 @@ void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile)
         s.latitude = 0.0f;
         enterLatitude(s, host);
     }
+    tellIfNotSaved(s, host);
 }
 
 }  // namespace vantorel

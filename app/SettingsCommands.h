@@ -28,6 +28,8 @@ public:
     virtual std::optional<int> askProjection(int code) = 0;
     // Shown when a new language is chosen, in the language still in use.
     virtual void showRestartMessage(const char* text) = 0;
+    // Shown once per run when a setting could not be written to the file.
+    virtual void reportSettingsNotSaved(const char* /*text*/) {}
 };
 
 // The help file of a language: english\vantorel.hlp, francais\vantfr.hlp,
@@ -36,6 +38,8 @@ const char* helpFileFor(int language);
 
 // The message that a new language needs a restart, in `language`.
 const char* restartMessage(int language);
+// The message that the settings file cannot be written, in `language`.
+const char* settingsNotSavedMessage(int language);
 
 // Whether the stored language counts as chosen. Anything but 0, 1 or 2
 // (99 when never chosen, or a damaged value) asks again.
@@ -54,7 +58,7 @@ bool enterProjection(Settings& s, SettingsDialogHost& host);
 // The language dialog on the current language. A different choice shows the
 // restart message and writes Langue; the language in use stays for this run.
 // True when Langue was written.
-bool chooseLanguage(const Settings& s, SettingsDialogHost& host);
+bool chooseLanguage(Settings& s, SettingsDialogHost& host);
 
 // The questions of a first start, each only when its key is missing, in this
 // order: language, date format, time zone, latitude. `helpFile` receives the

@@ -3,15 +3,11 @@
 #include "app/Paths.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
-#include <vector>
+
+#include "app/SafeFile.h"
+#include "app/SettingsText.h"
 
 namespace vantorel {
 
@@ -19,50 +15,50 @@ namespace {
 
 constexpr const char* kSection = "Vantorel";
 constexpr int kMaxZoom = 80;
+// A settings file is a few hundred bytes; anything this large is not one,
+// and reading it whole must not cost memory without bound.
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
-std::string trim(const std::string& s) {
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
-    return s.substr(b, e - b);
+struct LoadedSettings {
+    FileRead file;
+    SettingsText text;
+};
+
+LoadedSettings load(const std::string& path) {
+    LoadedSettings loaded{readRegularFile(path, kMaxSettingsBytes), SettingsText(kSection)};
+    if (loaded.file.ok()) loaded.text = SettingsText::parse(loaded.file.bytes, kSection);
+    return loaded;
 }
 
-bool equalsNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// "[Name]" -> "Name"; empty when the line is no section header.
-std::optional<std::string> sectionName(const std::string& line) {
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
-        return trim(line.substr(1, line.size() - 2));
+// A key's value when it lies in lo..hi; anything else reads as missing.
+std::optional<int> inRange(const SettingsText& text, const char* key, int lo, int hi) {
+    const std::optional<int> v = text.value(key);
+    if (v && *v >= lo && *v <= hi) return v;
     return std::nullopt;
 }
 
-std::optional<int> parseInt(const std::string& text) {
-    const std::string v = trim(text);
-    if (v.empty()) return std::nullopt;
-    errno = 0;
-    char* end = nullptr;
-    const long n = std::strtol(v.c_str(), &end, 10);
-    if (end == v.c_str() || *end != '\0' || errno == ERANGE || n < INT_MIN || n > INT_MAX)
-        return std::nullopt;
-    return static_cast<int>(n);
+// The zone as stored: hours -13..13, or 50..63 for a western zone written in
+// the date record's own encoding (50 + hours), and minutes 0..59, the whole
+// no more than 13 hours from Greenwich.
+bool validZone(int hours, int minutes) {
+    if (minutes < 0 || minutes > 59) return false;
+    const int magnitude = hours >= 50 ? hours - 50 : (hours < 0 ? -hours : hours);
+    if (hours > 63 || (hours > 13 && hours < 50) || hours < -13) return false;
+    return magnitude * 60 + minutes <= 13 * 60;
 }
 
-std::vector<std::string> readLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (in && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
+// Remembers a write that did not reach the file, so that the user hears of
+// it once.
+bool noteSaved(Settings& s, bool written) {
+    if (!written) s.settingsNotSaved = true;
+    return written;
+}
+
+int zoomKey(const char* key, int lowest, int fallback) {
+    const LoadedSettings loaded = load(SettingsFile::settingsPath());
+    const std::optional<int> v = loaded.text.value(key);
+    if (!v || *v < lowest) return fallback;
+    return std::min(*v, kMaxZoom);
 }
 
 }  // namespace
@@ -70,90 +66,34 @@ std::vector<std::string> readLines(const std::string& path) {
 std::string SettingsFile::settingsPath() { return Paths::settingsFile().string(); }
 
 std::optional<int> SettingsFile::readInt(const std::string& key) {
-    bool inSection = false;
-    for (const std::string& raw : readLines(settingsPath())) {
-        const std::string line = trim(raw);
-        if (auto name = sectionName(line)) {
-            inSection = equalsNoCase(*name, kSection);
-            continue;
-        }
-        if (!inSection) continue;
-        const size_t eq = line.find('=');
-        if (eq == std::string::npos) continue;
-        if (equalsNoCase(trim(line.substr(0, eq)), key)) return parseInt(line.substr(eq + 1));
-    }
-    return std::nullopt;
+    return load(settingsPath()).text.value(key);
 }
 
 int SettingsFile::readInt(const std::string& key, int fallback) {
     return readInt(key).value_or(fallback);
 }
 
-bool SettingsFile::writeInt(const std::string& key, int value) {
+SettingsWrite SettingsFile::writeKey(const std::string& key, int value) {
     const std::string path = settingsPath();
-    if (!Paths::makeParentDirectory(path)) return false;
-    std::vector<std::string> lines = readLines(path);
-    const std::string entry = key + "=" + std::to_string(value);
+    LoadedSettings loaded = load(path);
+    // Only a file read whole (or none at all) may be replaced: anything else
+    // would lose the lines that could not be read.
+    if (loaded.file.status != ReadStatus::Read && loaded.file.status != ReadStatus::Missing)
+        return SettingsWrite::Refused;
+    if (loaded.file.ok() && isReadOnlyFile(path)) return SettingsWrite::Refused;
+    if (!Paths::makeParentDirectory(path)) return SettingsWrite::Failed;
+    loaded.text.set(key, value);
+    return writeFileAtomically(path, loaded.text.serialize()) ? SettingsWrite::Written
+                                                              : SettingsWrite::Failed;
+}
 
-    // Replace the key inside the section, or add it at the section's end;
-    // every other line stays as it was.
-    bool inSection = false;
-    bool sawSection = false;
-    bool done = false;
-    size_t sectionEnd = lines.size();
-    for (size_t i = 0; i < lines.size() && !done; ++i) {
-        const std::string line = trim(lines[i]);
-        if (auto name = sectionName(line)) {
-            if (inSection) {
-                sectionEnd = i;
-                break;
-            }
-            inSection = equalsNoCase(*name, kSection);
-            sawSection = sawSection || inSection;
-            continue;
-        }
-        if (!inSection) continue;
-        const size_t eq = line.find('=');
-        if (eq != std::string::npos && equalsNoCase(trim(line.substr(0, eq)), key)) {
-            lines[i] = entry;
-            done = true;
-        }
-    }
-    if (!done) {
-        if (sawSection) {
-            // Keep the new key before trailing blank lines of the section.
-            size_t at = sectionEnd;
-            while (at > 0 && trim(lines[at - 1]).empty()) --at;
-            lines.insert(lines.begin() + static_cast<long>(at), entry);
-        } else {
-            lines.push_back(std::string("[") + kSection + "]");
-            lines.push_back(entry);
-        }
-    }
-
-    const std::string tmp = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        for (const std::string& l : lines) out << l << "\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
-        return false;
-    }
-    return true;
+bool SettingsFile::writeInt(const std::string& key, int value) {
+    return writeKey(key, value) == SettingsWrite::Written;
 }
 
 float latitudeFromKeys(int degrees, int minutes) {
-    const double magnitude = std::abs(degrees) + std::abs(minutes) / 60.0;
+    // In long long: the magnitude of INT_MIN does not fit an int.
+    const double magnitude = static_cast<double>(std::llabs(degrees)) + std::llabs(minutes) / 60.0;
     const bool south = degrees < 0 || (degrees == 0 && minutes < 0);
     return static_cast<float>(south ? -magnitude : magnitude);
 }
@@ -164,15 +104,30 @@ void Settings::setLanguage(int index) {
 }
 
 int SettingsFile::readSettings(Settings& s) {
-    s.latituded = readInt("Latituded", kNotSet);
-    s.latitudem = readInt("Latitudem", kNotSet);
-    s.redSpotLongitude = readInt("GRS", 80);
-    s.projection = readInt("Projection", 0);
-    s.setLanguage(readInt("Langue", kNotSet));
-    s.zoneHours = readInt("FuseauH", 0);
-    s.zoneMinutes = readInt("FuseauM", 0);
-    s.dateFormat = readInt("DATE", kNotSet);
-    s.displayWarning = readInt("DisplayWarning", 0);
+    const LoadedSettings loaded = load(settingsPath());
+    const SettingsText& t = loaded.text;
+    // Every value is checked against its range here, once: a damaged value
+    // reads as missing, so the first start asks for it again, and nothing
+    // later meets a zone of two billion hours.
+    std::optional<int> degrees = inRange(t, "Latituded", -90, 90);
+    std::optional<int> minutes = inRange(t, "Latitudem", -59, 59);
+    // Negative minutes carry the sign of a southern latitude under one degree.
+    if (degrees && minutes &&
+        ((*minutes < 0 && *degrees != 0) || std::abs(*degrees) * 60 + std::abs(*minutes) > 90 * 60))
+        degrees = minutes = std::nullopt;
+    s.latituded = degrees.value_or(kNotSet);
+    s.latitudem = minutes.value_or(kNotSet);
+    s.redSpotLongitude = inRange(t, "GRS", 0, 359).value_or(80);
+    s.projection = inRange(t, "Projection", 0, 3).value_or(0);
+    s.setLanguage(inRange(t, "Langue", 0, 2).value_or(kNotSet));
+    const std::optional<int> zoneHours = t.value("FuseauH");
+    const std::optional<int> zoneMinutes = t.value("FuseauM");
+    const bool zoneValid = validZone(zoneHours.value_or(0), zoneMinutes.value_or(0));
+    s.zoneHours = zoneValid ? zoneHours.value_or(0) : 0;
+    s.zoneMinutes = zoneValid ? zoneMinutes.value_or(0) : 0;
+    s.dateFormat = inRange(t, "DATE", 0, 3).value_or(kNotSet);
+    // A damaged zone asks the first-start zone question again.
+    s.displayWarning = zoneValid ? inRange(t, "DisplayWarning", 0, 1).value_or(0) : 0;
     s.latitude = latitudeFromKeys(s.latituded, s.latitudem);
     return s.displayWarning;
 }
@@ -188,41 +143,41 @@ bool SettingsFile::writeLatitude(Settings& s, int degrees, int minutes, bool sou
     const double magnitude = degrees + minutes / 60.0;
     s.latitude = static_cast<float>(south ? -magnitude : magnitude);
     const bool ok = writeInt("Latituded", storedDegrees);
-    return writeInt("Latitudem", storedMinutes) && ok;
+    return noteSaved(s, writeInt("Latitudem", storedMinutes) && ok);
 }
 
 bool SettingsFile::writeZone(Settings& s, int hours, int minutes) {
     s.zoneHours = hours;
     s.zoneMinutes = minutes;
     const bool ok = writeInt("FuseauH", hours);
-    return writeInt("FuseauM", minutes) && ok;
+    return noteSaved(s, writeInt("FuseauM", minutes) && ok);
 }
 
 bool SettingsFile::writeFirstStartZone(Settings& s, int hours, int minutes) {
     const bool ok = writeZone(s, hours, minutes);
     s.displayWarning = 1;
-    return writeInt("DisplayWarning", 1) && ok;
+    return noteSaved(s, writeInt("DisplayWarning", 1) && ok);
 }
 
 bool SettingsFile::writeProjection(Settings& s, int code) {
     s.projection = code;
-    return writeInt("Projection", code);
+    return noteSaved(s, writeInt("Projection", code));
 }
 
 bool SettingsFile::writeDateFormat(Settings& s, int format) {
     s.dateFormat = format;
-    return writeInt("DATE", format);
+    return noteSaved(s, writeInt("DATE", format));
 }
 
 bool SettingsFile::writeRedSpotLongitude(Settings& s, int longitude) {
     s.redSpotLongitude = longitude;
-    return writeInt("GRS", longitude);
+    return noteSaved(s, writeInt("GRS", longitude));
 }
 
 bool SettingsFile::writeLanguage(int language) { return writeInt("Langue", language); }
 
-int SettingsFile::readMarsZoom() { return std::min(readInt("MarsZoom", 80), kMaxZoom); }
-int SettingsFile::readUranusZoom() { return std::min(readInt("UranusZoom", 10), kMaxZoom); }
+int SettingsFile::readMarsZoom() { return zoomKey("MarsZoom", 20, 80); }
+int SettingsFile::readUranusZoom() { return zoomKey("UranusZoom", 10, 10); }
 bool SettingsFile::writeMarsZoom(double zoom) { return writeInt("MarsZoom", static_cast<int>(zoom)); }
 bool SettingsFile::writeUranusZoom(double zoom) {
     return writeInt("UranusZoom", static_cast<int>(zoom));

@@ -24,20 +24,16 @@ void splitTime(double hours, int& h, int& m) {
     m = static_cast<int>((hours - h) * 60.0);
 }
 
-// Adds `zoneH` hours and `zoneM` minutes to a clock time and wraps it into a day.
+// Adds `zoneH` hours and `zoneM` minutes to a clock time and wraps it into a
+// day. In whole minutes of 64 bits and by remainder, so that no zone value
+// overflows or makes the wrap loop for long.
 void shiftClock(int& hour, int& minute, int zoneH, int zoneM) {
-    hour += zoneH;
-    minute += zoneM;
-    while (minute >= 60) {
-        minute -= 60;
-        hour += 1;
-    }
-    while (minute < 0) {
-        minute += 60;
-        hour -= 1;
-    }
-    while (hour > 23) hour -= 24;
-    while (hour < 0) hour += 24;
+    constexpr long long kDay = 24 * 60;
+    const long long total = static_cast<long long>(hour) * 60 + minute +
+                            static_cast<long long>(zoneH) * 60 + zoneM;
+    const long long inDay = ((total % kDay) + kDay) % kDay;
+    hour = static_cast<int>(inDay / 60);
+    minute = static_cast<int>(inDay % 60);
 }
 
 }  // namespace

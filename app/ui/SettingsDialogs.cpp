@@ -52,4 +52,8 @@ void SettingsDialogs::showRestartMessage(const char* text) {
     messageBox(parent_(), QString::fromUtf8(text));
 }
 
+void SettingsDialogs::reportSettingsNotSaved(const char* text) {
+    messageBox(parent_(), QString::fromUtf8(text));
+}
+
 }  // namespace vantorel

@@ -24,6 +24,7 @@ public:
     void reportLatitudeError(LatitudeCheck check) override;
     std::optional<int> askProjection(int code) override;
     void showRestartMessage(const char* text) override;
+    void reportSettingsNotSaved(const char* text) override;
 
 private:
     int language() const { return settings_.languageIndex(); }

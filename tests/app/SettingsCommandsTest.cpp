@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -61,6 +63,8 @@ public:
         return next(projections);
     }
     void showRestartMessage(const char* text) override { messages.push_back(text); }
+    void reportSettingsNotSaved(const char* text) override { notSaved.push_back(text); }
+    std::vector<std::string> notSaved;
 };
 
 // The settings file in use: the user's, as the working directory has none.
@@ -283,4 +287,70 @@ TEST(LanguageCommand, ANewLanguageWaitsForTheNextStart) {
     EXPECT_TRUE(enterDateFormat(s, format));
     EXPECT_EQ(s.dateFormat, 0);
     EXPECT_EQ(SettingsFile::readInt("DATE"), 0);
+}
+
+// ---- damaged and protected settings files -------------------------------------
+
+TEST(SettingsCommands, OutOfRangeValuesAreAskedAgainAtStart) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> asked;
+    };
+    const Case cases[] = {
+        // The zone is asked again for a value no zone can have, the latitude
+        // for one no site can have; the other answers stand.
+        {"FuseauH=14\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=99\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=2147483647\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=1\nFuseauM=2147483647\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=1\nFuseauM=-2147483648\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=13\nFuseauM=30\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=2\nFuseauM=0\nLatituded=-2147483648\nLatitudem=0\n", {"latitude"}},
+        {"FuseauH=2\nFuseauM=0\nLatituded=91\nLatitudem=0\n", {"latitude"}},
+        {"FuseauH=2\nFuseauM=0\nLatituded=90\nLatitudem=30\n", {"latitude"}},
+        {"FuseauH=2\nFuseauM=0\nLatituded=45\nLatitudem=999\n", {"latitude"}},
+        {"FuseauH=2\nFuseauM=0\nLatituded=45\nLatitudem=-30\n", {"latitude"}},
+        // Valid extremes and the record's western encoding are kept.
+        {"FuseauH=-12\nFuseauM=0\nLatituded=-90\nLatitudem=0\n", {}},
+        {"FuseauH=63\nFuseauM=0\nLatituded=0\nLatitudem=-59\n", {}},
+    };
+    for (const Case& c : cases) {
+        TempWorkingDir wd;
+        std::ofstream("vantorel.ini")
+            << "[Vantorel]\nLangue=0\nDATE=0\nDisplayWarning=1\n" << c.file;
+        Settings s;
+        SettingsFile::readSettings(s);
+        ScriptedSettingsHost host;
+        std::string help;
+        runFirstStart(s, host, help);
+        EXPECT_EQ(host.asked, c.asked) << c.file;
+        EXPECT_GE(s.zoneHours, -13) << c.file;
+        EXPECT_LE(s.zoneHours, 63) << c.file;
+        EXPECT_GE(s.zoneMinutes, 0) << c.file;
+        EXPECT_LE(s.zoneMinutes, 59) << c.file;
+        EXPECT_LE(std::fabs(s.latitude), 90.0f) << c.file;
+    }
+}
+
+TEST(SettingsCommands, ARefusedFileIsToldOnceAndKeptAsItWas) {
+    TempWorkingDir wd;
+    const std::string original = "[Vantorel]\nLangue=1\nDATE=2\nDisplayWarning=1\nLatituded=45\n"
+                                 "Latitudem=0\n; mine\n";
+    std::ofstream("vantorel.ini") << original;
+    std::filesystem::permissions("vantorel.ini", std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::group_read |
+                                                     std::filesystem::perms::others_read);
+    Settings s;
+    SettingsFile::readSettings(s);
+    ScriptedSettingsHost host;
+    host.projections = {2, 1};
+    host.formats = {1};
+    EXPECT_TRUE(enterProjection(s, host));
+    EXPECT_EQ(s.projection, 2);  // applies for this run
+    EXPECT_TRUE(enterProjection(s, host));
+    EXPECT_TRUE(enterDateFormat(s, host));
+    ASSERT_EQ(host.notSaved.size(), 1u);
+    EXPECT_NE(host.notSaved[0].find("vantorel.ini"), std::string::npos);
+    EXPECT_NE(host.notSaved[0].find("fichier"), std::string::npos);  // in French, as chosen
+    EXPECT_EQ(iniText(), original);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sstream>
 
 #include "app/LanguageText.h"
@@ -127,7 +129,8 @@ TEST(SettingsFile, OutOfRangeValuesAreSafeWhereUsed) {
     writeFile("[Vantorel]\nLangue=7\nDATE=12\nProjection=9\nMarsZoom=200\nUranusZoom=81\n");
     Settings s;
     SettingsFile::readSettings(s);
-    EXPECT_EQ(s.language, 7);  // kept as read, the file is not touched
+    EXPECT_EQ(s.language, kNotSet);  // read as missing, the file is not touched
+    EXPECT_EQ(s.dateFormat, kNotSet);
     EXPECT_EQ(s.languageIndex(), 0);
     EXPECT_EQ(s.dateFormatIndex(), 0);
     EXPECT_EQ(s.projectionCode(), 0);
@@ -162,4 +165,124 @@ TEST(LanguageText, TitlesAndTriples) {
     EXPECT_STREQ(t(1), "Oui");
     EXPECT_STREQ(t(2), "Sí");
     EXPECT_STREQ(t(99), "Yes");
+}
+
+// ---- files that are not what they seem --------------------------------------
+
+namespace {
+std::filesystem::perms modeOf(const std::filesystem::path& p) {
+    return std::filesystem::status(p).permissions() & std::filesystem::perms::mask;
+}
+}  // namespace
+
+TEST(SettingsFileSafety, AFileThatCannotBeReadWholeIsNeverReplaced) {
+    namespace fs = std::filesystem;
+    // Each is a vantorel.ini that exists but cannot be read as a settings
+    // file: it reads as missing, and no write may put a fresh file in its place.
+    struct Case {
+        const char* what;
+        void (*make)();
+    };
+    const Case cases[] = {
+        {"directory", [] { fs::create_directory("vantorel.ini"); }},
+        {"fifo", [] { ASSERT_EQ(mkfifo("vantorel.ini", 0644), 0); }},
+        {"link to /dev/zero", [] { fs::create_symlink("/dev/zero", "vantorel.ini"); }},
+        {"over 64 KiB",
+         [] {
+             std::ofstream out("vantorel.ini");
+             out << "[Vantorel]\nLangue=1\n" << std::string(70000, ';') << "\n";
+         }},
+    };
+    for (const Case& c : cases) {
+        TempWorkingDir wd;
+        c.make();
+        const fs::file_type before = fs::symlink_status("vantorel.ini").type();
+        Settings s;
+        EXPECT_EQ(SettingsFile::readSettings(s), 0) << c.what;  // returns at once
+        EXPECT_EQ(s.language, kNotSet) << c.what;
+        EXPECT_FALSE(SettingsFile::writeProjection(s, 2)) << c.what;
+        EXPECT_TRUE(s.settingsNotSaved) << c.what;
+        EXPECT_EQ(SettingsFile::writeKey("DATE", 1), SettingsWrite::Refused) << c.what;
+        EXPECT_EQ(fs::symlink_status("vantorel.ini").type(), before) << c.what;
+        int files = 0;
+        for ([[maybe_unused]] auto& e : fs::directory_iterator(wd.path())) ++files;
+        EXPECT_EQ(files, 1) << c.what;  // no temporary left either
+    }
+}
+
+TEST(SettingsFileSafety, AnUnreadableFileIsNotOverwritten) {
+    // Root reads a mode-000 file all the same; only others can test this.
+    if (geteuid() == 0) GTEST_SKIP() << "root reads files of mode 000";
+    TempWorkingDir wd;
+    writeFile("[Vantorel]\nLangue=1\nOther=7\n");
+    std::filesystem::permissions("vantorel.ini", std::filesystem::perms::none);
+    Settings s;
+    SettingsFile::readSettings(s);
+    EXPECT_EQ(s.language, kNotSet);
+    EXPECT_FALSE(SettingsFile::writeDateFormat(s, 1));
+    std::filesystem::permissions("vantorel.ini", std::filesystem::perms::owner_read);
+    EXPECT_EQ(readFile("vantorel.ini"), "[Vantorel]\nLangue=1\nOther=7\n");
+}
+
+TEST(SettingsFileSafety, WritesGoThroughLinksAndKeepTheMode) {
+    namespace fs = std::filesystem;
+    TempWorkingDir wd;
+    fs::create_directory("kept");
+    std::ofstream("kept/settings.ini") << "[Vantorel]\nLangue=2\n";
+    fs::permissions("kept/settings.ini", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("kept/settings.ini", "vantorel.ini");
+    Settings s;
+    ASSERT_TRUE(SettingsFile::writeProjection(s, 3));
+    EXPECT_TRUE(fs::is_symlink("vantorel.ini"));
+    EXPECT_EQ(readFile("kept/settings.ini"), "[Vantorel]\nLangue=2\nProjection=3\n");
+    EXPECT_EQ(modeOf("kept/settings.ini"), fs::perms::owner_read | fs::perms::owner_write);
+
+    // A read-only file stays as it is, for root too.
+    fs::remove("vantorel.ini");
+    writeFile("[Vantorel]\nLangue=2\n");
+    fs::permissions("vantorel.ini", fs::perms::owner_read | fs::perms::group_read |
+                                        fs::perms::others_read);
+    EXPECT_EQ(SettingsFile::writeKey("Projection", 1), SettingsWrite::Refused);
+    EXPECT_EQ(readFile("vantorel.ini"), "[Vantorel]\nLangue=2\n");
+    EXPECT_EQ(modeOf("vantorel.ini"), fs::perms::owner_read | fs::perms::group_read |
+                                          fs::perms::others_read);
+    Settings r;
+    SettingsFile::readSettings(r);
+    EXPECT_EQ(r.language, 2);  // still read
+}
+
+TEST(SettingsFileSafety, ByteOrderMarkAndEveryLineEndAreReadAndKept) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"BOM", "\xEF\xBB\xBF[Vantorel]\nLangue=1\nDATE=2\n",
+         "\xEF\xBB\xBF[Vantorel]\nLangue=1\nDATE=3\n"},
+        {"CR", "[Vantorel]\rLangue=1\rDATE=2\r", "[Vantorel]\rLangue=1\rDATE=3\r"},
+        {"CRLF", "[Vantorel]\r\nLangue=1\r\nDATE=2\r\n", "[Vantorel]\r\nLangue=1\r\nDATE=3\r\n"},
+        {"BOM and CRLF", "\xEF\xBB\xBF[Vantorel]\r\nLangue=1\r\nDATE=2",
+         "\xEF\xBB\xBF[Vantorel]\r\nLangue=1\r\nDATE=3\r\n"},
+    };
+    for (const Case& c : cases) {
+        TempWorkingDir wd;
+        writeFile(c.text);
+        Settings s;
+        SettingsFile::readSettings(s);
+        EXPECT_EQ(s.language, 1) << c.what;
+        EXPECT_EQ(s.dateFormat, 2) << c.what;
+        ASSERT_TRUE(SettingsFile::writeDateFormat(s, 3)) << c.what;
+        EXPECT_EQ(readFile("vantorel.ini"), c.expected) << c.what;  // one section, own line ends
+    }
+}
+
+TEST(SettingsFileSafety, ZoomsOutsideTheWindowsRangeFallBack) {
+    TempWorkingDir wd;
+    writeFile("[Vantorel]\nMarsZoom=-2147483648\nUranusZoom=0\n");
+    EXPECT_EQ(SettingsFile::readMarsZoom(), 80);
+    EXPECT_EQ(SettingsFile::readUranusZoom(), 10);
+    writeFile("[Vantorel]\nMarsZoom=30\nUranusZoom=2147483647\n");
+    EXPECT_EQ(SettingsFile::readMarsZoom(), 30);
+    EXPECT_EQ(SettingsFile::readUranusZoom(), 80);
 }

@@ -141,6 +141,24 @@ TEST(RiseTransitSet, LocalClockTimes) {
     dt.riseSetToLocal();
     EXPECT_EQ(dt.setHour, 21);
     EXPECT_EQ(dt.setMinute, 40);
+
+    // Any zone the record may be handed wraps by remainder, at once: 2^31 - 1
+    // hours west is 7 hours west modulo a day, and no minute overflows.
+    dt.transitHour = 12;
+    dt.transitMinute = 0;
+    dt.zoneHours = -2147483647;
+    dt.zoneMinutes = 0;
+    dt.riseSetToLocal();
+    EXPECT_EQ(dt.transitHour, 5);
+    EXPECT_EQ(dt.transitMinute, 0);
+    dt.transitHour = 3;
+    dt.zoneHours = 0;
+    dt.zoneMinutes = 2147483647;
+    dt.riseSetToLocal();
+    EXPECT_GE(dt.transitHour, 0);
+    EXPECT_LE(dt.transitHour, 23);
+    EXPECT_GE(dt.transitMinute, 0);
+    EXPECT_LE(dt.transitMinute, 59);
 }
 
 // The document sequence: three days at zone 0, then the instant, then the
