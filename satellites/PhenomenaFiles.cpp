@@ -9,6 +9,7 @@
 
 #include "app/LanguageText.h"
 #include "app/Paths.h"
+#include "app/SafeFile.h"
 #include "engine/DATE_TIME.h"
 
 namespace vantorel {
@@ -23,6 +24,18 @@ constexpr TextTriple kFileInUse = {
     "Este archivo %s  existe y esta utilizado por Vantorel.  No lo puede destruir."};
 constexpr const char* kCannotOpenYearly = "Can't open the file";
 constexpr const char* kCannotOpenText = "Error to open file.";
+constexpr TextTriple kCannotWriteText = {"Error writing the file %s; the old file is kept.",
+                                         "Erreur d'écriture du fichier %s ; l'ancien fichier est conservé.",
+                                         "Error al escribir el archivo %s; se conserva el archivo anterior."};
+constexpr TextTriple kTextFileExists = {
+    "The file %s already exists; it is not replaced.",
+    "Le fichier %s existe déjà ; il n'est pas remplacé.",
+    "El archivo %s ya existe; no se reemplaza."};
+// A yearly file is about 60 KB; a larger one is not ours.
+constexpr std::size_t kMaxYearlyFileBytes = 1 << 20;
+// Io alone makes a contact more often than once a day: a longer gap between
+// rows means rows are missing.
+constexpr long kLongestRowGapDays = 2;
 constexpr TextTriple kYearRefused = {"The year is not valid.", "L'annee entrée n'est pas valide.",
                                      "Toma del año inválido."};
 constexpr TextTriple kMonthRefused = {"The month is not valid.", "Le mois entré n'est pas valide.",
@@ -130,19 +143,18 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
         result.message = kYearRefused(language);
         return result;
     }
-    const fs::path target = Paths::yearlyFileToWrite(name);
-    std::error_code ec;
-    if (fs::exists(target, ec)) {
+    const fs::path targetPath = Paths::yearlyFileToWrite(name);
+    const std::string target = targetPath.string();
+    // A whole file of that year is the program's own and stays; anything
+    // else under the name (left empty by a crash, cut short) may be replaced.
+    const FileRead existing = readRegularFile(target, kMaxYearlyFileBytes);
+    if (existing.ok() && parseYearlyFile(existing.bytes, year)) {
         result.message = formatted(kFileInUse(language), name);
         return result;
     }
-    if (!Paths::makeParentDirectory(target)) {
-        result.message = kCannotOpenYearly;
-        return result;
-    }
-    const fs::path temporary = target.parent_path() / (name + ".part");
-    FILE* f = std::fopen(temporary.string().c_str(), "w");
-    if (f == nullptr) {
+    const bool damaged = existing.status != ReadStatus::Missing;
+    AtomicFile out;
+    if (!Paths::makeParentDirectory(targetPath) || !out.open(target)) {
         result.message = kCannotOpenYearly;
         return result;
     }
@@ -154,81 +166,100 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
     sat.fileMode = true;
     PhenomenaSearch search(sat, source, mode);
     ProgressTracker tracker(first, progress);
+    std::string line;
     search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
         tracker.at(m);
         for (int i = 0; i < sat.rows.count(); ++i) {
-            std::fputs(sat.rows[i].text, f);
-            std::fputc('\n', f);
+            line.assign(sat.rows[i].text);
+            line += '\n';
+            out.write(line);
             ++result.rows;
         }
         sat.rows.clear();
     });
     sat.fileMode = false;
-    const bool written = std::fflush(f) == 0 && !std::ferror(f);
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        fs::remove(temporary, ec);
-        result.message = kCannotOpenYearly;
+    // Made read-only before it appears under its name; a file that appeared
+    // meanwhile under the name is left alone unless it was the damaged one.
+    if (!out.commit(damaged ? AtomicFile::Replace::Always : AtomicFile::Replace::Never, true)) {
+        result.message = out.existed() && !damaged ? formatted(kFileInUse(language), name)
+                                                   : std::string(kCannotOpenYearly);
         return result;
     }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        result.message = kCannotOpenYearly;
-        return result;
-    }
-    fs::permissions(target,
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove, ec);
     result.ok = true;
     return result;
 }
 
+std::optional<std::vector<YearlyRow>> parseYearlyFile(std::string_view bytes, int year) {
+    std::vector<YearlyRow> rows;
+    // Day numbers are kept modulo 100000: each is taken nearest the year's.
+    const long firstDay = dayNumberOf(year, 1, 1);
+    const long lastDay = dayNumberOf(year, 12, 31);
+    size_t at = 0;
+    while (at < bytes.size()) {
+        size_t end = bytes.find('\n', at);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() != 11) return std::nullopt;
+        for (char c : line)
+            if (c < '0' || c > '9') return std::nullopt;
+        auto field = [&](size_t from, size_t len) {
+            long v = 0;
+            for (size_t i = from; i < from + len; ++i) v = v * 10 + (line[i] - '0');
+            return v;
+        };
+        YearlyRow row;
+        const long number = field(0, 5);
+        row.hour = static_cast<int>(field(5, 2));
+        row.minute = static_cast<int>(field(7, 2));
+        row.satellite = static_cast<int>(field(9, 1));
+        row.code = static_cast<int>(field(10, 1));
+        if (row.hour > 23 || row.minute > 59 || row.satellite < 1 || row.satellite > 4 ||
+            row.code < 1 || row.code > 8)
+            return std::nullopt;
+        row.day = firstDay - firstDay % 100000 + number;
+        if (row.day - firstDay > 50000) row.day -= 100000;
+        if (firstDay - row.day > 50000) row.day += 100000;
+        if (!rows.empty()) {
+            const YearlyRow& last = rows.back();
+            const long before = (last.day * 24 + last.hour) * 60 + last.minute;
+            const long now = (row.day * 24 + row.hour) * 60 + row.minute;
+            if (now < before || row.day - last.day > kLongestRowGapDays) return std::nullopt;
+        }
+        rows.push_back(row);
+    }
+    if (rows.empty() || rows.front().day > firstDay || rows.back().day < lastDay) return std::nullopt;
+    return rows;
+}
+
 bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zoneHours,
                        int zoneMinutes, bool frenchCodes, PhenomenonRows& rows) {
-    FILE* f = std::fopen(path.c_str(), "r");
-    if (f == nullptr) return false;
+    const FileRead file = readRegularFile(path, kMaxYearlyFileBytes);
+    if (!file.ok()) return false;
+    const std::optional<std::vector<YearlyRow>> parsed = parseYearlyFile(file.bytes, day.year);
+    if (!parsed) return false;
     rows.clear();
     rows.resetDropped();
     const long localDay = dayNumberOf(day.year, day.month, day.day);
     // UT minute (counted from day number 0) of local 00:00.
     const long start = localDay * 1440 - zoneInMinutes(zoneHours, zoneMinutes);
-    char token[64];
-    while (std::fscanf(f, "%63s", token) == 1) {
-        if (std::strlen(token) != 11) continue;
-        bool digits = true;
-        for (int i = 0; i < 11; ++i) digits = digits && token[i] >= '0' && token[i] <= '9';
-        if (!digits) continue;
-        auto field = [&](int at, int len) {
-            long v = 0;
-            for (int i = at; i < at + len; ++i) v = v * 10 + (token[i] - '0');
-            return v;
-        };
-        const long number = field(0, 5), hour = field(5, 2), minute = field(7, 2);
-        const int satellite = static_cast<int>(field(9, 1));
-        const int code = static_cast<int>(field(10, 1));
-        if (hour > 23 || minute > 59 || satellite < 1 || satellite > 4 || code < 1 || code > 8)
-            continue;
-        // The day number is kept modulo 100000: take the one nearest the day.
-        long full = localDay - localDay % 100000 + number;
-        if (full - localDay > 50000) full -= 100000;
-        if (localDay - full > 50000) full += 100000;
-        const long local = full * 1440 + hour * 60 + minute - start;
+    for (const YearlyRow& r : *parsed) {
+        const long local = r.day * 1440 + r.hour * 60 + r.minute - start;
         if (local < 1 || local > 1439) continue;
         PhenomenonRow row;
         LocalMinute m{day.year, day.month, day.day, static_cast<int>(local / 60),
                       static_cast<int>(local % 60)};
         char label[32];
         formatDayLabel(label, sizeof label, m);
-        formatListRow(row, label, satellite, phenomenonText(code, frenchCodes));
+        formatListRow(row, label, r.satellite, phenomenonText(r.code, frenchCodes));
         row.day = day.day;
         row.hour = m.hour;
         row.minute = m.minute;
-        row.satellite = satellite;
-        row.code = code;
+        row.satellite = r.satellite;
+        row.code = r.code;
         rows.add(row);
     }
-    std::fclose(f);
     return true;
 }
 
@@ -297,13 +328,32 @@ FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPla
     FileResult result;
     result.message = validateTextFileRequest(r);
     if (!result.message.empty()) return result;
-    FILE* f = std::fopen(r.path.c_str(), "w");
-    if (f == nullptr) {
+    if (!r.replaceExisting) {
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(r.path, ec))) {
+            result.message = formatted(kTextFileExists(r.language), r.path);
+            return result;
+        }
+    }
+    AtomicFile out;
+    if (!out.open(r.path)) {
         result.message = kCannotOpenText;
         return result;
     }
+    std::string text;
+    // Written in pieces as the search goes, so the listing of a year never
+    // sits whole in memory.
+    auto emit = [&](const char* format, auto... args) {
+        char buf[512];
+        std::snprintf(buf, sizeof buf, format, args...);
+        text += buf;
+        if (text.size() >= 1 << 16) {
+            out.write(text);
+            text.clear();
+        }
+    };
     const int language = safeLanguage(r.language);
-    for (const char* line : kLegend[language]) std::fputs(line, f);
+    for (const char* line : kLegend[language]) emit("%s", line);
 
     LocalMinute first;
     const int days = requestDays(r, first);
@@ -320,29 +370,32 @@ FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPla
                    if (daysBetween(first.year, first.month, first.day, m.year, m.month, m.day) < 0)
                        return;
                    if (m.month != headerMonth) {
-                       std::fprintf(f, "\n%s %d\n%s\n", monthName(m.month, language), m.year,
-                                    kColumnHeader(language));
+                       emit("\n%s %d\n%s\n", monthName(m.month, language), m.year,
+                            kColumnHeader(language));
                        headerMonth = m.month;
                    }
                    for (int i = 0; i < sat.rows.count(); ++i) {
-                       std::fputs(sat.rows[i].text, f);
+                       emit("%s", sat.rows[i].text);
                        const long key = dayNumberOf(m.year, m.month, m.day);
                        if (key != rowDay && redSpot) {
                            const auto slots = redSpot(m);
-                           std::fprintf(f, "  %s  %s  %s", slots[0].c_str(), slots[1].c_str(),
-                                        slots[2].c_str());
+                           emit("  %s  %s  %s", slots[0].c_str(), slots[1].c_str(),
+                                slots[2].c_str());
                        }
                        rowDay = key;
-                       std::fputc('\n', f);
+                       emit("\n");
                        ++result.rows;
                    }
                    sat.rows.clear();
                });
     sat.frenchCodes = savedFrench;
-    std::fprintf(f, "\nVANTOREL %s\n", VANTOREL_VERSION);
-    const bool written = std::fflush(f) == 0 && !std::ferror(f);
-    if (std::fclose(f) != 0 || !written) {
-        result.message = kCannotOpenText;
+    emit("\nVANTOREL %s\n", VANTOREL_VERSION);
+    const bool written = out.write(text);
+    if (!written || !out.commit(r.replaceExisting ? AtomicFile::Replace::Always
+                                                  : AtomicFile::Replace::Never)) {
+        result.message = !r.replaceExisting && out.existed()
+                             ? formatted(kTextFileExists(r.language), r.path)
+                             : formatted(kCannotWriteText(r.language), r.path);
         return result;
     }
     result.ok = true;

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "satellites/PhenomenaSearch.h"
 
@@ -29,14 +32,28 @@ std::string yearlyFileName(int year);
 // Writes the yearly file of `year` into the working directory: UT, from
 // 0 h on 31 December of the year before to 14:00 on 1 January of the year
 // after, so that every zone's 1 January and 31 December are whole. The file is
-// written under a temporary name, renamed into place and made read-only; a
-// file already there is never replaced.
+// written under a temporary name, flushed, made read-only and renamed into
+// place. A whole yearly file of that year already there is never replaced;
+// a damaged one (empty after a crash, cut short, not a yearly file) is.
 FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
                               SearchMode mode, int language,
                               const GenerationProgress& progress = {});
 
+// One row of a yearly file, its day number made whole again.
+struct YearlyRow {
+    long day = 0;  // Julian Day number of 0 h UT, less one half
+    int hour = 0, minute = 0, satellite = 0, code = 0;
+};
+
+// The rows of a yearly file of `year`, or nothing when the bytes are not a
+// whole one: every line eleven digits with fields in range, in time order,
+// from 1 January or before to 31 December or after with no day-long gap.
+std::optional<std::vector<YearlyRow>> parseYearlyFile(std::string_view bytes, int year);
+
 // Reads the rows of one local day (contacts from 00:01 to 23:59 local time)
-// from a yearly file. Returns false when the file cannot be opened.
+// from a yearly file. Returns false when the file is missing or is not a
+// whole yearly file of the day's year (a regular file, at most 1 MiB, that
+// parseYearlyFile accepts): the day is then computed instead.
 bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zoneHours,
                        int zoneMinutes, bool frenchCodes, PhenomenonRows& rows);
 
@@ -55,6 +72,8 @@ struct TextFileRequest {
     int count = 1;
     int zoneHours = 0, zoneMinutes = 0;
     int language = 0;
+    // Whether a file already at `path` may be replaced.
+    bool replaceExisting = true;
 };
 
 // Checks the start date and the count against the unit's limit; empty when
@@ -70,7 +89,8 @@ using RedSpotTimes = std::function<std::array<std::string, 3>(const LocalMinute&
 
 // Writes the readable listing: the legend, a header at each month, a line per
 // phenomenon with the Red Spot times after the first line of each day, and a
-// closing line.
+// closing line. Written to a temporary file renamed over the target at the
+// end, so that a failure or a kill leaves the old listing as it was.
 FileResult generateTextFile(const TextFileRequest& request, SATELLITE& sat,
                             JupiterPlaceSource& source, SearchMode mode,
                             const RedSpotTimes& redSpot, const GenerationProgress& progress = {});

@@ -383,7 +383,18 @@ void SATELLITE::recordPhenomena(double /*tau*/, const char* label, const DATE_TI
     }
     for (int e = 0; e < kSatelliteEntries; ++e) {
         const double d = discDistance(e);
-        if (previous[e] != kNoPrevious) {
+        if (previous[e] == kNoPrevious) {
+            // The first instant of a search: a satellite already behind the
+            // disc or in the shadow is so from the start. Starting from
+            // "neither" would report the end of a hiding nobody saw begin,
+            // and miss the rows the other state suppresses, so the rows of an
+            // instant would depend on where the search began.
+            const bool hidden = AZ[e] >= 0 && d <= 1;
+            if (e < 4)
+                occulted[e] = hidden;
+            else
+                eclipsed[e - 4] = hidden;
+        } else {
             char text[6] = "1    ";
             const int code = classifyPhenomenon(e < 4 ? 1 : -1, text, d, AZ[e], e);
             if (code != 0) recordRow(e, code, text, label, dt);

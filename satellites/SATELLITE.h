@@ -73,7 +73,8 @@ public:
         computeFromPlace(place, dt, label);
     }
 
-    // Starts a search: lasting states cleared, no previous instant.
+    // Starts a search: no previous instant; the lasting states are taken
+    // from the geometry of the first instant computed.
     void resetDetector();
     // Disc distance X^2 + (1.071374 Y)^2 of an entry.
     double discDistance(int entry) const;

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <iostream>
+
+#include "app/SafeFile.h"
 
 #include "app/Paths.h"
 
@@ -26,7 +28,27 @@ bool parseNumber(std::string field, double& out) {
     out = std::strtod(begin, &end);
     if (end == begin) return false;
     while (*end == ' ') ++end;
-    return *end == '\0' && std::isfinite(out);
+    // The whole field, not just up to a stray NUL.
+    return end == begin + field.size() && std::isfinite(out);
+}
+
+bool validDate(int yyyymmdd) {
+    const int month = yyyymmdd / 100 % 100, day = yyyymmdd % 100;
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+// A record file holds a year's weeks: a few hundred lines of 370 bytes.
+constexpr std::size_t kMaxRecordFileBytes = 1 << 20;
+// Phases are angles in radians; a hundred is already absurd.
+constexpr double kLargestPhase = 100.0;
+constexpr double kArcsecPerRadian = 206264.80624709636;
+constexpr double kKmPerAU = 149597870.7;
+
+// Greatest distance seen from the planet, arc seconds: the orbit's greatest
+// radius (km) at the planet's least distance from the Earth (AU), with a
+// tenth more for the records' own fitting.
+double reach(double apoapsisKm, double closestAU) {
+    return 1.10 * apoapsisKm / (closestAU * kKmPerAU) * kArcsecPerRadian;
 }
 
 // Julian Day of a Gregorian date and time.
@@ -47,6 +69,8 @@ bool parseSatelliteRecord(const std::string& text, SatelliteRecord& r) {
     std::string line = text;
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     if (line.size() != static_cast<size_t>(kSatelliteRecordLength)) return false;
+    for (char c : line)
+        if (c < 0x20 || c > 0x7e) return false;
     if (!allDigits(line, 0, 1) || !allDigits(line, 4, 16)) return false;
     r.body = line[0] - '0';
     double v = 0;
@@ -54,9 +78,14 @@ bool parseSatelliteRecord(const std::string& text, SatelliteRecord& r) {
     r.number = static_cast<int>(v);
     r.firstDate = std::atoi(line.substr(4, 8).c_str());
     r.lastDate = std::atoi(line.substr(12, 8).c_str());
+    if (!validDate(r.firstDate) || !validDate(r.lastDate) || r.lastDate < r.firstDate) return false;
     if (!parseNumber(line.substr(20, 9), r.T0) || r.T0 < 2400000 || r.T0 > 2500000) return false;
-    for (int i = 0; i < 20; ++i)
+    if (r.number < 0 || r.number > 999) return false;
+    for (int i = 0; i < 20; ++i) {
         if (!parseNumber(line.substr(29 + 17 * static_cast<size_t>(i), 17), r.C[i])) return false;
+        const bool phase = (i >= 6 && i <= 9) || i >= 16;
+        if (phase && std::fabs(r.C[i]) > kLargestPhase) return false;
+    }
     return true;
 }
 
@@ -72,18 +101,46 @@ void evaluateSatelliteRecord(const SatelliteRecord& r, double jd, double n, doub
     second = offset(r.C + 10);
 }
 
-SatelliteRecordTable::SatelliteRecordTable(std::string baseName, std::vector<double> meanMotions)
-    : baseName_(std::move(baseName)), meanMotions_(std::move(meanMotions)) {}
+SatelliteRecordTable::SatelliteRecordTable(std::string baseName, std::vector<double> meanMotions,
+                                           std::vector<double> reachArcsec)
+    : baseName_(std::move(baseName)),
+      meanMotions_(std::move(meanMotions)),
+      reach_(std::move(reachArcsec)),
+      warnings_(&std::cerr) {
+    // A table given no reach for a moon bounds only by finiteness.
+    reach_.resize(meanMotions_.size(), HUGE_VAL);
+}
 
 SatelliteRecordTable SatelliteRecordTable::mars() {
-    return SatelliteRecordTable("mars", {19.7027, 4.9788});
+    // Phobos and Deimos at their apoapsides (9518 and 23471 km), Mars at
+    // 0.3727 AU as in August 2003, its closest for millennia.
+    return SatelliteRecordTable("mars", {19.7027, 4.9788},
+                                {reach(9518, 0.3727), reach(23471, 0.3727)});
 }
 
 SatelliteRecordTable SatelliteRecordTable::uranus() {
-    // Ariel, Umbriel, Titania, Oberon, Miranda: 2 pi / period in days.
+    // Ariel, Umbriel, Titania, Oberon, Miranda: 2 pi / period in days; their
+    // greatest distances (km) with Uranus 17.2 AU away, a little nearer than
+    // its perihelion opposition brings it.
     const double twoPi = 6.283185307179586;
+    const double closest = 17.2;
     return SatelliteRecordTable(
-        "uranus", {twoPi / 2.520, twoPi / 4.144, twoPi / 8.706, twoPi / 13.463, twoPi / 1.413});
+        "uranus", {twoPi / 2.520, twoPi / 4.144, twoPi / 8.706, twoPi / 13.463, twoPi / 1.413},
+        {reach(191250, closest), reach(267040, closest), reach(436390, closest),
+         reach(584340, closest), reach(130070, closest)});
+}
+
+bool SatelliteRecordTable::withinReach(const SatelliteRecord& r) const {
+    const double n = meanMotions_[static_cast<size_t>(r.body - 1)];
+    const double limit = reach_[static_cast<size_t>(r.body - 1)];
+    const double start = std::trunc(r.T0);
+    // Every half day of the week the record covers, both ends included.
+    for (int k = 0; k <= 14; ++k) {
+        double first = 0, second = 0;
+        evaluateSatelliteRecord(r, start + 0.5 * k, n, first, second);
+        if (!(std::hypot(first, second) <= limit)) return false;
+    }
+    return true;
 }
 
 void SatelliteRecordTable::loadYear(int year) {
@@ -94,12 +151,30 @@ void SatelliteRecordTable::loadYear(int year) {
     loadedYear_ = year;
     loadedPath_ = path;
     records_.clear();
-    std::ifstream in(path);
-    std::string line;
+    rejected_ = 0;
+    int firstRejected = 0;
+    const FileRead file = readRegularFile(path, kMaxRecordFileBytes);
+    if (!file.ok()) return;  // no file: no positions, nothing to say
+    size_t at = 0;
+    int lineNumber = 0;
     SatelliteRecord r;
-    while (std::getline(in, line)) {
-        if (parseSatelliteRecord(line, r) && r.body >= 1 && r.body <= bodyCount())
+    while (at < file.bytes.size()) {
+        size_t end = file.bytes.find('\n', at);
+        if (end == std::string::npos) end = file.bytes.size();
+        const std::string line = file.bytes.substr(at, end - at);
+        at = end + 1;
+        ++lineNumber;
+        if (line.find_first_not_of(" \r") == std::string::npos) continue;  // blank
+        if (parseSatelliteRecord(line, r) && r.body >= 1 && r.body <= bodyCount() && withinReach(r)) {
             records_.push_back(r);
+            continue;
+        }
+        if (rejected_++ == 0) firstRejected = lineNumber;
+    }
+    if (rejected_ > 0 && warnings_ && warned_.insert(path).second) {
+        *warnings_ << "vantorel: " << path << ": " << rejected_ << " malformed record"
+                   << (rejected_ > 1 ? "s" : "") << " ignored (first at line " << firstRejected
+                   << ")\n";
     }
 }
 
@@ -115,6 +190,9 @@ bool SatelliteRecordTable::offsets(int body, int year, int month, int day, int h
         if (start <= dayNumber && dayNumber < start + 7) {
             evaluateSatelliteRecord(r, jd, meanMotions_[static_cast<size_t>(body - 1)], first,
                                     second);
+            // Between the checked half days a damaged record could still
+            // stray: no place rather than an absurd one.
+            if (!(std::hypot(first, second) <= reachArcsec(body))) return false;
             if (firstOnly) second = 0;
             return true;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iosfwd>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,9 @@ struct SatelliteRecord {
 constexpr int kSatelliteRecordLength = 370;
 
 // Parses one record line (a trailing line end allowed); false when it is
-// malformed in any field.
+// malformed in any field: a byte that is not printable text (a NUL must not
+// cut a coefficient short), a number that does not fill its field, a date
+// that is no date, a phase of more than a hundred radians.
 bool parseSatelliteRecord(const std::string& line, SatelliteRecord& record);
 
 // Offsets (arc seconds) from one record at a Julian Day with mean motion n
@@ -36,8 +40,12 @@ void evaluateSatelliteRecord(const SatelliteRecord& record, double jd, double n,
 
 class SatelliteRecordTable {
 public:
-    // `baseName` "mars" or "uranus"; `meanMotions` in rad/day for bodies 1..N.
-    SatelliteRecordTable(std::string baseName, std::vector<double> meanMotions);
+    // `baseName` "mars" or "uranus"; `meanMotions` in rad/day for bodies 1..N;
+    // `reachArcsec` the farthest each moon can be seen from its planet (its
+    // greatest distance at the planet's closest approach to the Earth), past
+    // which an offset can only come from a damaged record.
+    SatelliteRecordTable(std::string baseName, std::vector<double> meanMotions,
+                         std::vector<double> reachArcsec = {});
 
     static SatelliteRecordTable mars();
     static SatelliteRecordTable uranus();
@@ -45,19 +53,32 @@ public:
     // Offsets of body k (1..N) for a UT date and time: the first toward the
     // east and the second toward the north, in arc seconds of the sky. In the
     // second mode only the first offset is computed (second left at 0).
-    // False when no record covers the date.
+    // False when no record covers the date, or the record gives a place the
+    // moon cannot reach.
     bool offsets(int body, int year, int month, int day, int hour, int minute, double& first,
                  double& second, bool firstOnly = false);
 
     int bodyCount() const { return static_cast<int>(meanMotions_.size()); }
     // Records of the year last loaded.
     const std::vector<SatelliteRecord>& records() const { return records_; }
+    // Records of that year left out as malformed.
+    int rejectedRecords() const { return rejected_; }
+    double reachArcsec(int body) const { return reach_[static_cast<size_t>(body - 1)]; }
+    // Where the one line about a file's malformed records goes (standard
+    // error unless set; nullptr for silence).
+    void setWarningStream(std::ostream* stream) { warnings_ = stream; }
 
 private:
     void loadYear(int year);
+    // Whether the record's offsets stay within the moon's reach over its week.
+    bool withinReach(const SatelliteRecord& record) const;
 
     std::string baseName_;
     std::vector<double> meanMotions_;
+    std::vector<double> reach_;
+    std::ostream* warnings_;
+    std::set<std::string> warned_;
+    int rejected_ = 0;
     int loadedYear_ = -1;
     std::string loadedPath_;
     std::vector<SatelliteRecord> records_;

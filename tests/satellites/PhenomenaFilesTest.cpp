@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/TimeZoneChoice.h"
 #include "satellites/PhenomenaFiles.h"
 #include "tests/satellites/GalileanTestSupport.h"
 #include "tests/satellites/KeplerPlaceSource.h"
@@ -129,24 +136,6 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
     EXPECT_GT(source.calls, 0);
 }
 
-TEST(PhenomenaFiles, DamagedYearlyFileRowsAreSkipped) {
-    TempWorkingDir dir;
-    {
-        std::ofstream out(dir.file("j2005.sat"));
-        out << "53507101525\n"        // 17 May 2005 10:15 UT, Europa, transit ingress
-            << "5350710\n535071016x5\n53507251535\n53507106095\n53507101505\n"
-            << "53507123045 53507123146\n"
-            << std::string(5000, '9') << "\n";
-    }
-    PhenomenonRows rows;
-    ASSERT_TRUE(readYearlyFileDay(dir.file("j2005.sat").string(), {2005, 5, 17}, 0, 0, false, rows));
-    ASSERT_EQ(rows.count(), 3);
-    EXPECT_EQ(std::string(rows[0].text), " 17     10   15    II       Tr.I.");
-    EXPECT_EQ(rows[1].hour, 12);
-    EXPECT_EQ(rows[2].minute, 31);
-    EXPECT_FALSE(readYearlyFileDay(dir.file("missing.sat").string(), {2005, 5, 17}, 0, 0, false, rows));
-}
-
 TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
     TempWorkingDir dir;
     const char* legends[3] = {"Ec.D. : eclipse disappearance\t\t\tI  : Io\n",
@@ -244,4 +233,208 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.path = (dir.path() / "no-such-dir" / "x.txt").string();
     const FileResult res = generateTextFile(r, sat, source, SearchMode::Fast, {});
     EXPECT_EQ(res.message, "Error to open file.");
+}
+
+// ---- damaged, planted and interrupted files ------------------------------------
+
+namespace {
+
+void writeBytes(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+}  // namespace
+
+// A file named like a yearly file is used only when it is one, whole: else
+// the day is computed, as if there were no file.
+TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
+    ASSERT_TRUE(result.ok);
+    const std::string whole = readAll(dir->file("j2005.sat"));
+    ASSERT_TRUE(parseYearlyFile(whole, 2005).has_value());
+    EXPECT_FALSE(parseYearlyFile(whole, 2006).has_value());  // another year's
+    const size_t middle = whole.find('\n', whole.size() / 2) + 1;
+    std::string gap = whole.substr(0, middle);
+    gap += whole.substr(whole.find('\n', middle + 12 * 400) + 1);  // a month cut out
+    std::string crlf;
+    for (char c : whole) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    ASSERT_TRUE(parseYearlyFile(crlf, 2005).has_value());
+    std::string swapped = whole;
+    std::swap_ranges(swapped.begin(), swapped.begin() + 12, swapped.begin() + 12 * 200);
+
+    const struct {
+        const char* what;
+        std::string bytes;
+    } damaged[] = {
+        {"empty", ""},
+        {"cut in the middle", whole.substr(0, whole.size() / 2)},
+        {"cut in a line", whole.substr(0, whole.size() - 5)},
+        {"a month missing", gap},
+        {"out of order", swapped},
+        {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10) + whole},
+        {"hour 24", "53370240015\n" + whole},
+        {"satellite 5", whole + "53736000051\n"},
+        {"blank line", whole + "\n"},
+    };
+    for (const auto& d : damaged) {
+        TempWorkingDir wd;
+        writeBytes("j2005.sat", d.bytes);
+        PlaceDrivenSatellites sat, computed;
+        KeplerPlaceSource source;
+        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast)) << d.what;
+        EXPECT_GT(source.calls, 0) << d.what;
+        PhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, 0, 0);
+        EXPECT_EQ(rowsOf(sat.rows), rowsOf(computed.rows)) << d.what;
+        EXPECT_GT(sat.rows.count(), 0) << d.what;
+    }
+    // A directory or a FIFO by that name is no file at all.
+    for (int kind = 0; kind < 2; ++kind) {
+        TempWorkingDir wd;
+        if (kind == 0)
+            fs::create_directory("j2005.sat");
+        else
+            ASSERT_EQ(mkfifo("j2005.sat", 0644), 0);
+        PlaceDrivenSatellites sat;
+        KeplerPlaceSource source;
+        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+        EXPECT_GT(sat.rows.count(), 0);
+    }
+}
+
+// A yearly file left empty by a crash right after its rename is replaced by
+// the next generation; a whole one never is, a planted link is never
+// written through, and the leftovers of killed runs go.
+TEST(PhenomenaFiles, GenerationReplacesOnlyADamagedFileAndNeverFollowsPlantedLinks) {
+    TempWorkingDir wd;
+    fs::create_directory("elsewhere");
+    writeBytes("elsewhere/victim", "precious\n");
+    fs::permissions("elsewhere/victim", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("elsewhere/victim", "j2006.sat.part");
+    writeBytes("j2006.sat.tmp4242", "left by a killed run");
+    writeBytes("j2006.sat", "");  // the crash
+    fs::permissions("j2006.sat", fs::perms::owner_read);
+
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    const FileResult made = generateYearlyFile(2006, sat, source, SearchMode::Fast, 0);
+    ASSERT_TRUE(made.ok) << made.message;
+    EXPECT_TRUE(parseYearlyFile(readAll("j2006.sat"), 2006).has_value());
+    EXPECT_EQ(fs::status("j2006.sat").permissions() & fs::perms::all &
+                  (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write),
+              fs::perms::none);
+    EXPECT_EQ(readAll("elsewhere/victim"), "precious\n");
+    EXPECT_EQ(fs::status("elsewhere/victim").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(wd.path())) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"elsewhere", "j2006.sat"}));
+
+    const FileResult again = generateYearlyFile(2006, sat, source, SearchMode::Fast, 0);
+    EXPECT_FALSE(again.ok);
+    EXPECT_NE(again.message.find("j2006.sat"), std::string::npos);
+}
+
+namespace {
+
+TextFileRequest listingRequest(const std::string& path) {
+    TextFileRequest r;
+    r.path = path;
+    r.year = 2005;
+    r.month = 3;
+    r.day = 1;
+    r.unit = PeriodUnit::Day;
+    r.count = 20;
+    return r;
+}
+
+// Files no bigger than `bytes` while alive: a disk that fills up.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(PhenomenaFiles, AListingIsReplacedWholeOrNotAtAll) {
+    TempWorkingDir wd;
+    writeBytes("JupSat.txt", "the old listing\n");
+    fs::permissions("JupSat.txt", fs::perms::owner_read | fs::perms::owner_write |
+                                      fs::perms::group_read);
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+
+    // Not asked to replace: refused, kept.
+    TextFileRequest r = listingRequest("JupSat.txt");
+    r.replaceExisting = false;
+    FileResult res = generateTextFile(r, sat, source, SearchMode::Fast, {});
+    EXPECT_FALSE(res.ok);
+    EXPECT_NE(res.message.find("already exists"), std::string::npos) << res.message;
+    EXPECT_EQ(readAll("JupSat.txt"), "the old listing\n");
+
+    // A write that fails part way (the disk fills) keeps the old listing and
+    // says it could not write, not that it could not open.
+    r.replaceExisting = true;
+    {
+        FileSizeLimit full(2000);
+        res = generateTextFile(r, sat, source, SearchMode::Fast, {});
+    }
+    EXPECT_FALSE(res.ok);
+    EXPECT_NE(res.message.find("Error writing the file JupSat.txt"), std::string::npos) << res.message;
+    EXPECT_EQ(readAll("JupSat.txt"), "the old listing\n");
+
+    // Replaced when asked, keeping its mode, through a link to its target.
+    fs::create_symlink("JupSat.txt", "link.txt");
+    res = generateTextFile(listingRequest("link.txt"), sat, source, SearchMode::Fast, {});
+    ASSERT_TRUE(res.ok) << res.message;
+    EXPECT_TRUE(fs::is_symlink("link.txt"));
+    EXPECT_EQ(readAll("JupSat.txt").rfind("Ec.D. : eclipse disappearance", 0), 0u);
+    EXPECT_EQ(fs::status("JupSat.txt").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(wd.path())) ++files;
+    EXPECT_EQ(files, 2);  // no temporary left behind
+}
+
+// The day list of every zone the zone dialog offers is, on every day of the
+// year, exactly the yearly file's rows for those hours: an instant gives the
+// same rows wherever a search starts.
+TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
+    ASSERT_TRUE(result.ok);
+    const std::string path = dir->file("j2005.sat").string();
+    std::vector<std::pair<int, int>> zones;
+    for (const ZoneSize& z : kZoneSizes) {
+        zones.emplace_back(z.hours, z.minutes);
+        if (!z.eastOnly && z.hours > 0) zones.emplace_back(-z.hours, z.minutes);
+    }
+    ASSERT_EQ(zones.size(), 34u);
+    int days = 0, rows = 0;
+    for (const auto& [zh, zm] : zones) {
+        for (long k = 0; k < 365; ++k) {
+            const LocalMinute day = addMinutes(2005, 1, 1, k * 1440);
+            PlaceDrivenSatellites fromFile, computed;
+            KeplerPlaceSource source;
+            ASSERT_TRUE(readYearlyFileDay(path, day, zh, zm, false, fromFile.rows));
+            PhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zh, zm);
+            ASSERT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
+                << day.month << "-" << day.day << " zone " << zh << ":" << zm;
+            ++days;
+            rows += computed.rows.count();
+        }
+    }
+    EXPECT_EQ(days, 34 * 365);
+    EXPECT_GT(rows, 34 * 365 * 5);
 }

@@ -69,6 +69,32 @@ TEST(PhenomenonDetector, EclipseWhileOccultedGivesNoEclipseRow) {
     EXPECT_NE(d.row(1).find("III      Ec.R."), std::string::npos) << d.row(1);
 }
 
+// A search that starts while a satellite is eclipsed and then occulted must
+// not list the end of an occultation that was never seen, and must list the
+// end of the eclipse once it is no longer behind the disc.
+TEST(PhenomenonDetector, StatesAtTheFirstInstantComeFromTheGeometry) {
+    Detector d;
+    d.put(0, 0.5, 20.0f);  // Io behind the disc...
+    d.put(4, 0.5, 20.0f);  // ...and in the shadow at the first instant
+    d.step();
+    EXPECT_TRUE(d.sat.occulted[0]);
+    EXPECT_TRUE(d.sat.eclipsed[0]);
+    d.put(0, 1.2, 20.0f);  // out from behind the disc, still in the shadow: unseen
+    d.step();
+    EXPECT_EQ(d.sat.rows.count(), 0);
+    d.put(4, 1.2, 20.0f);  // out of the shadow: seen
+    d.step();
+    ASSERT_EQ(d.sat.rows.count(), 1);
+    EXPECT_NE(d.row(0).find("I        Ec.R."), std::string::npos) << d.row(0);
+
+    Detector transit;  // in front of the disc is not hidden
+    transit.put(1, 0.5, -20.0f);
+    transit.put(5, 0.5, -20.0f);
+    transit.step();
+    EXPECT_FALSE(transit.sat.occulted[1]);
+    EXPECT_FALSE(transit.sat.eclipsed[1]);
+}
+
 TEST(PhenomenonDetector, DrawingLabelsAndQueryModeNeverRecord) {
     Detector d;
     d.step();

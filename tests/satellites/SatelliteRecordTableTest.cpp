@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -96,3 +97,102 @@ TEST(SatelliteRecordTable, WeekSelectionYearFilesAndMissingData) {
     EXPECT_FALSE(table.offsets(2, 2006, 1, 3, 12, 0, a, b));   // no file for 2006
 }
 
+
+// ---- damaged record files ---------------------------------------------------------
+
+namespace {
+
+std::string readText(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Where the first record of a body lies whose week starts and ends within
+// one month of 2024, with a week of the same month after it.
+size_t recordInMidMonth(const std::string& text, char body) {
+    for (size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+        SatelliteRecord r;
+        if (text[at] != body || !parseSatelliteRecord(text.substr(at, 370), r)) continue;
+        if (r.firstDate / 10000 == 2024 && r.firstDate / 100 == r.lastDate / 100 &&
+            r.firstDate % 100 <= 14)
+            return at;
+    }
+    return std::string::npos;
+}
+
+}  // namespace
+
+// Every shipped record is accepted: the bounds below refuse only damage.
+TEST(SatelliteRecordTable, EveryShippedRecordIsWithinItsMoonsReach) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(VANTOREL_SOURCE_DIR);
+    std::ostringstream warnings;
+    for (bool mars : {true, false}) {
+        SatelliteRecordTable table = mars ? SatelliteRecordTable::mars() : SatelliteRecordTable::uranus();
+        table.setWarningStream(&warnings);
+        size_t records = 0;
+        for (int year = 1985; year <= 2050; ++year) {
+            double a = 0, b = 0;
+            table.offsets(1, year, 6, 1, 0, 0, a, b);
+            EXPECT_EQ(table.rejectedRecords(), 0) << (mars ? "mars " : "uranus ") << year;
+            records += table.records().size();
+        }
+        EXPECT_GT(records, 1000u);
+    }
+    EXPECT_EQ(warnings.str(), "");
+    std::filesystem::current_path(previous);
+    // The reach: Deimos at most about 95", Phobos 39", Oberon 52".
+    EXPECT_NEAR(SatelliteRecordTable::mars().reachArcsec(2), 95.3, 1.0);
+    EXPECT_NEAR(SatelliteRecordTable::mars().reachArcsec(1), 38.6, 1.0);
+    EXPECT_NEAR(SatelliteRecordTable::uranus().reachArcsec(4), 51.5, 1.0);
+}
+
+// One exponent changed or a NUL in a coefficient: that record gives no
+// place, the file says so once, and the other records still work.
+TEST(SatelliteRecordTable, DamagedRecordsGiveNoDataAndAreReportedOnce) {
+    const std::string shipped =
+        readText(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data" / "mars24.dat");
+    const size_t deimos = recordInMidMonth(shipped, '2');
+    ASSERT_NE(deimos, std::string::npos);
+    SatelliteRecord good;
+    ASSERT_TRUE(parseSatelliteRecord(shipped.substr(deimos, 370), good));
+    const int firstDate = good.firstDate;
+    const int y = firstDate / 10000, m = firstDate / 100 % 100, d = firstDate % 100;
+
+    struct Case {
+        const char* what;
+        size_t at;
+        std::string bytes;
+    };
+    // C3 of the Deimos record is the third coefficient: characters 63..79.
+    const size_t c3 = deimos + 29 + 17 * 2;
+    const Case cases[] = {
+        {"exponent", c3 + 15, "07"},
+        {"NUL", c3 + 6, std::string(1, '\0')},
+        {"phase exponent", deimos + 29 + 17 * 6 + 15, "09"},
+    };
+    for (const Case& c : cases) {
+        TempWorkingDir dir;
+        std::filesystem::create_directory("data");
+        std::string damaged = shipped;
+        damaged.replace(c.at, c.bytes.size(), c.bytes);
+        std::ofstream("data/mars24.dat", std::ios::binary) << damaged;
+        SatelliteRecordTable table = SatelliteRecordTable::mars();
+        std::ostringstream warnings;
+        table.setWarningStream(&warnings);
+        double east = 0, north = 0;
+        EXPECT_FALSE(table.offsets(2, y, m, d, 12, 0, east, north)) << c.what;
+        EXPECT_TRUE(table.offsets(1, y, m, d, 12, 0, east, north)) << c.what;  // Phobos unharmed
+        EXPECT_LE(std::hypot(east, north), table.reachArcsec(1)) << c.what;
+        EXPECT_TRUE(table.offsets(2, y, m, d + 7, 12, 0, east, north)) << c.what;
+        EXPECT_EQ(table.rejectedRecords(), 1) << c.what;
+        table.offsets(2, y, m, d, 13, 0, east, north);
+        table.offsets(2, y + 1, 1, 10, 0, 0, east, north);
+        table.offsets(2, y, m, d, 14, 0, east, north);  // the year again
+        const std::string said = warnings.str();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
+        EXPECT_NE(said.find("mars24.dat"), std::string::npos) << said;
+    }
+}
