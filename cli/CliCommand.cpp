@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include "cli/CliOptions.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -15,57 +17,28 @@ std::vector<CliCommandInfo>& registry() {
 }
 }  // namespace
 
-CliCommandRegistrar::CliCommandRegistrar(const char* name, const char* usage, CommandFn run) {
-    registry().push_back({name, usage, run});
+CliCommandRegistrar::CliCommandRegistrar(const CliSpec& spec, CommandFn run) {
+    registry().push_back({&spec, run});
     std::sort(registry().begin(), registry().end(),
-              [](const CliCommandInfo& a, const CliCommandInfo& b) { return a.name < b.name; });
+              [](const CliCommandInfo& a, const CliCommandInfo& b) { return a.name() < b.name(); });
 }
+
+const std::string& CliCommandInfo::name() const { return spec->command; }
 
 const std::vector<CliCommandInfo>& cliCommands() { return registry(); }
 
-bool CliArgs::parse(const std::vector<std::string>& argv, const std::vector<std::string>& flags) {
-    for (size_t i = 0; i < argv.size(); ++i) {
-        const std::string& a = argv[i];
-        if (a.rfind("--", 0) != 0 || a.size() < 3) {
-            error_ = "unexpected argument '" + a + "'";
-            return false;
-        }
-        std::string name = a.substr(2);
-        std::string value;
-        const size_t eq = name.find('=');
-        if (eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-        } else if (std::find(flags.begin(), flags.end(), name) == flags.end()) {
-            // A value may itself start with '-' (a west zone, a negative number).
-            if (i + 1 >= argv.size()) {
-                error_ = "argument --" + name + ": missing value";
-                return false;
-            }
-            value = argv[++i];
-        }
-        values_[name] = value;
-    }
-    return true;
-}
-
-std::optional<std::string> CliArgs::get(const std::string& name) const {
-    auto it = values_.find(name);
-    if (it == values_.end()) return std::nullopt;
-    return it->second;
-}
-
-std::string CliArgs::firstUnknown(const std::vector<std::string>& known) const {
-    for (const auto& [name, value] : values_)
-        if (std::find(known.begin(), known.end(), name) == known.end()) return name;
-    return {};
+int runCommand(const CliCommandInfo& command, const std::vector<std::string>& argv,
+               std::ostream& out, std::ostream& err) {
+    const std::optional<CliValues> values = parseCommandLine(*command.spec, argv, err);
+    if (!values) return kUsageError;
+    return command.run(*values, out, err);
 }
 
 std::optional<CivilDate> parseDate(const std::string& text, std::string& message) {
     static const std::regex re(R"((\d{4})-(\d{1,2})-(\d{1,2}))");
     std::smatch m;
     if (!std::regex_match(text, m, re)) {
-        message = "argument --date: expected YYYY-MM-DD, got '" + text + "'";
+        message = "expected YYYY-MM-DD, got " + quoted(text);
         return std::nullopt;
     }
     DATE_TIME check;
@@ -74,13 +47,13 @@ std::optional<CivilDate> parseDate(const std::string& text, std::string& message
     check.localDay = std::stoi(m[3]);
     switch (check.validateDate()) {
     case kYearOutOfRange:
-        message = "argument --date: the year must be from 1985 to 2050";
+        message = "the year must be from 1985 to 2050, got " + quoted(text);
         return std::nullopt;
     case kMonthOutOfRange:
-        message = "argument --date: the month must be from 1 to 12";
+        message = "the month must be from 1 to 12, got " + quoted(text);
         return std::nullopt;
     case kDayOutOfRange:
-        message = "argument --date: no such day in that month";
+        message = "no such day in that month, got " + quoted(text);
         return std::nullopt;
     default: break;
     }
@@ -91,13 +64,13 @@ std::optional<ClockTime> parseTime(const std::string& text, std::string& message
     static const std::regex re(R"((\d{1,2}):(\d{2}))");
     std::smatch m;
     if (!std::regex_match(text, m, re)) {
-        message = "argument --time: expected HH:MM, got '" + text + "'";
+        message = "expected HH:MM, got " + quoted(text);
         return std::nullopt;
     }
     const int h = std::stoi(m[1]);
     const int mi = std::stoi(m[2]);
     if (h > 23 || mi > 59) {
-        message = "argument --time: hour 0-23 and minute 0-59 expected, got '" + text + "'";
+        message = "hour 0-23 and minute 0-59 expected, got " + quoted(text);
         return std::nullopt;
     }
     return ClockTime{h, mi};
@@ -107,30 +80,19 @@ std::optional<ZoneArg> parseZone(const std::string& text, std::string& message) 
     static const std::regex re(R"(([+-]?)(\d{1,2})(?::(\d{2}))?)");
     std::smatch m;
     if (!std::regex_match(text, m, re)) {
-        message = "argument --zone: expected +H[:MM] or -H[:MM], got '" + text + "'";
+        message = "expected +H[:MM] or -H[:MM], got " + quoted(text);
         return std::nullopt;
     }
     const bool west = m[1] == "-";
     const int h = std::stoi(m[2]);
     const int mi = m[3].matched ? std::stoi(m[3]) : 0;
     if (h > 13 || mi > 59 || (h == 13 && mi > 0)) {
-        message = "argument --zone: must lie within -13:00 and +13:00, got '" + text + "'";
+        message = "must lie within -13:00 and +13:00, got " + quoted(text);
         return std::nullopt;
     }
     if (!west) return ZoneArg{h, mi};
     if (h == 0 && mi > 0) return ZoneArg{50, mi};  // west by minutes only
     return ZoneArg{-h, mi};
-}
-
-std::optional<double> parseNumber(const std::string& name, const std::string& text,
-                                  std::string& message) {
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || end == text.c_str() || *end != '\0' || !std::isfinite(v)) {
-        message = "argument --" + name + ": expected a number, got '" + text + "'";
-        return std::nullopt;
-    }
-    return v;
 }
 
 std::string fullPrecision(double v) {

@@ -26,30 +26,15 @@ const char* const kKindKeys[6] = {"opposition",
                                   "greatest_elongation_east",
                                   "greatest_elongation_west"};
 
-int runConjunctions(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options =
-        parseListOptions("conjunctions", argv, {"body", "date"}, {"body", "date"}, args, err);
-    if (!options) return kUsageError;
-    const std::string body = *args.get("body");
-    int index = -1;
-    for (const BodyIndex& b : kBodies)
-        if (body == b.name) index = b.index;
-    if (index < 0) {
-        err << "vantorel-cli conjunctions: argument --body: expected mercury, venus, mars, "
-               "jupiter, saturn, uranus or neptune, got '"
-            << body << "'\n";
-        return kUsageError;
-    }
-    std::string message;
-    const auto date = parseDate(*args.get("date"), message);
-    if (!date) {
-        err << "vantorel-cli conjunctions: " << message << "\n";
-        return kUsageError;
-    }
+int runConjunctions(const CliValues& values, std::ostream& out, std::ostream&) {
+    const ListOptions shared = listOptions(values);
+    const ListOptions* options = &shared;
+    const std::string& body = values.text("body");
+    const int index = kBodies[values.choice("body")].index;
+    const CivilDate date = values.date("date");
 
     DATE_TIME dt;
-    dt.setLocal(date->year, date->month, date->day, 0, 0, options->zone.hours,
+    dt.setLocal(date.year, date.month, date.day, 0, 0, options->zone.hours,
                 options->zone.minutes);
     dt.computeDate();
     PhenomenaSearch search(options->language, options->dateFormat);
@@ -75,11 +60,21 @@ int runConjunctions(const std::vector<std::string>& argv, std::ostream& out, std
     return 0;
 }
 
-const CliCommandRegistrar registrar(
+std::vector<std::string> bodyNames() {
+    std::vector<std::string> names;
+    for (const BodyIndex& b : kBodies) names.push_back(b.name);
+    return names;
+}
+
+const CliSpec kSpec{
     "conjunctions",
-    "conjunctions --body mercury|venus|mars|jupiter|saturn|uranus|neptune --date YYYY-MM-DD "
-    "[--zone Z] [--lang en|fr|es] [--date-format 0..3] [--json]",
-    runConjunctions);
+    "A planet's next conjunctions, oppositions and greatest elongations.",
+    {},
+    withListArguments({
+        enumOption("body", bodyNames(), "the planet").required(),
+        dateOption("date", "local date the search starts from").required(),
+    })};
+const CliCommandRegistrar registrar(kSpec, runConjunctions);
 
 }  // namespace
 }  // namespace vantorel::cli

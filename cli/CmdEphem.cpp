@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "engine/Angles.h"
 #include "engine/BodySequence.h"
 #include "engine/DATE_TIME.h"
@@ -188,102 +189,42 @@ const std::vector<BodyEntry>& bodies() {
     return table;
 }
 
-std::string bodyNames() {
-    std::string names;
-    for (const BodyEntry& b : bodies()) names += std::string(b.name) + "|";
-    return names + "all";
+std::vector<std::string> bodyNames() {
+    std::vector<std::string> names;
+    for (const BodyEntry& b : bodies()) names.push_back(b.name);
+    names.push_back("all");
+    return names;
 }
 
-int runEphem(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     const char* prefix = "vantorel-cli ephem: ";
-    CliArgs args;
-    if (!args.parse(argv, {"json"})) {
-        err << prefix << args.error() << "\n";
-        return kUsageError;
-    }
-    if (std::string unknown =
-            args.firstUnknown({"date", "time", "jd", "zone", "lat", "body", "json", "repeat"});
-        !unknown.empty()) {
-        err << prefix << "unknown argument --" << unknown << "\n";
-        return kUsageError;
-    }
-    const bool byJd = args.has("jd");
-    if (byJd && (args.has("date") || args.has("time"))) {
-        err << prefix << "give either --jd or --date and --time, not both\n";
-        return kUsageError;
-    }
-    std::vector<const char*> required = {"zone", "lat"};
-    if (!byJd) required.insert(required.begin(), {"date", "time"});
-    for (const char* name : required) {
-        if (!args.has(name)) {
-            err << prefix << "argument --" << name << " is required\n";
-            return kUsageError;
-        }
-    }
-
-    std::string message;
-    const auto zone = parseZone(*args.get("zone"), message);
-    std::optional<double> latitude = zone ? parseNumber("lat", *args.get("lat"), message) : std::nullopt;
-    if (latitude && std::fabs(*latitude) > 90) {
-        message = "argument --lat: must lie within -90 and 90";
-        latitude.reset();
-    }
-    if (!latitude) {
-        err << prefix << message << "\n";
-        return kUsageError;
-    }
-
+    const ZoneArg zone = values.zone("zone");
     DATE_TIME start;
     Instant at;
-    at.latitude = *latitude;
-    if (byJd) {
-        const auto jd = parseNumber("jd", *args.get("jd"), message);
-        if (!jd) {
-            err << prefix << message << "\n";
-            return kUsageError;
-        }
-        // Far outside the program's years the calendar conversion has no meaning.
-        if (*jd < 2400000.5 || *jd > 2500000.5) {
-            err << prefix << "argument --jd: the date must fall in the years 1985 to 2050\n";
-            return kUsageError;
-        }
-        start.setLocal(2000, 1, 1, 0, 0, zone->hours, zone->minutes);
-        start.setJulianDay(*jd);
+    at.latitude = values.number("lat");
+    if (values.mode() == "jd") {
+        const double jd = values.number("jd");
+        start.setLocal(2000, 1, 1, 0, 0, zone.hours, zone.minutes);
+        start.setJulianDay(jd);
+        // The range of --jd is wide enough for every zone; the local date
+        // must still fall within the program's years.
         if (start.validateDate() != kDateValid) {
             err << prefix << "argument --jd: the date must fall in the years 1985 to 2050\n";
             return kUsageError;
         }
-        at.jd = *jd;
+        at.jd = jd;
     } else {
-        const auto date = parseDate(*args.get("date"), message);
-        const auto clock = date ? parseTime(*args.get("time"), message) : std::nullopt;
-        if (!clock) {
-            err << prefix << message << "\n";
-            return kUsageError;
-        }
-        start.setLocal(date->year, date->month, date->day, clock->hour, clock->minute, zone->hours,
-                       zone->minutes);
+        const CivilDate date = values.date("date");
+        const ClockTime clock = values.time("time");
+        start.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, zone.hours,
+                       zone.minutes);
     }
 
-    const std::string wanted = args.get("body").value_or("all");
+    const std::string& wanted = values.text("body");
     std::vector<const BodyEntry*> chosen;
     for (const BodyEntry& b : bodies())
         if (wanted == "all" || wanted == b.name) chosen.push_back(&b);
-    if (chosen.empty()) {
-        err << prefix << "argument --body: expected one of " << bodyNames() << ", got '" << wanted
-            << "'\n";
-        return kUsageError;
-    }
-
-    long repeat = 1;
-    if (auto text = args.get("repeat")) {
-        const auto n = parseNumber("repeat", *text, message);
-        if (!n || *n < 1 || *n > 1e7 || *n != std::floor(*n)) {
-            err << prefix << "argument --repeat: expected a whole number from 1 to 10000000\n";
-            return kUsageError;
-        }
-        repeat = static_cast<long>(*n);
-    }
+    const long repeat = static_cast<long>(values.integer("repeat"));
 
     // Every run starts from the same record, as a document recomputes its date.
     std::vector<std::pair<std::string, std::vector<Figure>>> results;
@@ -298,7 +239,7 @@ int runEphem(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         }
     }
     const auto elapsed = std::chrono::steady_clock::now() - begin;
-    if (args.has("repeat")) {
+    if (values.has("repeat")) {
         const double us = std::chrono::duration<double, std::micro>(elapsed).count() / repeat;
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.2f", us);
@@ -306,7 +247,7 @@ int runEphem(const std::vector<std::string>& argv, std::ostream& out, std::ostre
     }
 
     // The instant as the record holds it after the last body.
-    if (args.has("json")) {
+    if (values.flag("json")) {
         out << "{\"jd\":" << fullPrecision(dt.JD) << ",\"jde\":" << fullPrecision(dt.JDE)
             << ",\"delta_t_s\":" << fullPrecision(dt.deltaT * 86400.0) << ",\"bodies\":{";
         for (size_t i = 0; i < results.size(); ++i) {
@@ -333,11 +274,24 @@ int runEphem(const std::vector<std::string>& argv, std::ostream& out, std::ostre
     return 0;
 }
 
-const CliCommandRegistrar registrar(
+const CliSpec kSpec{
     "ephem",
-    "ephem (--date YYYY-MM-DD --time HH:MM | --jd JD) --zone Z --lat DEG "
-    "[--body sun|moon|mercury|venus|mars|jupiter|saturn|uranus|neptune|pluto|all] [--json] [--repeat N]",
-    runEphem);
+    "Each body's panel figures for a local date and time, or for an exact Julian day.",
+    {"date", "jd"},
+    {
+        dateOption("date", "local date").requiredInModes({"date"}).selectsMode("date").onlyIn({"date"}),
+        timeOption("time", "local clock time").requiredInModes({"date"}).onlyIn({"date"}),
+        doubleOption("jd", 2400000.5, 2500000.5, "the instant's Julian day (universal time)")
+            .selectsMode("jd")
+            .onlyIn({"jd"})
+            .named("JD"),
+        zoneArgument().required(),
+        doubleOption("lat", -90, 90, "site latitude, degrees, north positive").required().named("DEG"),
+        enumOption("body", bodyNames(), "the body, or all of them").byDefault("all"),
+        jsonFlag(),
+        intOption("repeat", 1, 10000000, "run N times and print the mean time per run").byDefault("1"),
+    }};
+const CliCommandRegistrar registrar(kSpec, runEphem);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -11,27 +11,15 @@
 namespace vantorel::cli {
 namespace {
 
-int runGrs(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options = parseListOptions("grs", argv, {"date", "longitude"}, {"date"}, args, err);
-    if (!options) return kUsageError;
-    const auto when = parseDateAndTime("grs", args, err);
-    if (!when) return kUsageError;
-    int longitude = 80;  // the program's default reference
-    if (const auto text = args.get("longitude")) {
-        std::string message;
-        const auto v = parseNumber("longitude", *text, message);
-        if (!v || *v < 0 || *v > 359 || *v != static_cast<int>(*v)) {
-            err << "vantorel-cli grs: argument --longitude: expected a whole number 0..359, got '" << *text
-                << "'\n";
-            return kUsageError;
-        }
-        longitude = static_cast<int>(*v);
-    }
+int runGrs(const CliValues& values, std::ostream& out, std::ostream&) {
+    const ListOptions shared = listOptions(values);
+    const ListOptions* options = &shared;
+    const CivilDate date = values.date("date");
+    const int longitude = values.toInt("longitude");
     JUPITER jupiter;
     EARTH_SUN es;
     DATE_TIME dt;
-    dt.setLocal(when->date.year, when->date.month, when->date.day, 0, 0, options->zone.hours,
+    dt.setLocal(date.year, date.month, date.day, 0, 0, options->zone.hours,
                 options->zone.minutes);
     const RedSpotTransits t = findRedSpotTransits(dt, es, jupiter, longitude);
     if (options->json) {
@@ -46,8 +34,15 @@ int runGrs(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "grs", "grs --date YYYY-MM-DD [--longitude 0..359] [--zone Z] [--lang en|fr|es] [--json]", runGrs);
+const CliSpec kSpec{
+    "grs",
+    "The local times of a day at which the Great Red Spot crosses the central meridian.",
+    {},
+    withListArguments({
+        dateOption("date", "local date").required(),
+        intOption("longitude", 0, 359, "System II longitude of the Red Spot, degrees").byDefault("80"),
+    })};
+const CliCommandRegistrar registrar(kSpec, runGrs);
 
 }  // namespace
 }  // namespace vantorel::cli

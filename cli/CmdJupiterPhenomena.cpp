@@ -12,17 +12,15 @@
 namespace vantorel::cli {
 namespace {
 
-int runJupiterPhenomena(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options = parseListOptions("jupiter-phenomena", argv, {"date"}, {"date"}, args, err);
-    if (!options) return kUsageError;
-    const auto when = parseDateAndTime("jupiter-phenomena", args, err);
-    if (!when) return kUsageError;
+int runJupiterPhenomena(const CliValues& values, std::ostream& out, std::ostream&) {
+    const ListOptions shared = listOptions(values);
+    const ListOptions* options = &shared;
+    const CivilDate date = values.date("date");
     JUPITER jupiter;
     EARTH_SUN es;
     JupiterMotion motion(jupiter, es);
     jupiter.frenchCodes = options->language == 1;  // French codes with the French texts
-    const bool fromFile = findDayPhenomena({when->date.year, when->date.month, when->date.day, 0, 0},
+    const bool fromFile = findDayPhenomena({date.year, date.month, date.day, 0, 0},
                                            options->zone.hours, options->zone.minutes, jupiter, motion,
                                            SearchMode::Fast);
     const PhenomenonRows& rows = jupiter.rows;
@@ -41,9 +39,12 @@ int runJupiterPhenomena(const std::vector<std::string>& argv, std::ostream& out,
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "jupiter-phenomena", "jupiter-phenomena --date YYYY-MM-DD [--zone Z] [--lang en|fr|es] [--json]",
-    runJupiterPhenomena);
+const CliSpec kSpec{
+    "jupiter-phenomena",
+    "The day's eclipses, occultations, transits and shadow transits of the Galilean satellites.",
+    {},
+    withListArguments({dateOption("date", "local date").required()})};
+const CliCommandRegistrar registrar(kSpec, runJupiterPhenomena);
 
 }  // namespace
 }  // namespace vantorel::cli

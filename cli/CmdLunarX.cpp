@@ -10,9 +10,8 @@
 namespace vantorel::cli {
 namespace {
 
-int runLunarX(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    const auto command = openMoonCommand("lunar-x", argv, err);
-    if (!command) return kUsageError;
+int runLunarX(const CliValues& values, std::ostream& out, std::ostream&) {
+    const auto command = openMoonCommand(values);
     const ListOptions* options = &command->options;
     CLuneDoc& doc = *command->doc;
     doc.searchLunarX();
@@ -41,10 +40,8 @@ int runLunarX(const std::vector<std::string>& argv, std::ostream& out, std::ostr
     return 0;
 }
 
-const CliCommandRegistrar registrar("lunar-x",
-                                    "lunar-x --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang "
-                                    "en|fr|es] [--date-format 0..3] [--json]",
-                                    runLunarX);
+const CliSpec kSpec{"lunar-x", "The moments the Lunar X becomes visible, for every first quarter from the date's month to the end of its year.", {}, moonCommandOptions()};
+const CliCommandRegistrar registrar(kSpec, runLunarX);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -33,9 +33,8 @@ std::string phaseJson(const MoonPhaseRecord& r) {
            ",\"jd_local\":" + fullPrecision(r.julianDay) + "}";
 }
 
-int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    const auto command = openMoonCommand("phases", argv, err);
-    if (!command) return kUsageError;
+int runPhases(const CliValues& values, std::ostream& out, std::ostream&) {
+    const auto command = openMoonCommand(values);
     const ListOptions* options = &command->options;
     const CLuneDoc& doc = *command->doc;
     const MoonTheory& moon = doc.moon;
@@ -89,10 +88,8 @@ int runPhases(const std::vector<std::string>& argv, std::ostream& out, std::ostr
     return 0;
 }
 
-const CliCommandRegistrar registrar("phases",
-                                    "phases --date YYYY-MM-DD [--time HH:MM] [--zone Z] [--lang "
-                                    "en|fr|es] [--date-format 0..3] [--json]",
-                                    runPhases);
+const CliSpec kSpec{"phases", "The Moon's principal phases of the date's month and the next, and the last new moon.", {}, moonCommandOptions()};
+const CliCommandRegistrar registrar(kSpec, runPhases);
 
 }  // namespace
 }  // namespace vantorel::cli

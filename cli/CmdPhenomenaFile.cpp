@@ -19,82 +19,42 @@ namespace {
 
 constexpr int kRefused = 1;
 
-int runPhenomenaFile(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    // --exhaustive is a switch; parseListOptions knows only --json as one.
-    std::vector<std::string> rest;
-    bool exhaustive = false;
-    for (const std::string& a : argv) {
-        if (a == "--exhaustive") exhaustive = true;
-        else rest.push_back(a);
-    }
-    const auto options = parseListOptions("phenomena-file", rest,
-                                          {"year", "text", "start", "unit", "count", "longitude"}, {},
-                                          args, err);
-    if (!options) return kUsageError;
+int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& err) {
+    const ListOptions options = listOptions(values);
+    const bool exhaustive = values.flag("exhaustive");
     const SearchMode mode = exhaustive ? SearchMode::Exhaustive : SearchMode::Fast;
     JUPITER jupiter;
     EARTH_SUN es;
     JupiterMotion motion(jupiter, es);
-    std::string message;
     const auto started = std::chrono::steady_clock::now();
     FileResult result;
     std::string file;
 
-    if (args.has("year") == args.has("text")) {
-        err << "vantorel-cli phenomena-file: give either --year or --text\n";
-        return kUsageError;
-    }
-    if (args.has("year")) {
-        const auto year = parseNumber("year", *args.get("year"), message);
-        if (!year || *year != static_cast<int>(*year)) {
-            err << "vantorel-cli phenomena-file: " << (message.empty() ? "argument --year: expected a year" : message)
-                << "\n";
-            return kUsageError;
-        }
+    if (values.mode() == "year") {
+        const int year = values.toInt("year");
         // Where it lands depends on the settings in use: say the whole path.
-        file = Paths::yearlyFileToWrite(yearlyFileName(static_cast<int>(*year))).string();
-        result = generateYearlyFile(static_cast<int>(*year), jupiter, motion, mode, options->language);
+        file = Paths::yearlyFileToWrite(yearlyFileName(year)).string();
+        result = generateYearlyFile(year, jupiter, motion, mode, options.language);
     } else {
-        for (const char* name : {"start", "unit", "count"}) {
-            if (!args.has(name)) {
-                err << "vantorel-cli phenomena-file: argument --" << name << " is required with --text\n";
-                return kUsageError;
-            }
-        }
-        const auto start = parseDate(*args.get("start"), message);
-        const auto count = start ? parseNumber("count", *args.get("count"), message) : std::nullopt;
-        if (!start || !count || *count != static_cast<int>(*count)) {
-            err << "vantorel-cli phenomena-file: " << (message.empty() ? "argument --count: expected a whole number" : message)
-                << "\n";
-            return kUsageError;
-        }
-        const std::string unit = *args.get("unit");
         TextFileRequest r;
-        if (unit == "day") r.unit = PeriodUnit::Day;
-        else if (unit == "month") r.unit = PeriodUnit::Month;
-        else if (unit == "year") r.unit = PeriodUnit::Year;
-        else {
-            err << "vantorel-cli phenomena-file: argument --unit: expected day, month or year, got '" << unit << "'\n";
+        r.unit = static_cast<PeriodUnit>(values.choice("unit"));
+        const CivilDate start = values.date("start");
+        r.path = values.text("text");
+        r.year = start.year;
+        r.month = start.month;
+        r.day = start.day;
+        r.count = values.toInt("count");
+        r.zoneHours = options.zone.hours;
+        r.zoneMinutes = options.zone.minutes;
+        r.language = options.language;
+        r.replaceExisting = values.flag("force");
+        // The count's limit depends on the unit: the program's own message,
+        // as a bad argument.
+        if (const std::string refused = validateTextFileRequest(r); !refused.empty()) {
+            err << "vantorel-cli phenomena-file: argument --count: " << refused << "\n";
             return kUsageError;
         }
-        int longitude = 80;
-        if (const auto g = args.get("longitude")) {
-            const auto v = parseNumber("longitude", *g, message);
-            if (!v || *v < 0 || *v > 359 || *v != static_cast<int>(*v)) {
-                err << "vantorel-cli phenomena-file: argument --longitude: expected a whole number 0..359\n";
-                return kUsageError;
-            }
-            longitude = static_cast<int>(*v);
-        }
-        r.path = *args.get("text");
-        r.year = start->year;
-        r.month = start->month;
-        r.day = start->day;
-        r.count = static_cast<int>(*count);
-        r.zoneHours = options->zone.hours;
-        r.zoneMinutes = options->zone.minutes;
-        r.language = options->language;
+        const int longitude = values.toInt("longitude");
         file = r.path;
         JUPITER spotPlanet;
         EARTH_SUN spotSun;
@@ -110,7 +70,7 @@ int runPhenomenaFile(const std::vector<std::string>& argv, std::ostream& out, st
         err << result.message << "\n";
         return kRefused;
     }
-    if (options->json) {
+    if (options.json) {
         out << "{\"file\":" << jsonString(file) << ",\"rows\":" << result.rows
             << ",\"exhaustive\":" << (exhaustive ? "true" : "false") << ",\"seconds\":" << fullPrecision(seconds)
             << "}\n";
@@ -122,11 +82,40 @@ int runPhenomenaFile(const std::vector<std::string>& argv, std::ostream& out, st
     return 0;
 }
 
-const CliCommandRegistrar registrar(
+const CliSpec kSpec{
     "phenomena-file",
-    "phenomena-file --year YYYY [--exhaustive] [--json] | phenomena-file --text FILE --start YYYY-MM-DD "
-    "--unit day|month|year --count N [--longitude 0..359] [--zone Z] [--lang en|fr|es] [--exhaustive] [--json]",
-    runPhenomenaFile);
+    "Writes the yearly phenomena file j<year>.sat the day search reads, or the readable listing "
+    "of a period.",
+    {"year", "text"},
+    {
+        intOption("year", kFirstYear, kLastYear, "year of the yearly file to write (UT)")
+            .selectsMode("year")
+            .requiredInModes({"year"})
+            .onlyIn({"year"})
+            .named("YYYY"),
+        stringOption("text", "the readable listing to write")
+            .selectsMode("text")
+            .requiredInModes({"text"})
+            .onlyIn({"text"})
+            .named("FILE"),
+        dateOption("start", "first local day").requiredInModes({"text"}).onlyIn({"text"}),
+        enumOption("unit", {"day", "month", "year"}, "unit of the period")
+            .requiredInModes({"text"})
+            .onlyIn({"text"}),
+        // Bounded here as a number; the unit's own limit comes after.
+        intOption("count", 1, 100000, "number of units: at most 60 days, 11 months or 1 year")
+            .requiredInModes({"text"})
+            .onlyIn({"text"}),
+        intOption("longitude", 0, 359, "System II longitude of the Red Spot, degrees")
+            .byDefault("80")
+            .onlyIn({"text"}),
+        zoneArgument().onlyIn({"text"}),
+        langArgument(),
+        flagOption("force", "replace a listing that already exists").onlyIn({"text"}),
+        flagOption("exhaustive", "compute every minute in full instead of only those near a contact"),
+        jsonFlag(),
+    }};
+const CliCommandRegistrar registrar(kSpec, runPhenomenaFile);
 
 }  // namespace
 }  // namespace vantorel::cli

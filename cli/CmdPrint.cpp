@@ -11,6 +11,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
 
 namespace vantorel::cli {
@@ -22,36 +23,20 @@ std::vector<std::string> printNames() {
     return names;
 }
 
-int runPrint(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    if (!args.parse(argv, {"json"})) {
-        err << "vantorel-cli print: " << args.error() << "\n";
-        return kUsageError;
-    }
-    if (std::string unknown = args.firstUnknown(
-            {"window", "date", "time", "zone", "lat", "projection", "lang", "out", "json"});
-        !unknown.empty()) {
-        err << "vantorel-cli print: unknown argument --" << unknown << "\n";
-        return kUsageError;
-    }
-    for (const char* required : {"window", "date", "time", "out"}) {
-        if (!args.has(required)) {
-            err << "vantorel-cli print: argument --" << required << " is required\n";
-            return kUsageError;
-        }
-    }
-    const PrintWindowKind* kind = findPrintWindow(*args.get("window"));
+int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
+    const PrintWindowKind* kind = findPrintWindow(values.text("window"));
     if (!kind) {
         const std::string names = windowNames(printNames());
         err << "vantorel-cli print: argument --window: "
-            << (names.empty() ? std::string("no window prints") : "one of " + names) << "\n";
+            << (names.empty() ? std::string("no window prints") : "expected one of " + names)
+            << ", got " << quoted(values.text("window")) << "\n";
         return kUsageError;
     }
     RenderRequest request;
-    if (!parseRenderRequest("print", args, nullptr, false, request, err)) return kUsageError;
+    if (!requestFromValues("print", values, nullptr, false, request, err)) return kUsageError;
 
     OffscreenGui gui;
-    const std::string path = *args.get("out");
+    const std::string& path = values.text("out");
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) {
         err << "vantorel-cli print: cannot write " << path << "\n";
@@ -71,7 +56,7 @@ int runPrint(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         err << "vantorel-cli print: cannot write " << path << "\n";
         return 1;
     }
-    if (args.has("json")) {
+    if (values.flag("json")) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
             << ",\"summary\":" << jsonString(result.summary)
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
@@ -81,11 +66,16 @@ int runPrint(const std::vector<std::string>& argv, std::ostream& out, std::ostre
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "print",
-    "print --window WINDOW --date YYYY-MM-DD --time HH:MM [--zone +H[:MM]|-H[:MM]] [--lat DEG] "
-    "[--projection 0..3] [--lang en|fr|es] --out FILE.pdf [--json]",
-    runPrint);
+std::vector<CliOption> printOptions() {
+    std::vector<CliOption> options = renderRequestOptions(false);
+    options.push_back(stringOption("out", "the PDF file to write").required().named("FILE.pdf"));
+    options.push_back(jsonFlag());
+    return options;
+}
+
+const CliSpec kSpec{"print", "Writes what the printer would get from a printable window to a PDF file.",
+                    {}, printOptions()};
+const CliCommandRegistrar registrar(kSpec, runPrint);
 
 }  // namespace
 }  // namespace vantorel::cli

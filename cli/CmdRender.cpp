@@ -9,6 +9,7 @@
 
 #include "app/paint/DrawingSurface.h"
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
 
 namespace vantorel::cli {
@@ -20,33 +21,15 @@ std::vector<std::string> renderNames() {
     return names;
 }
 
-int runRender(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    if (!args.parse(argv, {"json"})) {
-        err << "vantorel-cli render: " << args.error() << "\n";
-        return kUsageError;
-    }
-    if (std::string unknown =
-            args.firstUnknown({"window", "date", "time", "zone", "lat", "projection", "lang",
-                               "width", "height", "zoom", "out", "json"});
-        !unknown.empty()) {
-        err << "vantorel-cli render: unknown argument --" << unknown << "\n";
-        return kUsageError;
-    }
-    for (const char* required : {"window", "date", "time", "out"}) {
-        if (!args.has(required)) {
-            err << "vantorel-cli render: argument --" << required << " is required\n";
-            return kUsageError;
-        }
-    }
-    const RenderWindowKind* kind = findRenderWindow(*args.get("window"));
+int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
+    const RenderWindowKind* kind = findRenderWindow(values.text("window"));
     if (!kind) {
-        err << "vantorel-cli render: argument --window: one of " << windowNames(renderNames())
-            << "\n";
+        err << "vantorel-cli render: argument --window: expected one of "
+            << windowNames(renderNames()) << ", got " << quoted(values.text("window")) << "\n";
         return kUsageError;
     }
     RenderRequest request;
-    if (!parseRenderRequest("render", args, kind, true, request, err)) return kUsageError;
+    if (!requestFromValues("render", values, kind, true, request, err)) return kUsageError;
 
     OffscreenGui gui;
     DrawingSurface surface(request.width, request.height);
@@ -54,14 +37,14 @@ int runRender(const std::vector<std::string>& argv, std::ostream& out, std::ostr
 
     // Through a temporary file renamed into place: a killed run never leaves
     // a truncated picture where an older one stood.
-    const std::string path = *args.get("out");
+    const std::string& path = values.text("out");
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly) || !surface.image().save(&file, "PNG") ||
         !file.commit()) {
         err << "vantorel-cli render: cannot write " << path << "\n";
         return 1;
     }
-    if (args.has("json")) {
+    if (values.flag("json")) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
             << ",\"width\":" << request.width << ",\"height\":" << request.height
             << ",\"summary\":" << jsonString(result.summary)
@@ -73,12 +56,19 @@ int runRender(const std::vector<std::string>& argv, std::ostream& out, std::ostr
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "render",
-    "render --window WINDOW --date YYYY-MM-DD --time HH:MM [--zone +H[:MM]|-H[:MM]] [--lat DEG] "
-    "[--projection 0..3] [--lang en|fr|es] [--width W --height H] [--zoom Z] --out FILE.png "
-    "[--json]",
-    runRender);
+std::vector<CliOption> renderOptions() {
+    std::vector<CliOption> options = renderRequestOptions(true);
+    options.push_back(stringOption("out", "the PNG file to write").required().named("FILE.png"));
+    options.push_back(jsonFlag());
+    return options;
+}
+
+const CliSpec kSpec{"render",
+                    "Writes the picture a window shows for a date, time, zone and latitude to a "
+                    "PNG file.",
+                    {},
+                    renderOptions()};
+const CliCommandRegistrar registrar(kSpec, runRender);
 
 }  // namespace
 }  // namespace vantorel::cli

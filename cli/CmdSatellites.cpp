@@ -4,8 +4,6 @@
 #include <ostream>
 #include <string>
 
-#include "cli/CliCommand.h"
-#include "app/LanguageText.h"
 #include "app/LanguageText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
@@ -127,35 +125,36 @@ void recordMoons(DATE_TIME& dt, SatelliteFamily family, int language, bool json,
     if (json) out << "]}\n";
 }
 
-int runSatellites(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options = parseListOptions("satellites", argv, {"body", "date", "time"},
-                                          {"body", "date"}, args, err);
-    if (!options) return kUsageError;
-    const auto when = parseDateAndTime("satellites", args, err);
-    if (!when) return kUsageError;
-    const std::string body = *args.get("body");
+int runSatellites(const CliValues& values, std::ostream& out, std::ostream&) {
+    const ListOptions shared = listOptions(values);
+    const ListOptions* options = &shared;
+    const CivilDate date = values.date("date");
+    const ClockTime clock = values.time("time");
+    const std::string& body = values.text("body");
     DATE_TIME dt;
-    dt.setLocal(when->date.year, when->date.month, when->date.day, when->clock.hour, when->clock.minute,
-                options->zone.hours, options->zone.minutes);
+    dt.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, options->zone.hours,
+                options->zone.minutes);
     dt.computeDate();
     if (body == "jupiter") jupiterMoons(dt, options->json, out);
     else if (body == "saturn") saturnMoons(dt, options->json, out);
     else if (body == "mars") recordMoons(dt, SatelliteFamily::Mars, options->language, options->json, out);
-    else if (body == "uranus") recordMoons(dt, SatelliteFamily::Uranus, options->language, options->json, out);
-    else {
-        err << "vantorel-cli satellites: argument --body: expected jupiter, saturn, mars or uranus, got '"
-            << body << "'\n";
-        return kUsageError;
-    }
+    else recordMoons(dt, SatelliteFamily::Uranus, options->language, options->json, out);
     return 0;
 }
 
-const CliCommandRegistrar registrar(
+const CliSpec kSpec{
     "satellites",
-    "satellites --body jupiter|saturn|mars|uranus --date YYYY-MM-DD [--time HH:MM] [--zone Z] "
-    "[--lang en|fr|es] [--json]",
-    runSatellites);
+    "Where the moons of Jupiter, Saturn, Mars or Uranus stand at one instant.",
+    {},
+    {
+        enumOption("body", {"jupiter", "saturn", "mars", "uranus"}, "the planet").required(),
+        dateOption("date", "local date").required(),
+        timeOption("time", "local clock time").byDefault("00:00"),
+        zoneArgument(),
+        langArgument(),
+        jsonFlag(),
+    }};
+const CliCommandRegistrar registrar(kSpec, runSatellites);
 
 }  // namespace
 }  // namespace vantorel::cli

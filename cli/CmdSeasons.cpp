@@ -12,22 +12,11 @@ namespace {
 
 const char* const kSeasonKeys[4] = {"spring", "summer", "autumn", "winter"};
 
-// A whole number argument; any other text is left to the range check as
-// out of range.
-int wholeNumber(const std::string& text) {
-    std::string message;
-    const auto v = parseNumber("n", text, message);
-    if (!v || *v != static_cast<double>(static_cast<int>(*v))) return -1;
-    return static_cast<int>(*v);
-}
-
-int runSeasons(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    const auto options =
-        parseListOptions("seasons", argv, {"start", "years"}, {"start", "years"}, args, err);
-    if (!options) return kUsageError;
-    const int start = wholeNumber(*args.get("start"));
-    const int years = wholeNumber(*args.get("years"));
+int runSeasons(const CliValues& values, std::ostream& out, std::ostream& err) {
+    const ListOptions shared = listOptions(values);
+    const ListOptions* options = &shared;
+    const int start = values.toInt("start");
+    const int years = values.toInt("years");
     if (const int code = validateSeasonParameters(start, years); code != kSeasonParametersValid) {
         err << "vantorel-cli seasons: argument --"
             << (code == kSeasonYearInvalid ? "start" : "years") << ": "
@@ -63,10 +52,17 @@ int runSeasons(const std::vector<std::string>& argv, std::ostream& out, std::ost
     return 0;
 }
 
-const CliCommandRegistrar registrar(
+// The years are checked twice: here as numbers an int holds, then by the
+// search's own rule, whose message in the user's language names the limits.
+const CliSpec kSpec{
     "seasons",
-    "seasons --start YEAR --years N [--zone Z] [--lang en|fr|es] [--date-format 0..3] [--json]",
-    runSeasons);
+    "The beginnings of the seasons of Mars from January 1 of a year, over a number of years.",
+    {},
+    withListArguments({
+        intOption("start", -1000000, 1000000, "first year, 1990..2050").required(),
+        intOption("years", -1000000, 1000000, "number of years, 1..10").required(),
+    })};
+const CliCommandRegistrar registrar(kSpec, runSeasons);
 
 }  // namespace
 }  // namespace vantorel::cli

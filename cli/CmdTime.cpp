@@ -3,40 +3,20 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "engine/Angles.h"
 #include "engine/DATE_TIME.h"
 
 namespace vantorel::cli {
 namespace {
 
-int runTime(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    CliArgs args;
-    if (!args.parse(argv, {"json"})) {
-        err << "vantorel-cli time: " << args.error() << "\n";
-        return kUsageError;
-    }
-    if (std::string unknown = args.firstUnknown({"date", "time", "zone", "json"}); !unknown.empty()) {
-        err << "vantorel-cli time: unknown argument --" << unknown << "\n";
-        return kUsageError;
-    }
-    for (const char* required : {"date", "time"}) {
-        if (!args.has(required)) {
-            err << "vantorel-cli time: argument --" << required << " is required\n";
-            return kUsageError;
-        }
-    }
-    std::string message;
-    const auto date = parseDate(*args.get("date"), message);
-    const auto clock = date ? parseTime(*args.get("time"), message) : std::nullopt;
-    const auto zone = clock ? parseZone(args.get("zone").value_or("0"), message) : std::nullopt;
-    if (!zone) {
-        err << "vantorel-cli time: " << message << "\n";
-        return kUsageError;
-    }
+int runTime(const CliValues& values, std::ostream& out, std::ostream&) {
+    const CivilDate date = values.date("date");
+    const ClockTime clock = values.time("time");
+    const ZoneArg zone = values.zone("zone");
 
     DATE_TIME dt;
-    dt.setLocal(date->year, date->month, date->day, clock->hour, clock->minute, zone->hours,
-                zone->minutes);
+    dt.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, zone.hours, zone.minutes);
     dt.computeDate();
     dt.computeNutation();
     dt.computeSiderealTime();
@@ -51,7 +31,7 @@ int runTime(const std::vector<std::string>& argv, std::ostream& out, std::ostrea
     const double epsilon0Deg = toDeg(dt.epsilon0);
     const double epsilonDeg = toDeg(dt.epsilon);
 
-    if (args.has("json")) {
+    if (values.flag("json")) {
         out << "{\"ut_date\":" << jsonString(utDate) << ",\"ut_time\":" << jsonString(utTime)
             << ",\"jd\":" << fullPrecision(dt.JD) << ",\"t_millennia\":" << fullPrecision(dt.t)
             << ",\"t_centuries\":" << fullPrecision(dt.T)
@@ -85,8 +65,16 @@ int runTime(const std::vector<std::string>& argv, std::ostream& out, std::ostrea
     return 0;
 }
 
-const CliCommandRegistrar registrar(
-    "time", "time --date YYYY-MM-DD --time HH:MM [--zone +H[:MM]|-H[:MM]] [--json]", runTime);
+const CliSpec kSpec{"time",
+                    "The derived values of the date and time record for a local date and time.",
+                    {},
+                    {
+                        dateOption("date", "local date").required(),
+                        timeOption("time", "local clock time").required(),
+                        zoneArgument(),
+                        jsonFlag(),
+                    }};
+const CliCommandRegistrar registrar(kSpec, runTime);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -2,20 +2,21 @@
 
 namespace vantorel::cli {
 
-std::unique_ptr<MoonCommand> openMoonCommand(const char* command,
-                                             const std::vector<std::string>& argv,
-                                             std::ostream& err) {
-    CliArgs args;
-    const auto options = parseListOptions(command, argv, {"date", "time"}, {"date"}, args, err);
-    if (!options) return nullptr;
-    const auto when = parseDateAndTime(command, args, err);
-    if (!when) return nullptr;
+std::vector<CliOption> moonCommandOptions() {
+    return withListArguments({
+        dateOption("date", "local date").required(),
+        timeOption("time", "local clock time").byDefault("00:00"),
+    });
+}
+
+std::unique_ptr<MoonCommand> openMoonCommand(const CliValues& values) {
     auto result = std::make_unique<MoonCommand>();
-    result->options = *options;
-    result->settings = settingsFor(*options);
+    result->options = listOptions(values);
+    result->settings = settingsFor(result->options);
     result->doc = std::make_unique<CLuneDoc>(result->settings);
-    result->doc->setDate(when->date.year, when->date.month, when->date.day, when->clock.hour,
-                         when->clock.minute);
+    const CivilDate date = values.date("date");
+    const ClockTime clock = values.time("time");
+    result->doc->setDate(date.year, date.month, date.day, clock.hour, clock.minute);
     return result;
 }
 

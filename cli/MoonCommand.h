@@ -1,9 +1,6 @@
 #pragma once
 
-#include <iosfwd>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "app/Settings.h"
 #include "cli/CliListOptions.h"
@@ -20,9 +17,8 @@ struct MoonCommand {
     std::unique_ptr<CLuneDoc> doc;
 };
 
-// On a bad line writes one message naming the argument to `err` and returns nothing.
-std::unique_ptr<MoonCommand> openMoonCommand(const char* command,
-                                             const std::vector<std::string>& argv,
-                                             std::ostream& err);
+// The options of a Moon list command.
+std::vector<CliOption> moonCommandOptions();
+std::unique_ptr<MoonCommand> openMoonCommand(const CliValues& values);
 
 }  // namespace vantorel::cli

@@ -28,23 +28,6 @@ std::vector<PrintWindowKind>& printRegistry() {
 constexpr int kMinSide = 32;
 constexpr int kMaxSide = 4000;
 
-bool wholeNumber(const CliArgs& args, const char* name, int fallback, int lo, int hi, int& value,
-                 std::string& message) {
-    if (!args.has(name)) {
-        value = fallback;
-        return true;
-    }
-    const auto v = parseNumber(name, *args.get(name), message);
-    if (!v) return false;
-    if (*v != std::floor(*v) || *v < lo || *v > hi) {
-        message = std::string("argument --") + name + ": must be a whole number from " +
-                  std::to_string(lo) + " to " + std::to_string(hi);
-        return false;
-    }
-    value = static_cast<int>(*v);
-    return true;
-}
-
 void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtDebugMsg || text.startsWith(QStringLiteral("QStandardPaths:"))) return;
     std::cerr << text.toStdString() << "\n";
@@ -84,53 +67,52 @@ std::string windowNames(const std::vector<std::string>& names) {
     return joined;
 }
 
-bool parseRenderRequest(const char* command, const CliArgs& args, const RenderWindowKind* kind,
-                        bool withPicture, RenderRequest& request, std::ostream& err) {
-    std::string message;
-    const auto date = parseDate(*args.get("date"), message);
-    const auto clock = date ? parseTime(*args.get("time"), message) : std::nullopt;
-    const auto zone = clock ? parseZone(args.get("zone").value_or("0"), message) : std::nullopt;
-    std::optional<double> latitude =
-        zone ? parseNumber("lat", args.get("lat").value_or("0"), message) : std::nullopt;
-    if (latitude && !(std::fabs(*latitude) <= 90)) {
-        message = "argument --lat: must lie within -90 and 90";
-        latitude.reset();
+std::vector<CliOption> renderRequestOptions(bool withPicture) {
+    std::vector<CliOption> options = {
+        stringOption("window", "the window to draw").required().named("WINDOW"),
+        dateOption("date", "local date").required(),
+        timeOption("time", "local clock time").required(),
+        zoneArgument(),
+        doubleOption("lat", -90, 90, "site latitude, degrees, north positive")
+            .byDefault("0")
+            .named("DEG"),
+        intOption("projection", 0, 3, "telescope projection code").byDefault("0"),
+        langArgument(),
+    };
+    if (withPicture) {
+        options.push_back(intOption("width", kMinSide, kMaxSide, "picture width, pixels"));
+        options.push_back(intOption("height", kMinSide, kMaxSide, "picture height, pixels"));
+        options.push_back(intOption("zoom", 0, 1000, "the window's zoom, within its own range"));
     }
-    bool ok = latitude.has_value() &&
-              wholeNumber(args, "projection", 0, 0, 3, request.projection, message);
-    if (ok && args.has("lang")) {
-        const std::string lang = *args.get("lang");
-        if (lang == "en") request.language = 0;
-        else if (lang == "fr") request.language = 1;
-        else if (lang == "es") request.language = 2;
-        else {
-            message = "argument --lang: one of en, fr, es";
-            ok = false;
+    return options;
+}
+
+bool requestFromValues(const char* command, const CliValues& values, const RenderWindowKind* kind,
+                       bool withPicture, RenderRequest& request, std::ostream& err) {
+    if (withPicture && kind) {
+        request.width = values.has("width") ? values.toInt("width") : kind->defaultWidth;
+        request.height = values.has("height") ? values.toInt("height") : kind->defaultHeight;
+        request.zoom = values.has("zoom") ? values.toInt("zoom") : kind->defaultZoom;
+        if (request.zoom < kind->minZoom || request.zoom > kind->maxZoom) {
+            err << "vantorel-cli " << command << ": argument --zoom: must be a whole number from "
+                << kind->minZoom << " to " << kind->maxZoom << " for the " << kind->name
+                << " window, got " << quoted(values.text("zoom")) << "\n";
+            return false;
         }
     }
-    if (ok && withPicture && kind) {
-        ok = wholeNumber(args, "width", kind->defaultWidth, kMinSide, kMaxSide, request.width,
-                         message) &&
-             wholeNumber(args, "height", kind->defaultHeight, kMinSide, kMaxSide, request.height,
-                         message) &&
-             wholeNumber(args, "zoom", kind->defaultZoom, kind->minZoom, kind->maxZoom,
-                         request.zoom, message);
-    }
-    if (!ok) {
-        err << "vantorel-cli " << command << ": " << message << "\n";
-        return false;
-    }
-    request.window = *args.get("window");
-    request.date = *date;
-    request.clock = *clock;
-    request.zone = *zone;
-    request.latitudeDeg = *latitude;
+    request.window = values.text("window");
+    request.date = values.date("date");
+    request.clock = values.time("time");
+    request.zone = values.zone("zone");
+    request.latitudeDeg = values.number("lat");
+    request.projection = values.toInt("projection");
+    request.language = values.choice("lang") < 0 ? 0 : values.choice("lang");
     Settings& s = request.settings;
     s.language = request.language;
     s.dateFormat = 0;
-    s.latitude = static_cast<float>(*latitude);
-    s.zoneHours = zone->hours;
-    s.zoneMinutes = zone->minutes;
+    s.latitude = static_cast<float>(request.latitudeDeg);
+    s.zoneHours = request.zone.hours;
+    s.zoneMinutes = request.zone.minutes;
     s.projection = request.projection;
     return true;
 }

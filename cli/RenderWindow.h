@@ -5,6 +5,7 @@
 
 #include "app/Settings.h"
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 
 class QPainter;
 
@@ -81,13 +82,17 @@ struct PrintWindowRegistrar {
 // The names of `kinds`, "a|b|c", for messages and usage lines.
 std::string windowNames(const std::vector<std::string>& names);
 
-// Parses the options render and print share (--window, --date, --time,
-// --zone, --lat, --projection, --lang, and --width/--height/--zoom when
-// `withPicture`) for `command`, the window looked up among `names` with its
-// zoom range from `kind` (may be null for print). On a bad value writes one
-// message naming the argument and returns false.
-bool parseRenderRequest(const char* command, const CliArgs& args, const RenderWindowKind* kind,
-                        bool withPicture, RenderRequest& request, std::ostream& err);
+// The options render and print share: --window, --date, --time, --zone,
+// --lat, --projection, --lang, and --width/--height/--zoom when `withPicture`.
+// The window's names and the zoom's range belong to the window kinds, which
+// register themselves, so they are checked in requestFromValues.
+std::vector<CliOption> renderRequestOptions(bool withPicture);
+
+// Fills the request from a checked line for `kind` (may be null for print).
+// On a value outside the window's own range writes one message naming the
+// argument and returns false.
+bool requestFromValues(const char* command, const CliValues& values, const RenderWindowKind* kind,
+                       bool withPicture, RenderRequest& request, std::ostream& err);
 
 // Starts the offscreen GUI application text and fonts need (no screen).
 class OffscreenGui {

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 
 using namespace vantorel::cli;
 
 static void usage(std::ostream& out) {
     out << "usage: vantorel-cli COMMAND [options]\n"
            "       vantorel-cli --version\n\ncommands:\n";
-    for (const CliCommandInfo& c : cliCommands()) out << "  " << c.usage << "\n";
+    for (const CliCommandInfo& c : cliCommands()) out << "  " << usageLine(*c.spec) << "\n";
 }
 
 int main(int argc, char** argv) {
@@ -24,9 +25,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const CliCommandInfo& c : cliCommands()) {
-        if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+        if (c.name() == name)
+            return runCommand(c, std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     }
-    std::cerr << "vantorel-cli: unknown command '" << name << "'\n";
+    std::cerr << "vantorel-cli: unknown command " << quoted(name) << "\n";
     usage(std::cerr);
     return kUsageError;
 }
