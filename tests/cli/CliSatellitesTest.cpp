@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <filesystem>
 #include <string>
 
@@ -69,12 +71,26 @@ TEST(CliSatellites, YearlyFileIsReadBackByTheDayListAndRefusedTwice) {
 TEST(CliSatellites, TextFileLimitsAndRedSpot) {
     TempWorkingDir dir;
     CliRun r = runCli("phenomena-file --text J.txt --start 2011-10-28 --unit month --count 12");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("The maximum period associated to months is 11"), std::string::npos);
+    EXPECT_EQ(r.status, 2);  // a bad argument, named
+    EXPECT_EQ(r.out, "vantorel-cli phenomena-file: argument --count: The maximum period associated "
+                     "to months is 11\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("J.txt")));
-    r = runCli("phenomena-file --text J.txt --start 2011-10-28 --unit day --count 2 --zone +1");
+    const std::string listing =
+        "phenomena-file --text J.txt --start 2011-10-28 --unit day --count 2 --zone +1";
+    r = runCli(listing);
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_TRUE(std::filesystem::exists(dir.file("J.txt")));
+    // An existing listing is replaced only when asked.
+    std::ofstream(dir.file("J.txt")) << "mine\n";
+    r = runCli(listing);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("J.txt already exists"), std::string::npos) << r.out;
+    r = runCli(listing + " --force");
+    EXPECT_EQ(r.status, 0) << r.out;
+    std::ifstream in(dir.file("J.txt"));
+    std::string first;
+    std::getline(in, first);
+    EXPECT_NE(first, "mine");
     r = runCli("grs --date 2011-10-29 --zone +1 --longitude 120 --json");
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("\"transits\":[{"), std::string::npos);
