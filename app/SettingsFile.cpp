@@ -103,9 +103,9 @@ void Settings::setLanguage(int index) {
     languageOffset = vantorel::languageOffset(index);
 }
 
-int SettingsFile::readSettings(Settings& s) {
-    const LoadedSettings loaded = load(settingsPath());
-    const SettingsText& t = loaded.text;
+int SettingsFile::readSettings(Settings& s) { return applySettings(load(settingsPath()).text, s); }
+
+int SettingsFile::applySettings(const SettingsText& t, Settings& s) {
     // Every value is checked against its range here, once: a damaged value
     // reads as missing, so the first start asks for it again, and nothing
     // later meets a zone of two billion hours.

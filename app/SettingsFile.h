@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "app/SettingsText.h"
 
 // The settings file "vantorel.ini" (where it lives: Paths::settingsFile): one
 // section [Vantorel], integer values. Read at each access, never cached; every
@@ -37,6 +38,8 @@ public:
     // included) and returns DisplayWarning. A value outside its key's range
     // reads as missing (a damaged zone as a zone never asked for).
     static int readSettings(Settings& s);
+    // The same from a file's text already read.
+    static int applySettings(const SettingsText& text, Settings& s);
 
     // Writers, each for the keys of one dialog; each also updates `s`, and
     // sets s.settingsNotSaved when the file was not written.

@@ -77,79 +77,56 @@ std::string selectorOf(const CliSpec& spec, const std::string& mode) {
 
 // ---- declarations ----------------------------------------------------------------
 
-CliOption flagOption(std::string name, std::string help) {
+namespace {
+
+CliOption declared(std::string name, OptionKind kind, std::string help, std::string valueName) {
     CliOption o;
     o.name = std::move(name);
-    o.kind = OptionKind::Flag;
+    o.kind = kind;
     o.help = std::move(help);
+    o.valueName = std::move(valueName);
     return o;
 }
 
+}  // namespace
+
+CliOption flagOption(std::string name, std::string help) {
+    return declared(std::move(name), OptionKind::Flag, std::move(help), "");
+}
+
 CliOption intOption(std::string name, long long min, long long max, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::Int;
+    CliOption o = declared(std::move(name), OptionKind::Int, std::move(help), "N");
     o.min = static_cast<double>(min);
     o.max = static_cast<double>(max);
-    o.help = std::move(help);
-    o.valueName = "N";
     return o;
 }
 
 CliOption doubleOption(std::string name, double min, double max, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::Double;
+    CliOption o = declared(std::move(name), OptionKind::Double, std::move(help), "X");
     o.min = min;
     o.max = max;
-    o.help = std::move(help);
-    o.valueName = "X";
     return o;
 }
 
 CliOption dateOption(std::string name, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::Date;
-    o.help = std::move(help);
-    o.valueName = "YYYY-MM-DD";
-    return o;
+    return declared(std::move(name), OptionKind::Date, std::move(help), "YYYY-MM-DD");
 }
 
 CliOption timeOption(std::string name, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::Time;
-    o.help = std::move(help);
-    o.valueName = "HH:MM";
-    return o;
+    return declared(std::move(name), OptionKind::Time, std::move(help), "HH:MM");
 }
 
 CliOption zoneOption(std::string name, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::Zone;
-    o.help = std::move(help);
-    o.valueName = "+H[:MM]|-H[:MM]";
-    return o;
+    return declared(std::move(name), OptionKind::Zone, std::move(help), "+H[:MM]|-H[:MM]");
 }
 
 CliOption stringOption(std::string name, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::String;
-    o.help = std::move(help);
-    o.valueName = "TEXT";
-    return o;
+    return declared(std::move(name), OptionKind::String, std::move(help), "TEXT");
 }
 
 CliOption enumOption(std::string name, std::vector<std::string> choices, std::string help) {
-    CliOption o;
-    o.name = std::move(name);
-    o.kind = OptionKind::Enum;
-    o.valueName = joined(choices, "|");
+    CliOption o = declared(std::move(name), OptionKind::Enum, std::move(help), joined(choices, "|"));
     o.choices = std::move(choices);
-    o.help = std::move(help);
     return o;
 }
 

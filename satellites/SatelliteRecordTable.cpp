@@ -152,16 +152,22 @@ void SatelliteRecordTable::loadYear(int year) {
     loadedPath_ = path;
     records_.clear();
     rejected_ = 0;
-    int firstRejected = 0;
     const FileRead file = readRegularFile(path, kMaxRecordFileBytes);
     if (!file.ok()) return;  // no file: no positions, nothing to say
+    loadRecords(file.bytes, path);
+}
+
+int SatelliteRecordTable::loadRecords(const std::string& bytes, const std::string& source) {
+    records_.clear();
+    rejected_ = 0;
+    int firstRejected = 0;
     size_t at = 0;
     int lineNumber = 0;
     SatelliteRecord r;
-    while (at < file.bytes.size()) {
-        size_t end = file.bytes.find('\n', at);
-        if (end == std::string::npos) end = file.bytes.size();
-        const std::string line = file.bytes.substr(at, end - at);
+    while (at < bytes.size()) {
+        size_t end = bytes.find('\n', at);
+        if (end == std::string::npos) end = bytes.size();
+        const std::string line = bytes.substr(at, end - at);
         at = end + 1;
         ++lineNumber;
         if (line.find_first_not_of(" \r") == std::string::npos) continue;  // blank
@@ -171,11 +177,12 @@ void SatelliteRecordTable::loadYear(int year) {
         }
         if (rejected_++ == 0) firstRejected = lineNumber;
     }
-    if (rejected_ > 0 && warnings_ && warned_.insert(path).second) {
-        *warnings_ << "vantorel: " << path << ": " << rejected_ << " malformed record"
+    if (rejected_ > 0 && warnings_ && warned_.insert(source).second) {
+        *warnings_ << "vantorel: " << source << ": " << rejected_ << " malformed record"
                    << (rejected_ > 1 ? "s" : "") << " ignored (first at line " << firstRejected
                    << ")\n";
     }
+    return static_cast<int>(records_.size());
 }
 
 bool SatelliteRecordTable::offsets(int body, int year, int month, int day, int hour, int minute,

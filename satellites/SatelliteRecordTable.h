@@ -59,6 +59,9 @@ public:
                  double& second, bool firstOnly = false);
 
     int bodyCount() const { return static_cast<int>(meanMotions_.size()); }
+    // Takes the records of a file's text (named `source` in the warning),
+    // leaving out the malformed ones; returns how many were taken.
+    int loadRecords(const std::string& bytes, const std::string& source);
     // Records of the year last loaded.
     const std::vector<SatelliteRecord>& records() const { return records_; }
     // Records of that year left out as malformed.

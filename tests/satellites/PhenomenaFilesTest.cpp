@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <sys/file.h>
@@ -249,7 +250,7 @@ void writeBytes(const fs::path& p, const std::string& bytes) {
 // the day is computed, as if there were no file.
 TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
     ASSERT_TRUE(result.ok);
-    const std::string whole = readAll(dir->file("j2005.sat"));
+    const std::string whole = readAll(dir->userDataFile("j2005.sat"));
     ASSERT_TRUE(parseYearlyFile(whole, 2005).has_value());
     EXPECT_FALSE(parseYearlyFile(whole, 2006).has_value());  // another year's
     const size_t middle = whole.find('\n', whole.size() / 2) + 1;
@@ -305,6 +306,7 @@ TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
 // written through, and the leftovers of killed runs go.
 TEST(PhenomenaFiles, GenerationReplacesOnlyADamagedFileAndNeverFollowsPlantedLinks) {
     TempWorkingDir wd;
+    writeBytes("vantorel.ini", "[Vantorel]\n");  // the working directory's files are used
     fs::create_directory("elsewhere");
     writeBytes("elsewhere/victim", "precious\n");
     fs::permissions("elsewhere/victim", fs::perms::owner_read | fs::perms::owner_write);
@@ -327,7 +329,7 @@ TEST(PhenomenaFiles, GenerationReplacesOnlyADamagedFileAndNeverFollowsPlantedLin
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(wd.path())) names.push_back(e.path().filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"elsewhere", "j2006.sat"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"elsewhere", "j2006.sat", "vantorel.ini"}));
 
     const FileResult again = generateYearlyFile(2006, sat, source, SearchMode::Fast, 0);
     EXPECT_FALSE(again.ok);
@@ -414,7 +416,7 @@ TEST(PhenomenaFiles, AListingIsReplacedWholeOrNotAtAll) {
 // same rows wherever a search starts.
 TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
     ASSERT_TRUE(result.ok);
-    const std::string path = dir->file("j2005.sat").string();
+    const std::string path = dir->userDataFile("j2005.sat").string();
     std::vector<std::pair<int, int>> zones;
     for (const ZoneSize& z : kZoneSizes) {
         zones.emplace_back(z.hours, z.minutes);
