@@ -2,16 +2,29 @@
 # Installs the Debian/Ubuntu packages the build and the tests need, only those
 # that are missing. Uses sudo when not run as root.
 set -e
-PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils dpkg-dev"
-missing=""
-for p in $PACKAGES; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing="$missing $p"
-  fi
-done
-[ -z "$missing" ] && exit 0
-echo "Installing:$missing"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils dpkg-dev clang"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+updated=""
+
+install_missing() {
+  missing=""
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing="$missing $p"
+    fi
+  done
+  [ -z "$missing" ] && return 0
+  echo "Installing:$missing"
+  if [ -z "$updated" ]; then
+    $SUDO apt-get update -qq
+    updated=yes
+  fi
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+}
+
+install_missing $PACKAGES
+# clang's libFuzzer runtime (for tests/fuzz) is packaged per clang version.
+if command -v clang >/dev/null 2>&1; then
+  install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+fi
