@@ -29,6 +29,14 @@ const std::vector<CliCommandInfo>& cliCommands() { return registry(); }
 
 int runCommand(const CliCommandInfo& command, const std::vector<std::string>& argv,
                std::ostream& out, std::ostream& err) {
+    // --help wins over everything else on the line, even a line that would
+    // be refused: it is how a user finds out what the line should have been.
+    for (const std::string& arg : argv) {
+        if (arg == "--help" || arg == "-h") {
+            out << helpText(*command.spec);
+            return 0;
+        }
+    }
     const std::optional<CliValues> values = parseCommandLine(*command.spec, argv, err);
     if (!values) return kUsageError;
     return command.run(*values, out, err);

@@ -477,6 +477,8 @@ std::string helpText(const CliSpec& spec) {
         }
         out << left << o.help << (notes.empty() ? "" : " (" + notes + ")") << "\n";
     }
+    out << "  --help                    print this help and exit\n";
+    if (!spec.example.empty()) out << "\nexample:\n  vantorel-cli " << spec.example << "\n";
     return out.str();
 }
 

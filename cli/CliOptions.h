@@ -73,6 +73,9 @@ struct CliSpec {
     // first is taken when no option selects another.
     std::vector<std::string> modes;
     std::vector<CliOption> options;
+    // One working command line, without the program's name, shown by --help
+    // (and run by the tests, so it stays true).
+    std::string example;
 };
 
 // What a parsed line holds. Values are already checked: the getters cannot

@@ -73,7 +73,8 @@ const CliSpec kSpec{
     withListArguments({
         enumOption("body", bodyNames(), "the planet").required(),
         dateOption("date", "local date the search starts from").required(),
-    })};
+    }),
+                    "conjunctions --body mercury --date 1993-10-01 --zone -5"};
 const CliCommandRegistrar registrar(kSpec, runConjunctions);
 
 }  // namespace

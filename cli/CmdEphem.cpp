@@ -290,7 +290,8 @@ const CliSpec kSpec{
         enumOption("body", bodyNames(), "the body, or all of them").byDefault("all"),
         jsonFlag(),
         intOption("repeat", 1, 10000000, "run N times and print the mean time per run").byDefault("1"),
-    }};
+    },
+                    "ephem --date 2024-06-01 --time 22:30 --zone +2 --lat 48.8 --body mars"};
 const CliCommandRegistrar registrar(kSpec, runEphem);
 
 }  // namespace

@@ -41,7 +41,8 @@ const CliSpec kSpec{
     withListArguments({
         dateOption("date", "local date").required(),
         intOption("longitude", 0, 359, "System II longitude of the Red Spot, degrees").byDefault("80"),
-    })};
+    }),
+                    "grs --date 2024-01-15 --longitude 60 --zone +1"};
 const CliCommandRegistrar registrar(kSpec, runGrs);
 
 }  // namespace

@@ -43,7 +43,8 @@ const CliSpec kSpec{
     "jupiter-phenomena",
     "The day's eclipses, occultations, transits and shadow transits of the Galilean satellites.",
     {},
-    withListArguments({dateOption("date", "local date").required()})};
+    withListArguments({dateOption("date", "local date").required()}),
+                    "jupiter-phenomena --date 2011-03-15 --zone +5:30"};
 const CliCommandRegistrar registrar(kSpec, runJupiterPhenomena);
 
 }  // namespace

@@ -114,7 +114,8 @@ const CliSpec kSpec{
         flagOption("force", "replace a listing that already exists").onlyIn({"text"}),
         flagOption("exhaustive", "compute every minute in full instead of only those near a contact"),
         jsonFlag(),
-    }};
+    },
+                    "phenomena-file --text JupSat.txt --start 2024-03-01 --unit day --count 2 --zone +1"};
 const CliCommandRegistrar registrar(kSpec, runPhenomenaFile);
 
 }  // namespace

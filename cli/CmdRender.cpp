@@ -67,7 +67,8 @@ const CliSpec kSpec{"render",
                     "Writes the picture a window shows for a date, time, zone and latitude to a "
                     "PNG file.",
                     {},
-                    renderOptions()};
+                    renderOptions(),
+                    "render --window mars --date 2005-10-30 --time 03:00 --out mars.png"};
 const CliCommandRegistrar registrar(kSpec, runRender);
 
 }  // namespace

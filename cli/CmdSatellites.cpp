@@ -153,7 +153,8 @@ const CliSpec kSpec{
         zoneArgument(),
         langArgument(),
         jsonFlag(),
-    }};
+    },
+                    "satellites --body jupiter --date 2025-01-10 --time 21:00 --zone +1"};
 const CliCommandRegistrar registrar(kSpec, runSatellites);
 
 }  // namespace

@@ -61,7 +61,8 @@ const CliSpec kSpec{
     withListArguments({
         intOption("start", -1000000, 1000000, "first year, 1990..2050").required(),
         intOption("years", -1000000, 1000000, "number of years, 1..10").required(),
-    })};
+    }),
+                    "seasons --start 2024 --years 2"};
 const CliCommandRegistrar registrar(kSpec, runSeasons);
 
 }  // namespace

@@ -73,7 +73,8 @@ const CliSpec kSpec{"time",
                         timeOption("time", "local clock time").required(),
                         zoneArgument(),
                         jsonFlag(),
-                    }};
+                    },
+                    "time --date 1987-04-10 --time 00:00 --zone 0"};
 const CliCommandRegistrar registrar(kSpec, runTime);
 
 }  // namespace
