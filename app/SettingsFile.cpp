@@ -42,8 +42,8 @@ std::optional<int> inRange(const SettingsText& text, const char* key, int lo, in
 // no more than 13 hours from Greenwich.
 bool validZone(int hours, int minutes) {
     if (minutes < 0 || minutes > 59) return false;
-    const int magnitude = hours >= 50 ? hours - 50 : (hours < 0 ? -hours : hours);
     if (hours > 63 || (hours > 13 && hours < 50) || hours < -13) return false;
+    const int magnitude = hours >= 50 ? hours - 50 : (hours < 0 ? -hours : hours);
     return magnitude * 60 + minutes <= 13 * 60;
 }
 

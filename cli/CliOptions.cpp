@@ -470,7 +470,8 @@ std::string helpText(const CliSpec& spec) {
         if (o.kind == OptionKind::Int || o.kind == OptionKind::Double)
             notes += numberText(o.min) + ".." + numberText(o.max);
         if (o.fallback) notes += std::string(notes.empty() ? "" : ", ") + "default " + *o.fallback;
-        if (!o.modes.empty()) {
+        const bool selectsItsOnlyMode = o.modes.size() == 1 && o.modes.front() == o.selects;
+        if (!o.modes.empty() && !selectsItsOnlyMode) {
             std::vector<std::string> with;
             for (const std::string& m : o.modes) with.push_back(selectorOf(spec, m));
             notes += std::string(notes.empty() ? "" : ", ") + "with " + joined(with, " or ");

@@ -302,6 +302,7 @@ TEST(SettingsCommands, OutOfRangeValuesAreAskedAgainAtStart) {
         {"FuseauH=14\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=99\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=2147483647\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=-2147483648\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=1\nFuseauM=2147483647\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=1\nFuseauM=-2147483648\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=13\nFuseauM=30\nLatituded=45\nLatitudem=0\n", {"zone"}},
