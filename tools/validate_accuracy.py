@@ -51,9 +51,11 @@ MOONS = {
 }
 # Equatorial radii (km, IAU) and north poles (RA, Dec in degrees, J2000) for
 # turning sky offsets into the planet's own axes.
-RADIUS_KM = {"jupiter": 71492.0, "saturn": 60268.0}
+RADIUS_KM = {"jupiter": 71492.0, "saturn": 60330.0}  # the program's units
 POLE = {"jupiter": (268.057, 64.495), "saturn": (40.589, 83.537)}
 AU_KM = 149597870.7
+# Whether Saturn's moons came from fitted records (the notes differ).
+SATURN_FROM_RECORDS = [False]
 
 PROMISE = {
     "place_tt": "a few arc seconds (abridged VSOP87 of Meeus's Astronomical Algorithms, "
@@ -280,15 +282,24 @@ def main():
                     continue
                 east, north = offset_arcsec(ref, planet)
                 label = "%s, %s" % (got["name"].split(" - ")[0], where)
+                if got.get("approximate"):
+                    no_data[body] += 1  # outside the records: a mean-motion guess
+                    continue
                 if "east_arcsec" in got:
                     moons[body].add(math.hypot(got["east_arcsec"] - east,
                                                got["north_arcsec"] - north), label)
+                    continue
+                radius = math.degrees(RADIUS_KM[body] / (planet[2] * AU_KM)) * 3600
+                if "east" in got:
+                    SATURN_FROM_RECORDS[0] = True
+                    # Sky-aligned offsets in equatorial radii.
+                    moons[body].add(math.hypot(got["east"] * radius - east,
+                                               got["north"] * radius - north), label)
                     continue
                 # Into the planet's axes: X along the equator, positive west;
                 # Y towards the north pole; in equatorial radii, then back to
                 # arc seconds so every moon is measured alike.
                 p = position_angle_of_pole(body, planet[0], planet[1])
-                radius = math.degrees(RADIUS_KM[body] / (planet[2] * AU_KM)) * 3600
                 x = -(east * math.cos(p) - north * math.sin(p)) / radius
                 y = (east * math.sin(p) + north * math.cos(p)) / radius
                 g = got["earth"] if "earth" in got else got
@@ -372,14 +383,16 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no
     add("")
     add("The distance in arc seconds between the two places of each moon relative to its")
     add("planet. Where the program gives X, Y in equatorial radii (Jupiter 71 492 km, about")
-    add("16\" to 25\" seen from the Earth; Saturn 60 268 km, about 8\" to 10\"), the reference")
+    add("16\" to 25\" seen from the Earth; Saturn 60 330 km, about 8\" to 10\"), the reference")
     add("is turned into the planet's axes (X along the equator, Y towards the north pole)")
-    add("first. Weeks for which the program has no record of a moon, and instants outside the")
-    add("reference's moon files, are counted, not compared.")
+    add("first. Weeks for which the program has no record of a moon (or only a mean-motion")
+    add("guess it marks approximate), and instants outside the reference's moon files, are")
+    add("counted, not compared.")
     add("")
     add("| Moons of | Median | Worst | Worst at | Not compared | Theory promises |")
     add("|---|---|---|---|---|---|")
-    promises = {"jupiter": PROMISE["galilean"], "saturn": PROMISE["saturn"],
+    promises = {"jupiter": PROMISE["galilean"],
+                "saturn": PROMISE["records"] if SATURN_FROM_RECORDS[0] else PROMISE["saturn"],
                 "mars": PROMISE["records"], "uranus": PROMISE["records"]}
     for b, s in moons.items():
         s.unit = "\""
@@ -388,12 +401,23 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no
         row.insert(4, str(no_data[b]))
         add(" | ".join(row))
     add("")
-    pathlib.Path(opts.out).write_text("\n".join(lines) + "\n" + NOTES, encoding="utf-8")
+    notes = NOTES.replace(SATURN_MODEL_NOTE, SATURN_RECORDS_NOTE) if SATURN_FROM_RECORDS[0] else NOTES
+    pathlib.Path(opts.out).write_text("\n".join(lines) + "\n" + notes, encoding="utf-8")
     print("wrote " + opts.out, file=sys.stderr)
 
 
+SATURN_MODEL_NOTE = """- **Saturn's moons** are placed by mean circular orbits with one period and one phase
+  each, not by a theory: the phases drift over the decades, by tens of degrees for
+  Titan and the outer moons, so the worst errors reach the size of the orbits. The
+  picture is right in kind (order of the moons, tilt of the orbits), not in detail.
+"""
+SATURN_RECORDS_NOTE = """- **The moons of Saturn** come from records fitted to this same reference, like those
+  of Mars and Uranus; where a moon has no record the program falls back to mean
+  circular orbits, marks the place approximate, and the report leaves it out.
+"""
+
 # What the numbers mean; kept with the script so a new run keeps the notes.
-NOTES = """
+NOTES_TEMPLATE = """
 ## Notes on the largest errors
 
 - **The Sun** was 13" to 38" off before this report was first run: its right ascension
@@ -403,26 +427,22 @@ NOTES = """
   handbook's worked example 25.b), which leaves the abridged theory's few tenths of an
   arc second.
 - **The Moon at the true instant**: the lunar theory runs at universal time, so its place
-  is where the Moon stood delta T (55 to 75 s) earlier: 30" to 45". At the same clock
+  is where the Moon stood delta T (55 to 75 s) earlier: 30" to 50". At the same clock
   reading in dynamical time the theory itself stays within its promise.
 - **Rise, transit and set** are the events of the universal day of the local date, shown
-  in local time (a design choice kept from the start: the panel shows clock times
-  without dates), so in zones far from Greenwich an event may belong to the local day
+  in local time (the panel shows clock times without dates), so in zones far from Greenwich an event may belong to the local day
   before or after. On the day a month when the Moon has no rise (or set) in that
   universal day, the time shown is the interpolation's, a neighbouring event moved by
   the day's retardation. The Moon takes the planets' standard altitude, without its
   parallax, hence its systematic minutes.
-- **Saturn's moons** are placed by mean circular orbits with one period and one phase
-  each, not by a theory: the phases drift over the decades, by tens of degrees for
-  Titan and the outer moons, so the worst errors reach the size of the orbits. The
-  picture is right in kind (order of the moons, tilt of the orbits), not in detail.
-- **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
+%SATURN%- **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
   a few hundredths of an arc second, and Meeus's 43-term series (valid 1885-2099)
   accounts for the rest, and for the 20 ppm (0.0006 AU) of its distance.
-- **The moons of Mars and Uranus** come from weekly records fitted to this same
+- **The moons of Mars and Uranus** (and Saturn, where it has records) come from weekly records fitted to this same
   reference, so their line measures the fit, not an independent check. Phobos has no
   records after 2029 (the reference refuses those years), hence the count not compared.
 """
+NOTES = NOTES_TEMPLATE.replace("%SATURN%", SATURN_MODEL_NOTE)
 
 if __name__ == "__main__":
     main()
