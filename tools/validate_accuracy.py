@@ -71,8 +71,8 @@ PROMISE = {
                      "at a few km",
     "rts": "a minute or two: three-day interpolation (Meeus ch. 15), times given to the "
            "minute, the zone standing in for the longitude",
-    "rts_moon": "the same method with the planets' standard altitude (-0.5667°): without "
-                "the Moon's parallax (about 0.95°) rise comes some minutes late and set early",
+    "rts_moon": "minutes: the Moon moves 13° a day, more than the three-day interpolation "
+                "with a single correction step follows (Meeus ch. 15 iterates)",
     "galilean": "a few hundredths of Jupiter's radius, under 1\" (Meeus ch. 44, "
                 "abridged E2x3)",
     "saturn": "none: mean circular orbits with fixed periods and phases, drawn as a picture; "
@@ -433,8 +433,9 @@ NOTES_TEMPLATE = """
   in local time (the panel shows clock times without dates), so in zones far from Greenwich an event may belong to the local day
   before or after. On the day a month when the Moon has no rise (or set) in that
   universal day, the time shown is the interpolation's, a neighbouring event moved by
-  the day's retardation. The Moon takes the planets' standard altitude, without its
-  parallax, hence its systematic minutes.
+  the day's retardation. The Moon's standard altitude includes its parallax; its
+  remaining minutes come from interpolating a body that moves 13° a day from three
+  daily places with a single correction step, worst at high latitudes.
 %SATURN%- **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
   a few hundredths of an arc second, and Meeus's 43-term series (valid 1885-2099)
   accounts for the rest, and for the 20 ppm (0.0006 AU) of its distance.
