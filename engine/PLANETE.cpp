@@ -109,7 +109,15 @@ PLANETE::Rotation PLANETE::rotationFromPole(const DATE_TIME& dt, double alpha0,
 
 double PLANETE::centralLongitudeFromPole(const DATE_TIME& dt, double alpha0Deg, double delta0Deg,
                                          double wDeg, double lightTermDegPerAU) {
-    const Rotation rot = rotationFromPole(dt, toRad(alpha0Deg), toRad(delta0Deg));
+    // The pole and W are of J2000, so the place goes to J2000 too: the pole
+    // inclination then agrees with a pole of date (Saturn's with its ring
+    // tilt) and xi is counted from the node W is counted from.
+    Rotation rot{};
+    geometricEquatorial(dt.epsilon0, rot.alpha, rot.delta);
+    precessToJ2000(dt.T, rot.alpha, rot.delta);
+    const PoleView v = poleView(toRad(alpha0Deg), toRad(delta0Deg), rot.alpha, rot.delta);
+    rot.DE = v.DE;
+    rot.xi = v.xi;
     poleInclination = rot.DE;
     centralLongitude = reduceDegrees(wDeg - rot.xi * kDegPerRad - lightTermDegPerAU * Delta);
     centralLongitudeDeg = centralLongitude;

@@ -56,7 +56,8 @@ protected:
         double DE, xi, alpha, delta;  // radians
     };
     Rotation rotationFromPole(const DATE_TIME& dt, double alpha0, double delta0) const;
-    // W - xi - lightTerm Delta, reduced to 0-360; DE becomes the pole inclination.
+    // W - xi - lightTerm Delta, reduced to 0-360, for a pole and W given for
+    // J2000 (the IAU form); DE becomes the pole inclination.
     double centralLongitudeFromPole(const DATE_TIME& dt, double alpha0Deg, double delta0Deg,
                                     double wDeg, double lightTermDegPerAU);
     // Evaluates a VSOP87 theory into L, B, r.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/Angles.h"
+#include "engine/Coordinates.h"
 #include "engine/DATE_TIME.h"
 #include "engine/EARTH_SUN.h"
 #include "engine/ElementPolynomial.h"
@@ -28,8 +29,10 @@ void URANUS::computePhysical(DATE_TIME& dt, const EARTH_SUN& es) {
     centralLongitudeFromPole(dt, kPoleRa, kPoleDec, 203.81 - 501.1600928 * d, 0);
     fillCommonResults(es, 68.56);
     magnitude = -7.19 + 5 * std::log10(r * Delta);
-    // The pole against the planet's apparent place.
-    positionAngle = positionAngleOf(toRad(kPoleRa), toRad(kPoleDec), toRad(ra), toRad(dec));
+    // The pole, carried from J2000 to the date, against the planet's apparent place.
+    double poleAlpha = toRad(kPoleRa), poleDelta = toRad(kPoleDec);
+    precessFromJ2000(dt.T, poleAlpha, poleDelta);
+    positionAngle = positionAngleOf(poleAlpha, poleDelta, toRad(ra), toRad(dec));
 }
 
 }  // namespace vantorel

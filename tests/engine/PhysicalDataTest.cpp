@@ -5,6 +5,7 @@
 
 #include "EngineTestSupport.h"
 #include "engine/Angles.h"
+#include "engine/Coordinates.h"
 #include "engine/JUPITER.h"
 #include "engine/MARS.h"
 #include "engine/MERCURE.h"
@@ -230,6 +231,39 @@ TEST(PhysicalData, UranusPositionAngleFromItsPole) {
     EXPECT_GT(std::fabs(uranus.positionAngle), 0);
     EXPECT_LE(std::fabs(uranus.positionAngle), kPi);
     EXPECT_NEAR(uranus.magnitude, 5.8, 0.2);
+}
+
+// Meeus, example 21.b: theta Persei, carried by its proper motion to 2028
+// November 13.19 TD, then precessed from J2000.
+TEST(PhysicalData, PrecessionOfTheHandbookExampleAndBack) {
+    const double T = 0.288670500;
+    double alpha = toRad(41.054063), delta = toRad(49.227750);
+    precessFromJ2000(T, alpha, delta);
+    EXPECT_NEAR(toDeg(alpha), 41.547214, 2e-6);
+    EXPECT_NEAR(toDeg(delta), 49.348483, 2e-6);
+    precessToJ2000(T, alpha, delta);
+    EXPECT_NEAR(toDeg(alpha), 41.054063, 1e-9);
+    EXPECT_NEAR(toDeg(delta), 49.227750, 1e-9);
+    // Near the pole too, where right ascensions turn fast.
+    alpha = toRad(200.0), delta = toRad(89.5);
+    precessFromJ2000(-0.15, alpha, delta);
+    precessToJ2000(-0.15, alpha, delta);
+    EXPECT_NEAR(toDeg(delta), 89.5, 1e-9);
+    EXPECT_NEAR(std::remainder(toDeg(alpha) - 200.0, 360.0), 0.0, 1e-7);
+}
+
+// Saturn's pole and its rings describe one plane, so the pole inclination
+// (from the J2000 pole) and the ring tilt (from the ring elements of date)
+// must agree; a J2000 pole set against a place of date drifted apart by the
+// precession, a quarter of a degree by 2050.
+TEST(PhysicalData, SaturnPoleInclinationFollowsTheRingTiltAcrossTheYears) {
+    for (const double jd : {2446066.5, 2451545.0, 2469807.5, 2460400.5}) {  // 1985, 2000, 2050, 2024
+        DATE_TIME dt = recordAt(jd);
+        EARTH_SUN es;
+        SATURNE saturn;
+        runPlanet(dt, es, saturn);
+        EXPECT_NEAR(toDeg(saturn.poleInclination), toDeg(saturn.ringTilt), 0.02) << "JD " << jd;
+    }
 }
 
 }  // namespace
