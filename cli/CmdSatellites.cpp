@@ -15,7 +15,7 @@
 #include "engine/SATURNE.h"
 #include "satellites/SatelliteInfoRecord.h"
 #include "satellites/SatelliteRecordTable.h"
-#include "satellites/SaturnSatellites.h"
+#include "satellites/SaturnMoonSet.h"
 
 namespace vantorel::cli {
 namespace {
@@ -71,27 +71,31 @@ void saturnMoons(DATE_TIME& dt, bool json, std::ostream& out) {
     EARTH_SUN es;
     computeInstant(dt, es, planetPlace(saturn));
     dt.computeDate();
-    SaturnOrbit orbit;
-    orbit.meanAnomalyDeg = saturn.meanAnomaly;
-    orbit.eccentricity = saturn.eccentricity;
-    orbit.semiMajorAxisAU = saturn.semiMajorAxis;
-    orbit.perihelionDeg = saturn.perihelion;
-    orbit.nodeDeg = saturn.node;
-    orbit.inclinationDeg = saturn.inclination;
-    const SaturnSatellitePositions p = computeSaturnSatellites(dt.JD, orbit);
-    if (json) out << "{\"body\":\"saturn\",\"ring_tilt_deg\":" << fullPrecision(toDeg(p.ringTilt)) << ",\"moons\":[";
-    else out << "Ring tilt of the satellite model (deg): " << fixed(toDeg(p.ringTilt), "%+.3f")
-             << "\nMoon              x (radii)  y (radii)\n";
+    SatelliteRecordTable table = SatelliteRecordTable::saturn();
+    const SaturnMoonSet set = computeSaturnMoons(saturn, dt, table);
+    // The ring tilt is SATURNE's (as `ephem` gives it), positive when the
+    // Earth is north of the rings; offsets are in Saturn equatorial radii.
+    if (json) {
+        out << "{\"body\":\"saturn\",\"ring_tilt_deg\":" << fullPrecision(toDeg(set.ringTilt))
+            << ",\"position_angle_deg\":" << fullPrecision(toDeg(set.positionAngle))
+            << ",\"moons\":[";
+    } else {
+        out << "Ring tilt (deg): " << fixed(toDeg(set.ringTilt), "%+.3f")
+            << "   position angle of the pole (deg): " << fixed(toDeg(set.positionAngle), "%.3f")
+            << "\nMoon              east       north      x (ring)   y (ring)   (Saturn radii)\n";
+    }
     for (int i = 0; i < kSaturnSatellites; ++i) {
-        double x = 0, y = 0;
-        saturnSatelliteOffsetRadii(p, i, x, y);
+        const SaturnMoonPlace& m = set.moons[i];
         const SatelliteInfoRecord info = satelliteInfo(SatelliteFamily::Saturn, i);
         if (json) {
-            out << (i ? "," : "") << "{\"name\":" << jsonString(info.name) << ",\"x\":" << fullPrecision(x)
-                << ",\"y\":" << fullPrecision(y) << "}";
+            out << (i ? "," : "") << "{\"name\":" << jsonString(info.name) << ",\"number\":" << i + 1
+                << ",\"east\":" << fullPrecision(m.east) << ",\"north\":" << fullPrecision(m.north)
+                << ",\"x\":" << fullPrecision(m.x) << ",\"y\":" << fullPrecision(m.y)
+                << ",\"approximate\":" << (m.approximate ? "true" : "false") << "}";
         } else {
-            char line[96];
-            std::snprintf(line, sizeof line, "%-16s %10.3f %10.3f\n", info.name, x, y);
+            char line[128];
+            std::snprintf(line, sizeof line, "%-16s %10.3f %10.3f %10.3f %10.3f%s\n", info.name, m.east,
+                          m.north, m.x, m.y, m.approximate ? "   approximate" : "");
             out << line;
         }
     }

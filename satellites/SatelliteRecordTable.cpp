@@ -102,13 +102,15 @@ void evaluateSatelliteRecord(const SatelliteRecord& r, double jd, double n, doub
 }
 
 SatelliteRecordTable::SatelliteRecordTable(std::string baseName, std::vector<double> meanMotions,
-                                           std::vector<double> reachArcsec)
+                                           std::vector<double> reachArcsec, std::vector<int> spanDays)
     : baseName_(std::move(baseName)),
       meanMotions_(std::move(meanMotions)),
       reach_(std::move(reachArcsec)),
+      spanDays_(std::move(spanDays)),
       warnings_(&std::cerr) {
     // A table given no reach for a moon bounds only by finiteness.
     reach_.resize(meanMotions_.size(), HUGE_VAL);
+    spanDays_.resize(meanMotions_.size(), 7);
 }
 
 SatelliteRecordTable SatelliteRecordTable::mars() {
@@ -134,13 +136,33 @@ bool SatelliteRecordTable::withinReach(const SatelliteRecord& r) const {
     const double n = meanMotions_[static_cast<size_t>(r.body - 1)];
     const double limit = reach_[static_cast<size_t>(r.body - 1)];
     const double start = std::trunc(r.T0);
-    // Every half day of the week the record covers, both ends included.
-    for (int k = 0; k <= 14; ++k) {
+    // Every half day of the span the record covers, both ends included.
+    const int halfDays = 2 * spanDays_[static_cast<size_t>(r.body - 1)];
+    for (int k = 0; k <= halfDays; ++k) {
         double first = 0, second = 0;
         evaluateSatelliteRecord(r, start + 0.5 * k, n, first, second);
         if (!(std::hypot(first, second) <= limit)) return false;
     }
     return true;
+}
+
+SatelliteRecordTable SatelliteRecordTable::saturn() {
+    // The periods of the information box; the spans the records were fitted
+    // over (tools/fit_satellite_records.py): the slower a moon's offsets
+    // change, the longer one record lasts.
+    // Their greatest distances (km; Hyperion's orbit is the most eccentric,
+    // e = 0.12) with Saturn 7.95 AU away, nearer than its perihelion
+    // opposition brings it.
+    const double twoPi = 6.283185307179586;
+    const double closest = 7.95;
+    return SatelliteRecordTable(
+        "saturn",
+        {twoPi / 0.9424218, twoPi / 1.3702179, twoPi / 1.8878022, twoPi / 2.7369147,
+         twoPi / 4.5175004, twoPi / 15.945421, twoPi / 21.276609, twoPi / 79.330183},
+        {reach(189200, closest), reach(239200, closest), reach(294700, closest),
+         reach(378300, closest), reach(527600, closest), reach(1257100, closest),
+         reach(1664000, closest), reach(3662700, closest)},
+        {28, 56, 56, 56, 56, 28, 14, 56});
 }
 
 void SatelliteRecordTable::loadYear(int year) {
@@ -194,7 +216,7 @@ bool SatelliteRecordTable::offsets(int body, int year, int month, int day, int h
     for (const SatelliteRecord& r : records_) {
         if (r.body != body) continue;
         const double start = std::trunc(r.T0);
-        if (start <= dayNumber && dayNumber < start + 7) {
+        if (start <= dayNumber && dayNumber < start + spanDays_[static_cast<size_t>(body - 1)]) {
             evaluateSatelliteRecord(r, jd, meanMotions_[static_cast<size_t>(body - 1)], first,
                                     second);
             // Between the checked half days a damaged record could still

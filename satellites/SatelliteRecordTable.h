@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
-// Weekly records of twenty coefficients that give a moon's two offsets from
-// its planet (Phobos and Deimos, the five large moons of Uranus). The records
-// of a year are read from "data/mars%02d.dat" or "data/uranus%02d.dat" (year
-// modulo 100) under the working directory; a week that spans a new year is in
-// both years' files. Where no record covers a date there are no positions.
+// Records of twenty coefficients that give a moon's two offsets from its
+// planet (Phobos and Deimos, the five large moons of Uranus, Saturn's eight),
+// each covering a week, or for Saturn's moons a longer span of its own. The
+// records of a year are read from "data/mars%02d.dat", "data/uranus%02d.dat"
+// or "data/saturn%02d.dat" (year modulo 100) under the working directory; a
+// span that crosses a new year is in both years' files. Where no record
+// covers a date there are no positions.
 
 namespace vantorel {
 
@@ -40,15 +42,19 @@ void evaluateSatelliteRecord(const SatelliteRecord& record, double jd, double n,
 
 class SatelliteRecordTable {
 public:
-    // `baseName` "mars" or "uranus"; `meanMotions` in rad/day for bodies 1..N;
-    // `reachArcsec` the farthest each moon can be seen from its planet (its
-    // greatest distance at the planet's closest approach to the Earth), past
-    // which an offset can only come from a damaged record.
+    // `baseName` "mars", "uranus" or "saturn"; `meanMotions` in rad/day for
+    // bodies 1..N; `reachArcsec` the farthest each moon can be seen from its
+    // planet (its greatest distance at the planet's closest approach to the
+    // Earth), past which an offset can only come from a damaged record;
+    // `spanDays` the days one record of each body covers (a week when not
+    // given).
     SatelliteRecordTable(std::string baseName, std::vector<double> meanMotions,
-                         std::vector<double> reachArcsec = {});
+                         std::vector<double> reachArcsec = {}, std::vector<int> spanDays = {});
 
     static SatelliteRecordTable mars();
     static SatelliteRecordTable uranus();
+    // Mimas .. Iapetus as bodies 1..8.
+    static SatelliteRecordTable saturn();
 
     // Offsets of body k (1..N) for a UT date and time: the first toward the
     // east and the second toward the north, in arc seconds of the sky. In the
@@ -79,6 +85,7 @@ private:
     std::string baseName_;
     std::vector<double> meanMotions_;
     std::vector<double> reach_;
+    std::vector<int> spanDays_;
     std::ostream* warnings_;
     std::set<std::string> warned_;
     int rejected_ = 0;

@@ -85,8 +85,10 @@ SaturnSatellitePositions computeSaturnSatellites(double jd, const SaturnOrbit& o
     const Vec u{std::cos(dec) * std::cos(alpha), std::cos(dec) * std::sin(alpha), std::sin(dec)};
     const Vec n1 = pole(0.702844089, 0.113271868);
     const Vec n2 = pole(0.09778219176444165, 0.251327412);
-    p.ringTilt = std::asin(dot(u, n1));
-    p.iapetusTilt = std::asin(dot(u, n2));
+    // u points from the Earth to Saturn, so the Earth's latitude above each
+    // plane is minus the elevation of u.
+    p.ringTilt = -std::asin(dot(u, n1));
+    p.iapetusTilt = -std::asin(dot(u, n2));
     p.poleAngle = -std::asin(dot(u, cross(n1, n2)));
     return p;
 }
@@ -96,35 +98,55 @@ void saturnSatelliteOffsetRadii(const SaturnSatellitePositions& p, int i, double
     const double a = kRadiusKm[i] / kSaturnEquatorialRadiusKm;
     if (i < 7) {
         x = std::sin(p.theta[i]) * a;
-        y = std::cos(p.theta[i]) * a * std::sin(p.ringTilt);
+        y = -std::cos(p.theta[i]) * a * std::sin(p.ringTilt);
         return;
     }
     const double x0 = std::sin(p.theta[7]) * a;
-    const double y0 = std::cos(p.theta[7]) * a * std::sin(p.iapetusTilt);
+    const double y0 = -std::cos(p.theta[7]) * a * std::sin(p.iapetusTilt);
     x = x0 * std::cos(p.poleAngle) - y0 * std::sin(p.poleAngle);
     y = y0 * std::cos(p.poleAngle) + x0 * std::sin(p.poleAngle);
 }
 
-SaturnPicture placeSaturnSatellites(const SaturnSatellitePositions& p, int cx, int cy,
-                                    int halfWidth, int zoomLevel, int projection) {
+double saturnRadiusArcsec(double deltaAU) {
+    constexpr double kAuKm = 149597870.7;
+    constexpr double kArcsecPerRad = 206264.806;
+    return kSaturnEquatorialRadiusKm / kAuKm * kArcsecPerRad / deltaAU;
+}
+
+SaturnMoonPlace ringPlaceFromSky(double east, double north, double P) {
+    SaturnMoonPlace m;
+    m.east = east;
+    m.north = north;
+    // The pole points to (sin P, cos P) in (east, north); the ring line's
+    // western end to (-cos P, sin P).
+    m.x = -east * std::cos(P) + north * std::sin(P);
+    m.y = east * std::sin(P) + north * std::cos(P);
+    return m;
+}
+
+SaturnMoonPlace skyPlaceFromRing(double x, double y, double P) {
+    SaturnMoonPlace m;
+    m.x = x;
+    m.y = y;
+    m.east = -x * std::cos(P) + y * std::sin(P);
+    m.north = x * std::sin(P) + y * std::cos(P);
+    return m;
+}
+
+SaturnPicture placeSaturnSatellites(const SaturnMoonPlace (&places)[kSaturnSatellites], int cx,
+                                    int cy, int halfWidth, int zoomLevel, int projection) {
     SaturnPicture pic;
     const int code = (projection >= 0 && projection <= 3) ? projection : 0;
     const double sx = (code & 1) ? 1.0 : -1.0;
     const double sy = (code & 2) ? 1.0 : -1.0;
     const double s = kRadiusKm[std::clamp(zoomLevel, 0, 7)] / std::max(1, halfWidth);
     pic.kmPerPixel = s;
-    for (int i = 0; i < 7; ++i) {
-        const double a = kRadiusKm[i] / s;
-        pic.x[i] = cx - static_cast<int>(std::trunc(std::sin(sx * p.theta[i]) * a));
-        pic.y[i] = cy + static_cast<int>(std::trunc(std::cos(p.theta[i]) * a * std::sin(sy * p.ringTilt)));
+    const double pixelsPerRadius = kSaturnEquatorialRadiusKm / s;
+    for (int i = 0; i < kSaturnSatellites; ++i) {
+        pic.x[i] = cx - static_cast<int>(std::trunc(sx * places[i].x * pixelsPerRadius));
+        pic.y[i] = cy + static_cast<int>(std::trunc(sy * places[i].y * pixelsPerRadius));
     }
-    const double a7 = kRadiusKm[7] / s;
-    const double x0 = -std::sin(p.theta[7]) * a7;
-    const double y0 = std::cos(p.theta[7]) * a7 * std::sin(p.iapetusTilt);
-    const double c = std::cos(p.poleAngle), sn = std::sin(p.poleAngle);
-    pic.x[7] = cx + static_cast<int>(std::trunc(sx * (x0 * c + y0 * sn)));
-    pic.y[7] = cy + static_cast<int>(std::trunc(sy * (y0 * c - x0 * sn)));
-    pic.discRadiusX = static_cast<int>(std::trunc(kSaturnEquatorialRadiusKm / s));
+    pic.discRadiusX = static_cast<int>(std::trunc(pixelsPerRadius));
     pic.discRadiusY = pic.discRadiusX / kSaturnFlattening;
     return pic;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
-// Mimas to Iapetus on circular orbits in the ring plane (Iapetus in its own
-// plane), the tilt of the rings, and where the Saturn view draws them.
+// Mimas to Iapetus: the mean-motion model (circular orbits in the ring plane,
+// Iapetus in its own plane), used where no fitted record covers a date; the
+// turn of sky offsets into the ring's frame; and where the Saturn view draws
+// the moons. Every tilt here is the Earth's saturnicentric latitude, positive
+// when the Earth is north of the plane, as the ring tilt B of SATURNE.
 
 namespace vantorel {
 
@@ -21,7 +24,7 @@ struct SaturnOrbit {
 
 struct SaturnSatellitePositions {
     double theta[kSaturnSatellites] = {};  // orbital angle of each satellite (rad)
-    double ringTilt = 0;                   // B, toward the Earth (rad)
+    double ringTilt = 0;                   // B of the model's ring pole (rad)
     double iapetusTilt = 0;                // B_I of Iapetus's orbit (rad)
     double poleAngle = 0;                  // rho, between the two projected poles (rad)
     double deltaAU = 0;                    // Earth-Saturn distance of the model
@@ -33,10 +36,28 @@ double saturnSatellitePeriodDays(int i);
 
 SaturnSatellitePositions computeSaturnSatellites(double jdUT, const SaturnOrbit& orbit);
 
-// Offsets from Saturn's centre in equatorial radii, x toward the west (the
-// side a positive sine of the angle puts on the left of an unmirrored
-// picture), y toward the north.
+// The model's place of satellite i in the ring's frame, equatorial radii:
+// x along the ring line toward its western end, y along the projected pole
+// toward the north. The near half of each orbit (where the moons move west)
+// lies south of the centre when the Earth is north of the plane.
 void saturnSatelliteOffsetRadii(const SaturnSatellitePositions& p, int i, double& x, double& y);
+
+// A moon's place in the ring's frame (as above) and on the sky (equatorial
+// radii east and north of Saturn's centre).
+struct SaturnMoonPlace {
+    double x = 0, y = 0;
+    double east = 0, north = 0;
+    bool approximate = true;  // from the model, not from a fitted record
+};
+
+// Saturn's equatorial radius (60330 km) in arc seconds at `deltaAU`.
+double saturnRadiusArcsec(double deltaAU);
+
+// Turns sky offsets (equatorial radii) into the ring's frame with the
+// position angle P of Saturn's pole (radians, from north through east), and
+// back.
+SaturnMoonPlace ringPlaceFromSky(double east, double north, double positionAngle);
+SaturnMoonPlace skyPlaceFromRing(double x, double y, double positionAngle);
 
 struct SaturnPicture {
     int x[kSaturnSatellites] = {};
@@ -46,8 +67,10 @@ struct SaturnPicture {
     double kmPerPixel = 0;
 };
 
-// Zoom level 0..7 makes that satellite's orbit fill half the width.
-SaturnPicture placeSaturnSatellites(const SaturnSatellitePositions& p, int cx, int cy,
-                                    int halfWidth, int zoomLevel, int projection);
+// Zoom level 0..7 makes that satellite's orbit fill half the width (its
+// mean orbit radius spans `halfWidth` pixels). Code 0 draws the sky with
+// north up and west right; bit 0 mirrors left-right, bit 1 up-down.
+SaturnPicture placeSaturnSatellites(const SaturnMoonPlace (&places)[kSaturnSatellites], int cx,
+                                    int cy, int halfWidth, int zoomLevel, int projection);
 
 }  // namespace vantorel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <regex>
 
 #include "app/Settings.h"
@@ -14,6 +15,7 @@
 #include "planets/CSaturneDoc.h"
 #include "planets/CUranusDoc.h"
 #include "planets/CVenusDoc.h"
+#include "tests/support/TempWorkingDir.h"
 
 namespace vantorel {
 namespace {
@@ -146,6 +148,10 @@ TEST(PlanetDoc, MembersDifferByTheirProfile) {
     const BodyDataRecord s = saturn.fillDataPanel().record;
     EXPECT_EQ(s.bodyName, " SATURNE");
     EXPECT_EQ(s.centralLongitudeLabel2, "Syst. III");
+    // The rings' group: 2012 March, the Earth 14.6 degrees north of them.
+    EXPECT_EQ(s.seasonGroupLabel, " Anneaux");
+    EXPECT_TRUE(matches(s.seasonName, "B: \\+1[45]\\.\\d\\d\u00b0")) << s.seasonName;
+    EXPECT_TRUE(matches(s.seasonAngle, "\u03a9: 169\\.\\d\\d\u00b0")) << s.seasonAngle;
     EXPECT_TRUE(matches(s.distanceValue, R"(\d+\.\d{3} UA)")) << s.distanceValue;
     const BodyDataRecord u = uranus.fillDataPanel().record;
     EXPECT_EQ(u.bodyName, "  URANUS");
@@ -154,17 +160,43 @@ TEST(PlanetDoc, MembersDifferByTheirProfile) {
     EXPECT_TRUE(matches(u.scaleText, R"(1" = \d+\.\d\dKm)")) << u.scaleText;
 }
 
-TEST(PlanetDoc, SaturnSatellitesFollowThePlanet) {
+// 2030 March 1, 0 h UT: where the ephemeris puts Saturn's moons, east of
+// the centre in Saturn radii (Tethys +3.9, Dione -5.0, Rhea -0.5, Titan
+// +16.1), where the mean-motion model put them 3 to 6 radii off.
+TEST(PlanetDoc, SaturnMoonsComeFromTheRecordsAndTheModelOnlyBeyondThem) {
+    TempWorkingDir dir;
+    std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
+                                              dir.file("data"));
     Settings settings = siteSettings(0);
     CSaturneDoc doc(DATE_TIME{}, settings);
-    doc.dt.setLocal(2005, 2, 1, 22, 0, 1, 0);
+    doc.dt.setLocal(2030, 3, 1, 1, 0, 1, 0);
     doc.computeBody();
-    // The satellites' model finds the ring tilt and distance the planet's
-    // physical data give, to the precision of its simpler orbits. Its tilt
-    // is measured from the direction Earth to Saturn, the planet's from
-    // Saturn to Earth: the same opening with the opposite sign.
-    EXPECT_NEAR(std::fabs(doc.satellitePositions.ringTilt), std::fabs(doc.planet().ringTilt), 0.01);
-    EXPECT_NEAR(doc.satellitePositions.deltaAU, doc.planet().distanceAU, 0.02);
+    const SaturnMoonSet& set = doc.moons;
+    EXPECT_DOUBLE_EQ(set.ringTilt, doc.planet().ringTilt);
+    EXPECT_DOUBLE_EQ(set.positionAngle, doc.planet().positionAngle);
+    for (const SaturnMoonPlace& m : set.moons) EXPECT_FALSE(m.approximate);
+    EXPECT_NEAR(set.moons[2].east, 3.9, 0.1);
+    EXPECT_NEAR(set.moons[3].east, -5.0, 0.1);
+    EXPECT_NEAR(set.moons[4].east, -0.5, 0.1);
+    EXPECT_NEAR(set.moons[5].east, 16.1, 0.1);
+    // In the ring frame a moon keeps its distance from the centre.
+    for (const SaturnMoonPlace& m : set.moons)
+        EXPECT_NEAR(std::hypot(m.x, m.y), std::hypot(m.east, m.north), 1e-9);
+
+    // Mimas's file ends with 2047: it alone falls back to the model.
+    doc.dt.setLocal(2049, 6, 1, 1, 0, 1, 0);
+    doc.computeBody();
+    EXPECT_TRUE(doc.moons.moons[0].approximate);
+    for (int i = 1; i < kSaturnSatellites; ++i) EXPECT_FALSE(doc.moons.moons[i].approximate) << i;
+    // Beyond the program's years there are no records at all.
+    doc.dt.setLocal(2051, 6, 1, 1, 0, 1, 0);
+    doc.computeBody();
+    for (const SaturnMoonPlace& m : doc.moons.moons) {
+        EXPECT_TRUE(m.approximate);
+        EXPECT_TRUE(std::isfinite(m.x) && std::isfinite(m.y));
+    }
+    // The model's Iapetus on its circle of 3 560 100 km.
+    EXPECT_LE(std::hypot(doc.moons.moons[7].x, doc.moons.moons[7].y), 3560100.0 / 60330.0 + 1e-9);
 }
 
 TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {

@@ -25,12 +25,12 @@ SaturnOrbit saturnOrbit(double jd) {
 
 // Meeus, Astronomical Algorithms, example 45.a: on 1992 December 16 the rings
 // are tilted by B = 16.442 degrees toward the Earth (north face seen). The
-// satellite model measures its tilt along the Earth-to-Saturn direction, so it
-// has the opposite sign; its fixed ring pole gives the size within 0.03 degree.
+// model's tilt has the same sign as the rings' of the planet's physical data;
+// its fixed ring pole gives the size within 0.1 degree.
 TEST(SaturnSatellites, RingTiltOfTheHandbookExample) {
     const double jd = 2448972.50068;
     const SaturnSatellitePositions p = computeSaturnSatellites(jd, saturnOrbit(jd));
-    EXPECT_NEAR(-p.ringTilt * 57.295779513, 16.442, 0.05);
+    EXPECT_NEAR(p.ringTilt * 57.295779513, 16.442, 0.1);
     EXPECT_NEAR(p.deltaAU, 10.5, 0.1);  // Saturn about 10.5 AU away that day
     for (double theta : p.theta) {
         EXPECT_GT(theta, -6.3);
@@ -52,23 +52,70 @@ TEST(SaturnSatellites, SatellitesAdvanceWithTheirPeriods) {
 
 TEST(SaturnSatellites, ZoomLevelFillsHalfTheWidthAndProjectionMirrors) {
     SaturnSatellitePositions p;
-    for (double& t : p.theta) t = M_PI / 2;  // every satellite at its elongation
+    for (double& t : p.theta) t = M_PI / 2;  // every satellite at its western elongation
     p.ringTilt = 0.3;
     p.iapetusTilt = 0.2;
-    const SaturnPicture level0 = placeSaturnSatellites(p, 200, 150, 180, 0, 3);
-    EXPECT_EQ(level0.x[0], 200 - 180);  // Mimas's orbit fills half the width
+    SaturnMoonPlace places[kSaturnSatellites];
+    for (int i = 0; i < kSaturnSatellites; ++i)
+        saturnSatelliteOffsetRadii(p, i, places[i].x, places[i].y);
+    EXPECT_NEAR(places[5].x, 1221600.0 / 60330.0, 1e-9);
+    EXPECT_NEAR(places[5].y, 0.0, 1e-9);
+    // Code 0 shows the sky as it is: west on the right.
+    const SaturnPicture level0 = placeSaturnSatellites(places, 200, 150, 180, 0, 0);
+    EXPECT_EQ(level0.x[0], 200 + 180);  // Mimas's orbit fills half the width
     EXPECT_EQ(level0.y[0], 150);
     EXPECT_EQ(level0.discRadiusX, static_cast<int>(60330.0 / (185600.0 / 180)));
     EXPECT_NEAR(level0.discRadiusY, level0.discRadiusX / 1.097962, 1e-9);
-    const SaturnPicture mirrored = placeSaturnSatellites(p, 200, 150, 180, 0, 0);
-    EXPECT_EQ(mirrored.x[0], 200 + 180);
-    const SaturnPicture level7 = placeSaturnSatellites(p, 200, 150, 180, 7, 3);
-    EXPECT_EQ(level7.x[7], 200 - 180);  // Iapetus's orbit at level 7, not turned (rho = 0)
-    // In radii the offsets follow the same sense.
-    double x, y;
-    saturnSatelliteOffsetRadii(p, 5, x, y);
-    EXPECT_NEAR(x, 1221600.0 / 60330.0, 1e-9);
-    EXPECT_NEAR(y, 0.0, 1e-9);
+    const SaturnPicture mirrored = placeSaturnSatellites(places, 200, 150, 180, 0, 3);
+    EXPECT_EQ(mirrored.x[0], 200 - 180);
+    const SaturnPicture level7 = placeSaturnSatellites(places, 200, 150, 180, 7, 0);
+    EXPECT_EQ(level7.x[7], 200 + 180);  // Iapetus's orbit at level 7 (rho = 0)
+    EXPECT_EQ(level7.x[0], 200 + static_cast<int>(185600.0 / (3560100.0 / 180)));
+}
+
+// A moon on the near half of its orbit moves west (prograde orbits); with the
+// Earth north of the rings that half lies south of the globe, so code 0
+// draws it below the centre and code 2 above.
+TEST(SaturnSatellites, NearHalfOfEachOrbitOnTheSideTheSkyShows) {
+    const double jd = 2448972.5;  // 1992: the Earth north of the rings
+    SaturnSatellitePositions p = computeSaturnSatellites(jd, saturnOrbit(jd));
+    ASSERT_GT(p.ringTilt, 0.2);
+    ASSERT_GT(p.iapetusTilt, 0.0);
+    for (int i = 0; i < kSaturnSatellites; ++i) {
+        const double step = saturnSatellitePeriodDays(i) / 50;
+        SaturnSatellitePositions later = computeSaturnSatellites(jd + step, saturnOrbit(jd + step));
+        SaturnMoonPlace now[kSaturnSatellites], next[kSaturnSatellites];
+        for (int k = 0; k < kSaturnSatellites; ++k) {
+            saturnSatelliteOffsetRadii(p, k, now[k].x, now[k].y);
+            saturnSatelliteOffsetRadii(later, k, next[k].x, next[k].y);
+        }
+        const bool movingWest = next[i].x > now[i].x;
+        const SaturnPicture code0 = placeSaturnSatellites(now, 200, 150, 180, 7, 0);
+        const SaturnPicture code2 = placeSaturnSatellites(now, 200, 150, 180, 7, 2);
+        if (std::fabs(now[i].y) * 180 / (3560100.0 / 60330.0) < 1) continue;  // on the ring line
+        EXPECT_EQ(movingWest, code0.y[i] > 150) << i;
+        EXPECT_EQ(movingWest, code2.y[i] < 150) << i;
+    }
+}
+
+TEST(SaturnSatellites, SkyOffsetsTurnIntoTheRingFrameAndBack) {
+    // Pole straight north: the ring line runs east-west, its x toward the west.
+    SaturnMoonPlace m = ringPlaceFromSky(3.0, 1.0, 0.0);
+    EXPECT_NEAR(m.x, -3.0, 1e-12);
+    EXPECT_NEAR(m.y, 1.0, 1e-12);
+    // Pole toward the east (P = 90 degrees): north on the sky is the ring's west.
+    m = ringPlaceFromSky(0.0, 2.0, M_PI / 2);
+    EXPECT_NEAR(m.x, 2.0, 1e-12);
+    EXPECT_NEAR(m.y, 0.0, 1e-12);
+    for (double P : {-0.4, 0.1, 0.117, 2.9}) {
+        const SaturnMoonPlace ring = ringPlaceFromSky(-7.5, 2.25, P);
+        const SaturnMoonPlace sky = skyPlaceFromRing(ring.x, ring.y, P);
+        EXPECT_NEAR(sky.east, -7.5, 1e-12);
+        EXPECT_NEAR(sky.north, 2.25, 1e-12);
+        EXPECT_NEAR(std::hypot(ring.x, ring.y), std::hypot(7.5, 2.25), 1e-12);
+    }
+    // 60330 km at 9 AU.
+    EXPECT_NEAR(saturnRadiusArcsec(9.0), 60330.0 / (9.0 * 149597870.7) * 206264.806, 1e-9);
 }
 
 TEST(SatelliteInfo, RecordsAndApparentDiameter) {
