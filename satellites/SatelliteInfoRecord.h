@@ -16,6 +16,8 @@ struct SatelliteInfoRecord {
     const char* discovery;  // discoverer, year
     float diameterAt1AUDeg; // 0 when unknown
     std::string apparentDiameter;
+    // The box then says the place shown is the model's approximation.
+    bool approximate = false;
 
     // Writes "%02.02f\"" of the apparent diameter at `deltaAU` into the record.
     void updateApparentDiameter(double deltaAU);

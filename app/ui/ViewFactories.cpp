@@ -6,6 +6,7 @@
 #include "app/ui/DocumentTypeRegistry.h"
 #include "moon/ui/CLuneView.h"
 #include "planets/ui/CPlanetViews.h"
+#include "satellites/ui/CSaturneSatView.h"
 
 namespace vantorel {
 
@@ -17,6 +18,9 @@ void installViewFactories(DocumentTypeRegistry& registry) {
     registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) { return new CMarsView(c); });
     registry.setViewFactory(DocTypeId::Uranus,
                             [](const ViewContext& c) { return new CUranusView(c); });
+    registry.setViewFactory(
+        DocTypeId::Saturn, [](const ViewContext& c) { return new CSaturneSatView(c); },
+        QSize(CSaturneSatView::kFrameWidth, CSaturneSatView::kFrameHeight));
 }
 
 }  // namespace vantorel

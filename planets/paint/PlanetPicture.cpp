@@ -17,6 +17,7 @@ PlanetStyle planetStyle(const CPlanetDoc& doc) {
     case kTitleVenus: return {DiscRenderer::kMercuryVenus, BodyMap::Venus, true};
     case kTitleUranus: return {DiscRenderer::kUranus, BodyMap::Uranus, false};
     case kTitleJupiter: return {DiscRenderer::kJupiter, BodyMap::Jupiter, false};
+    case kTitleSaturn: return {DiscRenderer::kSaturn, BodyMap::Mars, false};  // no map: drawn globe
     default: return {DiscRenderer::kMars, BodyMap::Mars, false};
     }
 }

@@ -28,6 +28,7 @@ struct SatelliteSpot {
     int index = 0;  // into the document's satellites
     int x = 0;
     int y = 0;
+    bool approximate = false;  // placed by a model, not by a fitted record
 };
 
 // Paints the whole surface: background (black, white when the renderer's

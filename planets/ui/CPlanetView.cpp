@@ -1,5 +1,7 @@
 #include "planets/ui/CPlanetView.h"
 
+#include <cstdlib>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -64,10 +66,14 @@ bool CPlanetView::takeProjection() {
 void CPlanetView::render() {
     WaitCursor wait;
     DrawingSurface surface(std::max(1, width()), std::max(1, height()));
-    spots_ = paintPlanetPicture(surface, *doc_, renderer_, static_cast<float>(zoom_));
+    spots_ = paintPicture(surface);
     picture_ = surface.image().copy();
     for (SatelliteInfoRecord& info : satInfo_) info.updateApparentDiameter(doc_->body().distanceAU);
     doc_->redrawDisc = false;
+}
+
+std::vector<SatelliteSpot> CPlanetView::paintPicture(DrawingSurface& surface) {
+    return paintPlanetPicture(surface, *doc_, renderer_, static_cast<float>(zoom_));
 }
 
 void CPlanetView::paintEvent(QPaintEvent*) {
@@ -136,24 +142,31 @@ void CPlanetView::keyPressEvent(QKeyEvent* event) {
 void CPlanetView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
+    const int r = traits_.satelliteHitRadius;
     for (const SatelliteSpot& spot : spots_) {
         // From six pixels left to six right, and from six above down to the
-        // satellite's row (its letter stands above it).
-        if (p.x() >= spot.x - 6 && p.x() <= spot.x + 6 && p.y() >= spot.y - 6 && p.y() <= spot.y) {
-            openSatelliteInfo(spot.index);
+        // satellite's row (its letter stands above it); or a square around it.
+        const bool hit = r > 0 ? std::abs(p.x() - spot.x) <= r && std::abs(p.y() - spot.y) <= r
+                               : p.x() >= spot.x - 6 && p.x() <= spot.x + 6 &&
+                                     p.y() >= spot.y - 6 && p.y() <= spot.y;
+        if (hit) {
+            openSatelliteInfo(spot);
             return;
         }
     }
 }
 
 void CPlanetView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) zoomOut();
-    if (event->button() == Qt::RightButton) zoomIn();
+    const bool in = traits_.leftDoubleClickZoomsIn;
+    if (event->button() == Qt::LeftButton) in ? zoomIn() : zoomOut();
+    if (event->button() == Qt::RightButton) in ? zoomOut() : zoomIn();
 }
 
-void CPlanetView::openSatelliteInfo(int index) {
-    if (index < 0 || index >= static_cast<int>(satInfo_.size())) return;
-    CSatInfo dialog(satInfo_[static_cast<size_t>(index)], language(), this);
+void CPlanetView::openSatelliteInfo(const SatelliteSpot& spot) {
+    if (spot.index < 0 || spot.index >= static_cast<int>(satInfo_.size())) return;
+    SatelliteInfoRecord record = satInfo_[static_cast<size_t>(spot.index)];
+    record.approximate = spot.approximate;
+    CSatInfo dialog(record, language(), this);
     dialog.exec();
 }
 
@@ -161,13 +174,13 @@ void CPlanetView::openSatelliteInfo(int index) {
 
 void CPlanetView::zoomIn() {
     if (traits_.zoomInCommand == 0 || zoom_ >= traits_.maxZoom) return;
-    zoom_ = std::min(zoom_ + 10, traits_.maxZoom);
+    zoom_ = std::min(zoom_ + traits_.zoomStep, traits_.maxZoom);
     doc_->recomputeAndRefresh();
 }
 
 void CPlanetView::zoomOut() {
     if (traits_.zoomOutCommand == 0 || zoom_ <= traits_.minZoom) return;
-    zoom_ = std::max(zoom_ - 10, traits_.minZoom);
+    zoom_ = std::max(zoom_ - traits_.zoomStep, traits_.minZoom);
     doc_->recomputeAndRefresh();
 }
 

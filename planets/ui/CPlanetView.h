@@ -41,6 +41,12 @@ public:
         std::function<void(double)> writeZoom;
         SatelliteFamily satellites;
         int satelliteCount;  // 0 for none
+        int zoomStep = 10;   // what one zoom command adds or takes
+        // Saturn's window zooms in on a left double-click, the planets out.
+        bool leftDoubleClickZoomsIn = false;
+        // A click within this many pixels of a satellite opens its box; 0
+        // for the planets' rule (six either side, from six above to its row).
+        int satelliteHitRadius = 0;
     };
 
     CPlanetView(const ViewContext& context, DocTypeId type, std::unique_ptr<CPlanetDoc> doc,
@@ -76,6 +82,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dateChangedByDialog() override;
 
+    // Draws the whole picture; returns where the satellites stand.
+    virtual std::vector<SatelliteSpot> paintPicture(DrawingSurface& surface);
+
     // Mars adds the longitude search; the others nothing.
     virtual bool onBodyCommand(int id) { (void)id; return false; }
     virtual std::optional<CommandState> bodyCommandState(int id) const {
@@ -88,7 +97,7 @@ private:
     // Takes a new projection code; true when it changed.
     bool takeProjection();
     void render();
-    void openSatelliteInfo(int index);
+    void openSatelliteInfo(const SatelliteSpot& spot);
     void showConjunctions();
 
     std::unique_ptr<CPlanetDoc> doc_;

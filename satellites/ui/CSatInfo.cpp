@@ -41,6 +41,14 @@ CSatInfo::CSatInfo(const SatelliteInfoRecord& record, int language, QWidget* par
     auto* discovery = new QLabel(QString::fromUtf8(record.discovery), this);
     controls_.insert(1126, discovery);
     grid->addWidget(discovery, r++, 0, 1, 2);
+    if (record.approximate) {
+        // Beyond the fitted records the moon is placed by its mean motion alone.
+        auto* note = new QLabel(
+            QString::fromUtf8(pickText(language, "approximate", "approximative", "aproximada")),
+            this);
+        controls_.insert(kApproximateNote, note);
+        grid->addWidget(note, r++, 0, 1, 2);
+    }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -16,7 +16,9 @@ class CSatInfo : public QDialog {
     Q_OBJECT
 public:
     CSatInfo(const SatelliteInfoRecord& record, int language, QWidget* parent = nullptr);
-    // The text of a control (1117-1128); empty for another number.
+    // The note shown under the record when the place is approximate.
+    static constexpr int kApproximateNote = 1129;
+    // The text of a control (1117-1129); empty for another number.
     QString controlText(int id) const;
 
 private:

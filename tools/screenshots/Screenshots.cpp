@@ -4,6 +4,7 @@
 //   vantorel-screenshots <output directory>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -43,7 +44,11 @@ int main(int argc, char** argv) {
     // A settings file of its own, so nothing is asked and nothing of the
     // user's is touched.
     QTemporaryDir work;
+    // The satellite records of the repository, read through the working
+    // directory's data/ as the program reads them.
+    const QString records = QDir::current().absoluteFilePath(QStringLiteral("data"));
     if (!work.isValid() || !QDir::setCurrent(work.path())) return 1;
+    QFile::link(records, QStringLiteral("data"));
     std::ofstream("vantorel.ini") << "[Vantorel]\nLangue=0\nDATE=0\nDisplayWarning=1\n"
                                      "FuseauH=1\nFuseauM=0\nLatituded=45\nLatitudem=0\n";
     const LocalClockReading when{2024, 3, 15, 21, 30, 0};
@@ -67,5 +72,11 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     ok = save(frame, out, QStringLiteral("mars-window.png")) && ok;
     ok = save(app.dataDialog(), out, QStringLiteral("data-dialog.png")) && ok;
+
+    // A Saturn window with its rings and moons.
+    frame->openWindow(DocTypeId::Saturn);
+    frame->activeView()->parentWidget()->resize(480, 340);
+    QApplication::processEvents();
+    ok = save(frame, out, QStringLiteral("saturn-window.png")) && ok;
     return ok ? 0 : 1;
 }

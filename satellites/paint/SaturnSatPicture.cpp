@@ -1,0 +1,88 @@
+#include "satellites/paint/SaturnSatPicture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QString>
+
+namespace vantorel {
+namespace {
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kMagenta{255, 0, 255};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kCyan{0, 255, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kMoonColours[kSaturnSatellites] = {kWhite, kMagenta, kGreen, kCyan,
+                                                 kRed,   kMagenta, kWhite, kGreen};
+constexpr int kLegendX[kSaturnSatellites] = {3, 54, 128, 179, 225, 267, 305, 371};
+constexpr const char* kLegend[kSaturnSatellites] = {"Mimas", "Enceladus", "Tethys", "Dione",
+                                                    "Rhea",  "Titan",     "Hyperion", "Iapetus"};
+
+// A moon on the far side of the rings' plane (north of the centre in the
+// ring frame when the Earth is north of it) is hidden while it stands within
+// the globe's outline.
+bool behindGlobe(const SaturnMoonPlace& m, double ringTilt) {
+    const double polar = 1.0 / kSaturnFlattening;
+    const bool insideOutline = (m.x * m.x) + (m.y * m.y) / (polar * polar) < 1.0;
+    return insideOutline && m.y * ringTilt > 0.0;
+}
+
+}  // namespace
+
+Rgb saturnMoonColour(int i) { return kMoonColours[std::clamp(i, 0, kSaturnSatellites - 1)]; }
+
+SaturnSatDrawing paintSaturnSatPicture(DrawingSurface& s, const SaturnMoonSet& moons,
+                                       DiscRenderer& renderer, int zoomLevel, int projection) {
+    SaturnSatDrawing out;
+    const Rgb background = renderer.whiteBackground ? kWhite : Rgb{0, 0, 0};
+    s.fill(background);
+    out.centreX = s.width() / 2;
+    out.centreY = s.height() / 2;
+    const SaturnPicture place = placeSaturnSatellites(moons.moons, out.centreX, out.centreY,
+                                                      s.width() / 2, zoomLevel, projection);
+    out.discRadiusX = place.discRadiusX;
+    out.discRadiusY = place.discRadiusY;
+    out.kmPerPixel = place.kmPerPixel;
+
+    // The globe, then its rings and equator over it.
+    const Rgb yellow{255, 255, 0};
+    s.setPen(PenStyle::Solid, 1, yellow);
+    s.setBrush(yellow);
+    const int ry = static_cast<int>(place.discRadiusY);
+    s.ellipse(out.centreX - place.discRadiusX, out.centreY - ry, out.centreX + place.discRadiusX,
+              out.centreY + ry);
+    if (place.discRadiusX > 0) {
+        renderer.setBodyKind(DiscRenderer::kSaturn);
+        renderer.setCentre(static_cast<float>(out.centreX), static_cast<float>(out.centreY));
+        renderer.setRadius(static_cast<float>(place.discRadiusX));
+        renderer.drawSaturnEquator(s, moons.ringTilt, moons.sameSide, projection);
+    }
+
+    for (int i = 0; i < kSaturnSatellites; ++i) {
+        const int x = place.x[i];
+        const int y = place.y[i];
+        out.moonX[i] = x;
+        out.moonY[i] = y;
+        const bool inside = x >= 0 && y >= 0 && x < s.width() && y < s.height();
+        out.moonDrawn[i] = inside && !behindGlobe(moons.moons[i], moons.ringTilt);
+        if (!out.moonDrawn[i]) continue;
+        // On white paper the white moons are drawn in black.
+        const Rgb colour = (renderer.whiteBackground && kMoonColours[i] == kWhite)
+                               ? Rgb{0, 0, 0}
+                               : kMoonColours[i];
+        s.setPen(PenStyle::Solid, 1, colour);
+        s.setBrush(colour);
+        s.ellipse(x - 2, y - 2, x + 2, y + 2);
+    }
+
+    s.setBackgroundMode(BackgroundMode::Transparent);
+    for (int i = 0; i < kSaturnSatellites; ++i) {
+        s.setTextColour(renderer.whiteBackground && kMoonColours[i] == kWhite ? Rgb{0, 0, 0}
+                                                                            : kMoonColours[i]);
+        s.textOut(kLegendX[i], 0, QString::fromLatin1(kLegend[i]));
+    }
+    return out;
+}
+
+}  // namespace vantorel
