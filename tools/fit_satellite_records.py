@@ -1,13 +1,14 @@
 #!/usr/bin/python3
-"""Fits the weekly satellite records of Mars and Uranus to the Swiss Ephemeris.
+"""Fits the satellite records of Mars, Uranus and Saturn to the Swiss Ephemeris.
 
 The Mars and Uranus views place Phobos, Deimos and the five large Uranian
-moons from weekly records of twenty coefficients each (read by
+moons from weekly records of twenty coefficients each, the Saturn window
+Mimas to Iapetus from records of 14 to 56 days (read by
 satellites/SatelliteRecordTable). This script produces those records for
 every year the program covers:
 
     apt-get install swe-sat-data swetest       # only on the machine that fits
-    /usr/bin/python3 tools/fit_satellite_records.py [first_year last_year]
+    /usr/bin/python3 tools/fit_satellite_records.py [--body saturn] [first_year last_year]
     /usr/bin/python3 tools/fit_satellite_records.py --references   # test sample only
 
 Sources: the Debian packages `swetest` (the Swiss Ephemeris test program,
@@ -27,11 +28,13 @@ and each is fitted by least squares with
 which is linear once every C sin(x + phase) is split into a sine and a cosine
 part. n is fixed per moon (its mean motion). A week whose samples the
 ephemeris refuses (an "error" line, as the Phobos file gives after 2029 and
-past 2048.0) is left out: the program then draws no moon for that week.
+past 2048.0) is left out: the program then draws no moon for that week
+(Saturn's window places the moon by its mean-motion model instead).
 
-Output: data/mars%02d.dat and data/uranus%02d.dat (year modulo 100), one
-370-character record per line, every week that touches the year (so the week
-spanning a new year is in both files), and tests/satellites/data/*.txt, a
+Output: data/mars%02d.dat, data/uranus%02d.dat and data/saturn%02d.dat (year
+modulo 100), one 370-character record per line, every span that touches the
+year (so the span across a new year is in both files), and
+tests/satellites/data/*.txt, a
 sample of reference positions the unit tests compare the records against.
 The fit residuals are printed at the end.
 """
@@ -58,6 +61,25 @@ URANUS = ("uranus", ["-pv", "-xv9799"], 30, [
     (4, "9704", 2 * math.pi / 13.463, 583520.0),  # Oberon
     (5, "9705", 2 * math.pi / 1.413, 129900.0),   # Miranda
 ])
+# Saturn's eight moons against the centre of Saturn's body (9699), with the
+# periods of the satellite information box (then one record's span in days,
+# then the sampling step in half hours). A Saturnian moon's offsets change
+# slowly enough from one revolution to the next that one record covers 14 to
+# 56 days (the last field of each entry; tried spans twice as long missed by
+# up to 0.15 radius for Hyperion and 0.03 for Rhea), which keeps the files
+# near 2 MB instead of 10. Residuals are judged in Saturn equatorial radii
+# (60330 km), the unit the Saturn window places its moons in.
+SATURN = ("saturn", ["-pv", "-xv9699"], 30, [
+    (1, "9601", 2 * math.pi / 0.9424218, 185520.0, 28, 2),   # Mimas
+    (2, "9602", 2 * math.pi / 1.3702179, 238020.0, 56, 2),   # Enceladus
+    (3, "9603", 2 * math.pi / 1.8878022, 294660.0, 56, 4),   # Tethys
+    (4, "9604", 2 * math.pi / 2.7369147, 377400.0, 56, 4),   # Dione
+    (5, "9605", 2 * math.pi / 4.5175004, 527040.0, 56, 6),   # Rhea
+    (6, "9606", 2 * math.pi / 15.945421, 1221830.0, 28, 12),  # Titan
+    (7, "9607", 2 * math.pi / 21.276609, 1481100.0, 14, 12),  # Hyperion
+    (8, "9608", 2 * math.pi / 79.330183, 3561300.0, 56, 24),  # Iapetus
+], 60330.0)
+MAX_PLANET_RADII = 0.04
 AU_KM = 149597870.7
 ARCSEC_PER_RAD = 206264.806
 
@@ -256,58 +278,87 @@ def fortran(v):
     return f"{sign}0.{digits:010d}D{esign}{abs(exp):02d}"
 
 
-def record_line(sat, number, k, coeffs):
+def record_line(sat, number, k, span, coeffs):
     y0, m0, d0 = calendar(k + 0.5)
-    y1, m1, d1 = calendar(k + 6.5)
+    y1, m1, d1 = calendar(k + span - 0.5)
     head = f"{sat}{number:3d}{y0:04d}{m0:02d}{d0:02d}{y1:04d}{m1:02d}{d1:02d}{k + 0.5:9.1f}"
     line = head + "".join(fortran(c) for c in coeffs) + " "
     assert len(line) == 370, len(line)
     return line
 
 
-def fit_body(name, planet_args, moons, grid_minutes, first_year, last_year, report):
+def span_of(moon):
+    """Days one record covers: a week unless the moon's entry names a longer span."""
+    return moon[4] if len(moon) > 4 else WEEK
+
+
+def sample_step(moon):
+    """Fitting samples are taken every this many half hours (every one unless
+    the moon's entry says otherwise: slow moons need fewer)."""
+    return moon[5] if len(moon) > 5 else 1
+
+
+def starts(moon, first_year, last_year):
     k_start = int(julian_day(first_year, 1, 1) - 0.5)
     k_end = int(julian_day(last_year + 1, 1, 1) - 0.5)
-    weeks = list(range(k_start, k_end, WEEK))
-    per_week = WEEK * SAMPLES_PER_DAY + 1
+    return list(range(k_start, k_end, span_of(moon)))
+
+
+def fit_body(name, planet_args, moons, grid_minutes, first_year, last_year, report,
+             planet_radius_km=None):
+    """Fits every span of every moon. With planet_radius_km the residuals are
+    judged in planet radii (a span worse than MAX_PLANET_RADII is left out),
+    otherwise as a share of the moon's orbit radius."""
     fitted = {}  # (sat, k) -> coefficients
-    chunk = 26
-    for sat, moon_no, n, radius_km in moons:
-        worst = 0.0
+    for moon in moons:
+        sat, moon_no, n, radius_km = moon[:4]
+        span = span_of(moon)
+        spans = starts(moon, first_year, last_year)
+        step = sample_step(moon)
+        per_span = span * SAMPLES_PER_DAY // step + 1
+        chunk = max(1, 182 // span)
+        worst = worst_planet = 0.0
         rms_sum = 0.0
         rms_count = 0
         skipped = 0
         rejected = 0
         max_reach = 0.0
-        for c0 in range(0, len(weeks), chunk):
-            group = weeks[c0:c0 + chunk]
-            data = Chunk(planet_args, moon_no, group[0], len(group) * WEEK, grid_minutes)
+        for c0 in range(0, len(spans), chunk):
+            group = spans[c0:c0 + chunk]
+            data = Chunk(planet_args, moon_no, group[0], len(group) * span, grid_minutes)
             for k in group:
-                dts, xs, ys = [], [], []
-                dist = 0.0
-                for i in range(per_week):
-                    jd = k + i / SAMPLES_PER_DAY
+                dts, xs, ys, dists = [], [], [], []
+                for i in range(per_span):
+                    jd = k + i * step / SAMPLES_PER_DAY
                     o = data.offsets(jd)
                     if o is None:
                         break
                     dts.append(jd - (k + 0.5))
                     xs.append(o[0])
                     ys.append(o[1])
-                    dist = o[2]
-                if len(dts) != per_week:
+                    dists.append(o[2])
+                if len(dts) != per_span:
                     skipped += 1
                     continue
                 cx = fit_week(dts, xs, n)
                 cy = fit_week(dts, ys, n)
-                radius = radius_km / (dist * AU_KM) * ARCSEC_PER_RAD
-                errors = [math.hypot(evaluate(cx, dt, n) - x, evaluate(cy, dt, n) - y) / radius
+                # Each sample in the units of its own distance: over a long span
+                # the planet's distance changes by a tenth.
+                per_km = [ARCSEC_PER_RAD / (d * AU_KM) for d in dists]
+                misses = [math.hypot(evaluate(cx, dt, n) - x, evaluate(cy, dt, n) - y)
                           for dt, x, y in zip(dts, xs, ys)]
-                reach = max(math.hypot(x, y) for x, y in zip(xs, ys)) / radius
-                # A week the ephemeris garbled without saying so (offsets beyond the
+                errors = [e / (radius_km * k) for e, k in zip(misses, per_km)]
+                reach = max(math.hypot(x, y) / (radius_km * k) for x, y, k in zip(xs, ys, per_km))
+                miss_planet = 0.0
+                if planet_radius_km:
+                    miss_planet = max(e / (planet_radius_km * k) for e, k in zip(misses, per_km))
+                # A span the ephemeris garbled without saying so (offsets beyond the
                 # orbit, or a model that cannot follow them) is left out like a refused one.
-                if max(errors) > 0.05 or reach > 1.1:
+                if (max(errors) > 0.05 or reach > 1.1
+                        or (planet_radius_km and miss_planet > MAX_PLANET_RADII)):
                     rejected += 1
                     continue
+                worst_planet = max(worst_planet, miss_planet)
                 for e in errors:
                     worst = max(worst, e)
                     rms_sum += e * e
@@ -315,53 +366,59 @@ def fit_body(name, planet_args, moons, grid_minutes, first_year, last_year, repo
                 max_reach = max(max_reach, reach)
                 fitted[(sat, k)] = cx + cy
         rms = math.sqrt(rms_sum / rms_count) if rms_count else 0.0
-        report.append(f"{name} {sat} ({moon_no}): {len(weeks) - skipped - rejected} weeks "
-                      f"fitted, {skipped} refused by the ephemeris, {rejected} rejected; "
-                      f"residual max {100 * worst:.3f}% rms {100 * rms:.4f}% of the orbit "
-                      f"radius; largest offset {max_reach:.3f} radius")
-        print(report[-1], flush=True)
-    return weeks, fitted
+        line = (f"{name} {sat} ({moon_no}), {span}-day spans: {len(spans) - skipped - rejected} "
+                f"fitted, {skipped} refused by the ephemeris, {rejected} rejected; "
+                f"residual max {100 * worst:.3f}% rms {100 * rms:.4f}% of the orbit "
+                f"radius; largest offset {max_reach:.3f} radius")
+        if planet_radius_km:
+            line += f"; max {worst_planet:.4f} planet radii"
+        report.append(line)
+        print(line, flush=True)
+    return fitted
 
 
-def reference_positions(planet_args, moons, grid_minutes, first_year, last_year):
+def reference_positions(planet_args, moons, grid_minutes, first_year, last_year,
+                        planet_radius_km=None):
     """Offsets at whole minutes off the fitting grid, every 13th week of each moon."""
     k_start = int(julian_day(first_year, 1, 1) - 0.5)
     k_end = int(julian_day(last_year + 1, 1, 1) - 0.5)
     references = []
-    for sat, moon_no, n, radius_km in moons:
+    for sat, moon_no, n, radius_km, *_ in moons:
         for k in range(k_start, k_end, 13 * WEEK):
             jd = k + 3037 / 1440.0  # 2 days 2 h 37 min after the week's start
             data = Chunk(planet_args, moon_no, jd - 0.5, 1.0, grid_minutes)
             o = data.offsets(jd)
             if o is not None:
-                radius = radius_km / (o[2] * AU_KM) * ARCSEC_PER_RAD
+                radius = (planet_radius_km or radius_km) / (o[2] * AU_KM) * ARCSEC_PER_RAD
                 references.append((sat, jd, o[0], o[1], radius))
     return references
 
 
-def write_files(name, moons, weeks, fitted, first_year, last_year):
-    out = ROOT / "data"
-    out.mkdir(exist_ok=True)
+def write_files(name, moons, fitted, first_year, last_year, out=None):
+    out = pathlib.Path(out) if out else ROOT / "data"
+    out.mkdir(parents=True, exist_ok=True)
     for year in range(first_year, last_year + 1):
         lo = julian_day(year, 1, 1) - 0.5
         hi = julian_day(year + 1, 1, 1) - 0.5
         lines = []
-        for sat, *_ in moons:
+        for moon in moons:
+            sat, span = moon[0], span_of(moon)
             number = 0
-            for k in weeks:
-                if k < hi and k + WEEK > lo and (sat, k) in fitted:
+            for k in starts(moon, first_year, last_year):
+                if k < hi and k + span > lo and (sat, k) in fitted:
                     number += 1
-                    lines.append(record_line(sat, number, k, fitted[(sat, k)]))
+                    lines.append(record_line(sat, number % 1000, k, span, fitted[(sat, k)]))
         path = out / f"{name}{year % 100:02d}.dat"
         path.write_text("".join(line + "\n" for line in lines))
 
 
-def write_references(name, references):
+def write_references(name, references, planet_radius_km=None):
     out = ROOT / "tests" / "satellites" / "data"
     out.mkdir(parents=True, exist_ok=True)
     with open(out / f"{name}_reference.txt", "w") as f:
         f.write(f"# {name} moons from swetest: satellite, UT date and time, first and second "
-                "offset (arc s), orbit radius (arc s)\n")
+                "offset (arc s), " + ("planet's equatorial radius" if planet_radius_km else "orbit radius")
+                + " (arc s)\n")
         for sat, jd, x, y, radius in references:
             y_, m_, d_ = calendar(jd)
             minutes = round((jd + 0.5 - math.floor(jd + 0.5)) * 1440)
@@ -369,20 +426,46 @@ def write_references(name, references):
                     f"{x:.5f} {y:.5f} {radius:.5f}\n")
 
 
+def take_option(argv, name):
+    """Removes `name VALUE` from argv; returns VALUE or None."""
+    if name not in argv:
+        return None
+    at = argv.index(name)
+    value = argv[at + 1]
+    del argv[at:at + 2]
+    return value
+
+
 def main(argv):
+    """Options: --body NAME (one planet), --moons 1,2 (some of its moons),
+    --out DIR (instead of data/), --references (the test sample only),
+    --no-references (the records only). Runs of different moons can go side
+    by side and their files be joined, moon after moon, afterwards."""
     first_year, last_year = 1985, 2050
     report = []
+    argv = list(argv)
+    body = take_option(argv, "--body")
+    moon_list = take_option(argv, "--moons")
+    out = take_option(argv, "--out")
     references_only = "--references" in argv
-    argv = [a for a in argv if a != "--references"]
+    with_references = "--no-references" not in argv
+    argv = [a for a in argv if a not in ("--references", "--no-references")]
     if len(argv) == 3:
         first_year, last_year = int(argv[1]), int(argv[2])
-    for name, planet_args, grid_minutes, moons in (MARS, URANUS):
+    bodies = tuple(b for b in (MARS, URANUS, SATURN) if body in (None, b[0]))
+    for name, planet_args, grid_minutes, moons, *planet in bodies:
+        if moon_list:
+            wanted = {int(m) for m in moon_list.split(",")}
+            moons = [m for m in moons if m[0] in wanted]
+        planet_radius_km = planet[0] if planet else None
         if not references_only:
-            weeks, fitted = fit_body(name, planet_args, moons, grid_minutes, first_year,
-                                     last_year, report)
-            write_files(name, moons, weeks, fitted, first_year, last_year)
-        write_references(name, reference_positions(planet_args, moons, grid_minutes,
-                                                   first_year, last_year))
+            fitted = fit_body(name, planet_args, moons, grid_minutes, first_year, last_year,
+                              report, planet_radius_km)
+            write_files(name, moons, fitted, first_year, last_year, out)
+        if with_references:
+            write_references(name, reference_positions(planet_args, moons, grid_minutes,
+                                                       first_year, last_year, planet_radius_km),
+                             planet_radius_km)
     print("\n".join(report))
 
 

@@ -199,6 +199,32 @@ TEST(PlanetDoc, SaturnMoonsComeFromTheRecordsAndTheModelOnlyBeyondThem) {
     EXPECT_LE(std::hypot(doc.moons.moons[7].x, doc.moons.moons[7].y), 3560100.0 / 60330.0 + 1e-9);
 }
 
+// The fitted records agree with the drawing's sense of the ring tilt: a moon
+// moving west is on the near half of its orbit, south of the centre while
+// the Earth is north of the rings (2020) and north of it while south (2030).
+TEST(PlanetDoc, SaturnMoonsMovingWestAreOnTheNearSideOfTheRings) {
+    TempWorkingDir dir;
+    std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
+                                              dir.file("data"));
+    Settings settings = siteSettings(0);
+    CSaturneDoc doc(DATE_TIME{}, settings);
+    for (const int year : {2020, 2030}) {
+        doc.dt.setLocal(year, 6, 1, 1, 0, 1, 0);
+        doc.computeBody();
+        const SaturnMoonSet now = doc.moons;
+        doc.dt.setLocal(year, 6, 1, 1, 30, 1, 0);
+        doc.computeBody();
+        ASSERT_GT(std::fabs(now.ringTilt), 0.1) << year;
+        for (int i = 0; i < 7; ++i) {  // the moons in the ring plane
+            ASSERT_FALSE(now.moons[i].approximate);
+            // Near an elongation the small tilts of the orbits may outweigh y.
+            if (std::fabs(now.moons[i].y) < 0.15) continue;
+            const bool west = doc.moons.moons[i].x > now.moons[i].x;
+            EXPECT_EQ(west, now.moons[i].y * now.ringTilt < 0) << year << " moon " << i;
+        }
+    }
+}
+
 TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {
     Settings settings = siteSettings(0);
     const FixedClock clock({2030, 7, 4, 9, 41, 0});
