@@ -354,7 +354,8 @@ def fit_body(name, planet_args, moons, grid_minutes, first_year, last_year, repo
                     miss_planet = max(e / (planet_radius_km * k) for e, k in zip(misses, per_km))
                 # A span the ephemeris garbled without saying so (offsets beyond the
                 # orbit, or a model that cannot follow them) is left out like a refused one.
-                if (max(errors) > 0.05 or reach > 1.1
+                # Hyperion's eccentric orbit takes it 1.1 times its mean distance out.
+                if (max(errors) > 0.05 or reach > (1.2 if planet_radius_km else 1.1)
                         or (planet_radius_km and miss_planet > MAX_PLANET_RADII)):
                     rejected += 1
                     continue
