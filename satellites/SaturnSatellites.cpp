@@ -113,14 +113,21 @@ double saturnRadiusArcsec(double deltaAU) {
     return kSaturnEquatorialRadiusKm / kAuKm * kArcsecPerRad / deltaAU;
 }
 
+// The turn between the sky and the ring frame: the pole points to (sin P,
+// cos P) in (east, north), the ring line's western end to (-cos P, sin P).
+// The matrix is its own inverse, so one product serves both ways.
+namespace {
+void turnByPole(double a, double b, double P, double& c, double& d) {
+    c = -a * std::cos(P) + b * std::sin(P);
+    d = a * std::sin(P) + b * std::cos(P);
+}
+}  // namespace
+
 SaturnMoonPlace ringPlaceFromSky(double east, double north, double P) {
     SaturnMoonPlace m;
     m.east = east;
     m.north = north;
-    // The pole points to (sin P, cos P) in (east, north); the ring line's
-    // western end to (-cos P, sin P).
-    m.x = -east * std::cos(P) + north * std::sin(P);
-    m.y = east * std::sin(P) + north * std::cos(P);
+    turnByPole(east, north, P, m.x, m.y);
     return m;
 }
 
@@ -128,8 +135,7 @@ SaturnMoonPlace skyPlaceFromRing(double x, double y, double P) {
     SaturnMoonPlace m;
     m.x = x;
     m.y = y;
-    m.east = -x * std::cos(P) + y * std::sin(P);
-    m.north = x * std::sin(P) + y * std::cos(P);
+    turnByPole(x, y, P, m.east, m.north);
     return m;
 }
 

@@ -20,9 +20,10 @@ done
 # Uranus at the window's own zoom, with its five large moons around it.
 "$BUILD/vantorel-cli" render --window uranus $AT --projection 0 --out "$OUT/uranus-moons-code0.png"
 # The Saturn window at Titan's zoom level: rings wide open (October 2032) and
-# nearly edge-on (November 2025), with the moons where the records put them.
-for when in "2032-10-15 open" "2025-11-23 edge-on"; do
+# nearly edge-on (September 2025, 1.8 degrees), with the moons where the records
+# put them.
+for when in "2032-10-15 open" "2025-09-21 edge-on"; do
   set -- $when
   "$BUILD/vantorel-cli" render --window saturn --date "$1" --time 21:00 --zone +1 --lat 48.8 \
-    --projection 0 --zoom 5 --width 440 --height 300 --out "$OUT/saturn-$2-code0.png"
+    --projection 0 --zoom 5 --width 640 --height 360 --out "$OUT/saturn-$2-code0.png"
 done

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "tests/support/CliRunner.h"
@@ -42,6 +42,29 @@ TEST(CliSatellites, MarsAndUranusFromTheRecordFilesOrNoData) {
     EXPECT_NE(r.out.find("Phobos - I       pas de donn"), std::string::npos) << r.out;
     r = runCli("satellites --body uranus --date 1985-01-01 --time 00:00 --json");
     EXPECT_EQ(r.out.find("no_data"), std::string::npos) << r.out;
+}
+
+// Saturn's moons: the ring tilt is the one `ephem` gives, each moon has its
+// sky and ring-frame offsets, and the model's places are marked.
+TEST(CliSatellites, SaturnGivesSkyAndRingOffsetsWithTheEphemerisRingTilt) {
+    TempWorkingDir dir;
+    std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
+                                              dir.file("data"));
+    CliRun r = runCli("satellites --body saturn --date 2030-03-01 --time 00:00 --zone 0 --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    CliRun e = runCli("ephem --body saturn --date 2030-03-01 --time 00:00 --zone 0 --lat 45 --json");
+    ASSERT_EQ(e.status, 0) << e.out;
+    EXPECT_NEAR(jsonNumber(r.out, "ring_tilt_deg"), jsonNumber(e.out, "ring_tilt_deg"), 1e-3);
+    EXPECT_LT(jsonNumber(r.out, "ring_tilt_deg"), -10.0);  // 2030: the south face
+    // Mimas first: on the sky and in the ring frame the same distance.
+    const double east = jsonNumber(r.out, "east"), north = jsonNumber(r.out, "north");
+    const double x = jsonNumber(r.out, "x"), y = jsonNumber(r.out, "y");
+    EXPECT_NEAR(std::hypot(east, north), std::hypot(x, y), 1e-6);
+    EXPECT_LT(std::hypot(east, north), 3.3);
+    EXPECT_EQ(r.out.find("\"approximate\":true"), std::string::npos) << r.out;
+    r = runCli("satellites --body saturn --date 2049-03-01 --time 00:00 --zone 0");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("approximate"), std::string::npos) << r.out;  // Mimas after 2047
 }
 
 TEST(CliSatellites, YearlyFileIsReadBackByTheDayListAndRefusedTwice) {

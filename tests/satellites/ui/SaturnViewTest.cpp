@@ -88,8 +88,8 @@ TEST(SaturnView, ClickOnAMoonOpensItsRecordAndBesideItNothing) {
     CSaturneSatView* view = openSaturn(s);
     ASSERT_NE(view, nullptr);
     CSaturneDoc& doc = view->saturnDocument();
-    // No record files in this working directory: every moon is the model's.
-    doc.dt.setLocal(2024, 1, 15, 21, 30, 1, 0);
+    // Beyond the years of the records every moon is the model's.
+    doc.dt.setLocal(2051, 1, 15, 21, 30, 1, 0);
     doc.recomputeAndRefresh();
     view->grab();
     const auto& spots = view->satelliteSpots();

@@ -1,0 +1,45 @@
+// Saturn's window: the moons of one instant from the records (run from the
+// repository root, whose data/ holds them) and the whole picture.
+#include <benchmark/benchmark.h>
+
+#include "app/Settings.h"
+#include "app/paint/DrawingSurface.h"
+#include "engine/DATE_TIME.h"
+#include "engine/SATURNE.h"
+#include "planets/CSaturneDoc.h"
+#include "satellites/SatelliteRecordTable.h"
+#include "satellites/SaturnMoonSet.h"
+#include "satellites/paint/SaturnSatPicture.h"
+
+using namespace vantorel;
+
+namespace {
+
+void BM_SaturnMoonsFromRecords(benchmark::State& state) {
+    Settings settings;
+    CSaturneDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2030, 3, 1, 1, 0, 1, 0);
+    doc.computeBody();
+    SatelliteRecordTable table = SatelliteRecordTable::saturn();
+    for (auto _ : state) {
+        SaturnMoonSet set = computeSaturnMoons(doc.planet(), doc.dt, table);
+        benchmark::DoNotOptimize(set.moons[5].x);
+    }
+}
+BENCHMARK(BM_SaturnMoonsFromRecords)->Unit(benchmark::kMicrosecond);
+
+void BM_SaturnPicture(benchmark::State& state) {
+    Settings settings;
+    CSaturneDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2032, 10, 15, 21, 0, 1, 0);
+    doc.computeBody();
+    DrawingSurface surface(440, 300);
+    DiscRenderer renderer(DiscRenderer::kSaturn);
+    for (auto _ : state) {
+        SaturnSatDrawing d = paintSaturnSatPicture(surface, doc.moons, renderer, 4, 0);
+        benchmark::DoNotOptimize(d.moonX[0]);
+    }
+}
+BENCHMARK(BM_SaturnPicture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
