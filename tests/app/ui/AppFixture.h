@@ -11,6 +11,7 @@
 
 #include "app/SettingsFile.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/DocumentTypeRegistry.h"
 #include "app/ui/CMdiClient.h"
 #include "app/ui/CVantorelApp.h"
 #include "engine/Clock.h"
@@ -35,6 +36,10 @@ struct StartedApp {
     ~StartedApp() { app.reset(); }
 
     bool start() { return app->initInstance(); }
+    // Opens windows of this kind with the placeholder view, which counts its
+    // computations and keeps a plain date: the tests of the frame's own
+    // behaviour need such a window whatever views exist.
+    void usePlaceholder(vantorel::DocTypeId id) { app->registry().setViewFactory(id, {}); }
     vantorel::CMainFrame& frame() { return *app->mainFrame(); }
 
     // Runs a command the way the menu does.

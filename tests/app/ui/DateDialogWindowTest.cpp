@@ -36,6 +36,7 @@ bool focusOn(DateSel* d, DateSel::Control c) {
 TEST(DateDialogWindow, ThirtyFirstOfFebruaryIsRefusedAndThePreviousDateKept) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     // A window kind that still opens the placeholder view.
     started.command(ID_OPEN_SATURN);
     CPlaceholderView* mars = placeholder(started.frame().activeView());
@@ -99,6 +100,7 @@ TEST(DateDialogWindow, YearAfter2050IsRefusedWithTheFocusOnTheYear) {
 TEST(DateDialogWindow, UnchangedValuesAreNotAChangeAndANewDateIs) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     started.command(ID_OPEN_SATURN);
     CPlaceholderView* saturn = placeholder(started.frame().activeView());
     {
@@ -123,6 +125,7 @@ TEST(DateDialogWindow, UnchangedValuesAreNotAChangeAndANewDateIs) {
 TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     StartedApp started(1);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     CMainFrame& f = started.frame();
     started.command(ID_OPEN_SATURN);
     CChildView* saturn = f.activeView();

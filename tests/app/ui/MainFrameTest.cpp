@@ -61,6 +61,7 @@ TEST(MainFrame, StartsWithTheSplashAndTheProjectionPane) {
 TEST(MainFrame, OpenersCountBodyWindowsAndTitleThem) {
     StartedApp started(2);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     CMainFrame& f = started.frame();
     started.command(ID_OPEN_SATURN);
     CChildView* first = f.activeView();
@@ -88,6 +89,7 @@ TEST(MainFrame, OpenersCountBodyWindowsAndTitleThem) {
 TEST(MainFrame, MessagesReachEveryChildBeforeReturning) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     CMainFrame& f = started.frame();
     for (int id : {ID_OPEN_SATURN, ID_OPEN_JUPITER, ID_OPEN_SKY, ID_OPEN_DATA_TABLE}) started.command(id);
     f.sendToAllChildren(WM_RECOMPUTE_ZONE);

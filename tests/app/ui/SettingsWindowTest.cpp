@@ -55,6 +55,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
 TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     started.command(ID_OPEN_SATURN);
     auto* mars = qobject_cast<CPlaceholderView*>(started.frame().activeView());
     ASSERT_NE(mars, nullptr);
