@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -81,3 +82,29 @@ TEST(CliRender, DescribesWhatItDrewAndChecksTheSharedOptions) {
 }
 
 }  // namespace
+
+// The Saturn window: zoom level 0 spans Mimas's orbit across half the width,
+// level 7 Iapetus's; every moon is listed with its pixel place, whether it was
+// drawn, and whether the records placed it.
+TEST(CliRender, SaturnWindowDescribesItsDiscAndMoons) {
+    TempWorkingDir dir;
+    std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
+                                              dir.file("data"));
+    const std::string at = " --date 2030-03-01 --time 01:00 --zone +1 --lat 48.8 --projection 0"
+                           " --width 400 --height 300 --json --out s.png";
+    CliRun r = runCli("render --window saturn --zoom 0" + at);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(pngSize("s.png"), std::make_pair(400u, 300u));
+    EXPECT_EQ(jsonNumber(r.out, "rx"), static_cast<int>(60330.0 / (185600.0 / 200)));
+    EXPECT_NEAR(jsonNumber(r.out, "km_per_pixel"), 185600.0 / 200, 1e-3);
+    EXPECT_NE(r.out.find("\"name\":\"Iapetus - VIII\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"drawn\":false"), std::string::npos);  // Iapetus far outside
+    EXPECT_EQ(r.out.find("\"approximate\":true"), std::string::npos);
+    // Mimas, 1.23 radii east of the centre that day: left of it with code 0.
+    EXPECT_LT(jsonNumber(r.out, "x"), 200);
+    r = runCli("render --window saturn --zoom 7" + at);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NEAR(jsonNumber(r.out, "km_per_pixel"), 3560100.0 / 200, 1e-3);
+    EXPECT_EQ(r.out.find("\"drawn\":false"), std::string::npos) << r.out;  // all within
+    EXPECT_NE(runCli("render --window saturn --zoom 8" + at).status, 0);
+}
