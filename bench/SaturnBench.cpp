@@ -2,6 +2,8 @@
 // repository root, whose data/ holds them) and the whole picture.
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+
 #include "app/Settings.h"
 #include "app/paint/DrawingSurface.h"
 #include "engine/DATE_TIME.h"
@@ -29,6 +31,14 @@ void BM_SaturnMoonsFromRecords(benchmark::State& state) {
 BENCHMARK(BM_SaturnMoonsFromRecords)->Unit(benchmark::kMicrosecond);
 
 void BM_SaturnPicture(benchmark::State& state) {
+    // The legend is text, and text needs the GUI application (offscreen).
+    static int argc = 1;
+    static char name[] = "vantorel_bench";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QGuiApplication(argc, argv);
+    }
     Settings settings;
     CSaturneDoc doc(DATE_TIME{}, settings);
     doc.dt.setLocal(2032, 10, 15, 21, 0, 1, 0);
