@@ -412,8 +412,9 @@ SATURN_MODEL_NOTE = """- **Saturn's moons** are placed by mean circular orbits w
   picture is right in kind (order of the moons, tilt of the orbits), not in detail.
 """
 SATURN_RECORDS_NOTE = """- **The moons of Saturn** come from records fitted to this same reference, like those
-  of Mars and Uranus; where a moon has no record the program falls back to mean
-  circular orbits, marks the place approximate, and the report leaves it out.
+  of Mars and Uranus; Iapetus, the farthest and slowest, keeps the loosest fit (up to
+  about 1"). Where a moon has no record the program falls back to mean circular
+  orbits, marks the place approximate, and the report leaves it out.
 """
 
 # What the numbers mean; kept with the script so a new run keeps the notes.
@@ -439,7 +440,7 @@ NOTES_TEMPLATE = """
 %SATURN%- **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
   a few hundredths of an arc second, and Meeus's 43-term series (valid 1885-2099)
   accounts for the rest, and for the 20 ppm (0.0006 AU) of its distance.
-- **The moons of Mars and Uranus** (and Saturn, where it has records) come from weekly records fitted to this same
+- **The moons of Mars and Uranus** come from weekly records fitted to this same
   reference, so their line measures the fit, not an independent check. Phobos has no
   records after 2029 (the reference refuses those years), hence the count not compared.
 """
