@@ -50,7 +50,7 @@ DiscRenderer::Projected DiscRenderer::projectTrig(double cosLon, double sinLon, 
                                                   double sinLat) const {
     const double r = radius_;
     const double u = r * sinLon * cosLat;
-    const double v = r * (sinLat * cosB_ - cosLon * cosLat * sinB_);
+    const double v = r * polarScale_ * (sinLat * cosB_ - cosLon * cosLat * sinB_);
     const double w = r * (sinLat * sinB_ + cosLon * cosLat * cosB_);
     double x;
     double y;
@@ -249,46 +249,49 @@ void DiscRenderer::fillAtPoints(DrawingSurface& s, const int* values, int count,
 // ---- maps and phases ------------------------------------------------------------
 
 void DiscRenderer::paintMapPixels(QImage& target, const QImage& map, int L0, int projection) {
-    // Each column and row has one longitude and one latitude: tabulate their
-    // sines and cosines once instead of at each of the 64 800 points.
-    std::array<double, 360> cosLon{};
-    std::array<double, 360> sinLon{};
-    std::array<double, 180> cosLat{};
-    std::array<double, 180> sinLat{};
+    // Each pixel whose centre lies on the disc takes the map pixel seen there:
+    // the inverse of projectTrig. Scattering the 64 800 map points forward
+    // instead leaves the outline of a small disc with long straight sides
+    // (an octagon at radius 10) and grows the disc by a pixel to the left and
+    // top; walking the pixels gives a round disc at every size and no holes.
+    const double r = radius_;
+    if (!(r > 0.0) || map.width() < 360 || map.height() < 180) return;
     const int sign = lonSign(projection);
-    for (int i = 0; i < 360; ++i) {
-        const int base = i <= 180 ? i : i - 360;
-        int lon = base * sign - L0;
-        if (lon < -179) lon += 360;
-        cosLon[i] = std::cos(toRad(lon));
-        sinLon[i] = std::sin(toRad(lon));
-    }
-    for (int j = 0; j < 180; ++j) {
-        const int lat = latSign(projection) == 1 ? -90 + j : 90 - j;
-        cosLat[j] = std::cos(toRad(lat));
-        sinLat[j] = std::sin(toRad(lat));
-    }
+    const bool north = latSign(projection) == 1;
+    const bool turned = rotates();
+    const double scale = polarScale_ > 0.0 ? polarScale_ : 1.0;
     const int w = target.width();
     const int h = target.height();
-    uchar* bits = target.bits();
-    const qsizetype stride = target.bytesPerLine();
-    auto put = [&](int x, int y, QRgb c) {
-        if (x >= 0 && y >= 0 && x < w && y < h)
-            reinterpret_cast<QRgb*>(bits + y * stride)[x] = c;
-    };
-    for (int j = 0; j < 180 && j < map.height(); ++j) {
-        const auto* row = reinterpret_cast<const QRgb*>(map.constScanLine(j));
-        for (int i = 0; i < 360 && i < map.width(); ++i) {
-            const Projected p = projectTrig(cosLon[i], sinLon[i], cosLat[j], sinLat[j]);
-            if (p.visible) {
-                const QRgb c = 0xff000000u | row[i];
-                put(p.x, p.y, c);
-                put(p.x - 1, p.y, c);
-                put(p.x, p.y - 1, c);
-                put(p.x - 1, p.y - 1, c);
+    const int cx = static_cast<int>(centreX_);
+    const int cy = static_cast<int>(centreY_);
+    const int reach = static_cast<int>(std::ceil(r)) + 1;
+    const int x0 = std::max(0, cx - reach), x1 = std::min(w - 1, cx + reach);
+    const int y0 = std::max(0, cy - reach), y1 = std::min(h - 1, cy + reach);
+    for (int py = y0; py <= y1; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(py));
+        const double dy = centreY_ - (py + 0.5);
+        for (int px = x0; px <= x1; ++px) {
+            const double dx = px + 0.5 - centreX_;
+            double u = dx;
+            double v = dy;
+            if (turned) {
+                u = dx * cosP_ + dy * sinP_;
+                v = -dx * sinP_ + dy * cosP_;
             }
-            currentX_ = p.x;
-            currentY_ = p.y;
+            const double X = u / r;
+            const double Y = v / (r * scale);
+            const double q = X * X + Y * Y;
+            if (q >= 1.0) continue;
+            const double Z = std::sqrt(1.0 - q);
+            const double sinLat = std::clamp(Y * cosB_ + Z * sinB_, -1.0, 1.0);
+            const double lat = std::asin(sinLat) * kDegPerRad;
+            const double lon = std::atan2(X, -Y * sinB_ + Z * cosB_) * kDegPerRad;
+            int column = static_cast<int>(std::lround((lon + L0) * sign));
+            column %= 360;
+            if (column < 0) column += 360;
+            int row = static_cast<int>(std::lround(north ? lat + 90.0 : 90.0 - lat));
+            row = std::clamp(row, 0, 179);
+            line[px] = 0xff000000u | reinterpret_cast<const QRgb*>(map.constScanLine(row))[column];
         }
     }
 }
@@ -316,25 +319,71 @@ void DiscRenderer::paintMap(DrawingSurface& s, double centralLongitudeDeg, doubl
 }
 
 void DiscRenderer::shadePhase(DrawingSurface& s, Terminator terminator, int projection) {
-    // The views paint shaded bodies at radius 100; the terminator is drawn a
-    // little wider so its ends close on the black beyond the limb.
-    setRadius(103.0f);
-    s.setPen(PenStyle::Solid, 2, kBlack);
-    const double keptTilt = tilt_;
-    setTilt(0.0);
-    setSegments(1000);
-    setDrawMode(kShadeLine);
-    drawLongitudeLine(s, toRad(90 - terminator.angle));
-    drawLongitudeLine(s, toRad(270 - terminator.angle));
-    setFillColour(kBlack);
-    setEdgeColour(kBlack);
-    setTilt(keptTilt);
-    int seeds[14];
-    for (int i = 0; i < 7; ++i) {
-        seeds[2 * i] = terminator.seedLongitude + i;
-        seeds[2 * i + 1] = 0;
+    // The night side is the half of the sphere beyond the plane of the
+    // terminator's meridian, seen without tilt. Every pixel of the painted
+    // disc is tested against that plane instead of outlining the terminator
+    // and flood-filling behind it: a drawn outline eats the lit part of a thin
+    // crescent and leaves it in fragments, while the plane test keeps every
+    // limb pixel that has any lit point in it, so a crescent however thin
+    // stays one continuous arc.
+    const double r = radius_;
+    if (!(r > 0.0)) return;
+    const double meridian = toRad(90 - terminator.angle);
+    const double nx = std::cos(meridian);
+    const double nz = -std::sin(meridian);
+    // The seeds lie a few degrees inside the night side; the middle one
+    // tells which side of the plane is dark.
+    const double seed = toRad(relativeLongitude(terminator.seedLongitude + 3, projection, 0));
+    const double seedSide = nx * std::sin(seed) + nz * std::cos(seed);
+    if (seedSide == 0.0) return;
+    const double night = seedSide > 0.0 ? 1.0 : -1.0;
+    const bool turned = rotates();
+
+    // A pixel shows the sphere at its centre. It stays lit when the centre of
+    // any pixel around it (itself included) is lit, points beyond the limb
+    // counting as the limb itself: the inner edge of the disc, 8-connected,
+    // then keeps its lit half, so the crescent cannot break into pieces
+    // where it is thinner than a pixel.
+    auto dark = [&](double x, double y) {
+        const double dx = x - centreX_;
+        const double dy = centreY_ - y;
+        double u = dx;
+        double v = dy;
+        if (turned) {
+            u = dx * cosP_ + dy * sinP_;
+            v = -dx * sinP_ + dy * cosP_;
+        }
+        double X = u / r;
+        double Y = v / (r * polarScale_);
+        const double q = X * X + Y * Y;
+        double Z = 0.0;
+        if (q > 1.0) {
+            // Beyond the limb: the nearest limb point stands for it.
+            const double k = 1.0 / std::sqrt(q);
+            X *= k;
+            Y *= k;
+        } else {
+            Z = std::sqrt(1.0 - q);
+        }
+        return night * (nx * X + nz * Z) > 0.0;
+    };
+    static constexpr double kSamples[3] = {-0.5, 0.5, 1.5};
+    QImage& img = s.pixelsForWriting();
+    const int reach = static_cast<int>(std::ceil(r)) + 2;
+    const int cx = static_cast<int>(centreX_);
+    const int cy = static_cast<int>(centreY_);
+    const int x0 = std::max(0, cx - reach), x1 = std::min(img.width() - 1, cx + reach);
+    const int y0 = std::max(0, cy - reach), y1 = std::min(img.height() - 1, cy + reach);
+    const QRgb black = qRgb(0, 0, 0);
+    for (int py = y0; py <= y1; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
+        for (int px = x0; px <= x1; ++px) {
+            bool allDark = true;
+            for (double sy : kSamples)
+                for (double sx : kSamples) allDark = allDark && dark(px + sx, py + sy);
+            if (allDark) line[px] = black;
+        }
     }
-    fillAtPoints(s, seeds, 7, projection, 0);
 }
 
 DiscRenderer::Terminator DiscRenderer::terminatorAngle(double alpha0, double delta0, double alpha,

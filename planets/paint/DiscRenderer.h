@@ -71,6 +71,10 @@ public:
     void setTilt(double bRad);
     double tilt() const { return tilt_; }
     void setPositionAngle(double pRad);
+    // Polar radius over equatorial radius of the drawn disc: 1 for a sphere,
+    // 1 / 1.071374 for Jupiter's flattened globe.
+    void setPolarScale(double scale) { polarScale_ = scale > 0.0 ? scale : 1.0; }
+    double polarScale() const { return polarScale_; }
     double positionAngle() const { return positionAngle_; }
     int bodyKind() const { return bodyKind_; }
     void setBodyKind(int kind) { bodyKind_ = kind; }
@@ -160,6 +164,7 @@ private:
     double positionAngle_ = 0.0;
     double cosP_ = 1.0, sinP_ = 0.0;
     double tilt_ = 0.0;
+    double polarScale_ = 1.0;
     double cosB_ = 1.0, sinB_ = 0.0;
     bool mapMode_ = false;
     bool ringsLit_ = false;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -274,7 +276,98 @@ TEST(DiscRendererPhase, CrescentLitOnTheSideOfTheSun) {
         render(r, makeMap(kWhite), 0, 0.0, 0, 100.0f, shadingFor(0.2, true, 0));
     const Stats lit = statsOfColour(img, kWhite);
     EXPECT_LT(lit.meanX, 40.0);
-    EXPECT_LT(lit.maxX, 100);
+    // The cusps reach the poles, on the central vertical.
+    EXPECT_LE(lit.maxX, 100);
+}
+
+// Counts the 8-connected groups of pixels of one colour.
+int componentsOfColour(const QImage& img, Rgb c) {
+    const QRgb want = qrgb(c) | 0xff000000u;
+    std::vector<char> seen(static_cast<size_t>(img.width() * img.height()), 0);
+    int groups = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            if ((img.pixel(x, y) | 0xff000000u) != want || seen[static_cast<size_t>(y * img.width() + x)]) continue;
+            ++groups;
+            std::vector<std::pair<int, int>> stack{{x, y}};
+            seen[static_cast<size_t>(y * img.width() + x)] = 1;
+            while (!stack.empty()) {
+                const auto [px, py] = stack.back();
+                stack.pop_back();
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = px + dx, ny = py + dy;
+                        if (nx < 0 || ny < 0 || nx >= img.width() || ny >= img.height()) continue;
+                        const size_t k = static_cast<size_t>(ny * img.width() + nx);
+                        if (seen[k] || (img.pixel(nx, ny) | 0xff000000u) != want) continue;
+                        seen[k] = 1;
+                        stack.push_back({nx, ny});
+                    }
+            }
+        }
+    return groups;
+}
+
+TEST(DiscRendererPhase, ThinCrescentIsOneContinuousLitLimb) {
+    // Mercury a day from inferior conjunction shows 2 % of its disc lit.
+    for (int code : {0, 3}) {
+        for (bool east : {true, false}) {
+            for (double k : {0.019, 0.005}) {
+                DiscRenderer r(DiscRenderer::kMercuryVenus);
+                const QImage img =
+                    render(r, makeMap(kWhite), 0, 0.1, code, 100.0f, shadingFor(k, east, code));
+                const Stats lit = statsOfColour(img, kWhite);
+                ASSERT_GT(lit.count, 50) << "k " << k << " code " << code;
+                EXPECT_EQ(componentsOfColour(img, kWhite), 1) << "k " << k << " code " << code;
+                // From cusp to cusp: almost the whole height of the disc.
+                EXPECT_LE(lit.minY, 100 - 90) << "k " << k << " code " << code;
+                EXPECT_GE(lit.maxY, 100 + 89) << "k " << k << " code " << code;
+                // A sliver at the limb: 2k of the radius at the equator,
+                // no wider than a pixel towards the cusps.
+                EXPECT_LT(lit.count, 2.5 * k * 100 * 200 + 2 * 200) << "k " << k << " code " << code;
+                // (A half circle of the limb has its centroid 2r/pi from the centre.)
+                EXPECT_TRUE(lit.meanX < 40 || lit.meanX > 159) << "k " << k << " code " << code;
+            }
+        }
+    }
+}
+
+TEST(DiscRendererMap, SmallDiscIsRoundAndCentred) {
+    // Uranus at the smallest zoom, turned by its pole angle.
+    for (int kind : {DiscRenderer::kUranus, DiscRenderer::kMercuryVenus}) {
+        DiscRenderer r(kind);
+        r.setPositionAngle(toRad(-90.3));
+        const QImage img = render(r, makeMap(kWhite), 282, 1.05, 0, 10.0f);
+        int mismatches = 0;
+        for (int y = 80; y < 120; ++y)
+            for (int x = 80; x < 120; ++x) {
+                const double dx = x + 0.5 - 100.0, dy = y + 0.5 - 100.0;
+                const bool inside = dx * dx + dy * dy < 100.0;
+                const bool painted = (img.pixel(x, y) & 0xffffffu) != 0;
+                if (inside != painted) ++mismatches;
+            }
+        EXPECT_EQ(mismatches, 0) << "kind " << kind;
+        // An octagon has long straight sides; a circle of radius 10 has its
+        // widest row only a few pixels long.
+        int widestRows = 0;
+        const Stats disc = statsOfNonBlack(img);
+        for (int y = disc.minY; y <= disc.maxY; ++y) {
+            int width = 0;
+            for (int x = 0; x < 200; ++x) width += (img.pixel(x, y) & 0xffffffu) != 0;
+            if (width == disc.maxX - disc.minX + 1) ++widestRows;
+        }
+        EXPECT_LE(widestRows, 6);
+        EXPECT_EQ(disc.minX + disc.maxX, 199);
+        EXPECT_EQ(disc.minY + disc.maxY, 199);
+    }
+}
+
+TEST(DiscRendererMap, PolarScaleFlattensTheGlobe) {
+    DiscRenderer r(DiscRenderer::kJupiter);
+    r.setPolarScale(1.0 / 1.071374);
+    const Stats disc = statsOfNonBlack(render(r, makeMap(kWhite), 0, 0.0, 0, 98.0f));
+    EXPECT_EQ(disc.maxX - disc.minX + 1, 196);
+    EXPECT_NEAR(disc.maxY - disc.minY + 1, 2 * 98.0 / 1.071374, 1.0);
 }
 
 // ---- outlines ----------------------------------------------------------------------
