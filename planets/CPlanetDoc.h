@@ -82,6 +82,8 @@ public:
 
     // Views hear here that they must redraw.
     void setRedrawHandler(std::function<void()> handler) { redrawViews_ = std::move(handler); }
+    // A second window on the same document chains its handler to this one.
+    const std::function<void()>& redrawHandler() const { return redrawViews_; }
 
     const PlanetDocProfile& profile() const { return profile_; }
     int language() const;

@@ -78,6 +78,10 @@ void CJupiterDoc::computeSatellitesForDrawing() {
     std::snprintf(label, sizeof label, "%02.0f    %02.0f  %02.0f", dt.localDay,
                   dt.localHour - 24, dt.localMinute);
     const bool wasQuery = j.queryMode, wasRecording = j.recording;
+    // The lasting states of an earlier instant must not hide a satellite
+    // that has since come round in front of the disc: every state is taken
+    // from this instant alone.
+    j.resetDetector();
     j.queryMode = true;
     j.recording = false;
     j.computeSatellites(dt, label, earthSun);

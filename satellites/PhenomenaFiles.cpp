@@ -136,7 +136,8 @@ std::string yearlyFileName(int year) {
 }
 
 FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
-                              SearchMode mode, int language, const GenerationProgress& progress) {
+                              SearchMode mode, int language, const GenerationProgress& progress,
+                              const GenerationCancel* cancel) {
     FileResult result;
     const std::string name = yearlyFileName(year);
     if (year < kFirstYear || year > kLastYear) {
@@ -168,6 +169,7 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
     ProgressTracker tracker(first, progress);
     std::string line;
     search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) search.stop();
         tracker.at(m);
         for (int i = 0; i < sat.rows.count(); ++i) {
             line.assign(sat.rows[i].text);
@@ -178,6 +180,12 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
         sat.rows.clear();
     });
     sat.fileMode = false;
+    if (search.stopped()) {
+        out.discard();
+        result.cancelled = true;
+        result.rows = 0;
+        return result;
+    }
     // Made read-only before it appears under its name; a file that appeared
     // meanwhile under the name is left alone unless it was the damaged one.
     if (!out.commit(damaged ? AtomicFile::Replace::Always : AtomicFile::Replace::Never, true)) {
@@ -324,7 +332,7 @@ int requestDays(const TextFileRequest& r, LocalMinute& firstDay) {
 
 FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPlaceSource& source,
                             SearchMode mode, const RedSpotTimes& redSpot,
-                            const GenerationProgress& progress) {
+                            const GenerationProgress& progress, const GenerationCancel* cancel) {
     FileResult result;
     result.message = validateTextFileRequest(r);
     if (!result.message.empty()) return result;
@@ -366,6 +374,7 @@ FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPla
     ProgressTracker tracker(first, progress);
     search.run(first, r.zoneHours, r.zoneMinutes, -60, 60 + static_cast<long>(days) * 1440, 0,
                formatFileLabel, [&](const LocalMinute& m) {
+                   if (cancel && cancel->load(std::memory_order_relaxed)) search.stop();
                    tracker.at(m);
                    if (daysBetween(first.year, first.month, first.day, m.year, m.month, m.day) < 0)
                        return;
@@ -389,6 +398,12 @@ FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPla
                    sat.rows.clear();
                });
     sat.frenchCodes = savedFrench;
+    if (search.stopped()) {
+        out.discard();
+        result.cancelled = true;
+        result.rows = 0;
+        return result;
+    }
     emit("\nVANTOREL %s\n", VANTOREL_VERSION);
     const bool written = out.write(text);
     if (!written || !out.commit(r.replaceExisting ? AtomicFile::Replace::Always

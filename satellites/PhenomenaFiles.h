@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,9 +18,13 @@ namespace vantorel {
 
 struct FileResult {
     bool ok = false;
-    std::string message;  // empty when ok
-    long rows = 0;        // rows written
+    bool cancelled = false;  // stopped on request; no file was left behind
+    std::string message;     // empty when ok or cancelled
+    long rows = 0;           // rows written
 };
+
+// Set from another thread to stop a generation; read once per computed minute.
+using GenerationCancel = std::atomic<bool>;
 
 // Told the day (0 = the first day of the period) and the hour of the minute a
 // generation has reached, whenever either changes: the generator's two
@@ -37,7 +42,8 @@ std::string yearlyFileName(int year);
 // a damaged one (empty after a crash, cut short, not a yearly file) is.
 FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
                               SearchMode mode, int language,
-                              const GenerationProgress& progress = {});
+                              const GenerationProgress& progress = {},
+                              const GenerationCancel* cancel = nullptr);
 
 // One row of a yearly file, its day number made whole again.
 struct YearlyRow {
@@ -89,11 +95,13 @@ using RedSpotTimes = std::function<std::array<std::string, 3>(const LocalMinute&
 
 // Writes the readable listing: the legend, a header at each month, a line per
 // phenomenon with the Red Spot times after the first line of each day, and a
-// closing line. Written to a temporary file renamed over the target at the
-// end, so that a failure or a kill leaves the old listing as it was.
+// closing line. The listing is written beside the target under a temporary
+// name and renamed over it only when complete, so a failure, a cancel or a
+// kill never leaves half a listing or spoils the file it replaces.
 FileResult generateTextFile(const TextFileRequest& request, SATELLITE& sat,
                             JupiterPlaceSource& source, SearchMode mode,
-                            const RedSpotTimes& redSpot, const GenerationProgress& progress = {});
+                            const RedSpotTimes& redSpot, const GenerationProgress& progress = {},
+                            const GenerationCancel* cancel = nullptr);
 
 // Month names of the month headers, 1..12.
 const char* monthName(int month, int language);

@@ -100,12 +100,13 @@ void PhenomenaSearch::run(const LocalMinute& day, int zoneHours, int zoneMinutes
     sat_.resetDetector();
     sat_.rows.clear();
     evaluations_ = 0;
+    stopped_ = false;
     DATE_TIME dt;
     JupiterPlace place;
     char text[32];
     const long zone = zoneInMinutes(zoneHours, zoneMinutes);
     long k = 0;
-    while (k < count) {
+    while (k < count && !stopped_) {
         const long minute = firstMinute + k;
         const LocalMinute m = addMinutes(day.year, day.month, day.day, minute);
         const LocalMinute ut = addMinutes(day.year, day.month, day.day, minute - zone);

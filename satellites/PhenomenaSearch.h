@@ -62,6 +62,9 @@ public:
 
     // Minutes computed by the last run.
     long evaluations() const { return evaluations_; }
+    // Ends the run in progress after the current minute (called from a sink).
+    void stop() { stopped_ = true; }
+    bool stopped() const { return stopped_; }
 
     // How many minutes from now on cannot hold a contact, at least 1.
     static long safeSkip(const SATELLITE& sat);
@@ -71,6 +74,7 @@ private:
     JupiterPlaceSource& source_;
     SearchMode mode_;
     long evaluations_ = 0;
+    bool stopped_ = false;
 };
 
 }  // namespace vantorel

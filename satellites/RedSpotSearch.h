@@ -13,6 +13,10 @@ class DATE_TIME;
 class EARTH_SUN;
 class JUPITER;
 
+// Qt spells one of its keywords `slots` as a macro; the windows include this
+// header after Qt's, so the member's name is kept out of its reach.
+#pragma push_macro("slots")
+#undef slots
 struct RedSpotTransits {
     std::array<std::string, 3> slots;  // "%02.0f: %02.0f", empty when unused
     int count = 0;
@@ -20,6 +24,7 @@ struct RedSpotTransits {
     int minute[3] = {-1, -1, -1};
     long computations = 0;  // instants computed by the search
 };
+#pragma pop_macro("slots")
 
 // System II turns about 36.29 degrees an hour.
 constexpr double kSystem2DegreesPerHour = 36.29;

@@ -27,6 +27,12 @@ const SatelliteInfoRecord kUranus[5] = {
     {"Oberon - IV", "13.463", "583 520 km", "770 km", "14.2", "William Herschel, 1787", 0.00058368931f, {}},
     {"Miranda - V", "1.413", "129 900 km", "240 km", "16.5", "Gerard Kuiper, 1948", 0.00018383916f, {}},
 };
+const SatelliteInfoRecord kJupiter[4] = {
+    {"Io - I", "1.7691", "422 000 km", "1 815 km", "5.02", "Galileo Galilei, 1610", 0.0013902836f, {}},
+    {"Europa - II", "3.5511", "671 000 km", "1 569 km", "5.29", "Galileo Galilei, 1610", 0.0012018485f, {}},
+    {"Ganymede - III", "7.1545", "1 070 000 km", "2 631 km", "4.61", "Galileo Galilei, 1610", 0.0020153366f, {}},
+    {"Callisto - IV", "16.6890", "1 883 000 Km", "2 400 km", "5.65", "Galileo Galilei, 1610", 0.0018383915f, {}},
+};
 
 }  // namespace
 
@@ -42,6 +48,7 @@ int satelliteCount(SatelliteFamily family) {
     case SatelliteFamily::Saturn: return 8;
     case SatelliteFamily::Mars: return 2;
     case SatelliteFamily::Uranus: return 5;
+    case SatelliteFamily::Jupiter: return 4;
     }
     return 0;
 }
@@ -51,6 +58,7 @@ SatelliteInfoRecord satelliteInfo(SatelliteFamily family, int index) {
     switch (family) {
     case SatelliteFamily::Mars: return kMars[index];
     case SatelliteFamily::Uranus: return kUranus[index];
+    case SatelliteFamily::Jupiter: return kJupiter[index];
     case SatelliteFamily::Saturn: break;
     }
     return kSaturn[index];

@@ -23,7 +23,7 @@ struct SatelliteInfoRecord {
     void updateApparentDiameter(double deltaAU);
 };
 
-enum class SatelliteFamily { Saturn, Mars, Uranus };
+enum class SatelliteFamily { Saturn, Mars, Uranus, Jupiter };
 
 // Saturn: 0 Mimas .. 7 Iapetus; Mars: 0 Phobos, 1 Deimos; Uranus: the record
 // evaluator's bodies 1..5 at 0..4 (Ariel, Umbriel, Titania, Oberon, Miranda).

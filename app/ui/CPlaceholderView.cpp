@@ -13,6 +13,7 @@
 #include "engine/Clock.h"
 #include "sky/PhenomenaSearch.h"
 #include "sky/ui/CConjOpp.h"
+#include "planets/BodyDataRecord.h"
 
 namespace vantorel {
 
@@ -47,6 +48,10 @@ void CPlaceholderView::compute() {
 }
 
 void CPlaceholderView::fillPanes() {
+    // No body here: the rise, transit, set and altitude panes and the data
+    // dialog must not go on showing the last body window's figures.
+    for (int pane = 3; pane <= 6; ++pane) setPaneText(pane, QString());
+    app().fillDataDialog(BodyDataRecord{});
     const int lang = language();
     setPaneText(7, QString::fromStdString(labelledDateText(lang, settings().dateFormat,
                                                            date_.localYear, date_.localMonth,

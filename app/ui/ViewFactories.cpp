@@ -7,6 +7,10 @@
 #include "moon/ui/CLuneView.h"
 #include "planets/ui/CPlanetViews.h"
 #include "satellites/ui/CSaturneSatView.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CVantorelApp.h"
+#include "satellites/ui/CJupiterViews.h"
+#include "satellites/ui/CSatPhenSet.h"
 
 namespace vantorel {
 
@@ -16,6 +20,14 @@ void installViewFactories(DocumentTypeRegistry& registry) {
                             [](const ViewContext& c) { return new CMercureView(c); });
     registry.setViewFactory(DocTypeId::Venus, [](const ViewContext& c) { return new CVenusView(c); });
     registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) { return new CMarsView(c); });
+    registry.setViewFactory(DocTypeId::Jupiter,
+                            [](const ViewContext& c) { return new CJupiterView(c); }, QSize(300, 280));
+    // The strip: wide enough for Callisto's orbit on both sides.
+    registry.setViewFactory(DocTypeId::JupiterSatellites,
+                            [](const ViewContext& c) { return new CJupiterSatView(c); },
+                            QSize(640, 140));
+    registry.setPhenomenaGeneratorFactory(
+        [](CVantorelApp& app) { return new CSatPhenSet(app, app.mainFrame()); });
     registry.setViewFactory(DocTypeId::Uranus,
                             [](const ViewContext& c) { return new CUranusView(c); });
     registry.setViewFactory(

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "app/CommandIds.h"
 #include "app/DateText.h"
@@ -20,7 +21,8 @@
 namespace vantorel {
 
 CPlanetView::CPlanetView(const ViewContext& context, DocTypeId type,
-                         std::unique_ptr<CPlanetDoc> doc, ViewTraits traits)
+                         std::shared_ptr<CPlanetDoc> doc, ViewTraits traits,
+                         bool initialiseDocument)
     : CChildView(context.app, context.frame, type),
       doc_(std::move(doc)),
       traits_(std::move(traits)),
@@ -34,8 +36,13 @@ CPlanetView::CPlanetView(const ViewContext& context, DocTypeId type,
     if (zoom_ < traits_.minZoom) zoom_ = traits_.minZoom;
     for (int i = 0; i < traits_.satelliteCount; ++i)
         satInfo_.push_back(vantorel::satelliteInfo(traits_.satellites, i));
-    doc_->setRedrawHandler([this] { update(); });
-    doc_->initialise(context.app.clock());
+    // Every window on the document repaints when it changes; a window that
+    // is gone is skipped.
+    doc_->setRedrawHandler([self = QPointer<CPlanetView>(this), previous = doc_->redrawHandler()] {
+        if (self) self->update();
+        if (previous) previous();
+    });
+    if (initialiseDocument) doc_->initialise(context.app.clock());
     setFocusPolicy(Qt::StrongFocus);
     setCursor(programCursor());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -79,7 +86,7 @@ std::vector<SatelliteSpot> CPlanetView::paintPicture(DrawingSurface& surface) {
 void CPlanetView::paintEvent(QPaintEvent*) {
     updateTitle();
     takeProjection();
-    if (doc_->redrawDisc || tracking() || renderer_.whiteBackground || picture_.size() != size())
+    if (rendersEveryPaint() || doc_->redrawDisc || tracking() || renderer_.whiteBackground || picture_.size() != size())
         render();
     QPainter(this).drawImage(0, 0, picture_);
     if (doc_->refreshPanel) {
@@ -141,19 +148,26 @@ void CPlanetView::keyPressEvent(QKeyEvent* event) {
 
 void CPlanetView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
+    clickAt(event->position().toPoint());
+}
+
+const SatelliteSpot* CPlanetView::spotAt(QPoint p) const {
     const int r = traits_.satelliteHitRadius;
+    const int reach = traits_.hitReach;
     for (const SatelliteSpot& spot : spots_) {
-        // From six pixels left to six right, and from six above down to the
-        // satellite's row (its letter stands above it); or a square around it.
+        // From `reach` pixels left to as many right, and from as many above
+        // down to the satellite's row (its letter stands above it); or a
+        // square around it.
         const bool hit = r > 0 ? std::abs(p.x() - spot.x) <= r && std::abs(p.y() - spot.y) <= r
-                               : p.x() >= spot.x - 6 && p.x() <= spot.x + 6 &&
-                                     p.y() >= spot.y - 6 && p.y() <= spot.y;
-        if (hit) {
-            openSatelliteInfo(spot);
-            return;
-        }
+                               : p.x() >= spot.x - reach && p.x() <= spot.x + reach &&
+                                     p.y() >= spot.y - reach && p.y() <= spot.y;
+        if (hit) return &spot;
     }
+    return nullptr;
+}
+
+void CPlanetView::clickAt(QPoint p) {
+    if (const SatelliteSpot* spot = spotAt(p)) openSatelliteInfo(*spot);
 }
 
 void CPlanetView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -47,13 +47,19 @@ public:
         // A click within this many pixels of a satellite opens its box; 0
         // for the planets' rule (six either side, from six above to its row).
         int satelliteHitRadius = 0;
+        // A click this many pixels left or right of a satellite, and from
+        // as many above down to its row, opens its information.
+        int hitReach = 6;
     };
 
-    CPlanetView(const ViewContext& context, DocTypeId type, std::unique_ptr<CPlanetDoc> doc,
-                ViewTraits traits);
+    // `initialiseDocument` is false for a second window on a document that
+    // already has its date.
+    CPlanetView(const ViewContext& context, DocTypeId type, std::shared_ptr<CPlanetDoc> doc,
+                ViewTraits traits, bool initialiseDocument = true);
     ~CPlanetView() override;
 
     CPlanetDoc& document() { return *doc_; }
+    const std::shared_ptr<CPlanetDoc>& sharedDocument() const { return doc_; }
     int zoom() const { return zoom_; }
     bool tracking() const { return trackingTimer_.isActive(); }
     // The tracking timer, so tests can make it tick.
@@ -82,8 +88,21 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dateChangedByDialog() override;
 
-    // Draws the whole picture; returns where the satellites stand.
+    // The whole picture of the window; the planets' disc and satellites
+    // unless a window draws something else. Returns what can be clicked.
     virtual std::vector<SatelliteSpot> paintPicture(DrawingSurface& surface);
+    // Windows whose picture moves at every paint (Jupiter's satellites) draw
+    // it again each time instead of copying the kept one.
+    virtual bool rendersEveryPaint() const { return false; }
+    // A left click at `p`; the default opens the information of the
+    // satellite under it.
+    virtual void clickAt(QPoint p);
+    // The drawn spot under `p` within the window's reach, or null.
+    const SatelliteSpot* spotAt(QPoint p) const;
+    void openSatelliteInfo(const SatelliteSpot& spot);
+    std::vector<SatelliteInfoRecord>& satelliteRecords() { return satInfo_; }
+    const ViewTraits& traits() const { return traits_; }
+    void render();
 
     // Mars adds the longitude search; the others nothing.
     virtual bool onBodyCommand(int id) { (void)id; return false; }
@@ -96,11 +115,9 @@ private:
     void updateTitle();
     // Takes a new projection code; true when it changed.
     bool takeProjection();
-    void render();
-    void openSatelliteInfo(const SatelliteSpot& spot);
     void showConjunctions();
 
-    std::unique_ptr<CPlanetDoc> doc_;
+    std::shared_ptr<CPlanetDoc> doc_;
     ViewTraits traits_;
     DiscRenderer renderer_;
     QImage picture_;

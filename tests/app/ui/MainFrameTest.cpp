@@ -169,15 +169,17 @@ TEST(MainFrame, SatellitesOpensASecondCountedJupiterWindow) {
     f.updateCommandStates();
     ASSERT_NE(f.currentAction(ID_OPEN_JUPITER_SATELLITES), nullptr);
     EXPECT_TRUE(f.currentAction(ID_OPEN_JUPITER_SATELLITES)->isEnabled());
-    EXPECT_FALSE(f.currentAction(ID_TRACKING)->isEnabled());
+    EXPECT_TRUE(f.currentAction(ID_TRACKING)->isEnabled());
     started.command(ID_OPEN_JUPITER_SATELLITES);
     CChildView* satellites = f.activeView();
     EXPECT_EQ(satellites->docType(), DocTypeId::JupiterSatellites);
     EXPECT_EQ(satellites->documentTitle(), QStringLiteral(" Jupiter"));
     EXPECT_EQ(f.windowCount(), 3);
     EXPECT_NE(f.currentAction(ID_RED_SPOT_REFERENCE), nullptr);
-    // The data dialog keeps the name of the first body.
-    EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MARS"));
+    // The strip tracks nothing of its own; the data dialog shows Jupiter.
+    f.updateCommandStates();
+    EXPECT_FALSE(f.currentAction(ID_TRACKING)->isEnabled());
+    EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("JUPITER"));
 }
 
 TEST(MainFrame, APhenomenonDateReachesTheViewsThatTakeIt) {

@@ -1,0 +1,62 @@
+#include "satellites/PhenomenaGenerator.h"
+
+#include "engine/DATE_TIME.h"
+#include "engine/EARTH_SUN.h"
+#include "engine/JUPITER.h"
+#include "satellites/JupiterMotion.h"
+#include "satellites/RedSpotSearch.h"
+
+namespace vantorel {
+
+namespace {
+
+TextFileRequest asYearly(const TextFileRequest& r) {
+    TextFileRequest yearly = r;
+    yearly.unit = PeriodUnit::Year;
+    yearly.count = 1;
+    return yearly;
+}
+
+}  // namespace
+
+std::string validateGeneratorRequest(const GeneratorRequest& request) {
+    return validateTextFileRequest(request.yearlyFile ? asYearly(request.text) : request.text);
+}
+
+int generatorDays(const GeneratorRequest& request) {
+    LocalMinute first;
+    const int days = requestDays(request.yearlyFile ? asYearly(request.text) : request.text, first);
+    return request.yearlyFile ? days + 1 : days;
+}
+
+std::string generatorFileName(const GeneratorRequest& request) {
+    return request.yearlyFile ? yearlyFileName(request.text.year) : request.text.path;
+}
+
+FileResult runGenerator(const GeneratorRequest& request, const GenerationProgress& progress,
+                        const GenerationCancel* cancel) {
+    FileResult result;
+    result.message = validateGeneratorRequest(request);
+    if (!result.message.empty()) return result;
+    JUPITER jupiter;
+    EARTH_SUN earthSun;
+    JupiterMotion motion(jupiter, earthSun);
+    if (request.yearlyFile)
+        return generateYearlyFile(request.text.year, jupiter, motion, request.mode,
+                                  request.text.language, progress, cancel);
+    const TextFileRequest& r = request.text;
+    JUPITER spotPlanet;
+    EARTH_SUN spotSun;
+    const int longitude =
+        request.redSpotLongitude >= 0 && request.redSpotLongitude <= 359 ? request.redSpotLongitude : 0;
+    return generateTextFile(
+        r, jupiter, motion, request.mode,
+        [&](const LocalMinute& day) {
+            DATE_TIME dt;
+            dt.setLocal(day.year, day.month, day.day, 0, 0, r.zoneHours, r.zoneMinutes);
+            return findRedSpotTransits(dt, spotSun, spotPlanet, longitude).slots;
+        },
+        progress, cancel);
+}
+
+}  // namespace vantorel
