@@ -27,3 +27,12 @@ for when in "2032-10-15 open" "2025-09-21 edge-on"; do
   "$BUILD/vantorel-cli" render --window saturn --date "$1" --time 21:00 --zone +1 --lat 48.8 \
     --projection 0 --zoom 5 --width 640 --height 360 --out "$OUT/saturn-$2-code0.png"
 done
+# Jupiter during a shadow transit of Io, 16 January 2024 at 18:00 UT (the
+# day's phenomena list: Sh.I. 17:44, Tr.E. 18:34), and its satellite strip.
+IO_SHADOW="--date 2024-01-16 --time 18:00 --zone 0"
+for code in 0 3; do
+  "$BUILD/vantorel-cli" render --window jupiter $IO_SHADOW --projection "$code" \
+    --out "$OUT/jupiter-code$code.png"
+done
+"$BUILD/vantorel-cli" render --window jupiter-satellites $IO_SHADOW --projection 0 \
+  --out "$OUT/jupiter-satellites-code0.png"
