@@ -239,7 +239,8 @@ void CSatPhenSet::startGeneration() {
         done();
     });
     setRunning(true);
-    thread_->start();
+    // Below the window's own thread, so the window is served first.
+    thread_->start(QThread::LowPriority);
 }
 
 void CSatPhenSet::progress(long day, int hour) {

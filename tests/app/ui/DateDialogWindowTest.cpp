@@ -73,6 +73,7 @@ TEST(DateDialogWindow, ThirtyFirstOfFebruaryIsRefusedAndThePreviousDateKept) {
 TEST(DateDialogWindow, YearAfter2050IsRefusedWithTheFocusOnTheYear) {
     StartedApp started(2);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Jupiter);
     started.command(ID_OPEN_JUPITER);
     CPlaceholderView* venus = placeholder(started.frame().activeView());
     ASSERT_NE(venus, nullptr);
@@ -126,6 +127,7 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     StartedApp started(1);
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
+    started.usePlaceholder(DocTypeId::Jupiter);
     CMainFrame& f = started.frame();
     started.command(ID_OPEN_SATURN);
     CChildView* saturn = f.activeView();
