@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Settings.h"
@@ -144,6 +145,12 @@ CSatPhenSet::CSatPhenSet(CVantorelApp& app, QWidget* parent) : QDialog(parent), 
     buttons->addWidget(cancel_);
     buttons->addWidget(exit_);
     layout->addLayout(buttons);
+    poll_ = new QTimer(this);
+    connect(poll_, &QTimer::timeout, this, [this] {
+        if (!reached_) return;
+        const long at = reached_->load(std::memory_order_relaxed);
+        progress(at / 24, static_cast<int>(at % 24));
+    });
     connect(start_, &QPushButton::clicked, this, &CSatPhenSet::startGeneration);
     connect(cancel_, &QPushButton::clicked, this, &CSatPhenSet::cancelGeneration);
     connect(exit_, &QPushButton::clicked, this, &CSatPhenSet::reject);
@@ -222,17 +229,17 @@ void CSatPhenSet::startGeneration() {
     cancelFlag_ = std::make_shared<std::atomic<bool>>(false);
     auto result = std::make_shared<FileResult>();
     auto flag = cancelFlag_;
-    // The window outlives the thread (its destructor waits for it), so the
-    // thread may post to it; the bars move on the window's own thread.
-    thread_ = QThread::create([this, r, result, flag] {
+    // The thread only notes where it is; the window looks every 40 ms. Posting
+    // each of the year's 8 800 hours to the window instead floods its event
+    // queue and starves its timers and input for up to a second.
+    auto reached = std::make_shared<std::atomic<long>>(0);
+    reached_ = reached;
+    thread_ = QThread::create([r, result, flag, reached] {
         *result = runGenerator(
-            r,
-            [this](long day, int hour) {
-                QMetaObject::invokeMethod(
-                    this, [this, day, hour] { progress(day, hour); }, Qt::QueuedConnection);
-            },
+            r, [reached](long day, int hour) { reached->store(day * 24 + hour, std::memory_order_relaxed); },
             flag.get());
     });
+    poll_->start(40);
     connect(thread_, &QThread::finished, this, [this, result, run = thread_] {
         if (run != thread_) return;  // a run already ended by Exit
         result_ = *result;
@@ -255,6 +262,7 @@ void CSatPhenSet::cancelGeneration() {
 
 void CSatPhenSet::done() {
     if (!thread_) return;
+    poll_->stop();
     thread_->wait();
     delete thread_;
     thread_ = nullptr;

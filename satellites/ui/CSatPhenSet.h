@@ -13,6 +13,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QThread;
+class QTimer;
 
 // The phenomena generator: a start date, a period of days, months or a year,
 // and either the readable listing or the yearly file the day search reads.
@@ -69,6 +70,9 @@ private:
     QPushButton* exit_ = nullptr;
     QThread* thread_ = nullptr;
     std::shared_ptr<std::atomic<bool>> cancelFlag_;
+    // Day * 24 + hour the run has reached, read by the bars' timer.
+    std::shared_ptr<std::atomic<long>> reached_;
+    QTimer* poll_ = nullptr;
     FileResult result_;
     int days_ = 0;
 };
