@@ -1,0 +1,26 @@
+#include "sky/SkyChartMapping.h"
+
+namespace vantorel {
+
+SkyChartMapping SkyChartMapping::fromClient(int left, int top, int right, int bottom,
+                                            float latitudeDeg) {
+    (void)top;
+    SkyChartMapping m;
+    m.x0 = right;
+    m.y0 = bottom / 2;
+    m.width = right - left;
+    // -0.5 degree is still the northern chart: only whole degrees count.
+    m.flipSign = static_cast<int>(latitudeDeg);
+    return m;
+}
+
+int SkyChartMapping::x(double raDeg) const {
+    return static_cast<int>(static_cast<float>(x0) - static_cast<float>(raDeg) * scale());
+}
+
+int SkyChartMapping::y(double decDeg) const {
+    const float d = static_cast<float>(decDeg) * scale();
+    return static_cast<int>(flipped() ? static_cast<float>(y0) + d : static_cast<float>(y0) - d);
+}
+
+}  // namespace vantorel
