@@ -218,7 +218,11 @@ int DrawingSurface::textWidth(const QString& text) const {
 
 void DrawingSurface::textOut(int x, int y, const QString& text) {
     QPainter& p = painter();
-    p.setFont(font_);
+    // The render hint alone leaves glyphs grey-edged with some font engines
+    // (the offscreen platform's among them): the font must refuse it too.
+    QFont font = font_;
+    if (!smoothText_) font.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(font);
     const QFontMetrics fm(font_);
     if (backgroundMode_ == BackgroundMode::Opaque)
         p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
