@@ -10,4 +10,11 @@ CChildFrame::CChildFrame(CChildView* view, QSize initialSize) : view_(view) {
     resize(initialSize);
 }
 
+void CChildFrame::fixSize(QSize size) {
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size);
+}
+
 }  // namespace vantorel

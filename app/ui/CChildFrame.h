@@ -18,6 +18,11 @@ public:
     explicit CChildFrame(CChildView* view, QSize initialSize = QSize(kInitialWidth, kInitialHeight));
     CChildView* view() const { return view_; }
 
+protected:
+    // For the kinds whose window keeps its size: caption, system menu,
+    // minimise and close boxes, no sizing border, `size` fixed.
+    void fixSize(QSize size);
+
 private:
     CChildView* view_;
 };

@@ -192,7 +192,8 @@ CChildView* CMainFrame::openWindow(DocTypeId typeId, CChildView* source) {
     DATE_TIME blank = blankDate_;
     const auto& registered = app_.registry().entry(typeId);
     CChildView* view = app_.registry().createView(typeId, ViewContext{app_, *this, blank, source});
-    auto* frame = new CChildFrame(view, registered.frameSize);
+    CChildFrame* frame = registered.frameFactory ? registered.frameFactory(view, *this)
+                                                 : new CChildFrame(view, registered.frameSize);
     mdi_->addSubWindow(frame);
     view->setDocumentTitle(type.titleIndex >= 0
                                ? QString::fromUtf8(titleTable[titleRowOffset() + type.titleIndex])

@@ -15,6 +15,7 @@ void DocumentTypeRegistry::registerAll(int language) {
             if (old.type == &t) {
                 r.factory = old.factory;
                 r.frameSize = old.frameSize;
+                r.frameFactory = old.frameFactory;
             }
         types.push_back(std::move(r));
     }
@@ -35,6 +36,12 @@ void DocumentTypeRegistry::setViewFactory(DocTypeId id, ViewFactory factory, QSi
             r.factory = std::move(factory);
             r.frameSize = frameSize;
         }
+}
+
+void DocumentTypeRegistry::setFrameFactory(DocTypeId id, FrameFactory factory) {
+    if (types_.empty()) registerAll(0);
+    for (Registered& r : types_)
+        if (r.type->id == id) r.frameFactory = std::move(factory);
 }
 
 bool DocumentTypeRegistry::hasViewFactory(DocTypeId id) const {

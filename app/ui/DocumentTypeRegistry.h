@@ -19,6 +19,7 @@ namespace vantorel {
 class CVantorelApp;
 class CMainFrame;
 class CChildView;
+class CChildFrame;
 class DATE_TIME;
 
 struct ViewContext {
@@ -29,6 +30,10 @@ struct ViewContext {
 };
 
 using ViewFactory = std::function<CChildView*(const ViewContext&)>;
+// Makes the frame around a new view, for the kinds whose frame is not the
+// plain 260 x 260 child window (sizes taken from the main window, no
+// sizing border).
+using FrameFactory = std::function<CChildFrame*(CChildView*, CMainFrame&)>;
 // Makes the modeless phenomena generator window.
 using ToolFactory = std::function<QWidget*(CVantorelApp&)>;
 
@@ -39,6 +44,7 @@ public:
         int menuResource = 0;
         ViewFactory factory;
         QSize frameSize{260, 260};
+        FrameFactory frameFactory;
     };
 
     // Registers every type, in the order of documentTypes(), with the menus
@@ -49,6 +55,7 @@ public:
 
     void setViewFactory(DocTypeId id, ViewFactory factory, QSize frameSize = QSize(260, 260));
     bool hasViewFactory(DocTypeId id) const;
+    void setFrameFactory(DocTypeId id, FrameFactory factory);
     // The view of a new window: the type's factory, or a placeholder.
     CChildView* createView(DocTypeId id, const ViewContext& context) const;
 

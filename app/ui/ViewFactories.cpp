@@ -11,6 +11,11 @@
 #include "app/ui/CVantorelApp.h"
 #include "satellites/ui/CJupiterViews.h"
 #include "satellites/ui/CSatPhenSet.h"
+#include "sky/ui/CCielChild.h"
+#include "sky/ui/CCielView.h"
+#include "sky/ui/CCielZoomView.h"
+#include "sky/ui/CHelioChild.h"
+#include "sky/ui/CHelioView.h"
 
 namespace vantorel {
 
@@ -33,6 +38,16 @@ void installViewFactories(DocumentTypeRegistry& registry) {
     registry.setViewFactory(
         DocTypeId::Saturn, [](const ViewContext& c) { return new CSaturneSatView(c); },
         QSize(CSaturneSatView::kFrameWidth, CSaturneSatView::kFrameHeight));
+    registry.setViewFactory(DocTypeId::Sky, [](const ViewContext& c) { return new CCielView(c); });
+    registry.setFrameFactory(DocTypeId::Sky, [](CChildView* view, CMainFrame& frame) {
+        return new CCielChild(view, frame);
+    });
+    registry.setViewFactory(DocTypeId::Heliocentric,
+                            [](const ViewContext& c) { return new CHelioView(c); });
+    registry.setFrameFactory(DocTypeId::Heliocentric,
+                             [](CChildView* view, CMainFrame&) { return new CHelioChild(view); });
+    registry.setViewFactory(DocTypeId::ZoomedSky,
+                            [](const ViewContext& c) { return new CCielZoomView(c); });
 }
 
 }  // namespace vantorel

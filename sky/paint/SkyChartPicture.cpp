@@ -1,0 +1,137 @@
+#include "sky/paint/SkyChartPicture.h"
+
+#include <QString>
+
+#include <cmath>
+#include <cstdio>
+
+#include "engine/Angles.h"
+#include "sky/CCielDoc.h"
+#include "sky/CatalogueRecord.h"
+
+namespace vantorel {
+
+namespace {
+
+Rgb rgb(ChartColour c) { return Rgb{c.r, c.g, c.b}; }
+
+constexpr Rgb kEcliptic{0, 125, 105};
+constexpr Rgb kEquator{51, 51, 51};
+constexpr Rgb kFigure{52, 43, 113};
+constexpr Rgb kTick{0, 255, 0};
+constexpr Rgb kTickText{255, 0, 0};
+
+void drawStar(DrawingSurface& s, int x, int y, StarMark mark) {
+    const auto cross = [&](Rgb centre, Rgb arms) {
+        s.setPixel(x, y, centre);
+        s.setPixel(x - 1, y, arms);
+        s.setPixel(x + 1, y, arms);
+        s.setPixel(x, y - 1, arms);
+        s.setPixel(x, y + 1, arms);
+    };
+    switch (mark) {
+    case StarMark::Disc:
+        s.setPen(PenStyle::Solid, 1, Rgb{255, 255, 255});
+        s.setBrush(Rgb{255, 255, 255});
+        s.ellipse(x - 3, y - 3, x + 2, y + 2);
+        break;
+    case StarMark::BrightCross: cross(Rgb{141, 207, 244}, Rgb{201, 255, 255}); break;
+    case StarMark::Cross: cross(Rgb{0, 176, 209}, Rgb{0, 176, 209}); break;
+    case StarMark::Yellow: s.setPixel(x, y, Rgb{255, 249, 157}); break;
+    case StarMark::Blue: s.setPixel(x, y, Rgb{148, 170, 214}); break;
+    case StarMark::Grey: s.setPixel(x, y, Rgb{128, 128, 160}); break;
+    case StarMark::None: break;
+    }
+}
+
+void drawTicks(DrawingSurface& s, const SkyChartMapping& m) {
+    s.setPen(PenStyle::Solid, 1, kTick);
+    s.setTextColour(kTickText);
+    s.setBackgroundMode(BackgroundMode::Transparent);
+    const float scale = m.scale();
+    const int yTop = static_cast<int>(static_cast<float>(m.y0) - 56.0f * scale);
+    const int yBottom = static_cast<int>(static_cast<float>(m.y0) + 56.0f * scale);
+    for (int hours : {6, 12, 18}) {
+        const int x = m.x(hours * 15.0);
+        s.moveTo(x, yTop);
+        s.lineTo(x, yTop + 4);
+        s.moveTo(x, yBottom);
+        s.lineTo(x, yBottom - 4);
+        s.textOut(x - 7 + (hours < 10 ? 4 : 0), yBottom - 17, QString::number(hours));
+    }
+    const int left = m.x0 - m.width;
+    for (int dec = -50; dec <= 50; dec += 10) {
+        const int y = m.y(dec);
+        s.moveTo(m.x0, y);
+        s.lineTo(m.x0 - 3, y);
+        s.moveTo(left + 1, y);
+        s.lineTo(left + 4, y);
+        if (dec == 40 || dec == -40) s.textOut(left + 6, y - 7, QString::number(dec));
+    }
+}
+
+}  // namespace
+
+SkyCatalogues SkyCatalogues::standard() {
+    return SkyCatalogues{catalogueFilePath("const.dat"), catalogueFilePath("etoiles.dat")};
+}
+
+void eclipticPlace(double lambdaDeg, double epsilonRad, double& raDeg, double& decDeg) {
+    const double l = toRad(lambdaDeg);
+    raDeg = toDeg(std::atan2(std::sin(l) * std::cos(epsilonRad), std::cos(l)));
+    if (raDeg < 0) raDeg += 360.0;
+    decDeg = toDeg(std::asin(std::sin(epsilonRad) * std::sin(l)));
+}
+
+SkyChartDescription paintSkyChart(DrawingSurface& s, const CCielDoc& doc, float latitudeDeg,
+                                  const SkyCatalogues& catalogues) {
+    SkyChartDescription d;
+    const SkyChartMapping m = SkyChartMapping::fromClient(0, 0, s.width(), s.height(), latitudeDeg);
+    d.mapping = m;
+    s.fill(Rgb{0, 0, 0});
+
+    // The ecliptic, a pixel per degree of longitude, where the Sun and the
+    // planets' paths really run on this chart.
+    for (int lambda = 1; lambda <= 360; ++lambda) {
+        double ra = 0, dec = 0;
+        eclipticPlace(lambda, doc.dateTime.epsilon, ra, dec);
+        s.setPixel(m.x(ra), m.y(dec), kEcliptic);
+    }
+
+    s.setPen(PenStyle::Solid, 1, kEquator);
+    s.moveTo(m.x0, m.y0);
+    s.lineTo(m.x0 - m.width, m.y0);
+
+    s.setPen(PenStyle::Solid, 1, kFigure);
+    d.figureSegments = readConstellationFigures(catalogues.figures, m, [&](int x1, int y1, int x2, int y2) {
+        s.moveTo(x1, y1);
+        s.lineTo(x2, y2);
+    });
+    d.stars = readStars(catalogues.stars, m, [&](int x, int y, StarMark mark) { drawStar(s, x, y, mark); });
+
+    drawTicks(s, m);
+
+    s.setBackgroundMode(BackgroundMode::Transparent);
+    for (const SkyBody& b : doc.bodies()) {
+        const int x = m.x(b.raDeg), y = m.y(b.decDeg);
+        const Rgb c = rgb(b.colour);
+        s.setPen(PenStyle::Solid, 1, c);
+        s.setBrush(c);
+        // North down, the mark hangs above its place as it hung below.
+        if (m.flipped())
+            s.ellipse(x, y - 5, x + 5, y);
+        else
+            s.ellipse(x, y, x + 5, y + 5);
+        int labelY = 0;
+        if (b.labelAbove)
+            labelY = m.flipped() ? y + 6 : y - 20;
+        else
+            labelY = m.flipped() ? y - 25 : y + 6;
+        s.setTextColour(c);
+        s.textOut(x, labelY, QString::fromUtf8(b.label));
+        d.bodies.push_back({b.label, x, y, x, labelY, b.raDeg, b.decDeg});
+    }
+    return d;
+}
+
+}  // namespace vantorel

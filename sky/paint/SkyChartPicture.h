@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/paint/DrawingSurface.h"
+#include "sky/SkyChartMapping.h"
+
+// The sky chart's picture: ecliptic, equator, constellation figures and stars
+// read from the catalogues, ticks and labels, and the Sun, Moon and planets
+// with their marks and labels. The window, the printer and the command-line
+// tool draw through here.
+
+namespace vantorel {
+
+class CCielDoc;
+
+// Where the catalogues are read from; a missing file leaves its layer out.
+struct SkyCatalogues {
+    std::string figures;  // const.dat
+    std::string stars;    // etoiles.dat
+    // data/const.dat and data/etoiles.dat of the data directory.
+    static SkyCatalogues standard();
+};
+
+// What the chart drew, for tests and the command-line tool's description.
+struct SkyChartDescription {
+    struct Mark {
+        std::string label;
+        int x = 0, y = 0;            // the mark's box corner: the body's place
+        int labelX = 0, labelY = 0;  // the label's top-left
+        double raDeg = 0, decDeg = 0;
+    };
+    SkyChartMapping mapping;
+    std::vector<Mark> bodies;
+    int stars = 0;
+    int figureSegments = 0;
+};
+
+// Draws the whole chart over the surface, with the mapping of the surface's
+// size and the site's latitude.
+SkyChartDescription paintSkyChart(DrawingSurface& s, const CCielDoc& doc, float latitudeDeg,
+                                  const SkyCatalogues& catalogues = SkyCatalogues::standard());
+
+// The ecliptic's place at longitude `lambdaDeg` for the obliquity `epsilonRad`:
+// right ascension (0..360) and declination, degrees.
+void eclipticPlace(double lambdaDeg, double epsilonRad, double& raDeg, double& decDeg);
+
+}  // namespace vantorel

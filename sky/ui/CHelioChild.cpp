@@ -1,0 +1,7 @@
+#include "sky/ui/CHelioChild.h"
+
+namespace vantorel {
+
+CHelioChild::CHelioChild(CChildView* view) : CChildFrame(view) { fixSize(QSize(kWidth, kHeight)); }
+
+}  // namespace vantorel

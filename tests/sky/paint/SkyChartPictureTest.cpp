@@ -1,0 +1,130 @@
+// The sky chart's picture, checked by geometry: the bodies' marks at the
+// pixels their places give, north down south of the equator, the ecliptic
+// through the Sun, the star marks, and a chart without catalogues.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+
+#include "app/Settings.h"
+#include "sky/CCielDoc.h"
+#include "sky/paint/SkyChartPicture.h"
+#include "tests/support/TempWorkingDir.h"
+
+using namespace vantorel;
+
+namespace {
+
+constexpr Rgb kEclipticColour{0, 125, 105};
+
+Rgb at(DrawingSurface& s, int x, int y) { return s.pixel(x, y).value_or(Rgb{-1, -1, -1}); }
+
+// A body whose mark and label no other body comes near.
+bool alone(const SkyChartDescription& d, std::size_t i) {
+    for (std::size_t j = 0; j < d.bodies.size(); ++j)
+        if (j != i && std::abs(d.bodies[j].x - d.bodies[i].x) < 45 &&
+            std::abs(d.bodies[j].y - d.bodies[i].y) < 45)
+            return false;
+    return true;
+}
+
+struct Chart {
+    Settings settings;
+    CCielDoc doc{settings};
+    Chart() {
+        settings.language = 0;
+        settings.dateFormat = 0;
+        doc.setDate(2026, 12, 8, 20, 0);
+    }
+};
+
+}  // namespace
+
+TEST(SkyChartPicture, WithoutCataloguesTheFrameBodiesAndLabelsRemain) {
+    TempWorkingDir wd;  // no data directory here
+    Chart c;
+    DrawingSurface s(1600, 593);
+    const SkyChartDescription d = paintSkyChart(s, c.doc, 45.0f);
+    EXPECT_EQ(d.stars, 0);
+    EXPECT_EQ(d.figureSegments, 0);
+    ASSERT_EQ(d.bodies.size(), 10u);
+    // The equator across the whole width, the ticks at 6 h.
+    int equator = 0;
+    for (int x = 0; x < 1600; ++x) equator += at(s, x, d.mapping.y0) == Rgb{51, 51, 51};
+    EXPECT_GT(equator, 1500);
+    const int yTop = static_cast<int>(d.mapping.y0 - 56.0f * 1600 / 360);
+    EXPECT_EQ(at(s, d.mapping.x(90), yTop + 2), (Rgb{0, 255, 0}));
+}
+
+TEST(SkyChartPicture, EachBodyIsMarkedAtThePixelItsPlaceGives) {
+    TempWorkingDir wd;
+    Chart c;
+    for (float latitude : {45.0f, -30.0f}) {
+        DrawingSurface s(1600, 593);
+        const SkyChartDescription d = paintSkyChart(s, c.doc, latitude);
+        const auto bodies = c.doc.bodies();
+        int checked = 0;
+        for (std::size_t i = 0; i < d.bodies.size(); ++i) {
+            const auto& m = d.bodies[i];
+            EXPECT_EQ(m.x, d.mapping.x(bodies[i].raDeg));
+            EXPECT_EQ(m.y, d.mapping.y(bodies[i].decDeg));
+            if (!alone(d, i)) continue;
+            ++checked;
+            const ChartColour col = bodies[i].colour;
+            // The mark hangs below its place, above it on the turned chart.
+            const int dy = latitude < 0 ? -2 : 2;
+            EXPECT_EQ(at(s, m.x + 2, m.y + dy), (Rgb{col.r, col.g, col.b})) << m.label;
+            EXPECT_EQ(m.labelY, bodies[i].labelAbove ? (latitude < 0 ? m.y + 6 : m.y - 20)
+                                                     : (latitude < 0 ? m.y - 25 : m.y + 6));
+        }
+        EXPECT_GE(checked, 4);
+        // Mars is north of the equator: above the middle, or below it on the
+        // southern chart.
+        EXPECT_EQ(d.bodies[3].y < d.mapping.y0, latitude > 0);
+    }
+}
+
+TEST(SkyChartPicture, TheEclipticRunsThroughTheSun) {
+    TempWorkingDir wd;
+    Chart c;
+    DrawingSurface s(1800, 667);
+    const SkyChartDescription d = paintSkyChart(s, c.doc, 45.0f);
+    // Longitude 45 degrees lies at right ascension 42.5 and declination 16.3,
+    // not at 45 and 23.75 sin 45 = 16.8.
+    double ra = 0, dec = 0;
+    eclipticPlace(45, c.doc.dateTime.epsilon, ra, dec);
+    EXPECT_NEAR(ra, 42.52, 0.02);
+    EXPECT_NEAR(dec, 16.34, 0.01);
+    EXPECT_EQ(at(s, d.mapping.x(ra), d.mapping.y(dec)), kEclipticColour);
+    eclipticPlace(90, c.doc.dateTime.epsilon, ra, dec);
+    EXPECT_NEAR(ra, 90.0, 1e-9);
+    EXPECT_NEAR(dec, 23.44, 0.01);
+    // The Sun's place is on the curve: the ecliptic pixel nearest its
+    // right ascension is within a pixel of it.
+    const auto& sun = d.bodies[0];
+    double lambda = c.doc.earthSun.sunApparentLongitude * 57.295779513;
+    eclipticPlace(lambda, c.doc.dateTime.epsilon, ra, dec);
+    EXPECT_LE(std::abs(d.mapping.x(ra) - sun.x), 1);
+    EXPECT_LE(std::abs(d.mapping.y(dec) - sun.y), 1);
+}
+
+TEST(SkyChartPicture, StarMarksByMagnitude) {
+    TempWorkingDir wd;
+    std::ofstream("stars.dat") << "1200      +000      0.00\n"   // disc at 12 h, 0
+                               << "0600      +300      6.00\n"   // not drawn
+                               << "1800      +300      1.00\n";  // bright cross
+    Chart c;
+    DrawingSurface s(3600, 1333);
+    const auto d = paintSkyChart(s, c.doc, 45.0f, SkyCatalogues{"none.dat", "stars.dat"});
+    EXPECT_EQ(d.stars, 2);
+    const int x = d.mapping.x(180), y = d.mapping.y(0);
+    EXPECT_EQ(at(s, x - 1, y - 1), (Rgb{255, 255, 255}));  // filled, not a ring
+    EXPECT_EQ(at(s, x - 3, y - 1), (Rgb{255, 255, 255}));
+    EXPECT_EQ(at(s, x + 2, y - 1), (Rgb{0, 0, 0}));
+    const int xb = d.mapping.x(270), yb = d.mapping.y(30.0);
+    EXPECT_EQ(at(s, xb, yb), (Rgb{141, 207, 244}));
+    EXPECT_EQ(at(s, xb + 1, yb), (Rgb{201, 255, 255}));
+    EXPECT_EQ(at(s, xb, yb - 1), (Rgb{201, 255, 255}));
+    EXPECT_EQ(at(s, d.mapping.x(90), d.mapping.y(30.0)), (Rgb{0, 0, 0}));
+}
