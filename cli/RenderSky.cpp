@@ -1,0 +1,70 @@
+// The sky chart for `vantorel-cli render` and `vantorel-cli print`: the
+// chart of the date with the catalogues of data/ in the working directory,
+// described by the mapping, each body's pixel and label, and what the
+// catalogues drew.
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <string>
+
+#include "app/paint/DrawingSurface.h"
+#include "cli/PagePicture.h"
+#include "cli/RenderWindow.h"
+#include "sky/CCielDoc.h"
+#include "sky/paint/SkyChartPicture.h"
+
+namespace vantorel::cli {
+namespace {
+
+// A 1600-pixel main window's chart: 1590 wide, 2.7 times as wide as high.
+constexpr int kDefaultWidth = 1590;
+constexpr int kDefaultHeight = 588;
+
+RenderResult describe(const CCielDoc& doc, const SkyChartDescription& d) {
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "\"mapping\":{\"x0\":%d,\"y0\":%d,\"width\":%d,\"flipped\":%s},"
+                  "\"stars\":%d,\"figureSegments\":%d,\"bodies\":[",
+                  d.mapping.x0, d.mapping.y0, d.mapping.width, d.mapping.flipped() ? "true" : "false",
+                  d.stars, d.figureSegments);
+    std::string json = text;
+    for (std::size_t i = 0; i < d.bodies.size(); ++i) {
+        const auto& b = d.bodies[i];
+        std::snprintf(text, sizeof text,
+                      "%s{\"label\":%s,\"x\":%d,\"y\":%d,\"labelX\":%d,\"labelY\":%d,"
+                      "\"ra\":%.4f,\"dec\":%.4f}",
+                      i ? "," : "", jsonString(b.label).c_str(), b.x, b.y, b.labelX, b.labelY,
+                      b.raDeg, b.decDeg);
+        json += text;
+    }
+    json += "]";
+    std::snprintf(text, sizeof text, "%d stars, %d figure segments, %s", d.stars, d.figureSegments,
+                  doc.windowTitleText().c_str());
+    return {text, json};
+}
+
+RenderResult paintSky(const RenderRequest& request, DrawingSurface& surface) {
+    const Settings settings = request.settings;
+    CCielDoc doc(settings);
+    doc.setDate(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                request.clock.minute);
+    const SkyChartDescription d = paintSkyChart(surface, doc, settings.latitude);
+    return describe(doc, d);
+}
+
+// The printed chart is the screen's, laid on the page with one scale for
+// both directions.
+RenderResult printSky(const RenderRequest& request, QPainter& painter, int pageWidth,
+                      int pageHeight) {
+    DrawingSurface surface(kDefaultWidth, kDefaultHeight);
+    const RenderResult result = paintSky(request, surface);
+    drawOnPage(painter, surface.image(), pageWidth, pageHeight);
+    return result;
+}
+
+const RenderWindowRegistrar sky({"sky", 0, 0, 0, kDefaultWidth, kDefaultHeight, paintSky});
+const PrintWindowRegistrar skyPrint({"sky", printSky});
+
+}  // namespace
+}  // namespace vantorel::cli

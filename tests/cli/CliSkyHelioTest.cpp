@@ -1,0 +1,97 @@
+// vantorel-cli render and print for the sky chart and the heliocentric view:
+// the description of what was drawn agrees with the picture's geometry, the
+// catalogues come from data/ of the working directory, and print writes a
+// PDF.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+
+#include "tests/support/CliRunner.h"
+#include "tests/support/TempWorkingDir.h"
+
+namespace {
+
+const std::string kWhen = "--date 2026-12-08 --time 21:00 --zone +1";
+
+// The {...} object of the body labelled `label` in a description.
+std::string bodyJson(const std::string& json, const std::string& label) {
+    std::smatch m;
+    const std::regex re("\\{\"label\":\"" + label + "\"[^}]*\\}");
+    return std::regex_search(json, m, re) ? m.str() : std::string();
+}
+
+void copyCatalogues() {
+    std::filesystem::create_directory("data");
+    for (const char* name : {"const.dat", "etoiles.dat"})
+        std::filesystem::copy_file(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data" / name,
+                                   std::filesystem::path("data") / name);
+}
+
+}  // namespace
+
+TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
+    TempWorkingDir dir;
+    const CliRun bare = runCli("render --window sky " + kWhen +
+                               " --lat 48.85 --width 1800 --height 667 --out sky.png --json");
+    ASSERT_EQ(bare.status, 0) << bare.out;
+    EXPECT_EQ(jsonNumber(bare.out, "stars"), 0);  // no data/ here
+    EXPECT_TRUE(std::filesystem::exists("sky.png"));
+
+    copyCatalogues();
+    const CliRun r = runCli("render --window sky " + kWhen +
+                            " --lat 48.85 --width 1800 --height 667 --out sky.png --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_GT(jsonNumber(r.out, "stars"), 5000);
+    EXPECT_GT(jsonNumber(r.out, "figureSegments"), 700);
+    // Five pixels a degree: a body's pixel is its right ascension from the
+    // right edge and its declination from the middle.
+    for (const char* label : {"Sun", "Moon", "Ma", "J", "S", "P"}) {
+        const std::string b = bodyJson(r.out, label);
+        ASSERT_FALSE(b.empty()) << label;
+        EXPECT_NEAR(jsonNumber(b, "x"), 1800 - 5 * jsonNumber(b, "ra"), 1.0) << label;
+        EXPECT_NEAR(jsonNumber(b, "y"), 333 - 5 * jsonNumber(b, "dec"), 1.0) << label;
+    }
+    // Mars in Leo, near Regulus (10 h 08 m, +12 degrees).
+    const std::string mars = bodyJson(r.out, "Ma");
+    EXPECT_NEAR(jsonNumber(mars, "ra"), 157.45, 0.05);
+
+    const CliRun south = runCli("render --window sky " + kWhen +
+                                " --lat -1 --lang fr --width 1800 --height 667 --out s.png --json");
+    ASSERT_EQ(south.status, 0) << south.out;
+    EXPECT_NE(south.out.find("\"flipped\":true"), std::string::npos);
+    EXPECT_FALSE(bodyJson(south.out, "Lune").empty());
+    const std::string marsSouth = bodyJson(south.out, "Ma");
+    EXPECT_NEAR(jsonNumber(marsSouth, "y"), 333 + 5 * jsonNumber(marsSouth, "dec"), 1.0);
+}
+
+TEST(CliHelio, DescribesEachPlanetsPixelAndLongitude) {
+    TempWorkingDir dir;
+    const CliRun r =
+        runCli("render --window helio " + kWhen + " --width 370 --height 430 --out h.png --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(jsonNumber(r.out, "K"), 2223714);
+    EXPECT_EQ(jsonNumber(r.out, "X"), 185);
+    for (const char* label : {"Mercury", "Earth", "J", "S", "N"}) {
+        const std::string b = bodyJson(r.out, label);
+        ASSERT_FALSE(b.empty()) << label;
+        const double lon = jsonNumber(b, "longitude");
+        EXPECT_GE(lon, 0);
+        EXPECT_LT(lon, 360);
+    }
+    // Saturn on Jupiter's circle of 175 pixels around (185, 185).
+    const std::string saturn = bodyJson(r.out, "S");
+    EXPECT_NEAR(std::hypot(jsonNumber(saturn, "x") - 185, jsonNumber(saturn, "y") - 185), 175, 1.5);
+
+    const CliRun p = runCli("print --window helio " + kWhen + " --out helio.pdf --json");
+    ASSERT_EQ(p.status, 0) << p.out;
+    std::ifstream pdf("helio.pdf", std::ios::binary);
+    std::string head(5, '\0');
+    pdf.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+    EXPECT_EQ(runCli("print --window sky " + kWhen + " --out sky.pdf").status, 0);
+    EXPECT_TRUE(std::filesystem::exists("sky.pdf"));
+}
