@@ -35,6 +35,9 @@ void DocumentTypeRegistry::setViewFactory(DocTypeId id, ViewFactory factory, QSi
         if (r.type->id == id) {
             r.factory = std::move(factory);
             r.frameSize = frameSize;
+            // A new view comes in the plain frame of that size unless a
+            // frame factory is set again after it.
+            r.frameFactory = nullptr;
         }
 }
 

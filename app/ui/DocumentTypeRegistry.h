@@ -55,6 +55,7 @@ public:
 
     void setViewFactory(DocTypeId id, ViewFactory factory, QSize frameSize = QSize(260, 260));
     bool hasViewFactory(DocTypeId id) const;
+    // After setViewFactory, which drops the frame factory a type had.
     void setFrameFactory(DocTypeId id, FrameFactory factory);
     // The view of a new window: the type's factory, or a placeholder.
     CChildView* createView(DocTypeId id, const ViewContext& context) const;

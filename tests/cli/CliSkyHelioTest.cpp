@@ -11,6 +11,7 @@
 #include <string>
 
 #include "tests/support/CliRunner.h"
+#include "tests/support/SkyCatalogues.h"
 #include "tests/support/TempWorkingDir.h"
 
 namespace {
@@ -24,12 +25,6 @@ std::string bodyJson(const std::string& json, const std::string& label) {
     return std::regex_search(json, m, re) ? m.str() : std::string();
 }
 
-void copyCatalogues() {
-    std::filesystem::create_directory("data");
-    for (const char* name : {"const.dat", "etoiles.dat"})
-        std::filesystem::copy_file(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data" / name,
-                                   std::filesystem::path("data") / name);
-}
 
 }  // namespace
 
@@ -41,7 +36,7 @@ TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     EXPECT_EQ(jsonNumber(bare.out, "stars"), 0);  // no data/ here
     EXPECT_TRUE(std::filesystem::exists("sky.png"));
 
-    copyCatalogues();
+    copySkyCatalogues();
     const CliRun r = runCli("render --window sky " + kWhen +
                             " --lat 48.85 --width 1800 --height 667 --out sky.png --json");
     ASSERT_EQ(r.status, 0) << r.out;

@@ -9,6 +9,7 @@
 #include "app/DateTimeCommand.h"
 #include "app/ui/CPlaceholderView.h"
 #include "app/ui/DateSel.h"
+#include "sky/ui/CHelioView.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -165,7 +166,10 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
               (DateEntry{11, 8, 1999, 21, 30, false}));
     for (CChildView* v : f.views()) {
         const int expectedYear = v == table ? 2024 : 1999;
-        EXPECT_EQ(placeholder(v)->date().localYear, expectedYear) << v->documentTitle().toStdString();
+        const auto* helio = qobject_cast<CHelioView*>(v);
+        EXPECT_EQ(helio ? helio->document().dateTime.localYear : placeholder(v)->date().localYear,
+                  expectedYear)
+            << v->documentTitle().toStdString();
     }
     // A window opened now starts at the common date.
     started.command(ID_OPEN_SATURN);

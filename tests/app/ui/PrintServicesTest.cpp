@@ -63,7 +63,7 @@ TEST(PrintServices, ARegisteredViewThatPrintsGetsThePrintCommands) {
     EXPECT_TRUE(started.frame().currentAction(ID_FILE_PRINT)->isEnabled());
     EXPECT_TRUE(started.frame().currentAction(ID_FILE_PRINT_PREVIEW)->isEnabled());
     // Without a factory a type still opens, as a placeholder.
-    EXPECT_FALSE(started.app->registry().hasViewFactory(DocTypeId::Heliocentric));
+    EXPECT_FALSE(started.app->registry().hasViewFactory(DocTypeId::DataTable));
 
     ModalDriver driver;
     driver.then([](QWidget* w) {

@@ -17,6 +17,7 @@
 #include "sky/ui/CCielView.h"
 #include "sky/ui/CHelioView.h"
 #include "tests/app/ui/AppFixture.h"
+#include "tests/support/SkyCatalogues.h"
 
 using namespace vantorel;
 
@@ -30,12 +31,6 @@ View* open(StartedApp& s, int command) {
     return view;
 }
 
-void copyCatalogues() {
-    std::filesystem::create_directory("data");
-    for (const char* name : {"const.dat", "etoiles.dat"})
-        std::filesystem::copy_file(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data" / name,
-                                   std::filesystem::path("data") / name);
-}
 
 }  // namespace
 
@@ -68,7 +63,7 @@ TEST(SkyWindow, OpensAtTheMainWindowsWidthWithItsDateAndPanes) {
 TEST(SkyWindow, DrawsAfreshOnlyForANewDateOrAnotherHemisphere) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    copyCatalogues();
+    copySkyCatalogues();
     auto* sky = open<CCielView>(s, ID_OPEN_SKY);
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->drawCount(), 1);
