@@ -36,3 +36,8 @@ for code in 0 3; do
 done
 "$BUILD/vantorel-cli" render --window jupiter-satellites $IO_SHADOW --projection 0 \
   --out "$OUT/jupiter-satellites-code0.png"
+# The sky chart (catalogues from data/ of the working directory) and the
+# heliocentric view of one evening.
+SKY_AT="--date 2026-12-08 --time 21:00 --zone +1 --lat 48.8"
+"$BUILD/vantorel-cli" render --window sky $SKY_AT --out "$OUT/sky.png"
+"$BUILD/vantorel-cli" render --window helio $SKY_AT --out "$OUT/helio.png"

@@ -1,5 +1,6 @@
 // Writes the pictures of the user guide: the main window at start, the date
-// dialog, and a Mars window with its data dialog, taken offscreen with
+// dialog, a Mars window with its data dialog, the sky chart and the
+// heliocentric view, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
@@ -78,5 +79,15 @@ int main(int argc, char** argv) {
     frame->activeView()->parentWidget()->resize(480, 340);
     QApplication::processEvents();
     ok = save(frame, out, QStringLiteral("saturn-window.png")) && ok;
+
+    // The sky chart with the repository's catalogues, and the heliocentric
+    // view.
+    frame->resize(1000, 700);
+    frame->openWindow(DocTypeId::Sky);
+    QApplication::processEvents();
+    ok = save(frame, out, QStringLiteral("sky-window.png")) && ok;
+    frame->openWindow(DocTypeId::Heliocentric);
+    QApplication::processEvents();
+    ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("helio-window.png")) && ok;
     return ok ? 0 : 1;
 }
