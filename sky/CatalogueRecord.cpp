@@ -2,7 +2,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
+
+#include "app/Paths.h"
 
 namespace vantorel {
 
@@ -132,11 +133,7 @@ StarMark starMarkFor(double m) {
     return StarMark::None;
 }
 
-std::string catalogueFilePath(const char* name) {
-    std::error_code ec;
-    const std::filesystem::path here = std::filesystem::current_path(ec);
-    return (here / "data" / name).string();
-}
+std::string catalogueFilePath(const char* name) { return Paths::dataFile(name).string(); }
 
 RecordReader::RecordReader(const std::string& path, int room)
     : file_(std::fopen(path.c_str(), "r")), room_(room < 2 ? 2 : room) {}

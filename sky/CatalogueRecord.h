@@ -69,7 +69,9 @@ private:
     int room_;
 };
 
-// The file `name` of the data directory the chart reads its catalogues from.
+// The catalogue `name` where the program finds its data (data/ of the
+// working directory first); empty when there is none, which reads as a
+// missing file.
 std::string catalogueFilePath(const char* name);
 
 // What a reading drew, for the chart's description.

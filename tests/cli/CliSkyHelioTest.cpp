@@ -30,11 +30,16 @@ std::string bodyJson(const std::string& json, const std::string& label) {
 
 TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     TempWorkingDir dir;
-    const CliRun bare = runCli("render --window sky " + kWhen +
-                               " --lat 48.85 --width 1800 --height 667 --out sky.png --json");
-    ASSERT_EQ(bare.status, 0) << bare.out;
-    EXPECT_EQ(jsonNumber(bare.out, "stars"), 0);  // no data/ here
+    // A damaged catalogue in data/ of the working directory comes before the
+    // program's own: its good records are drawn, the rest passed over.
+    std::filesystem::create_directory("data");
+    std::ofstream("data/etoiles.dat") << "1200      +000      0.00\nnot a star\n";
+    const CliRun own = runCli("render --window sky " + kWhen +
+                              " --lat 48.85 --width 1800 --height 667 --out sky.png --json");
+    ASSERT_EQ(own.status, 0) << own.out;
+    EXPECT_EQ(jsonNumber(own.out, "stars"), 1);
     EXPECT_TRUE(std::filesystem::exists("sky.png"));
+    std::filesystem::remove_all("data");
 
     copySkyCatalogues();
     const CliRun r = runCli("render --window sky " + kWhen +

@@ -45,7 +45,8 @@ TEST(SkyChartPicture, WithoutCataloguesTheFrameBodiesAndLabelsRemain) {
     TempWorkingDir wd;  // no data directory here
     Chart c;
     DrawingSurface s(1600, 593);
-    const SkyChartDescription d = paintSkyChart(s, c.doc, 45.0f);
+    const SkyChartDescription d =
+        paintSkyChart(s, c.doc, 45.0f, SkyCatalogues{"data/const.dat", "data/etoiles.dat"});
     EXPECT_EQ(d.stars, 0);
     EXPECT_EQ(d.figureSegments, 0);
     ASSERT_EQ(d.bodies.size(), 10u);

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "app/CommandIds.h"
+#include "app/Paths.h"
 #include "app/ui/PrintServices.h"
 #include "sky/ui/CCielChild.h"
 #include "sky/ui/CCielView.h"
@@ -55,8 +56,9 @@ TEST(SkyWindow, OpensAtTheMainWindowsWidthWithItsDateAndPanes) {
     s.frame().updateCommandStates();
     EXPECT_TRUE(s.frame().currentAction(ID_FILE_PRINT)->isEnabled());
     EXPECT_TRUE(s.frame().currentAction(ID_DATE_TIME)->isEnabled());
-    // The working directory has no data/: bodies and labels only.
-    EXPECT_EQ(sky->description().stars, 0);
+    // The working directory has no data/: bodies and labels only, unless an
+    // installed copy of the catalogues is found.
+    if (Paths::dataFile("etoiles.dat").empty()) EXPECT_EQ(sky->description().stars, 0);
     EXPECT_EQ(sky->description().bodies.size(), 10u);
 }
 
