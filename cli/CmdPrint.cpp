@@ -75,7 +75,7 @@ std::vector<CliOption> printOptions() {
 
 const CliSpec kSpec{"print", "Writes what the printer would get from a printable window to a PDF file.",
                     {}, printOptions(),
-                    "print --window table --date 2024-01-15 --time 21:00 --zone +1 --out table.pdf"};
+                    "print --window helio --date 2024-01-15 --time 21:00 --zone +1 --out helio.pdf"};
 const CliCommandRegistrar registrar(kSpec, runPrint);
 
 }  // namespace
