@@ -95,8 +95,11 @@ TEST(MainFrame, MessagesReachEveryChildBeforeReturning) {
     started.usePlaceholder(DocTypeId::Jupiter);
     for (int id : {ID_OPEN_SATURN, ID_OPEN_JUPITER, ID_OPEN_SKY, ID_OPEN_DATA_TABLE}) started.command(id);
     f.sendToAllChildren(WM_RECOMPUTE_ZONE);
-    for (CChildView* v : f.views())
-        if (CPlaceholderView* p = placeholder(v)) EXPECT_EQ(p->computeCount(), 2);
+    for (CChildView* v : f.views()) {
+        if (CPlaceholderView* p = placeholder(v)) {
+            EXPECT_EQ(p->computeCount(), 2);
+        }
+    }
     // The common date reaches the body and sky windows, not the data table.
     started.app->settings().commonDate.setLocal(1999, 8, 11, 11, 0, 0, 0);
     f.sendToAllChildren(WM_RECOMPUTE_DATE);
