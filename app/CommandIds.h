@@ -8,6 +8,7 @@ namespace vantorel {
 enum CommandId : int {
     ID_SEPARATOR = 0,
     ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608,
     ID_FILE_PRINT_PREVIEW = 57609,
     ID_FILE_PRINT_SETUP = 57606,
     ID_APP_EXIT = 57665,

@@ -13,6 +13,8 @@ struct CommandText {
 
 constexpr CommandText kCommands[] = {
     {ID_FILE_PRINT, {"&Print...\tCtrl+P", "&Impression...\tCtrl+P", "&Imprimir...\tCtrl+P"}},
+    {ID_FILE_PRINT_DIRECT,
+     {"Print &directly", "Imprimer &directement", "Imprimir &directamente"}},
     {ID_FILE_PRINT_PREVIEW, {"Print Pre&view", "Aperçu a&vant impression", "&Presentación preliminar"}},
     {ID_FILE_PRINT_SETUP,
      {"P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."}},
@@ -97,7 +99,8 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
     // Printing belongs to the windows that print, and to the main window.
     if (kind == MenuKind::Main || kind == MenuKind::Tables)
         menu.push_back(popup(kFile, kind,
-                             {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
+                             {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
+                              ID_FILE_PRINT_SETUP,
                               ID_SEPARATOR, ID_APP_EXIT}));
     else
         menu.push_back(popup(kFile, kind, {ID_APP_EXIT}));

@@ -46,6 +46,7 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
     {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(kind->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
         QPainter painter(&pdf);

@@ -70,6 +70,8 @@ struct PrintWindowKind {
     const char* name;
     RenderResult (*print)(const RenderRequest& request, QPainter& painter, int pageWidth,
                           int pageHeight);
+    // The page is turned sideways for windows wider than high.
+    bool landscape = false;
 };
 
 const std::vector<PrintWindowKind>& printWindows();

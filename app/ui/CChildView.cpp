@@ -11,7 +11,6 @@
 #include "app/ui/CVantorelApp.h"
 #include "app/ui/DateSel.h"
 #include "app/ui/DialogHelpers.h"
-#include "app/ui/PrintServices.h"
 #include "app/ui/WindowServices.h"
 #include "planets/CPlanetDoc.h"
 
@@ -66,20 +65,33 @@ void CChildView::setDocumentTitle(const QString& title) {
     frame_.updateCaption();
 }
 
+namespace {
+bool isPrintCommand(int id) {
+    return id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT || id == ID_FILE_PRINT_PREVIEW;
+}
+}  // namespace
+
+PrintJob CChildView::printJob() {
+    PrintJob job;
+    job.paint = picturePage([this] { return printPicture(); });
+    job.documentName = documentTitle().trimmed();
+    return job;
+}
+
 bool CChildView::onCommand(int id) {
-    if (id != ID_FILE_PRINT && id != ID_FILE_PRINT_PREVIEW) return false;
-    if (!printable()) return false;
-    const auto render = [this] { return printPicture(); };
+    if (!isPrintCommand(id) || !printable()) return false;
+    const PrintJob job = printJob();
     if (id == ID_FILE_PRINT)
-        printWithDialog(this, app_.printer(), render);
+        printWithDialog(this, app_.printer(), job, language());
+    else if (id == ID_FILE_PRINT_DIRECT)
+        printDirect(this, app_.printer(), job, language());
     else
-        printPreview(this, app_.printer(), render);
+        printPreview(this, app_.printer(), job);
     return true;
 }
 
 std::optional<CommandState> CChildView::commandState(int id) const {
-    if ((id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW) && printable())
-        return CommandState{};
+    if (isPrintCommand(id) && printable()) return CommandState{};
     return std::nullopt;
 }
 

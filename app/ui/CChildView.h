@@ -8,6 +8,7 @@
 
 #include "app/DocumentTypes.h"
 #include "app/Settings.h"
+#include "app/ui/PrintServices.h"
 
 // The base of every child window's view. The main window swaps the menu when
 // a view becomes active, routes menu commands to the active view first, and
@@ -72,9 +73,12 @@ public:
     virtual bool opensSatellitesWindow() const { return false; }
 
     // Views that print say so and give their picture for paper (drawn as for
-    // the screen, on white); the base then runs Print and Print Preview.
+    // the screen, on white); the base then runs Print, Print directly and
+    // Print Preview. A view that draws its page itself (at the paper's
+    // resolution) gives its own job instead.
     virtual bool printable() const { return false; }
     virtual QImage printPicture() { return QImage(); }
+    virtual PrintJob printJob();
 
 protected:
     // The Date - Time command on `dt`: the dialog until a valid entry or

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -83,8 +84,12 @@ const CMainFrame::MenuSet& CMainFrame::menuSet(MenuKind kind, int language) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromUtf8(item.text(language)));
+            const QString text = QString::fromUtf8(item.text(language));
+            QAction* action = menu->addAction(text);
             action->setData(item.id);
+            // The key named after a tab works as well as reads: "\tCtrl+P".
+            if (text.contains(QLatin1Char('\t')))
+                action->setShortcut(QKeySequence(text.section(QLatin1Char('\t'), 1)));
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
             set.actions.insert(id, action);

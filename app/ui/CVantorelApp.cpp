@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QGuiApplication>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 
@@ -17,6 +16,7 @@
 #include "app/ui/CDataDialog.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CReference.h"
+#include "app/ui/PrintServices.h"
 #include "app/ui/SettingsDialogs.h"
 #include "planets/BodyDataRecord.h"
 
@@ -126,11 +126,7 @@ void CVantorelApp::onCommand(int id) {
     if (!commandState(id)) return;
     const int language = settings_.languageIndex();
     switch (id) {
-    case ID_FILE_PRINT_SETUP: {
-        QPrintDialog dialog(&printer(), mainFrame_.get());
-        dialog.exec();
-        break;
-    }
+    case ID_FILE_PRINT_SETUP: pageSetup(mainFrame_.get(), printer()); break;
     case ID_APP_EXIT:
         if (mainFrame_) mainFrame_->close();
         break;
@@ -192,7 +188,10 @@ void CVantorelApp::languageCommand() {
 }
 
 QPrinter& CVantorelApp::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        preparePrinter(*printer_);
+    }
     return *printer_;
 }
 

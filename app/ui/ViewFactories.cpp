@@ -6,6 +6,7 @@
 #include "app/ui/DocumentTypeRegistry.h"
 #include "moon/ui/CLuneView.h"
 #include "planets/ui/CPlanetViews.h"
+#include "planets/ui/CVantorelView.h"
 #include "satellites/ui/CSaturneSatView.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CVantorelApp.h"
@@ -33,6 +34,9 @@ void installViewFactories(DocumentTypeRegistry& registry) {
                             QSize(640, 140));
     registry.setPhenomenaGeneratorFactory(
         [](CVantorelApp& app) { return new CSatPhenSet(app, app.mainFrame()); });
+    registry.setViewFactory(
+        DocTypeId::DataTable, [](const ViewContext& c) { return new CVantorelView(c); },
+        QSize(830, 450));
     registry.setViewFactory(DocTypeId::Uranus,
                             [](const ViewContext& c) { return new CUranusView(c); });
     registry.setViewFactory(

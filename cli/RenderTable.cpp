@@ -1,0 +1,64 @@
+// The all-planets table for `vantorel-cli render` and `vantorel-cli print`.
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <string>
+
+#include "app/paint/DrawingSurface.h"
+#include "app/paint/PageMapping.h"
+#include "cli/RenderWindow.h"
+#include "planets/CVantorelDoc.h"
+#include "planets/DataTableText.h"
+#include "planets/paint/DataTablePicture.h"
+
+namespace vantorel::cli {
+namespace {
+
+std::vector<TableLine> computeTable(const RenderRequest& request, const Settings& settings) {
+    CVantorelDoc doc(DATE_TIME(), settings);
+    doc.dt.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                    request.clock.minute, request.zone.hours, request.zone.minutes);
+    doc.computeTable();
+    return dataTableLines(doc, request.language, settings.dateFormatIndex());
+}
+
+// Every line as drawn: its name, its top and each cell's text and left edge.
+RenderResult describe(const std::vector<DrawnTableLine>& drawn) {
+    std::string json = "\"rows\":[";
+    for (size_t i = 0; i < drawn.size(); ++i) {
+        const DrawnTableLine& line = drawn[i];
+        json += (i ? "," : "") + std::string("{\"name\":") + jsonString(line.name) +
+                ",\"y\":" + std::to_string(line.y) + ",\"cells\":[";
+        for (size_t k = 0; k < line.cells.size(); ++k)
+            json += (k ? "," : "") + std::string("{\"x\":") + std::to_string(line.cellX[k]) +
+                    ",\"text\":" + jsonString(line.cells[k]) + "}";
+        json += "]}";
+    }
+    json += "]";
+    const std::string title = drawn.empty() || drawn[0].cells.empty() ? "" : drawn[0].cells[0];
+    return {"table of " + title, json};
+}
+
+RenderResult paintTableWindow(const RenderRequest& request, DrawingSurface& surface) {
+    const std::vector<TableLine> lines = computeTable(request, request.settings);
+    QImage& picture = surface.pixelsForWriting();
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    return describe(paintDataTable(painter, lines, dataTableFont()));
+}
+
+RenderResult printTableWindow(const RenderRequest& request, QPainter& painter, int pageWidth,
+                              int pageHeight) {
+    const std::vector<TableLine> lines = computeTable(request, request.settings);
+    // The window's pixels mapped isotropically onto the page.
+    mapWindowOntoPage(painter, kDataTableExtent, QRect(0, 0, pageWidth, pageHeight));
+    return describe(paintDataTable(painter, lines, dataTableFont()));
+}
+
+const RenderWindowRegistrar table({"table", 0, 0, 0, kDataTableExtent.width(),
+                                   kDataTableExtent.height(), paintTableWindow});
+const PrintWindowRegistrar printTable({"table", printTableWindow, true});
+
+}  // namespace
+}  // namespace vantorel::cli
