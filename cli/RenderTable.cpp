@@ -52,7 +52,7 @@ RenderResult printTableWindow(const RenderRequest& request, QPainter& painter, i
                               int pageHeight) {
     const std::vector<TableLine> lines = computeTable(request, request.settings);
     // The window's pixels mapped isotropically onto the page.
-    mapWindowOntoPage(painter, kDataTableExtent, QRect(0, 0, pageWidth, pageHeight));
+    mapWindowOntoPage(painter, dataTablePageExtent(dataTableFont()), QRect(0, 0, pageWidth, pageHeight));
     return describe(paintDataTable(painter, lines, dataTableFont()));
 }
 

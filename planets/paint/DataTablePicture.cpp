@@ -38,6 +38,12 @@ QFont dataTableFont() {
     return font;
 }
 
+QSize dataTablePageExtent(const QFont& font) {
+    const TableMetrics m{QFontMetrics(font)};
+    // Below the Red Spot line (row 20) one more line of margin.
+    return QSize(kDataTableExtent.width(), std::min(kDataTableExtent.height(), m.y0 + 22 * m.rh));
+}
+
 std::vector<DrawnTableLine> layoutDataTable(const std::vector<TableLine>& lines, const QFont& font) {
     const QFontMetrics fm(font);
     const TableMetrics m(fm);

@@ -24,6 +24,10 @@ inline constexpr QSize kDataTableExtent{800, 700};
 // paper and in pictures whatever the device's resolution.
 QFont dataTableFont();
 
+// The part of the extent the table's lines fill, the table's whole width:
+// what a page shows, as large as the page allows.
+QSize dataTablePageExtent(const QFont& font);
+
 // One line as drawn: where each cell's text begins.
 struct DrawnTableLine {
     std::string name;

@@ -122,7 +122,7 @@ PrintJob CVantorelView::printJob() {
     const std::vector<TableLine> lines =
         dataTableLines(*doc_, language(), settings().dateFormatIndex());
     job.paint = [lines](QPainter& painter, const QRect& page) {
-        mapWindowOntoPage(painter, kDataTableExtent, page);
+        mapWindowOntoPage(painter, dataTablePageExtent(dataTableFont()), page);
         paintDataTable(painter, lines, dataTableFont());
     };
     return job;
