@@ -12,8 +12,10 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/LanguageText.h"
+#include "app/Paths.h"
 #include "app/ui/DialogHelpers.h"
 #include "app/ui/WindowServices.h"
 
@@ -116,7 +118,12 @@ PagePainter picturePage(std::function<QImage()> render) {
 bool printerInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 QString unusedPdfPath(const QString& name) {
-    const QFileInfo base(QDir::current(), name);
+    // Beside the settings file in use, as every file the program writes.
+    const std::filesystem::path settings = Paths::settingsFile();
+    QDir folder = QDir::current();
+    if (!settings.empty() && Paths::makeParentDirectory(settings))
+        folder = QDir(QString::fromStdString(settings.parent_path().string()));
+    const QFileInfo base(folder, name);
     QString path = base.absoluteFilePath();
     for (int n = 2; QFileInfo::exists(path) && n < 10000; ++n)
         path = base.absoluteDir().filePath(

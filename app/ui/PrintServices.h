@@ -40,8 +40,8 @@ PagePainter picturePage(std::function<QImage()> render);
 // Whether the system knows a printer.
 bool printerInstalled();
 
-// The file a page goes to when no printer is installed: `name` in the
-// working directory, with " (2)", " (3)" ... before ".pdf" when taken, so no
+// The file a page goes to when no printer is installed: `name` beside the
+// settings file in use, with " (2)", " (3)" ... before ".pdf" when taken, so no
 // file is ever replaced that the user did not choose.
 QString unusedPdfPath(const QString& name);
 

@@ -10,7 +10,8 @@
 #include "planets/CMercureDoc.h"
 #include "planets/CUranusDoc.h"
 #include "planets/CVenusDoc.h"
-#include "planets/ui/ResultListDialog.h"
+#include "sky/ui/CSaison.h"
+#include "sky/ui/CSetSaison.h"
 #include "sky/MarsSeasonSearch.h"
 #include "sky/PhenomenaSearch.h"
 #include "engine/MARS.h"
@@ -60,25 +61,25 @@ std::optional<CommandState> CMarsView::bodyCommandState(int id) const {
 }
 
 void CMarsView::showSeasons() {
-    // Until the seasons' own dialog asks for a period: the window's year and
-    // the next, a whole Martian year.
+    int startYear = 0;
+    int years = 0;
+    if (!askSeasonPeriod(this, language(), static_cast<int>(document().dt.localYear), startYear,
+                         years))
+        return;
+    // From January 1 of the start year, 00:00 in the window's zone, to the
+    // end of the year `years` later. The search runs on a Mars of its own,
+    // so the window's planet stays at the window's date.
+    DATE_TIME dt;
+    dt.setLocal(startYear, 1, 1, 0, 0, document().dt.zoneHours, document().dt.zoneMinutes);
+    const int endYear = startYear + std::min(years, kSeasonMaxYears);
     MARS mars;
-    DATE_TIME dt = document().dt;
     MarsSeasonList list;
-    {
-        WaitCursor wait;
-        searchMarsSeasons(mars, dt, static_cast<int>(dt.localYear) + 1, language(),
-                          settings().dateFormatIndex(), list);
-    }
+    WaitCursor wait;
+    searchMarsSeasons(mars, dt, endYear, language(), settings().dateFormatIndex(), list);
     QStringList lines;
     for (int i = 0; i < list.count && i < MarsSeasonList::kLineCount; ++i)
         lines << QString::fromUtf8(list.lines[i]);
-    ResultListDialog dialog(QString::fromUtf8(kSeasonListTitle(language())),
-                            QString::fromUtf8(kSeasonListDateHeading(language())) +
-                                QStringLiteral("      ") +
-                                QString::fromUtf8(kSeasonListSeasonHeading(language())),
-                            lines, this);
-    dialog.exec();
+    CSaison::showLines(this, language(), lines);
 }
 
 void CMarsView::findCentralLongitude() {

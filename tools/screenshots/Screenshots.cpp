@@ -1,11 +1,14 @@
 // Writes the pictures of the user guide: the main window at start, the date
 // dialog, a Mars window with its data dialog, the sky chart and the
 // heliocentric view, taken offscreen with
+// dialog, a Mars window with its data dialog, its phenomena and seasons, and
+// the all-planets table, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -17,6 +20,11 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CVantorelApp.h"
 #include "app/ui/DateSel.h"
+#include "engine/MARS.h"
+#include "sky/MarsSeasonSearch.h"
+#include "sky/PhenomenaSearch.h"
+#include "sky/ui/CConjOpp.h"
+#include "sky/ui/CSaison.h"
 
 using namespace vantorel;
 
@@ -89,5 +97,28 @@ int main(int argc, char** argv) {
     frame->openWindow(DocTypeId::Heliocentric);
     QApplication::processEvents();
     ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("helio-window.png")) && ok;
+    // The next phenomena of Mars from that date, and the seasons of Mars
+    // over 2024 and 2025.
+    DATE_TIME marsDate;
+    marsDate.setLocal(when.year, when.month, when.day, when.hour, when.minute, 1, 0);
+    CConjOpp phenomena(0, CConjOpp::searchLines(marsDate, kPhenomenaMars, 0, 0));
+    phenomena.show();
+    ok = save(&phenomena, out, QStringLiteral("conjunction-dialog.png")) && ok;
+    phenomena.hide();
+    MARS mars;
+    DATE_TIME seasonStart;
+    seasonStart.setLocal(2024, 1, 1, 0, 0, 1, 0);
+    MarsSeasonList seasons;
+    searchMarsSeasons(mars, seasonStart, 2025, 0, 0, seasons);
+    QStringList seasonLines;
+    for (int i = 0; i < seasons.count; ++i) seasonLines << QString::fromUtf8(seasons.lines[i]);
+    CSaison* list = CSaison::showLines(frame->activeView(), 0, seasonLines);
+    ok = save(list, out, QStringLiteral("seasons-list.png")) && ok;
+    list->hide();
+
+    // The all-planets table at the same date.
+    frame->openWindow(DocTypeId::DataTable);
+    QApplication::processEvents();
+    ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("data-table.png")) && ok;
     return ok ? 0 : 1;
 }

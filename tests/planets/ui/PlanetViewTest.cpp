@@ -9,9 +9,7 @@
 #include "app/CommandIds.h"
 #include "planets/CMarsDoc.h"
 #include "planets/ui/CPlanetViews.h"
-#include "planets/ui/ResultListDialog.h"
 #include "satellites/ui/CSatInfo.h"
-#include "sky/ui/CConjOpp.h"
 
 #include <QListWidget>
 #include "app/ui/DateSel.h"
@@ -202,48 +200,6 @@ TEST(PlanetView, ProjectionChangedWhileInactiveIsTakenAtActivation) {
     mars->grab();
     EXPECT_FALSE(mars->document().redrawDisc);
     EXPECT_NE(mars->picture(), before);
-}
-
-TEST(PlanetView, ConjunctionsAndSeasonsShowTheirLists) {
-    StartedApp s(0);
-    ASSERT_TRUE(s.start());
-    open(s, ID_OPEN_MARS);
-    QStringList first;
-    auto grabList = [&first](QWidget* w) {
-        QListWidget* list = nullptr;
-        if (auto* d = qobject_cast<ResultListDialog*>(w)) list = d->list();
-        if (auto* d = qobject_cast<CConjOpp*>(w)) list = d->list();
-        ASSERT_NE(list, nullptr);
-        first.clear();
-        for (int i = 0; i < list->count(); ++i) first << list->item(i)->text();
-        ModalDriver::close(w, true);
-    };
-    {
-        ModalDriver driver;
-        driver.then(grabList);
-        s.command(ID_CONJUNCTION_OPPOSITION);
-        EXPECT_TRUE(driver.finished());
-    }
-    // From January 2024 Mars's list reaches its opposition of 16 January 2025.
-    ASSERT_FALSE(first.isEmpty());
-    EXPECT_TRUE(first.join('|').contains(QStringLiteral("2025"))) << first.join('|').toStdString();
-    {
-        ModalDriver driver;
-        driver.then(grabList);
-        s.command(ID_SEASONS);
-        EXPECT_TRUE(driver.finished());
-    }
-    // 2024 and 2025 hold one Martian year: at least four season starts.
-    EXPECT_GE(first.size(), 4);
-
-    open(s, ID_OPEN_VENUS);
-    {
-        ModalDriver driver;
-        driver.then(grabList);
-        s.command(ID_CONJUNCTION);
-        EXPECT_TRUE(driver.finished());
-    }
-    EXPECT_FALSE(first.isEmpty());
 }
 
 }  // namespace

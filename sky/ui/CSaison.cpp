@@ -1,0 +1,96 @@
+#include "sky/ui/CSaison.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/ui/DialogHelpers.h"
+#include "sky/MarsSeasonSearch.h"
+
+namespace vantorel {
+
+namespace {
+
+QPointer<CSaison>& openList() {
+    static QPointer<CSaison> list;
+    return list;
+}
+
+QFont fixedFont() {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+// A line: the ten characters of the date, two blanks, "hh:mm", two blanks,
+// the season.
+constexpr int kSeasonColumn = 19;
+constexpr int kLineColumns = 32;
+// Ten years give about 24 lines; two dozen show without scrolling on most screens.
+constexpr int kVisibleLines = 12;
+
+}  // namespace
+
+CSaisonListe::CSaisonListe(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("CSaisonListe"));
+    setFont(fixedFont());
+    const QFontMetrics fm(font());
+    setMinimumSize(fm.horizontalAdvance(QString(kLineColumns, QLatin1Char('0'))) + 2 * frameWidth() + 8 +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                   fm.height() * kVisibleLines + 2 * frameWidth());
+}
+
+CSaison::CSaison(int language, QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("CSaison"));
+    setWindowTitle(tr3(kSeasonListTitle, language));
+    setModal(false);
+    list_ = new CSaisonListe(this);
+    dateHeading_ = new QLabel(tr3(kSeasonListDateHeading, language), this);
+    seasonHeading_ = new QLabel(tr3(kSeasonListSeasonHeading, language), this);
+    dateHeading_->setFont(list_->font());
+    seasonHeading_->setFont(list_->font());
+    const QFontMetrics fm(list_->font());
+    dateHeading_->setMinimumWidth(fm.horizontalAdvance(QString(kSeasonColumn, QLatin1Char('0'))));
+
+    auto* headings = new QHBoxLayout;
+    headings->setSpacing(fm.horizontalAdvance(QLatin1Char(' ')));
+    headings->setContentsMargins(list_->frameWidth() + 2, 0, 0, 0);
+    headings->addWidget(dateHeading_);
+    headings->addWidget(seasonHeading_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(headings);
+    layout->addWidget(list_);
+    layout->addWidget(okCancelButtons(this, language, true));
+}
+
+QPoint CSaison::placement(int screenWidth, int clientWidth) {
+    return QPoint(std::max(0, screenWidth - clientWidth - 10), 435);
+}
+
+CSaison* CSaison::current() { return openList().data(); }
+
+void CSaison::fill(const QStringList& lines) {
+    lines_ = lines;
+    list_->clear();
+    list_->addItems(lines);
+}
+
+CSaison* CSaison::showLines(QWidget* owner, int language, const QStringList& lines) {
+    QPointer<CSaison>& open = openList();
+    if (!open) {
+        open = new CSaison(language, owner);
+        open->adjustSize();
+        const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+        open->move(area.topLeft() + placement(area.width(), open->width()));
+    }
+    open->fill(lines);
+    open->show();
+    open->raise();
+    return open.data();
+}
+
+}  // namespace vantorel
