@@ -1,8 +1,5 @@
 #include "planets/DataTableText.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "app/DateText.h"
 #include "app/LanguageText.h"
 #include "engine/Angles.h"
@@ -13,14 +10,6 @@ namespace vantorel {
 
 namespace {
 
-std::string format(const char* fmt, ...) {
-    char buf[160];
-    va_list args;
-    va_start(args, fmt);
-    std::vsnprintf(buf, sizeof buf, fmt, args);
-    va_end(args);
-    return buf;
-}
 
 constexpr TextTriple kDate{"Date:", "Date:", "Fecha:"};
 constexpr TextTriple kTime{"Time:", "Heure:", "Hora:"};
@@ -59,9 +48,11 @@ constexpr int kRedSpotRow = 20;
 const std::vector<int> kSunStops{11, 24, 34, 41, 50, 58};
 const std::vector<int> kMoonStops{11, 24, 34, 41, 50, 58, 68, 76, 85};
 const std::vector<int> kPlanetStops{11, 24, 34, 41, 48, 56, 66, 74, 83};
-const std::vector<int> kRedSpotStops{24, 26, 33, 41};
+// The label is longer than 24 characters in every language: the times stand
+// at 26, 33 and 41.
+const std::vector<int> kRedSpotStops{26, 33, 41};
 
-std::string degreesText(const char* fmt, double v) { return format(fmt, v) + "\u00b0"; }
+std::string degreesText(const char* fmt, double v) { return formattedText(fmt, v) + "\u00b0"; }
 
 }  // namespace
 
@@ -75,10 +66,10 @@ std::string TableLine::text() const {
 }
 
 std::string tableMagnitudeText(double magnitude) {
-    return magnitude >= 0 ? format("%c%02.1f", '+', magnitude) : format("%03.1f", magnitude);
+    return magnitude >= 0 ? formattedText("%c%02.1f", '+', magnitude) : formattedText("%03.1f", magnitude);
 }
 
-std::string tableIlluminationText(double fraction) { return format("%02.1f%%", fraction * 100.0); }
+std::string tableIlluminationText(double fraction) { return formattedText("%02.1f%%", fraction * 100.0); }
 
 std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int dateFormat) {
     const int lang = safeLanguage(language);
@@ -86,7 +77,7 @@ std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int
     std::vector<TableLine> lines;
 
     lines.push_back({"title",
-                     {format("%s %s  -  %s %02.0f: %02.0f", kDate(lang),
+                     {formattedText("%s %s  -  %s %02.0f: %02.0f", kDate(lang),
                              unlabelledDateText(dateFormat, dt.localYear, dt.localMonth, dt.localDay)
                                  .c_str(),
                              kTime(lang), dt.localHour, dt.localMinute)},
@@ -100,8 +91,8 @@ std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int
     const HoursMinutesSeconds sunRa = splitHours(es.sunRa);
     lines.push_back({"sun",
                      {kSun(lang), rightAscensionText(sunRa.hours, sunRa.minutes, sunRa.seconds),
-                      formatDeclination(es.sunDec), format("%02.1f'", es.sunDiameterArcmin),
-                      format("%02.2f", es.discP), degreesText("%02.2f", es.discB0),
+                      formatDeclination(es.sunDec), formattedText("%02.1f'", es.sunDiameterArcmin),
+                      formattedText("%02.2f", es.discP), degreesText("%02.2f", es.discB0),
                       degreesText("%03.2f", es.discL0)},
                      kSunStops, false, kSunHeaderRow + 2});
 
@@ -113,7 +104,7 @@ std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int
                      kMoonStops, true, kMoonHeaderRow});
     lines.push_back({"moon",
                      {kMoon(lang), rightAscensionText(moon.raHours, moon.raMinutes, moon.raSeconds),
-                      moon.declinationText, format("%02.1f'", moon.apparentDiameter),
+                      moon.declinationText, formattedText("%02.1f'", moon.apparentDiameter),
                       tableIlluminationText(moon.illuminatedFraction),
                       degreesText("%03.2f", moon.colongitude), " ",
                       degreesText("%02.2f", moon.librationLongitude),

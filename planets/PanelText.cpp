@@ -9,10 +9,8 @@
 
 namespace vantorel {
 
-namespace {
-
-std::string format(const char* fmt, ...) {
-    char buf[128];
+std::string formattedText(const char* fmt, ...) {
+    char buf[160];
     va_list args;
     va_start(args, fmt);
     std::vsnprintf(buf, sizeof buf, fmt, args);
@@ -20,9 +18,12 @@ std::string format(const char* fmt, ...) {
     return buf;
 }
 
+namespace {
+
+
 std::string eventText(const TextTriple& label, int language, bool exists, int hour, int minute) {
     if (!exists) return std::string(label(language)) + " " + kNoEventTime;
-    return format("%s %02d: %02d", label(language), hour, minute);
+    return formattedText("%s %02d: %02d", label(language), hour, minute);
 }
 
 const TextTriple kRiseLabel{"Rise:", "Lever:", "Salir:"};
@@ -33,34 +34,34 @@ const TextTriple kTimeLabel{"Time:", "Heure:", "Hora:"};
 }  // namespace
 
 std::string rightAscensionText(int hours, int minutes, int seconds) {
-    return format("%02d: %02d: %02d", hours, minutes, seconds);
+    return formattedText("%02d: %02d: %02d", hours, minutes, seconds);
 }
 
-std::string magnitudeText(double magnitude) { return format("%02.1f", magnitude); }
+std::string magnitudeText(double magnitude) { return formattedText("%02.1f", magnitude); }
 
-std::string diameterText(double arcsec) { return format("%02.1f\"", arcsec); }
+std::string diameterText(double arcsec) { return formattedText("%02.1f\"", arcsec); }
 
 std::string distanceText(double au, int language, int decimals) {
     const char* unit = safeLanguage(language) == kFrench ? "UA" : "AU";
     if (decimals < 0 || decimals > 9) decimals = 5;
-    return format("%02.*f %s", decimals, au, unit);
+    return formattedText("%02.*f %s", decimals, au, unit);
 }
 
-std::string illuminationText(double fraction) { return format("%02.1f%c", fraction * 100.0, '%'); }
+std::string illuminationText(double fraction) { return formattedText("%02.1f%c", fraction * 100.0, '%'); }
 
 std::string poleInclinationText(double radians) {
-    return format("%02.1f\u00b0", radians * kDegPerRad);
+    return formattedText("%02.1f\u00b0", radians * kDegPerRad);
 }
 
-std::string centralLongitudeText(double degrees) { return format("%03.2f\u00b0", degrees); }
+std::string centralLongitudeText(double degrees) { return formattedText("%03.2f\u00b0", degrees); }
 
 std::string scaleText(double bodyKm, double diameterArcsec, bool compact) {
     if (!(diameterArcsec > 0)) return compact ? "1\" = --Km" : "1\" = -- Km";
-    return format(compact ? "1\" = %.2fKm" : "1\" = %.2f Km", bodyKm / diameterArcsec);
+    return formattedText(compact ? "1\" = %.2fKm" : "1\" = %.2f Km", bodyKm / diameterArcsec);
 }
 
 std::string timeStatusText(int language, double hour, double minute) {
-    return format("%s %02.0f: %02.0f", kTimeLabel(language), hour, minute);
+    return formattedText("%s %02.0f: %02.0f", kTimeLabel(language), hour, minute);
 }
 
 std::string riseStatusText(int language, const DATE_TIME& dt) {
@@ -76,11 +77,11 @@ std::string setStatusText(int language, const DATE_TIME& dt) {
 }
 
 std::string altitudeText(double wholeDegrees, double hundredths) {
-    if (wholeDegrees == 0 && hundredths < 0) return format("-0.%02.0f", -hundredths);
+    if (wholeDegrees == 0 && hundredths < 0) return formattedText("-0.%02.0f", -hundredths);
     if (wholeDegrees == 0) wholeDegrees = 0;  // no "-0" from a negative zero
     // A hundredths value that rounds to 100 would print "x.100".
     if (hundredths > 99.5) hundredths = 99;
-    return format("%0.0f.%02.0f", wholeDegrees, hundredths);
+    return formattedText("%0.0f.%02.0f", wholeDegrees, hundredths);
 }
 
 std::string altitudeStatusText(int /*language*/, const DATE_TIME& dt) {
@@ -102,6 +103,6 @@ std::string marsSeasonName(int language, float ls) {
     return kSeasons[season](language);
 }
 
-std::string marsSeasonAngleText(float ls) { return format("Ls: %.2f\u00b0", ls); }
+std::string marsSeasonAngleText(float ls) { return formattedText("Ls: %.2f\u00b0", ls); }
 
 }  // namespace vantorel

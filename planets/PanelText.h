@@ -14,6 +14,9 @@ class DATE_TIME;
 // Shown instead of a rise or set time on a day the body does not cross the horizon.
 inline constexpr const char* kNoEventTime = "--: --";
 
+// printf into a std::string (texts of up to 159 characters).
+std::string formattedText(const char* fmt, ...);
+
 // Data panel values.
 std::string rightAscensionText(int hours, int minutes, int seconds);  // "%02d: %02d: %02d"
 std::string magnitudeText(double magnitude);                          // "%02.1f"

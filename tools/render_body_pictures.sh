@@ -41,3 +41,10 @@ done
 SKY_AT="--date 2026-12-08 --time 21:00 --zone +1 --lat 48.8"
 "$BUILD/vantorel-cli" render --window sky $SKY_AT --out "$OUT/sky.png"
 "$BUILD/vantorel-cli" render --window helio $SKY_AT --out "$OUT/helio.png"
+# The all-planets table at the spring equinox, and the page it prints (the
+# PDF turned into a picture by pdftoppm, from poppler-utils).
+TABLE="--window table --date 2024-03-21 --time 21:00 --zone +1 --lat 48.8"
+"$BUILD/vantorel-cli" render $TABLE --out "$OUT/table.png"
+"$BUILD/vantorel-cli" print $TABLE --out "$OUT/table-page.pdf"
+pdftoppm -r 60 -png -singlefile "$OUT/table-page.pdf" "$OUT/table-page"
+rm -f "$OUT/table-page.pdf"

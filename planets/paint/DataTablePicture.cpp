@@ -60,9 +60,15 @@ std::vector<DrawnTableLine> layoutDataTable(const std::vector<TableLine>& lines,
         int penX = title ? kTitleX : kMarginX;
         for (size_t i = 0; i < line.cells.size(); ++i) {
             if (i > 0) {
-                // Each cell is followed by a blank, then the tab.
+                // Each cell is followed by a blank, then the tab. A cell stands
+                // at its own column's stop, never at a later one: a long value
+                // (a colongitude of 336.74 degrees) only pushes its neighbour
+                // on by a blank, and every other value stays under its heading.
                 penX += blank;
-                penX = tabbedPosition(penX, stops, kMarginX, 8 * m.cw, blank);
+                if (i - 1 < stops.size())
+                    penX = std::max(penX, kMarginX + stops[i - 1]);
+                else
+                    penX = tabbedPosition(penX, stops, kMarginX, 8 * m.cw, blank);
             }
             drawn.cellX.push_back(penX);
             penX += fm.horizontalAdvance(QString::fromStdString(line.cells[i]));

@@ -7,6 +7,7 @@
 
 #include "app/LanguageText.h"
 #include "app/ui/DialogHelpers.h"
+#include "sky/ui/ResultListFont.h"
 #include "app/ui/WindowServices.h"
 #include "sky/PhenomenaSearch.h"
 
@@ -24,17 +25,11 @@ constexpr int kNameColumn = 20;
 constexpr int kLineColumns = 64;
 constexpr int kVisibleLines = 6;
 
-QFont fixedFont() {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    return font;
-}
-
 }  // namespace
 
 CConjListe::CConjListe(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("CConjListe"));
-    setFont(fixedFont());
+    setFont(resultListFont());
     setSelectionMode(QAbstractItemView::SingleSelection);
     const QFontMetrics fm(font());
     setMinimumSize(fm.horizontalAdvance(QString(kLineColumns, QLatin1Char('0'))) + 2 * frameWidth() + 8,

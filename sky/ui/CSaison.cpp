@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/DialogHelpers.h"
+#include "sky/ui/ResultListFont.h"
 #include "sky/MarsSeasonSearch.h"
 
 namespace vantorel {
@@ -19,14 +20,9 @@ QPointer<CSaison>& openList() {
     return list;
 }
 
-QFont fixedFont() {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    return font;
-}
-
 // A line: the ten characters of the date, two blanks, "hh:mm", two blanks,
 // the season.
+constexpr int kTimeColumn = 12;
 constexpr int kSeasonColumn = 19;
 constexpr int kLineColumns = 32;
 // Ten years give about 24 lines; two dozen show without scrolling on most screens.
@@ -36,7 +32,7 @@ constexpr int kVisibleLines = 12;
 
 CSaisonListe::CSaisonListe(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("CSaisonListe"));
-    setFont(fixedFont());
+    setFont(resultListFont());
     const QFontMetrics fm(font());
     setMinimumSize(fm.horizontalAdvance(QString(kLineColumns, QLatin1Char('0'))) + 2 * frameWidth() + 8 +
                        style()->pixelMetric(QStyle::PM_ScrollBarExtent),
@@ -48,15 +44,18 @@ CSaison::CSaison(int language, QWidget* owner) : QDialog(owner) {
     setWindowTitle(tr3(kSeasonListTitle, language));
     setModal(false);
     list_ = new CSaisonListe(this);
-    dateHeading_ = new QLabel(tr3(kSeasonListDateHeading, language), this);
+    // The heading's two words over the date and the time of the lines.
+    const QStringList words =
+        tr3(kSeasonListDateHeading, language).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    dateHeading_ = new QLabel(words.value(0).leftJustified(kTimeColumn) + words.value(1), this);
     seasonHeading_ = new QLabel(tr3(kSeasonListSeasonHeading, language), this);
     dateHeading_->setFont(list_->font());
     seasonHeading_->setFont(list_->font());
     const QFontMetrics fm(list_->font());
-    dateHeading_->setMinimumWidth(fm.horizontalAdvance(QString(kSeasonColumn, QLatin1Char('0'))));
 
+    dateHeading_->setFixedWidth(fm.horizontalAdvance(QString(kSeasonColumn, QLatin1Char('0'))));
     auto* headings = new QHBoxLayout;
-    headings->setSpacing(fm.horizontalAdvance(QLatin1Char(' ')));
+    headings->setSpacing(0);
     headings->setContentsMargins(list_->frameWidth() + 2, 0, 0, 0);
     headings->addWidget(dateHeading_);
     headings->addWidget(seasonHeading_, 1);

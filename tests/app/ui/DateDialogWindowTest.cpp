@@ -10,6 +10,7 @@
 #include "app/ui/CPlaceholderView.h"
 #include "app/ui/DateSel.h"
 #include "sky/ui/CHelioView.h"
+#include "planets/ui/CVantorelView.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -135,7 +136,8 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     started.command(ID_OPEN_JUPITER);
     started.command(ID_OPEN_HELIOCENTRIC);
     started.command(ID_OPEN_DATA_TABLE);
-    CPlaceholderView* table = placeholder(f.activeView());
+    CChildView* table = f.activeView();
+    ASSERT_NE(qobject_cast<CVantorelView*>(table), nullptr);
 
     {
         // The data table's dialog cannot share its date.
@@ -167,9 +169,11 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     for (CChildView* v : f.views()) {
         const int expectedYear = v == table ? 2024 : 1999;
         const auto* helio = qobject_cast<CHelioView*>(v);
-        EXPECT_EQ(helio ? helio->document().dateTime.localYear : placeholder(v)->date().localYear,
-                  expectedYear)
-            << v->documentTitle().toStdString();
+        const auto* tableView = qobject_cast<CVantorelView*>(v);
+        const double year = helio ? helio->document().dateTime.localYear
+                            : tableView ? const_cast<CVantorelView*>(tableView)->document().dt.localYear
+                                        : placeholder(v)->date().localYear;
+        EXPECT_EQ(year, expectedYear) << v->documentTitle().toStdString();
     }
     // A window opened now starts at the common date.
     started.command(ID_OPEN_SATURN);
