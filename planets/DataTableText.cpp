@@ -49,8 +49,8 @@ const std::vector<int> kSunStops{11, 24, 34, 41, 50, 58};
 const std::vector<int> kMoonStops{11, 24, 34, 41, 50, 58, 68, 76, 85};
 const std::vector<int> kPlanetStops{11, 24, 34, 41, 48, 56, 66, 74, 83};
 // The label is longer than 24 characters in every language: the times stand
-// at 26, 33 and 41.
-const std::vector<int> kRedSpotStops{26, 33, 41};
+// at 26, 35 and 44, each clear of the one before.
+const std::vector<int> kRedSpotStops{26, 35, 44};
 
 std::string degreesText(const char* fmt, double v) { return formattedText(fmt, v) + "\u00b0"; }
 
