@@ -23,8 +23,8 @@ std::string projectionPaneText(int language, int code);
 
 namespace projection {
 constexpr TextTriple kCaption{"Set the projection of your telescope",
-                              "Projection de l'instrument d'observation", "Proyección  (instrumento)"};
-constexpr TextTriple kGroup{"", "Basculer", "Hacer bascular"};
+                              "Projection de l'instrument d'observation", "Proyección del instrumento"};
+constexpr TextTriple kGroup{"", "Basculer", "Invertir"};
 constexpr TextTriple kHorizontal{"flip horizontal", "horizontalement", "horizontalmente"};
 constexpr TextTriple kVertical{"flip vertical", "verticalement", "verticalmente"};
 }  // namespace projection

@@ -190,11 +190,11 @@ BodyDataRecord CLuneDoc::panel() const {
     r.distanceLabel = pickText(lang, "Distance :", "Distance :", "Distancia :");
     r.illuminationLabel = pickText(lang, "Illumination :", "Illumination :", "Iluminaci\u00f3n :");
     r.poleInclinationLabel =
-        pickText(lang, "Selenographic :", "S\u00e9l\u00e9nographiq.:", "Selenogr\u00e1fico:");
+        pickText(lang, "Colongitude :", "Colongitude :", "Colongitud :");
     r.centralLongitudeLabel = pickText(lang, " Libration ", " Libration ", " Libraci\u00f3n ");
     r.centralLongitudeValue = "Longit.";
     r.centralLongitudeLabel2 = pickText(lang, "Latitude", "Latitude", "Latitud");
-    r.seasonGroupLabel = pickText(lang, " Older:", "  Age:", "  Edad:");
+    r.seasonGroupLabel = pickText(lang, "  Age:", "  \u00c2ge :", "  Edad:");
     r.surfaceDetailLabel =
         pickText(lang, "Detail on surface ", "D\u00e9tail de surface ", "Detalles          ");
 
@@ -207,8 +207,11 @@ BodyDataRecord CLuneDoc::panel() const {
     r.centralLongitudeValue2 = printf1("%02.2f\u00b0", moon.librationLongitude);
     r.centralLongitudeValue3 = printf1("%02.2f\u00b0", toDeg(moon.librationLatitude));
     char age[32];
-    std::snprintf(age, sizeof age, pickText(lang, "%d day", "%d jour(s)", "%d di\u00e1(s)"),
-                  moon.moonAge);
+    if (moon.moonAge == 1)
+        std::snprintf(age, sizeof age, pickText(lang, "%d day", "%d jour", "%d d\u00eda"), moon.moonAge);
+    else
+        std::snprintf(age, sizeof age, pickText(lang, "%d days", "%d jours", "%d d\u00edas"),
+                      moon.moonAge);
     r.seasonName = age;
     r.scaleText = moon.apparentDiameter > 0
                       ? printf1("1\" = %.2f Km", 3476.0 / (moon.apparentDiameter * 60.0))

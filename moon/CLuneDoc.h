@@ -15,7 +15,7 @@ namespace vantorel {
 class Clock;
 
 // Texts of the Lunar X list window.
-inline constexpr TextTriple kLunarXListTitle{"Lunar X Times", "Le X lunaire", "El Lunar X"};
+inline constexpr TextTriple kLunarXListTitle{"Lunar X Times", "Le X lunaire", "La X lunar"};
 inline constexpr TextTriple kLunarXListHeading{"Date             Time", "Date            Heure",
                                                "Fecha            Hora"};
 

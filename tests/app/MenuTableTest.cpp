@@ -29,15 +29,15 @@ const MenuPopup& popupAt(const std::vector<MenuPopup>& menu, size_t i) { return 
 
 TEST(MenuTable, MainMenuHasFivePopupsInEachLanguage) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(titles(MenuKind::Main, 0), (V{"&File", "P&reference", "&Planet", "&View", "&Help"}));
+    EXPECT_EQ(titles(MenuKind::Main, 0), (V{"&File", "P&references", "&Planet", "&View", "&Help"}));
     EXPECT_EQ(titles(MenuKind::Main, 1),
               (V{"&Fichier", "P&référence", "&Planète", "&Affichage", "&?"}));
     EXPECT_EQ(titles(MenuKind::Main, 2), (V{"&Archivo", "P&referencia", "&Planeta", "&Ver", "&?"}));
     EXPECT_EQ(titles(MenuKind::Mars, 1),
-              (V{"&Fichier", "P&référence", "&Planète", "&Affichage", "&Coordonnée", "&Option",
+              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&Réglages", "&Option",
                  "F&enêtre", "&?"}));
     EXPECT_EQ(titles(MenuKind::Moon, 2),
-              (V{"&Archivo", "P&referencia", "&Planeta", "&Ver", "&Coordinado", "&Opción",
+              (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&Ajustes", "&Opción",
                  "V&entana", "&?"}));
 }
 
@@ -55,12 +55,12 @@ TEST(MenuTable, CommandTextsInTheThreeLanguages) {
         {32799, "L&anguage", "L&angue", "L&engüaje"},
         {32784, "J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télite de Júpiter"},
         {59393, "&Status Bar", "Barre d'é&tat", "Barra de &estado"},
-        {32794, "&Data dialog", "&Dialogue des données", "&Dialogo de datos"},
+        {32794, "&Data dialog", "&Dialogue des données", "&Diálogo de datos"},
         {32819, "&Zoom in      +", "&Zoom  +", "&Zoom  +"},
         {32818, "Zoom o&ut    -", "Zoo&m   -", "Zoo&m   -"},
         {32814, "Jupiter's red spot reference", "&Longitude de référence de la tache rouge",
          "Longitud de referencia de la mancha roja"},
-        {57664, "&About Vantorel...", "&A propos de vantorel...", "&El tema de Vantorel..."},
+        {57664, "&About Vantorel...", "&À propos de Vantorel...", "&Acerca de Vantorel..."},
     };
     for (const Row& r : rows) {
         const TextTriple t = commandText(r.id);

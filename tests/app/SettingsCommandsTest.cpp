@@ -159,7 +159,7 @@ TEST(LatitudeCommand, LimitsMessagesAndTheSouthUnderOneDegree) {
     EXPECT_EQ(checkLatitude(45, 60), LatitudeCheck::BadMinutes);
     EXPECT_EQ(checkLatitude(45, -1), LatitudeCheck::BadMinutes);
     EXPECT_STREQ(latitudeMessage(LatitudeCheck::BadMinutes)(1),
-                 "La latitude entré n'est pas valide (0 - 59 minutes) ");
+                 "La latitude saisie n'est pas valide (0 - 59 minutes) ");
 
     TempWorkingDir wd;
     ScriptedSettingsHost host;

@@ -42,7 +42,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
             d->accept();
         });
     started.command(ID_LATITUDE);
-    EXPECT_EQ(driver.seen(), (QStringList{"CLongLat", "message: The latitude is not valid (0 - 59 minute) ",
+    EXPECT_EQ(driver.seen(), (QStringList{"CLongLat", "message: The latitude is not valid (0 - 59 minutes) ",
                                           "CLongLat"}));
     EXPECT_FLOAT_EQ(started.app->settings().latitude, -0.5f);
     EXPECT_TRUE(started.app->settings().hemisphereChanged);
@@ -135,7 +135,7 @@ TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
         .accept();
     started.command(ID_LANGUAGE);
     EXPECT_EQ(driver.seen(), (QStringList{"CLangue",
-                                          "message: You can exit Vantorel for the language take effect."}));
+                                          "message: Restart Vantorel for the new language to take effect."}));
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
     EXPECT_EQ(started.app->settings().language, 0);
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));

@@ -85,7 +85,7 @@ TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
     s.command(ID_MOON_PHASES);
     CPhaseLune* table = CLuneView::phaseTable();
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->windowTitle(), QStringLiteral("The moon's phase"));
+    EXPECT_EQ(table->windowTitle(), QStringLiteral("The Moon's phases"));
     // January 2024: first quarter on the 18th, full moon on the 25th.
     EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("01/18"));
     EXPECT_EQ(table->fieldText(2, PhaseTableText::kFirstDate), QStringLiteral("01/25"));

@@ -370,6 +370,51 @@ TEST(DiscRendererMap, PolarScaleFlattensTheGlobe) {
     EXPECT_NEAR(disc.maxY - disc.minY + 1, 2 * 98.0 / 1.071374, 1.0);
 }
 
+// The night side of a planet turned by its pole is shaded toward the Sun's
+// true direction on the sky: any position angle of the bright limb, any
+// radius, each projection code placing east and north on the screen.
+TEST(DiscRendererPhase, NightSideShareAndDirectionFollowTheSun) {
+    const QImage map = makeMap(kWhite);
+    for (float radius : {20.0f, 80.0f}) {
+        for (int code = 0; code <= 3; ++code) {
+            const double eastX = (code == 1 || code == 3) ? 1.0 : -1.0;
+            const double northY = (code == 0 || code == 1) ? -1.0 : 1.0;
+            for (double chiDeg : {0.0, 60.0, 135.0, 250.0}) {
+                for (double k : {0.5, 0.84, 0.95}) {
+                    DiscRenderer r(DiscRenderer::kMars);
+                    r.setPositionAngle(toRad(-20.0));
+                    DrawingSurface s(200, 200);
+                    r.setCentre(100.0f, 100.0f);
+                    r.setRadius(radius);
+                    r.paintMap(s, 40.0, 0.3, code, map);
+                    const double whole = statsOfColour(s.image(), kWhite).count;
+                    r.shadeNightSide(s, toRad(chiDeg), k, code);
+                    const Stats lit = statsOfColour(s.image(), kWhite);
+                    const char* what = "radius/code/chi/k";
+                    EXPECT_NEAR(lit.count / whole, k, radius < 30.0f ? 0.05 : 0.015)
+                        << what << " " << radius << " " << code << " " << chiDeg << " " << k;
+                    // The lit part's centre of mass lies toward the bright limb.
+                    const double dx = lit.meanX - 99.5;
+                    const double dy = lit.meanY - 99.5;
+                    const double ex = eastX * std::sin(toRad(chiDeg));
+                    const double ey = northY * std::cos(toRad(chiDeg));
+                    const double off = std::atan2(dx * ey - dy * ex, dx * ex + dy * ey) * kDegPerRad;
+                    EXPECT_LT(std::fabs(off), 5.0)
+                        << what << " " << radius << " " << code << " " << chiDeg << " " << k;
+                }
+            }
+        }
+    }
+}
+
+TEST(DiscRendererPhase, BrightLimbAngleOfABodyWestOfTheSun) {
+    // The Sun due east of the body on the equator: the bright limb faces
+    // east (90 deg); due west, 270; north of it, 0.
+    EXPECT_NEAR(DiscRenderer::brightLimbAngle(toRad(30.0), 0.0, toRad(10.0), 0.0) * kDegPerRad, 90.0, 1e-6);
+    EXPECT_NEAR(DiscRenderer::brightLimbAngle(toRad(350.0), 0.0, toRad(10.0), 0.0) * kDegPerRad, 270.0, 1e-6);
+    EXPECT_NEAR(DiscRenderer::brightLimbAngle(toRad(10.0), toRad(20.0), toRad(10.0), 0.0) * kDegPerRad, 0.0, 1e-6);
+}
+
 // ---- outlines ----------------------------------------------------------------------
 
 TEST(DiscRendererOutline, SegmentChoiceDrawsMeridiansAndBothDirections) {
