@@ -122,7 +122,7 @@ void CLuneView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const char letter = (key >= Qt::Key_A && key <= Qt::Key_Z) ? static_cast<char>('A' + (key - Qt::Key_A)) : 0;
-    const TimeStep step = keys_.letter(letter);
+    const TimeStep step = keys_.letter(letter, event->modifiers() & Qt::ShiftModifier);
     if (step.unit == TimeStepUnit::None) {
         CChildView::keyPressEvent(event);
         return;
