@@ -9,7 +9,7 @@ namespace vantorel {
 
 namespace langue {
 constexpr const char* kCaption = "Language -- Langue -- Lenguaje";
-constexpr const char* kChoices[3] = {"English", "Française", "Español"};
+constexpr const char* kChoices[3] = {"English", "Français", "Español"};
 }  // namespace langue
 
 namespace cherclongi {

@@ -5,6 +5,7 @@
 #include "app/LanguageText.h"
 #include "engine/Angles.h"
 #include "engine/Clock.h"
+#include "moon/MoonPlace.h"
 #include "planets/PanelText.h"
 
 namespace vantorel {
@@ -59,7 +60,16 @@ void CLuneDoc::computeFull() {
     dateTime.zoneMinutes = settings_.zoneMinutes;
     computeInstant(false);
     moon.computeIlluminatedFraction(earthSun.sunRa, earthSun.sunDec, earthSun.sunDistance);
+    computeEvents();
     imageDirty = true;
+}
+
+void CLuneDoc::computeEvents() {
+    events = dateTime;
+    EARTH_SUN sun;
+    MoonTheory probe;
+    computeBodyDocument(events, sun, moonPlace(probe), settings_.latitude,
+                        moonRiseAltitude(moon.distance));
 }
 
 void CLuneDoc::updateStep() {
@@ -226,6 +236,11 @@ StatusTexts CLuneDoc::statusTexts() const {
     s.date = labelledDateText(settings_.languageIndex(), settings_.dateFormatIndex(),
                               dateTime.localYear, dateTime.localMonth, dateTime.localDay);
     s.time = timeStatusText(settings_.languageIndex(), dateTime.localHour, dateTime.localMinute);
+    const int lang = settings_.languageIndex();
+    s.rise = riseStatusText(lang, events);
+    s.transit = transitStatusText(lang, events);
+    s.set = setStatusText(lang, events);
+    s.altitude = altitudeStatusText(lang, events);
     return s;
 }
 

@@ -10,7 +10,7 @@
 // Draws a body as the telescope shows it: points given in planetographic
 // longitude and latitude (relative to the longitude at the disc centre) are
 // projected orthographically onto a sphere of `radius` pixels, tilted by B
-// toward the observer and, for Mars and Uranus once a map is painted, turned
+// toward the observer and, for the Moon, Mars and Uranus once a map is painted, turned
 // by the position angle of the pole. On top of the projection sit the line,
 // fill, marker and dot primitives, the map painter with its phase shading,
 // the Red Spot outline and Saturn's rings.

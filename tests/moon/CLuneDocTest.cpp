@@ -111,8 +111,30 @@ TEST(CLuneDoc, PanelTexts) {
     const StatusTexts status = doc.statusTexts();
     EXPECT_EQ(status.date, "Date: 1992/04/12");
     EXPECT_EQ(status.time, "Heure: 00: 00");
-    EXPECT_EQ(status.rise, "");
+    // The Moon's own rise, transit, set and altitude, as the planets show theirs.
+    EXPECT_EQ(status.rise.rfind("Lever: ", 0), 0u) << status.rise;
+    EXPECT_EQ(status.transit.rfind("Transit: ", 0), 0u) << status.transit;
+    EXPECT_EQ(status.set.rfind("Coucher: ", 0), 0u) << status.set;
+    EXPECT_EQ(status.altitude.rfind("Alt.: ", 0), 0u) << status.altitude;
     EXPECT_EQ(doc.windowTitleText(), " Lune -- 1992/04/12     ");
+}
+
+TEST(CLuneDoc, StatusPanesGiveTheMoonsRiseTransitAndSetOfTheDay) {
+    // Paris, 2024-01-20: the command-line ephemeris and the window compute
+    // the same sequence; the Moon transits in the evening near first quarter.
+    Settings settings = settingsFor(1, 0, 0);
+    settings.latitude = 48.85f;
+    CLuneDoc doc(settings);
+    doc.setDate(2024, 1, 20, 12, 0);
+    const StatusTexts st = doc.statusTexts();
+    EXPECT_EQ(st.rise.rfind("Rise: ", 0), 0u) << st.rise;
+    ASSERT_GE(st.transit.size(), 15u) << st.transit;
+    const int transitHour = std::stoi(st.transit.substr(9, 2));
+    EXPECT_GE(transitHour, 17) << st.transit;
+    EXPECT_LE(transitHour, 21) << st.transit;
+    // The window's own instant is untouched by the events' computation.
+    EXPECT_EQ(doc.dateTime.localHour, 12);
+    EXPECT_EQ(doc.dateTime.localDay, 20);
 }
 
 TEST(CLuneDoc, AgeIsCountedInDaysInEachLanguage) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -100,8 +101,18 @@ TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {
             auto* d = qobject_cast<CProjection*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_FALSE(d->horizontalBox()->isChecked());
+            // The note names the instrument of each combination as the boxes change.
+            EXPECT_EQ(d->instrumentNote()->text(),
+                      QStringLiteral("As the naked eye or binoculars show the sky."));
             d->horizontalBox()->setChecked(true);
+            EXPECT_EQ(d->instrumentNote()->text(),
+                      QStringLiteral("A refractor or reflector with a star diagonal."));
             d->verticalBox()->setChecked(true);
+            EXPECT_EQ(d->instrumentNote()->text(),
+                      QStringLiteral("A straight-through telescope (Newtonian reflector)."));
+            d->horizontalBox()->setChecked(false);
+            EXPECT_EQ(d->instrumentNote()->text(), QStringLiteral("A star diagonal, the picture upside down."));
+            d->horizontalBox()->setChecked(true);
             d->accept();
         });
         started.command(ID_PROJECTION);
