@@ -88,4 +88,14 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
     EXPECT_FALSE(SettingsFile::readInt("Langue").has_value());
     EXPECT_EQ(SettingsFile::readInt("DisplayWarning"), 1);
     EXPECT_EQ(SettingsFile::readInt("FuseauH"), 0);
+    // A cancelled latitude is not taken for the equator for good: nothing
+    // is written, so the next start asks again, as for the language.
+    EXPECT_FALSE(SettingsFile::readInt("Latituded").has_value());
+    EXPECT_FALSE(SettingsFile::readInt("Latitudem").has_value());
+    started.app.reset();
+    ModalDriver second;
+    second.reject().reject().reject();
+    CVantorelApp again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
+    ASSERT_TRUE(again.initInstance());
+    EXPECT_EQ(second.seen(), (QStringList{"CLangue", "CFormatDate", "CLongLat"}));
 }
