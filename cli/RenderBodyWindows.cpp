@@ -71,10 +71,15 @@ RenderResult paintMoonWindow(const RenderRequest& request, DrawingSurface& surfa
     paintMoonPicture(surface, doc, renderer);
     char summary[256];
     std::snprintf(summary, sizeof summary,
-                  "colongitude %.2f deg, libration %.2f / %.2f deg, illuminated %.3f",
+                  "colongitude %.2f deg, libration %.2f / %.2f deg, illuminated %.3f, "
+                  "axis angle %.2f deg",
                   doc.moon.colongitude, doc.moon.librationLongitude,
-                  toDeg(doc.moon.librationLatitude), doc.moon.illuminatedFraction);
-    return {summary, discJson(surface, kMoonDiscRadius)};
+                  toDeg(doc.moon.librationLatitude), doc.moon.illuminatedFraction,
+                  doc.moon.axisPositionAngle);
+    // The picture is turned by the axis's position angle: say by how much.
+    char axis[64];
+    std::snprintf(axis, sizeof axis, ",\"axis_position_angle_deg\":%.2f", doc.moon.axisPositionAngle);
+    return {summary, discJson(surface, kMoonDiscRadius) + axis};
 }
 
 // Mercury, Venus and the Moon have a fixed disc of 100 pixels; Mars and

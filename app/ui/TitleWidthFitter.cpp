@@ -26,15 +26,19 @@ int titleWidthNeeded(const QString& title) {
 }
 
 void fitWidthToTitle(QWidget* window) {
-    if (!window || !window->isWindow() || qobject_cast<QMainWindow*>(window)) return;
+    // Only a window on the screen has its real size: before it shows, its
+    // layout has not sized it yet.
+    if (!window || !window->isWindow() || !window->isVisible() || qobject_cast<QMainWindow*>(window))
+        return;
     const int need = titleWidthNeeded(window->windowTitle());
     if (need <= 0 || window->width() >= need) return;
     if (window->minimumWidth() == window->maximumWidth()) {
         window->setFixedWidth(need);
         return;
     }
-    window->setMinimumWidth(std::max(window->minimumWidth(), need));
-    window->resize(std::max(window->width(), need), window->height());
+    // A plain resize: a minimum set here would take the place of the one the
+    // layout keeps for the window's contents.
+    window->resize(std::min(need, window->maximumWidth()), window->height());
 }
 
 bool TitleWidthFitter::eventFilter(QObject* watched, QEvent* event) {

@@ -411,23 +411,32 @@ void DiscRenderer::shadeNightSide(DrawingSurface& s, double brightLimbRad,
 
     QImage& img = s.pixelsForWriting();
     const double r = radius_;
-    // The map's dots reach a pixel beyond the radius on the upper left.
+    // A pixel or two of margin round the disc.
     const int x0 = std::max(0, static_cast<int>(std::floor(centreX_ - r - 2)));
     const int x1 = std::min(img.width() - 1, static_cast<int>(std::ceil(centreX_ + r + 1)));
     const int y0 = std::max(0, static_cast<int>(std::floor(centreY_ - r - 2)));
     const int y1 = std::min(img.height() - 1, static_cast<int>(std::ceil(centreY_ + r + 1)));
     const QRgb black = qRgb(0, 0, 0);
+    // Each pixel shows the sphere at its centre, as the map painter samples it.
+    const double shift = 0.5;
     for (int y = y0; y <= y1; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        // A dot at (x, y) covers the pixel left of and above it: its point
-        // on the sphere lies half a pixel further on.
-        const double py = (y + 0.5 - centreY_) / r;
+        const double py = (y + shift - centreY_) / r;
         for (int x = x0; x <= x1; ++x) {
-            const double px = (x + 0.5 - centreX_) / r;
-            const double rho2 = px * px + py * py;
+            double px = (x + shift - centreX_) / r;
+            double qy = py;
+            const double rho2 = px * px + qy * qy;
             if (rho2 > 1.0 + 4.0 / r) continue;
-            const double pz = rho2 < 1.0 ? std::sqrt(1.0 - rho2) : 0.0;
-            if (px * sx + py * sy + pz * sz < 0.0) line[x] = black;
+            double pz = 0.0;
+            if (rho2 < 1.0) {
+                pz = std::sqrt(1.0 - rho2);
+            } else {
+                // Beyond the limb: the limb point in that direction.
+                const double k = 1.0 / std::sqrt(rho2);
+                px *= k;
+                qy *= k;
+            }
+            if (px * sx + qy * sy + pz * sz < 0.0) line[x] = black;
         }
     }
 }

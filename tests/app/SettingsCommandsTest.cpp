@@ -277,7 +277,7 @@ TEST(LanguageCommand, ANewLanguageWaitsForTheNextStart) {
     // The message speaks the language still in use.
     EXPECT_EQ(other.messages,
               std::vector<std::string>{
-                  "Vous devez sortir de Vantorel pour que le changement de langue soit effectif"});
+                  "Vous devez quitter Vantorel pour que le changement de langue soit effectif."});
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
     EXPECT_EQ(s.language, 1);
 

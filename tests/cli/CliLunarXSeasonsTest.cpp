@@ -46,7 +46,7 @@ TEST(CliSeasons, ListsAndJson) {
     EXPECT_EQ(r.out.find("\"local\":\"2002"), std::string::npos);
     r = runCli("seasons --start 2000 --years 1 --lang fr --date-format 2");
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("Saisons martienne\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Saisons martiennes\n"), std::string::npos);
     EXPECT_NE(r.out.find("31/05/2000  16:"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("printemps"), std::string::npos);
 }

@@ -94,7 +94,7 @@ TEST_F(YearlyFile, SecondGenerationIsRefusedInTheActiveLanguage) {
     FileResult again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 1);
     EXPECT_FALSE(again.ok);
     EXPECT_EQ(again.message,
-              "Ce fichier, j2005.sat  existe et Vantorel l'utilise. Vous ne pouvez l'écraser.");
+              "Le fichier j2005.sat  existe et Vantorel l'utilise. Il ne peut pas être écrasé.");
     EXPECT_EQ(source.calls, 0);
     EXPECT_EQ(readAll(dir->userDataFile("j2005.sat")), before);
     again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 0);
@@ -196,7 +196,7 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.count = 60;
     EXPECT_EQ(validateTextFileRequest(r), "");
     r.count = 61;
-    EXPECT_EQ(validateTextFileRequest(r), "The maximum period associated to days is 60");
+    EXPECT_EQ(validateTextFileRequest(r), "The longest period in days is 60");
     r.language = 2;
     EXPECT_EQ(validateTextFileRequest(r), "El período máximo en días es 60");
     r.unit = PeriodUnit::Month;
@@ -211,7 +211,7 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.unit = PeriodUnit::Year;
     r.count = 2;
     r.language = 0;
-    EXPECT_EQ(validateTextFileRequest(r), "The maximum period associated to a year is 1");
+    EXPECT_EQ(validateTextFileRequest(r), "The longest period in years is 1");
     r.count = 0;
     EXPECT_NE(validateTextFileRequest(r), "");
     r.count = 1;

@@ -93,9 +93,8 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
     EXPECT_FALSE(SettingsFile::readInt("Latituded").has_value());
     EXPECT_FALSE(SettingsFile::readInt("Latitudem").has_value());
     started.app.reset();
-    ModalDriver second;
-    second.reject().reject().reject();
+    // The driver rejects what comes beyond its script and records it.
     CVantorelApp again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
     ASSERT_TRUE(again.initInstance());
-    EXPECT_EQ(second.seen(), (QStringList{"CLangue", "CFormatDate", "CLongLat"}));
+    EXPECT_EQ(driver.seen().mid(4), (QStringList{"CLangue", "CFormatDate", "CLongLat"}));
 }

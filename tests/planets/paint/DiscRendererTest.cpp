@@ -170,23 +170,27 @@ TEST(DiscRendererMap, ProjectionCodesMirrorThePicture) {
     EXPECT_NEAR(s0.meanY, 2 * c - s3.meanY, 1.5);
 }
 
-TEST(DiscRendererMap, PoleAngleTurnsMarsTowardTheEastOfTheSky) {
+TEST(DiscRendererMap, PoleAngleTurnsMarsAndTheMoonTowardTheEastOfTheSky) {
     // A mark near the north pole (rows 168..172 are latitudes +78..+82).
     const QImage map = makeMap(kGreyMap, [](int, int j) { return j >= 168 && j <= 172; });
-    DiscRenderer mars(DiscRenderer::kMars);
-    mars.setPositionAngle(toRad(30.0));
-    // Code 0: north up, east on the left; the pole leans to the left.
-    const Stats s0 = statsOfColour(render(mars, map, 0, 0.0, 0), kMark);
-    EXPECT_LT(s0.meanX, 99.5 - 30.0);
-    EXPECT_LT(s0.meanY, 50.0);
-    // Code 1 mirrors left and right: the pole leans to the right.
-    const Stats s1 = statsOfColour(render(mars, map, 0, 0.0, 1), kMark);
-    EXPECT_GT(s1.meanX, 99.5 + 30.0);
-    EXPECT_LT(s1.meanY, 50.0);
-    // Code 3 is code 0 turned half round.
-    const Stats s3 = statsOfColour(render(mars, map, 0, 0.0, 3), kMark);
-    EXPECT_NEAR(s3.meanX, 199.0 - s0.meanX, 1.5);
-    EXPECT_NEAR(s3.meanY, 199.0 - s0.meanY, 1.5);
+    // The Moon's axis is turned on the sky as the planets' poles are.
+    for (const int kind : {DiscRenderer::kMars, DiscRenderer::kMoon}) {
+        SCOPED_TRACE(kind);
+        DiscRenderer body(kind);
+        body.setPositionAngle(toRad(30.0));
+        // Code 0: north up, east on the left; the pole leans to the left.
+        const Stats s0 = statsOfColour(render(body, map, 0, 0.0, 0), kMark);
+        EXPECT_LT(s0.meanX, 99.5 - 30.0);
+        EXPECT_LT(s0.meanY, 50.0);
+        // Code 1 mirrors left and right: the pole leans to the right.
+        const Stats s1 = statsOfColour(render(body, map, 0, 0.0, 1), kMark);
+        EXPECT_GT(s1.meanX, 99.5 + 30.0);
+        EXPECT_LT(s1.meanY, 50.0);
+        // Code 3 is code 0 turned half round.
+        const Stats s3 = statsOfColour(render(body, map, 0, 0.0, 3), kMark);
+        EXPECT_NEAR(s3.meanX, 199.0 - s0.meanX, 1.5);
+        EXPECT_NEAR(s3.meanY, 199.0 - s0.meanY, 1.5);
+    }
 
     // Mercury and Venus are never turned.
     DiscRenderer venus(DiscRenderer::kMercuryVenus);
