@@ -41,3 +41,12 @@ done
 SKY_AT="--date 2026-12-08 --time 21:00 --zone +1 --lat 48.8"
 "$BUILD/vantorel-cli" render --window sky $SKY_AT --out "$OUT/sky.png"
 "$BUILD/vantorel-cli" render --window helio $SKY_AT --out "$OUT/helio.png"
+# Mars gibbous (87.8 % lit) and the Moon turned by its axis (about 19 degrees);
+# the *-before.png beside them were drawn by the program before it showed
+# either and are kept for comparison.
+for code in 0 3; do
+  "$BUILD/vantorel-cli" render --window mars --date 2024-10-15 --time 22:00 --zone +2 --lat 48.8 \
+    --projection "$code" --out "$OUT/mars-2024-10-15-code$code.png"
+  "$BUILD/vantorel-cli" render --window moon --date 2024-03-21 --time 21:00 --zone +1 --lat 48.8 \
+    --projection "$code" --out "$OUT/moon-2024-03-21-code$code.png"
+done

@@ -98,16 +98,15 @@ void CDataDialog::fitTexts() {
     const int clientWidth = std::max({dialogX(kWidthUnits), widest + kMargin,
                                       titleWidthNeeded(windowTitle()), fittedWidth_});
     for (auto it = placed.begin(); it != placed.end(); ++it) {
-        QRect r = it.value();
-        if (places_[it.key()].toEdge) r.setRight(clientWidth - kMargin);
-        controls_[it.key()]->setGeometry(r);
+        if (places_[it.key()].toEdge) it->setRight(clientWidth - kMargin);
+        controls_[it.key()]->setGeometry(*it);
     }
     // The group boxes enclose what they hold.
     for (QGroupBox* group : findChildren<QGroupBox*>()) {
         QRect box = group->geometry();
         for (auto it = placed.cbegin(); it != placed.cend(); ++it)
             if (box.contains(places_[it.key()].designed.center()))
-                box.setRight(std::max(box.right(), std::min(it->right() + kGap, clientWidth - 2)));
+                box.setRight(std::max(box.right(), std::min(it->right() + kGap, clientWidth - kMargin)));
         group->setGeometry(box);
     }
     // It stands at the right edge of the screen: grow to the left.

@@ -11,8 +11,6 @@
 
 #include "app/CommandIds.h"
 #include "app/ui/CDataDialog.h"
-#include "app/ui/DateSel.h"
-#include "engine/Clock.h"
 #include "app/ui/TitleWidthFitter.h"
 #include "moon/ui/CLuneView.h"
 #include "moon/ui/CPhaseLune.h"
@@ -99,15 +97,4 @@ TEST(DialogFit, EveryDialogShowsItsTextsWholeInEachLanguage) {
         info.show();
         expectEverythingFits(&info, lang + " satellite information");
     }
-}
-
-TEST(DialogFitProbe, DateSelAlone) {
-    FixedClock clock({2024, 1, 1, 0, 0, 0});
-    DateSel d(1, DateEntry{10, 4, 2024, 20, 0, false}, true, 0, clock);
-    d.show();
-    QApplication::processEvents();
-    std::printf("dialog %d x %d, min hint %d x %d, min %d\n", d.width(), d.height(),
-                d.minimumSizeHint().width(), d.minimumSizeHint().height(), d.minimumWidth());
-    for (QAbstractButton* b : d.findChildren<QAbstractButton*>())
-        std::printf("  %s %d hint %d\n", b->text().toStdString().c_str(), b->width(), b->sizeHint().width());
 }
