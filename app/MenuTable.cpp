@@ -148,7 +148,8 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
         break;
     case MenuKind::Moon:
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));
-        menu.push_back(popup(kOption, kind, {ID_MOON_PHASES, ID_LUNAR_X}));
+        menu.push_back(popup(kOption, kind,
+                             {ID_MOON_PHASES, ID_LUNAR_X, ID_MARS_ZOOM_IN, ID_MARS_ZOOM_OUT}));
         break;
     default:  // the table windows have no options
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));

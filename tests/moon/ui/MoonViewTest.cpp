@@ -1,6 +1,9 @@
 // The Moon window offscreen: its keys, the date dialog's effect on the two
 // lists, and the phase table and Lunar X list opened, refilled and reopened.
 #include <QComboBox>
+#include <QImage>
+
+#include <algorithm>
 #include <QListWidget>
 #include <QTest>
 
@@ -47,6 +50,53 @@ TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     EXPECT_TRUE(moon->documentTitle().contains(QStringLiteral("2024/01/16")))
         << moon->documentTitle().toStdString();
     EXPECT_FALSE(doc.imageDirty);
+}
+
+TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CLuneView* moon = openMoon(s);
+    ASSERT_NE(moon, nullptr);
+    moon->resize(300, 300);
+    EXPECT_EQ(moon->zoom(), 100);
+    // The picture's disc is the zoom's radius.
+    auto discWidth = [moon] {
+        moon->grab();
+        const QImage& img = moon->picture();
+        int left = img.width(), right = -1;
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, img.height() / 2) & 0xffffffu) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        return right - left + 1;
+    };
+    const int at100 = discWidth();
+    QTest::keyClick(moon, Qt::Key_Plus, Qt::ShiftModifier);
+    EXPECT_EQ(moon->zoom(), 120);
+    QTest::keyClick(moon, Qt::Key_Minus, Qt::KeypadModifier);
+    QTest::keyClick(moon, Qt::Key_Minus);
+    EXPECT_EQ(moon->zoom(), 80);
+    EXPECT_NEAR(discWidth() - at100, -40, 4);
+    QTest::mouseDClick(moon, Qt::RightButton);
+    EXPECT_EQ(moon->zoom(), 100);
+    s.command(ID_MARS_ZOOM_OUT);
+    EXPECT_EQ(moon->zoom(), 80);
+    for (int i = 0; i < 10; ++i) s.command(ID_MARS_ZOOM_IN);
+    EXPECT_EQ(moon->zoom(), 200);
+    EXPECT_FALSE(moon->commandState(ID_MARS_ZOOM_IN)->enabled);
+    EXPECT_TRUE(moon->commandState(ID_MARS_ZOOM_OUT)->enabled);
+    // The night side still ends at the limb of the larger disc: nothing lit
+    // beyond it.
+    moon->resize(440, 440);
+    moon->grab();
+    EXPECT_EQ(moon->picture().pixel(5, 220) & 0xffffffu, 0u);
+
+    // Shift steps the Moon's clock back too.
+    CLuneDoc& doc = moon->document();
+    const double day = doc.dateTime.localDay;
+    QTest::keyClick(moon, Qt::Key_D, Qt::ShiftModifier);
+    EXPECT_EQ(doc.dateTime.localDay, day - 1);
 }
 
 // Runs the date dialog changing the hour or the month.
