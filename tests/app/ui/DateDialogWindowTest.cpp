@@ -265,6 +265,7 @@ TEST(DateDialogWindow, TypedDayIsNeverReplacedWhenTheMonthChanges) {
 TEST(DateDialogWindow, ThirtyFirstOfFebruaryTypedByKeysIsRefusedWithItsMessage) {
     StartedApp started(1);
     ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
     started.command(ID_OPEN_SATURN);
     CPlaceholderView* view = placeholder(started.frame().activeView());
     ASSERT_NE(view, nullptr);
