@@ -153,8 +153,8 @@ TEST(SatPhenSet, YearlyFileOnceBarsReachTheirEndsThenTheReadOnlyRefusal) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(g->lastResult().ok);
     ASSERT_EQ(driver.seen().size(), 1);
-    EXPECT_EQ(driver.seen()[0], QStringLiteral("message: This file, j2031.sat  exist and Vantorel use "
-                                               "it. You can't override this."));
+    EXPECT_EQ(driver.seen()[0], QStringLiteral("message: The file j2031.sat  exists and Vantorel uses it. "
+                                               "It cannot be overwritten."));
     EXPECT_EQ(fs::file_size("j2031.sat"), size);
 }
 
