@@ -25,17 +25,17 @@ TextTriple dateErrorMessage(int code) {
     case 2:
         return {"The year is not valid (1985 - 2050).",
                 "L'année entrée n'est pas valide (1985 - 2050).",
-                "Toma del año inválido (1985 - 2050)."};
+                "Año inválido (1985 - 2050)."};
     case 3:
-        return {"The month is not valid.", "Le mois entré n'est pas valide.", "Toma del mes inválido."};
+        return {"The month is not valid.", "Le mois entré n'est pas valide.", "Mes inválido."};
     case 4:
-        return {"The day is not valid.", "Le jour entré n'est pas valide.", "Toma del día inválido."};
+        return {"The day is not valid.", "Le jour entré n'est pas valide.", "Día inválido."};
     case 5:
         return {"The hour is not valid.", "L'heure entrée n'est pas valide.",
-                "Toma de la hora inválido."};
+                "Hora inválida."};
     case 6:
         return {"The minute is not valid.", "Les minutes entrées ne sont pas valides.",
-                "Toma de los minutos inválido."};
+                "Minutos inválidos."};
     default: return {"", "", ""};
     }
 }

@@ -37,19 +37,20 @@ constexpr TextTriple kMonth{"Month:", "Mois:", "Mes:"};
 constexpr TextTriple kYear{"Year:", "Année:", "Año:"};
 constexpr TextTriple kHour{"Hour:", "Heure:", "Hora:"};
 constexpr TextTriple kMinute{"Minute:", "Minute:", "Minuto:"};
-constexpr TextTriple kCurrentTime{"Current time", "Date courante", "Fecha corriente"};
+constexpr TextTriple kCurrentTime{"Current time", "Date courante", "Fecha actual"};
 constexpr TextTriple kAllWindows{"Use this date for all windows.",
                                  "Appliquer cette date à toutes les fenêtres.",
                                  "Aplicar esta fecha a todas las ventanas."};
-// The years the lists offer; any year can still be typed.
-constexpr int kFirstListedYear = 1990;
-constexpr int kLastListedYear = 2030;
+// The years the lists offer: every year the program computes; any number can
+// still be typed and the check on OK decides.
+constexpr int kFirstListedYear = 1985;
+constexpr int kLastListedYear = 2050;
 // Days the day list offers for a month (February 28; an unknown month 30).
 int listedDays(int month);
 }  // namespace datesel
 
 namespace formatdate {
-constexpr TextTriple kCaption{"Setting display date", "Affichage de la date", "Fecha - Formatear"};
+constexpr TextTriple kCaption{"Date display format", "Affichage de la date", "Formato de fecha"};
 constexpr TextTriple kGroup{"Format", "Format", "Formato"};
 constexpr TextTriple kChoices[4] = {
     {"Year/Month/Day", "Année/Mois/Jour", "Año/Mes/Día"},

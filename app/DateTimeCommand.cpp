@@ -46,8 +46,11 @@ DateCommandResult runDateTimeCommand(DATE_TIME& dt, Settings& settings, DateEntr
     DateCommandResult result;
     int lastError = 0;
     for (;;) {
+        // The box always opens unticked: sharing a date is one act, and a box
+        // left ticked would silently push every later change of any window
+        // onto all the others.
         DateEntry shown = saved;
-        shown.allWindows = settings.useCommonDate;
+        shown.allWindows = false;
         const std::optional<DateEntry> entry = host.askDate(shown, allWindowsOffered, lastError);
         if (!entry) return result;
 

@@ -8,8 +8,8 @@
 namespace vantorel {
 
 namespace langue {
-constexpr const char* kCaption = "Language -- Langue -- Lengüaje";
-constexpr const char* kChoices[3] = {"English", "Française", "Español"};
+constexpr const char* kCaption = "Language -- Langue -- Lenguaje";
+constexpr const char* kChoices[3] = {"English", "Français", "Español"};
 }  // namespace langue
 
 namespace cherclongi {
@@ -20,7 +20,7 @@ constexpr TextTriple kPrompt{"Enter the central longitude wanted (0 - 359°)",
                              "Introduzca la longitud central buscada (0 - 359°)"};
 constexpr TextTriple kInvalid{"The central longitude entered is not valid (0 - 359).",
                               "La longitude centrale entrée n'est pas valide (0 - 359).",
-                              "Toma de la longitud central inválido (0 - 359)."};
+                              "Longitud central inválida (0 - 359)."};
 }  // namespace cherclongi
 
 namespace reference {
@@ -48,7 +48,7 @@ constexpr TextTriple kBooks[3] = {
 }  // namespace reference
 
 namespace about {
-constexpr TextTriple kCaption{"About Vantorel", "Au sujet de Vantorel", "El tema de Vantorel"};
+constexpr TextTriple kCaption{"About Vantorel", "À propos de Vantorel", "Acerca de Vantorel"};
 constexpr TextTriple kReleased{"Released 2026", "Publié en 2026", "Publicado en 2026"};
 constexpr TextTriple kContact[3] = {
     {"Free software under the GNU General Public License,",
@@ -60,7 +60,7 @@ constexpr TextTriple kContact[3] = {
      "Preguntas e informes: el gestor de incidencias del proyecto."},
 };
 constexpr TextTriple kCreditsGroup{"Translators and checkers", "Traducteurs et vérificateurs",
-                                   "Traductara"};
+                                   "Traductores y revisores"};
 constexpr TextTriple kCredits[3] = {
     {"English: the Vantorel team", "Anglais : l'équipe de Vantorel", "Inglés: el equipo de Vantorel"},
     {"French: the Vantorel team", "Français : l'équipe de Vantorel", "Francés: el equipo de Vantorel"},

@@ -16,13 +16,13 @@ LatitudeCheck checkLatitude(long long degrees, long long minutes) {
 TextTriple latitudeMessage(LatitudeCheck check) {
     switch (check) {
     case LatitudeCheck::BadDegrees:
-        return {"The latitude is not valid (0 - 90 degree) ",
+        return {"The latitude is not valid (0 - 90 degrees) ",
                 "La latitude saisie n'est pas valide (0 - 90 degrés) ",
-                "Toma del latitud inválido (0 - 90 grados) "};
+                "Latitud inválida (0 - 90 grados) "};
     case LatitudeCheck::BadMinutes:
-        return {"The latitude is not valid (0 - 59 minute) ",
-                "La latitude entré n'est pas valide (0 - 59 minutes) ",
-                "Toma del latitud inválido (0 - 59 minutos) "};
+        return {"The latitude is not valid (0 - 59 minutes) ",
+                "La latitude saisie n'est pas valide (0 - 59 minutes) ",
+                "Latitud inválida (0 - 59 minutos) "};
     default: return {"", "", ""};
     }
 }

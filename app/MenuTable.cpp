@@ -21,9 +21,9 @@ constexpr CommandText kCommands[] = {
     {ID_APP_EXIT, {"E&xit", "&Quitter", "&Salir"}},
     {ID_LATITUDE, {"&Latitude", "&Latitude", "&Latitud"}},
     {ID_TIME_ZONE, {"T&ime zone", "&Fuseau horaire", "&Huso horario"}},
-    {ID_PROJECTION, {"&Telescope projection", "Projection du &Télescope", "&Proyección del Telescopio"}},
-    {ID_DATE_SETTING, {"&Date setting", "&Affichage de la date", "&Fecha - Formatear"}},
-    {ID_LANGUAGE, {"L&anguage", "L&angue", "L&engüaje"}},
+    {ID_PROJECTION, {"&Telescope projection", "Projection du &télescope", "&Proyección del telescopio"}},
+    {ID_DATE_SETTING, {"&Date format", "&Affichage de la date", "&Formato de fecha"}},
+    {ID_LANGUAGE, {"L&anguage", "L&angue", "L&enguaje"}},
     {ID_OPEN_MOON, {"M&oon", "&Lune", "&Luna"}},
     {ID_OPEN_MERCURY, {"&Mercury", "&Mercure", "&Mercurio"}},
     {ID_OPEN_VENUS, {"&Venus", "&Vénus", "&Venus"}},
@@ -33,22 +33,22 @@ constexpr CommandText kCommands[] = {
     // The names of the window title table, with a mnemonic no other Planet
     // item uses.
     {ID_OPEN_URANUS, {"U&ranus", "U&ranus", "U&rano"}},
-    {ID_OPEN_DATA_TABLE, {"&Data planets", "&Données sur les planètes", "&Datos en planeta"}},
+    {ID_OPEN_DATA_TABLE, {"&Planets' data", "&Données sur les planètes", "&Datos de los planetas"}},
     {ID_JUPITER_SATELLITES_GENERATOR,
-     {"J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télite de Júpiter"}},
+     {"J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"}},
     {ID_VIEW_STATUS_BAR, {"&Status Bar", "Barre d'é&tat", "Barra de &estado"}},
-    {ID_DATA_DIALOG, {"&Data dialog", "&Dialogue des données", "&Dialogo de datos"}},
+    {ID_DATA_DIALOG, {"&Data dialog", "&Dialogue des données", "&Diálogo de datos"}},
     {ID_OPEN_SKY, {"&Sky", "&Ciel", "&Cielo"}},
-    {ID_OPEN_HELIOCENTRIC, {"&Heliocentric", "&Heliocentrique", "&Heliocéntrico"}},
+    {ID_OPEN_HELIOCENTRIC, {"&Heliocentric", "&Héliocentrique", "&Heliocéntrico"}},
     {ID_DATE_TIME, {"&Date - Time", "&Date - Heure", "&Fecha - Hora"}},
-    {ID_TRACKING, {"T&racking", "&Suivi", "&Seguir"}},
+    {ID_TRACKING, {"T&racking", "&Suivi", "&Seguimiento"}},
     {ID_FIND_CENTRAL_LONGITUDE,
      {"&Find a central longitude...", "&Chercher une longitude centrale...",
       "&Buscar una longitud central..."}},
-    {ID_SEASONS, {"&Seasons", "&Saisons", "&Estación"}},
+    {ID_SEASONS, {"&Seasons", "&Saisons", "&Estaciones"}},
     {ID_CONJUNCTION_OPPOSITION,
-     {"Conjunction - &Opposition", "Conjonction - &Opposition", "Conjonction - &Opposition"}},
-    {ID_CONJUNCTION, {"&Conjunction", "&Conjonction", "&Conjonction"}},
+     {"Conjunction - &Opposition", "Conjonction - &Opposition", "Conjunción - &Oposición"}},
+    {ID_CONJUNCTION, {"&Conjunction", "&Conjonction", "&Conjunción"}},
     {ID_MARS_ZOOM_IN, {"&Zoom in      +", "&Zoom  +", "&Zoom  +"}},
     {ID_MARS_ZOOM_OUT, {"Zoom o&ut    -", "Zoo&m   -", "Zoo&m   -"}},
     {ID_URANUS_ZOOM_IN, {"&Zoom in   +", "&Zoom   +", "&Zoom   +"}},
@@ -56,23 +56,23 @@ constexpr CommandText kCommands[] = {
     {ID_PHENOMENON_OR_SATURN_ZOOM_IN, {"&Phenomenon", "&Phénomènes", "&Fenómenos"}},
     {ID_SATURN_ZOOM_OUT, {"Zoom o&ut -", "Zoo&m   -", "Zoo&m   -"}},
     {ID_RED_SPOT_REFERENCE,
-     {"Jupiter's red spot reference", "&Longitude de référence de la tache rouge",
+     {"Jupiter's Red Spot reference", "&Longitude de référence de la tache rouge",
       "Longitud de referencia de la mancha roja"}},
-    {ID_OPEN_JUPITER_SATELLITES, {"&Satellites", "&Satellites", "&Satélite"}},
-    {ID_MOON_PHASES, {"Moon's phase", "&Phases de la Lune", "&Fase de la Luna"}},
-    {ID_LUNAR_X, {"Lunar X", "Le X lunaire", "Luna X"}},
+    {ID_OPEN_JUPITER_SATELLITES, {"&Satellites", "&Satellites", "&Satélites"}},
+    {ID_MOON_PHASES, {"Moon's phases", "&Phases de la Lune", "&Fases de la Luna"}},
+    {ID_LUNAR_X, {"Lunar X", "Le X lunaire", "X lunar"}},
     {ID_WINDOW_CASCADE, {"&Cascade", "&Cascade", "&Cascada"}},
-    {ID_APP_ABOUT, {"&About Vantorel...", "&A propos de vantorel...", "&El tema de Vantorel..."}},
+    {ID_APP_ABOUT, {"&About Vantorel...", "&À propos de Vantorel...", "&Acerca de Vantorel..."}},
     {ID_REFERENCE, {"&Reference", "&Références", "&Referencia"}},
 };
 
 constexpr TextTriple kSaturnZoomIn{"&Zoom in   +", "&Zoom   +", "&Zoom   +"};
 
 constexpr TextTriple kFile{"&File", "&Fichier", "&Archivo"};
-constexpr TextTriple kPreference{"P&reference", "P&référence", "P&referencia"};
+constexpr TextTriple kPreference{"P&references", "P&références", "P&referencias"};
 constexpr TextTriple kPlanet{"&Planet", "&Planète", "&Planeta"};
 constexpr TextTriple kView{"&View", "&Affichage", "&Ver"};
-constexpr TextTriple kSetting{"&Setting", "&Coordonnée", "&Coordinado"};
+constexpr TextTriple kSetting{"&Setting", "&Réglages", "&Ajustes"};
 constexpr TextTriple kOption{"&Option", "&Option", "&Opción"};
 constexpr TextTriple kWindow{"&Window", "F&enêtre", "V&entana"};
 constexpr TextTriple kHelp{"&Help", "&?", "&?"};
@@ -151,7 +151,8 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
         break;
     case MenuKind::Moon:
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));
-        menu.push_back(popup(kOption, kind, {ID_MOON_PHASES, ID_LUNAR_X}));
+        menu.push_back(popup(kOption, kind,
+                             {ID_MOON_PHASES, ID_LUNAR_X, ID_MARS_ZOOM_IN, ID_MARS_ZOOM_OUT}));
         break;
     default:  // the table windows have no options
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));

@@ -23,10 +23,22 @@ std::string projectionPaneText(int language, int code);
 
 namespace projection {
 constexpr TextTriple kCaption{"Set the projection of your telescope",
-                              "Projection de l'instrument d'observation", "Proyección  (instrumento)"};
-constexpr TextTriple kGroup{"", "Basculer", "Hacer bascular"};
+                              "Projection de l'instrument d'observation", "Proyección del instrumento"};
+constexpr TextTriple kGroup{"", "Basculer", "Invertir"};
 constexpr TextTriple kHorizontal{"flip horizontal", "horizontalement", "horizontalmente"};
 constexpr TextTriple kVertical{"flip vertical", "verticalement", "verticalmente"};
+// Which instrument shows the sky as each projection code draws it.
+constexpr TextTriple kInstrumentNotes[4] = {
+    {"As the naked eye or binoculars show the sky.", "Comme à l'œil nu ou aux jumelles.",
+     "Como a simple vista o con prismáticos."},
+    {"A refractor or reflector with a star diagonal.", "Lunette ou télescope avec un renvoi coudé.",
+     "Refractor o reflector con espejo diagonal."},
+    {"A star diagonal, the picture upside down.", "Un renvoi coudé, l'image tête en bas.",
+     "Un espejo diagonal, la imagen cabeza abajo."},
+    {"A straight-through telescope (Newtonian reflector).",
+     "Un instrument à vision directe (télescope de Newton).",
+     "Un instrumento de visión directa (reflector de Newton)."},
+};
 }  // namespace projection
 
 }  // namespace vantorel

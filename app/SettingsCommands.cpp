@@ -11,9 +11,9 @@ const char* helpFileFor(int language) {
 }
 
 const char* restartMessage(int language) {
-    return pickText(language, "You can exit Vantorel for the language take effect.",
-                    "Vous devez sortir de Vantorel pour que le changement de langue soit effectif",
-                    "Tienen que salir de Vantorel para que el cambio de lengua sea efectivo");
+    return pickText(language, "Restart Vantorel for the new language to take effect.",
+                    "Vous devez quitter Vantorel pour que le changement de langue soit effectif.",
+                    "Tiene que salir de Vantorel para que el cambio de idioma sea efectivo.");
 }
 
 const char* settingsNotSavedMessage(int language) {

@@ -44,8 +44,8 @@ std::optional<Zone> zoneOf(const ZoneChoice& choice);
 namespace timezone {
 constexpr TextTriple kCaption{"Time zone", "Fuseau horaire", "Huso horario"};
 constexpr TextTriple kSite{"Site", "Site", "Sitio"};
-constexpr TextTriple kEast{"East of Greenwich", "Est de Greenwich", "Este"};
-constexpr TextTriple kWest{"West of Greenwich", "Ouest de Greenwich", "Oeste"};
+constexpr TextTriple kEast{"East of Greenwich", "Est de Greenwich", "Este de Greenwich"};
+constexpr TextTriple kWest{"West of Greenwich", "Ouest de Greenwich", "Oeste de Greenwich"};
 }  // namespace timezone
 
 }  // namespace vantorel

@@ -103,6 +103,7 @@ std::vector<Figure> moonFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at)
         number("libration_lon_deg", moon.librationLongitude, "%.2f"),
         number("libration_lat_deg", toDeg(moon.librationLatitude), "%.2f"),
         number("colongitude_deg", moon.colongitude, "%.2f"),
+        number("axis_position_angle_deg", moon.axisPositionAngle, "%.2f"),
         {"age_days", std::to_string(moon.moonAge), std::to_string(moon.moonAge)},
         number("apparent_lon_deg", moon.apparentLongitude),
         number("lat_deg", moon.latitude),

@@ -68,22 +68,28 @@ RenderResult paintMoonWindow(const RenderRequest& request, DrawingSurface& surfa
     doc.setDate(request.date.year, request.date.month, request.date.day, request.clock.hour,
                 request.clock.minute);
     DiscRenderer renderer(DiscRenderer::kMoon);
-    paintMoonPicture(surface, doc, renderer);
+    paintMoonPicture(surface, doc, renderer, static_cast<float>(request.zoom));
     char summary[256];
     std::snprintf(summary, sizeof summary,
-                  "colongitude %.2f deg, libration %.2f / %.2f deg, illuminated %.3f",
+                  "colongitude %.2f deg, libration %.2f / %.2f deg, illuminated %.3f, "
+                  "axis angle %.2f deg",
                   doc.moon.colongitude, doc.moon.librationLongitude,
-                  toDeg(doc.moon.librationLatitude), doc.moon.illuminatedFraction);
-    return {summary, discJson(surface, kMoonDiscRadius)};
+                  toDeg(doc.moon.librationLatitude), doc.moon.illuminatedFraction,
+                  doc.moon.axisPositionAngle);
+    // The picture is turned by the axis's position angle: say by how much.
+    char axis[64];
+    std::snprintf(axis, sizeof axis, ",\"axis_position_angle_deg\":%.2f", doc.moon.axisPositionAngle);
+    return {summary, discJson(surface, request.zoom) + axis};
 }
 
-// Mercury, Venus and the Moon have a fixed disc of 100 pixels; Mars and
+// Mercury and Venus have a fixed disc of 100 pixels; the Moon, Mars and
 // Uranus zoom within their windows' ranges.
 const RenderWindowRegistrar mercury({"mercury", 100, 100, 100, 260, 260, paintPlanetWindow});
 const RenderWindowRegistrar venus({"venus", 100, 100, 100, 260, 260, paintPlanetWindow});
 const RenderWindowRegistrar mars({"mars", 20, 80, 80, 260, 260, paintPlanetWindow});
 const RenderWindowRegistrar uranus({"uranus", 10, 80, 10, 260, 260, paintPlanetWindow});
-const RenderWindowRegistrar moon({"moon", 100, 100, 100, 260, 260, paintMoonWindow});
+const RenderWindowRegistrar moon({"moon", kMoonMinZoom, kMoonMaxZoom, static_cast<int>(kMoonDiscRadius),
+                                  260, 260, paintMoonWindow});
 
 }  // namespace
 }  // namespace vantorel::cli

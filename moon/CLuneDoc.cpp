@@ -5,6 +5,7 @@
 #include "app/LanguageText.h"
 #include "engine/Angles.h"
 #include "engine/Clock.h"
+#include "moon/MoonPlace.h"
 #include "planets/PanelText.h"
 
 namespace vantorel {
@@ -59,7 +60,16 @@ void CLuneDoc::computeFull() {
     dateTime.zoneMinutes = settings_.zoneMinutes;
     computeInstant(false);
     moon.computeIlluminatedFraction(earthSun.sunRa, earthSun.sunDec, earthSun.sunDistance);
+    computeEvents();
     imageDirty = true;
+}
+
+void CLuneDoc::computeEvents() {
+    events = dateTime;
+    EARTH_SUN sun;
+    MoonTheory probe;
+    computeBodyDocument(events, sun, moonPlace(probe), settings_.latitude,
+                        moonRiseAltitude(moon.distance));
 }
 
 void CLuneDoc::updateStep() {
@@ -190,11 +200,11 @@ BodyDataRecord CLuneDoc::panel() const {
     r.distanceLabel = pickText(lang, "Distance :", "Distance :", "Distancia :");
     r.illuminationLabel = pickText(lang, "Illumination :", "Illumination :", "Iluminaci\u00f3n :");
     r.poleInclinationLabel =
-        pickText(lang, "Selenographic :", "S\u00e9l\u00e9nographiq.:", "Selenogr\u00e1fico:");
+        pickText(lang, "Colongitude :", "Colongitude :", "Colongitud :");
     r.centralLongitudeLabel = pickText(lang, " Libration ", " Libration ", " Libraci\u00f3n ");
     r.centralLongitudeValue = "Longit.";
     r.centralLongitudeLabel2 = pickText(lang, "Latitude", "Latitude", "Latitud");
-    r.seasonGroupLabel = pickText(lang, " Older:", "  Age:", "  Edad:");
+    r.seasonGroupLabel = pickText(lang, "  Age:", "  \u00c2ge :", "  Edad:");
     r.surfaceDetailLabel =
         pickText(lang, "Detail on surface ", "D\u00e9tail de surface ", "Detalles          ");
 
@@ -207,8 +217,11 @@ BodyDataRecord CLuneDoc::panel() const {
     r.centralLongitudeValue2 = printf1("%02.2f\u00b0", moon.librationLongitude);
     r.centralLongitudeValue3 = printf1("%02.2f\u00b0", toDeg(moon.librationLatitude));
     char age[32];
-    std::snprintf(age, sizeof age, pickText(lang, "%d day", "%d jour(s)", "%d di\u00e1(s)"),
-                  moon.moonAge);
+    if (moon.moonAge == 1)
+        std::snprintf(age, sizeof age, pickText(lang, "%d day", "%d jour", "%d d\u00eda"), moon.moonAge);
+    else
+        std::snprintf(age, sizeof age, pickText(lang, "%d days", "%d jours", "%d d\u00edas"),
+                      moon.moonAge);
     r.seasonName = age;
     r.scaleText = moon.apparentDiameter > 0
                       ? printf1("1\" = %.2f Km", 3476.0 / (moon.apparentDiameter * 60.0))
@@ -223,6 +236,11 @@ StatusTexts CLuneDoc::statusTexts() const {
     s.date = labelledDateText(settings_.languageIndex(), settings_.dateFormatIndex(),
                               dateTime.localYear, dateTime.localMonth, dateTime.localDay);
     s.time = timeStatusText(settings_.languageIndex(), dateTime.localHour, dateTime.localMinute);
+    const int lang = settings_.languageIndex();
+    s.rise = riseStatusText(lang, events);
+    s.transit = transitStatusText(lang, events);
+    s.set = setStatusText(lang, events);
+    s.altitude = altitudeStatusText(lang, events);
     return s;
 }
 

@@ -15,7 +15,7 @@ namespace vantorel {
 class Clock;
 
 // Texts of the Lunar X list window.
-inline constexpr TextTriple kLunarXListTitle{"Lunar X Times", "Le X lunaire", "El Lunar X"};
+inline constexpr TextTriple kLunarXListTitle{"Lunar X Times", "Le X lunaire", "La X lunar"};
 inline constexpr TextTriple kLunarXListHeading{"Date             Time", "Date            Heure",
                                                "Fecha            Hora"};
 
@@ -54,7 +54,8 @@ class CLuneDoc {
 
     // The data dialog's texts and the comparative-diameter gauge.
     BodyDataRecord panel() const;
-    // The status bar: the date and time panes; the others are blank.
+    // The status bar: date and time, and the Moon's rise, transit, set and
+    // altitude as the planets show theirs.
     StatusTexts statusTexts() const;
     // "%s -- %s     ": the Moon's window title and the date.
     std::string windowTitleText() const;
@@ -62,6 +63,10 @@ class CLuneDoc {
     DATE_TIME dateTime;
     EARTH_SUN earthSun;
     MoonTheory moon;
+    // The record of the rise, transit and set of the local date and the
+    // altitude at the instant, computed beside the window's own record so
+    // that the Moon's figures and phase lists stay those of the instant.
+    DATE_TIME events;
     bool imageDirty = false;
     bool panelDirty = false;
     bool phasesRefresh = false;
@@ -73,6 +78,7 @@ class CLuneDoc {
   private:
     // Date, nutation, the Sun and computeMoon for the record's instant.
     void computeInstant(bool searchMode);
+    void computeEvents();
     // Steps minutes from the record's instant; true when a step met the
     // Lunar X condition. `armed` records the line; otherwise only the
     // colongitude is followed.

@@ -1,5 +1,6 @@
 #include "moon/MoonTheory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -136,13 +137,45 @@ void MoonTheory::computePosition(const DATE_TIME& dt) {
     rightAscension =
         eclipticToRightAscension(dt.epsilon, toRad(apparentLongitude), toRad(latitude));
     declination = eclipticToDeclination(dt.epsilon, toRad(apparentLongitude), toRad(latitude));
+    axisPositionAngle = computeAxisPositionAngle(dt);
+}
+
+double MoonTheory::computeAxisPositionAngle(const DATE_TIME& dt) const {
+    // The direction of the Moon's rotation axis on the sky (the handbook's
+    // physical ephemeris): the ascending node of the lunar equator on the
+    // true equator of date, then the north pole's angle from the celestial
+    // north through east.
+    const PhysicalLibration phys = physicalLibration();
+    const double deltaPsiRad = toRad(dt.deltaPsi / 3600.0);
+    const double V = phys.omegaRad + deltaPsiRad + toRad(phys.sigmaDeg) / std::sin(kInclination);
+    const double iRho = kInclination + toRad(phys.rhoDeg);
+    const double X = std::sin(iRho) * std::sin(V);
+    const double Y = std::sin(iRho) * std::cos(V) * std::cos(dt.epsilon) -
+                     std::cos(iRho) * std::sin(dt.epsilon);
+    const double omega = std::atan2(X, Y);
+    const double sinP =
+        std::sqrt(X * X + Y * Y) * std::cos(rightAscension - omega) / std::cos(librationLatitude);
+    // The axis never leans more than about 25 degrees from the hour circle,
+    // so the arcsine's range holds it.
+    return toDeg(std::asin(std::clamp(sinP, -1.0, 1.0)));
+}
+
+MoonTheory::PhysicalLibration MoonTheory::physicalLibration() const {
+    const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
+    PhysicalLibration p;
+    p.omegaRad =
+        toRad(125.044555 - 1934.1361849 * T + 0.0020762 * T2 + T3 / 467410.0 - T4 / 18999000.0);
+    const double args[7] = {
+        D, M, Mprime, F, p.omegaRad, toRad(119.75 + 131.849 * T), toRad(72.56 + 20.186 * T)};
+    p.rhoDeg = sumAngleTerms(kLibrationRhoTerms, args, E);
+    p.sigmaDeg = sumAngleTerms(kLibrationSigmaTerms, args, E);
+    p.tauDeg = sumAngleTerms(kLibrationTauTerms, args, E);
+    return p;
 }
 
 Libration MoonTheory::computeLibration(double lambdaRad, double betaRad) const {
-    const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
-    const double Omega =
-        toRad(125.044555 - 1934.1361849 * T + 0.0020762 * T2 + T3 / 467410.0 - T4 / 18999000.0);
-    const double W = lambdaRad - Omega;
+    const PhysicalLibration phys = physicalLibration();
+    const double W = lambdaRad - phys.omegaRad;
     const double sinI = std::sin(kInclination), cosI = std::cos(kInclination);
     const double A = std::atan2(std::sin(W) * std::cos(betaRad) * cosI - std::sin(betaRad) * sinI,
                                 std::cos(W) * std::cos(betaRad));
@@ -150,12 +183,9 @@ Libration MoonTheory::computeLibration(double lambdaRad, double betaRad) const {
     const double bOptical =
         std::asin(-std::sin(W) * std::cos(betaRad) * sinI - std::sin(betaRad) * cosI);
 
-    // Physical librations (degrees).
-    const double args[7] = {
-        D, M, Mprime, F, Omega, toRad(119.75 + 131.849 * T), toRad(72.56 + 20.186 * T)};
-    const double rho = sumAngleTerms(kLibrationRhoTerms, args, E);
-    const double sigma = sumAngleTerms(kLibrationSigmaTerms, args, E);
-    const double tau = sumAngleTerms(kLibrationTauTerms, args, E);
+    const double rho = phys.rhoDeg;
+    const double sigma = phys.sigmaDeg;
+    const double tau = phys.tauDeg;
 
     Libration r;
     r.longitudeDeg = reduceDegrees(

@@ -75,6 +75,9 @@ class MoonTheory {
     double librationLongitude = 0;   // degrees, signed, in (-345, 15]
     double librationLatitude = 0;    // radians
     double colongitude = 0;          // degrees, 0..360
+    // Position angle of the Moon's axis: its north pole's direction from the
+    // celestial north, positive through east, degrees in [-90, 90].
+    double axisPositionAngle = 0;
     double displayDistance = 0;      // km
     int moonAge = -1;                // whole days since the last new moon
 
@@ -90,6 +93,16 @@ class MoonTheory {
     bool lunarXFound = false;
 
   private:
+    // Nodal longitude of the Moon's orbit (radians) and the physical
+    // librations rho, sigma, tau (degrees) for the last computed instant.
+    struct PhysicalLibration {
+        double omegaRad = 0;
+        double rhoDeg = 0;
+        double sigmaDeg = 0;
+        double tauDeg = 0;
+    };
+    PhysicalLibration physicalLibration() const;
+    double computeAxisPositionAngle(const DATE_TIME& dt) const;
     void computePosition(const DATE_TIME& dt);
     void computeSunOnMoon(double sunLongitudeRad);
     void testLunarX(const DATE_TIME& dt);

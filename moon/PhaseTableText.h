@@ -18,8 +18,8 @@ struct PhaseTableText {
 // phase takes the first slot, the next the second, a third replaces the second.
 PhaseTableText fillPhaseTable(const MoonPhaseRecord* monthPhases, int count, int dateFormat);
 
-inline constexpr TextTriple kPhaseTableTitle{"The moon's phase", "Les phases lunaire",
-                                             "Fase de la Luna"};
+inline constexpr TextTriple kPhaseTableTitle{"The Moon's phases", "Les phases lunaires",
+                                             "Fases de la Luna"};
 inline constexpr TextTriple kPhaseTableDateLabel{"Date", "Date", "Fecha"};
 inline constexpr TextTriple kPhaseTableTimeLabel{"Time", "Heure", "Hora"};
 

@@ -26,7 +26,7 @@ std::string eventText(const TextTriple& label, int language, bool exists, int ho
     return formattedText("%s %02d: %02d", label(language), hour, minute);
 }
 
-const TextTriple kRiseLabel{"Rise:", "Lever:", "Salir:"};
+const TextTriple kRiseLabel{"Rise:", "Lever:", "Salida:"};
 const TextTriple kTransitLabel{"Transit:", "Transit:", "Tr\u00e1nsito:"};
 const TextTriple kSetLabel{"Set:", "Coucher:", "Puesta:"};
 const TextTriple kTimeLabel{"Time:", "Heure:", "Hora:"};

@@ -13,7 +13,7 @@ enum class TimeStepUnit { None, Now, Day, Hour, Minute };
 
 struct TimeStep {
     TimeStepUnit unit = TimeStepUnit::None;
-    int count = 0;
+    int count = 0;  // negative to step back
 };
 
 class TimeStepKeys {
@@ -29,8 +29,9 @@ public:
     void digit(int value);
     // A letter key (upper or lower case). C, D, J, H and M give their step
     // and clear the count; any other key gives no step and, by the planets'
-    // rule, leaves the typed digits as they were.
-    TimeStep letter(char key);
+    // rule, leaves the typed digits as they were. `backward` (Shift held)
+    // makes D, J, H and M step back by the same count.
+    TimeStep letter(char key, bool backward = false);
 
     int count() const { return count_; }
     int digitsTyped() const { return digits_; }

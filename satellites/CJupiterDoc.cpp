@@ -15,7 +15,7 @@ namespace {
 const TextTriple kSystem1Label{"Syst. I ", "Syst. I ", "Sist. I "};
 const TextTriple kSystem2Label{"Syst. II ", "Syst. II ", "Sist. II "};
 const TextTriple kRefused{"The longitude entered is not valid.", "La longitude entrée n'est pas valide.",
-                          "La longitud entrada no es válida."};
+                          "La longitud introducida no es válida."};
 }  // namespace
 
 const PlanetDocProfile CJupiterDoc::kProfile = {

@@ -19,11 +19,11 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr TextTriple kFileInUse = {
-    "This file, %s  exist and Vantorel use it. You can't override this.",
-    "Ce fichier, %s  existe et Vantorel l'utilise. Vous ne pouvez l'écraser.",
-    "Este archivo %s  existe y esta utilizado por Vantorel.  No lo puede destruir."};
+    "The file %s  exists and Vantorel uses it. It cannot be overwritten.",
+    "Le fichier %s  existe et Vantorel l'utilise. Il ne peut pas être écrasé.",
+    "El archivo %s  existe y Vantorel lo utiliza. No se puede sobrescribir."};
 constexpr const char* kCannotOpenYearly = "Can't open the file";
-constexpr const char* kCannotOpenText = "Error to open file.";
+constexpr const char* kCannotOpenText = "Cannot open the file.";
 constexpr TextTriple kCannotWriteText = {"Error writing the file %s; the old file is kept.",
                                          "Erreur d'écriture du fichier %s ; l'ancien fichier est conservé.",
                                          "Error al escribir el archivo %s; se conserva el archivo anterior."};
@@ -36,21 +36,21 @@ constexpr std::size_t kMaxYearlyFileBytes = 1 << 20;
 // Io alone makes a contact more often than once a day: a longer gap between
 // rows means rows are missing.
 constexpr long kLongestRowGapDays = 2;
-constexpr TextTriple kYearRefused = {"The year is not valid.", "L'annee entrée n'est pas valide.",
-                                     "Toma del año inválido."};
+constexpr TextTriple kYearRefused = {"The year is not valid.", "L'année entrée n'est pas valide.",
+                                     "Año inválido."};
 constexpr TextTriple kMonthRefused = {"The month is not valid.", "Le mois entré n'est pas valide.",
-                                      "Toma del mes inválido."};
+                                      "Mes inválido."};
 constexpr TextTriple kDayRefused = {"The day is not valid.", "Le jour entré n'est pas valide.",
-                                    "Toma del día inválido."};
-constexpr TextTriple kDayLimit = {"The maximum period associated to days is 60",
-                                  "La période maximum associé au jour est 60",
-                                  "El período máximo asociado a los días es 60"};
-constexpr TextTriple kMonthLimit = {"The maximum period associated to months is 11",
-                                    "La période maximum associé au mois est 11",
-                                    "El período máximo asociado a los meses es 11"};
-constexpr TextTriple kYearLimit = {"The maximum period associated to a year is 1",
-                                   "La période maximum associé a l'année est 1",
-                                   "El período máximo asociado a un año es 1"};
+                                    "Día inválido."};
+constexpr TextTriple kDayLimit = {"The longest period in days is 60",
+                                  "La période maximale en jours est 60",
+                                  "El período máximo en días es 60"};
+constexpr TextTriple kMonthLimit = {"The longest period in months is 11",
+                                    "La période maximale en mois est 11",
+                                    "El período máximo en meses es 11"};
+constexpr TextTriple kYearLimit = {"The longest period in years is 1",
+                                   "La période maximale en années est 1",
+                                   "El período máximo en años es 1"};
 constexpr TextTriple kCountTooSmall = {"The number of days, months or years must be at least 1",
                                        "Le nombre de jours, mois ou années doit être au moins 1",
                                        "El número de días, meses o años debe ser al menos 1"};
@@ -64,11 +64,11 @@ constexpr const char* kLegend[3][8] = {
      "Im : immersion\t\t\t\tIII: Ganymède\n", "Em : émersion\t\t\t\t\tIV : Callisto\n",
      "Pc : passage du satellite sur le disque\n", "Pf : fin du passage\n",
      "Oc : passage de l'ombre sur le disque\n", "Of : fin du passage de l'ombre\n"},
-    {"Ec : comienzo d'eclipse       I  : Io\n", "Ef : fin d'eclipse            II : Europa\n",
+    {"Ec : comienzo de eclipse      I  : Io\n", "Ef : fin de eclipse           II : Europa\n",
      "Im : inmersión                III: Ganymede\n", "Em : emersión                 IV : Callisto\n",
-     "Pc : pasaje del satélite sobre el disco\n", "Pf : fin del pasaje\n",
-     "Oc : pasaje de la sombra sobre el disco\n",
-     "Of : fin del pasaje de la sombra sobre el disco\n"}};
+     "Pc : paso del satélite sobre el disco\n", "Pf : fin del paso\n",
+     "Oc : paso de la sombra sobre el disco\n",
+     "Of : fin del paso de la sombra sobre el disco\n"}};
 
 constexpr TextTriple kColumnHeader = {" D    H  M     Sat.     Phe.   GRS (hh: mm)",
                                       " D    H  M     Sat.     Phé.   GTR (hh: mm)",

@@ -14,11 +14,11 @@ namespace vantorel {
 namespace {
 
 const TextTriple kYearMessage{"The year is not valid. (1990 - 2050) ",
-                              "L'annee entr\u00e9e n'est pas valide. (1990 - 2050) ",
-                              "Toma del a\u00f1o inv\u00e1lido. (1990 - 2050) "};
-const TextTriple kPeriodMessage{"Period is not valid. (1 - 10) ",
+                              "L'ann\u00e9e entr\u00e9e n'est pas valide. (1990 - 2050) ",
+                              "A\u00f1o inv\u00e1lido. (1990 - 2050) "};
+const TextTriple kPeriodMessage{"The period is not valid. (1 - 10) ",
                                 "La p\u00e9riode entr\u00e9e n'est pas valide. (1 - 10) ",
-                                "Toma del periodo inv\u00e1lido. (1 - 10) "};
+                                "Periodo inv\u00e1lido. (1 - 10) "};
 
 // Mars's season angle grows by at most 0.64 degree a day: jumps of d / 0.65
 // days never pass the boundary.

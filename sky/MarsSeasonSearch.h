@@ -55,17 +55,17 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
                        MarsSeasonList& out, bool minuteByMinute = false);
 
 // Texts of the parameter dialog and of the list window.
-inline constexpr TextTriple kSeasonDialogTitle{"Martien seasons", "Saisons de Mars",
-                                               "Estaci\u00f3n marciana"};
-inline constexpr TextTriple kSeasonDialogGroup{"Setting", "Valeurs", "Valor"};
+inline constexpr TextTriple kSeasonDialogTitle{"Martian seasons", "Saisons de Mars",
+                                               "Estaciones marcianas"};
+inline constexpr TextTriple kSeasonDialogGroup{"Setting", "Valeurs", "Valores"};
 inline constexpr TextTriple kSeasonDialogStart{"Start:", "D\u00e9but:", "Comienzo:"};
 inline constexpr TextTriple kSeasonDialogYears{
-    "Number of year:", "Nombre d'ann\u00e9es:", "Muchos a\u00f1os:"};
+    "Number of years:", "Nombre d'ann\u00e9es:", "N\u00famero de a\u00f1os:"};
 inline constexpr TextTriple kSeasonDialogMaximum{"Maximum 10 years.", "Maximum 10 ans.",
                                                  "M\u00e1ximo 10 a\u00f1os."};
 inline constexpr TextTriple kSeasonDialogCancel{"Cancel", "Annuler", "Cancelar"};
-inline constexpr TextTriple kSeasonListTitle{"Martien seasons", "Saisons martienne",
-                                             "Estaci\u00f3n marciana"};
+inline constexpr TextTriple kSeasonListTitle{"Martian seasons", "Saisons martiennes",
+                                             "Estaciones marcianas"};
 inline constexpr TextTriple kSeasonListDateHeading{"Date             Time", "Date            Heure",
                                                    "Fecha            Hora"};
 inline constexpr TextTriple kSeasonListSeasonHeading{"Season", "Saison", "Estaci\u00f3n"};

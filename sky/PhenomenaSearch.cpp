@@ -17,9 +17,9 @@ const TextTriple kNames[6] = {
     {"Superior conjunction", "Conjonction sup\u00e9rieure", "Conjunci\u00f3n superior"},
     {"Inferior conjunction", "Conjonction inf\u00e9rieure", "Conjunci\u00f3n inferior"},
     {"Greatest elongation East", "Plus grande \u00e9longation Est",
-     "La mas grande elongaci\u00f3n Este"},
+     "M\u00e1xima elongaci\u00f3n Este"},
     {"Greatest elongation West", "Plus grande \u00e9longation Ouest",
-     "La mas grande elongaci\u00f3n Oeste"},
+     "M\u00e1xima elongaci\u00f3n Oeste"},
 };
 
 // The handbook's divisors of this chapter.

@@ -48,3 +48,12 @@ TABLE="--window table --date 2024-03-21 --time 21:00 --zone +1 --lat 48.8"
 "$BUILD/vantorel-cli" print $TABLE --out "$OUT/table-page.pdf"
 pdftoppm -r 60 -png -singlefile "$OUT/table-page.pdf" "$OUT/table-page"
 rm -f "$OUT/table-page.pdf"
+# Mars gibbous (87.8 % lit) and the Moon turned by its axis (about 19 degrees);
+# the *-before.png beside them were drawn by the program before it showed
+# either and are kept for comparison.
+for code in 0 3; do
+  "$BUILD/vantorel-cli" render --window mars --date 2024-10-15 --time 22:00 --zone +2 --lat 48.8 \
+    --projection "$code" --out "$OUT/mars-2024-10-15-code$code.png"
+  "$BUILD/vantorel-cli" render --window moon --date 2024-03-21 --time 21:00 --zone +1 --lat 48.8 \
+    --projection "$code" --out "$OUT/moon-2024-03-21-code$code.png"
+done

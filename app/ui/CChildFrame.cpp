@@ -4,7 +4,8 @@
 
 namespace vantorel {
 
-CChildFrame::CChildFrame(CChildView* view, QSize initialSize) : view_(view) {
+CChildFrame::CChildFrame(CChildView* view, QSize initialSize)
+    : view_(view), initialSize_(initialSize) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
     resize(initialSize);

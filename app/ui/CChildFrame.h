@@ -17,6 +17,8 @@ public:
 
     explicit CChildFrame(CChildView* view, QSize initialSize = QSize(kInitialWidth, kInitialHeight));
     CChildView* view() const { return view_; }
+    // The size the window opened at, the least a cascade gives it back.
+    QSize initialSize() const { return initialSize_; }
 
 protected:
     // For the kinds whose window keeps its size: caption, system menu,
@@ -25,6 +27,7 @@ protected:
 
 private:
     CChildView* view_;
+    QSize initialSize_;
 };
 
 }  // namespace vantorel

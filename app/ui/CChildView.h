@@ -22,6 +22,14 @@ class CMainFrame;
 class DATE_TIME;
 struct PanelContent;
 
+// +1 for a key that zooms in ("+" or "=", main keyboard or keypad), -1 for
+// one that zooms out ("-"), 0 for any other key.
+inline int zoomKeyDirection(int qtKey) {
+    if (qtKey == Qt::Key_Plus || qtKey == Qt::Key_Equal) return 1;
+    if (qtKey == Qt::Key_Minus) return -1;
+    return 0;
+}
+
 struct CommandState {
     bool enabled = true;
     bool checked = false;

@@ -1,11 +1,15 @@
 #include "app/ui/CDataDialog.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
+#include <QMap>
 #include <QLabel>
 #include <QPainter>
 
 #include "app/DialogTexts.h"
 #include "app/ui/DialogHelpers.h"
+#include "app/ui/TitleWidthFitter.h"
 #include "app/ui/WindowServices.h"
 
 namespace vantorel {
@@ -59,6 +63,57 @@ CDataDialog::CDataDialog(int language, QWidget* parent) : QDialog(parent) {
     // The group boxes were made before the texts inside them; keep the
     // texts on top.
     for (QLabel* label : controls_) label->raise();
+    fitTexts();
+}
+
+void CDataDialog::fitTexts() {
+    constexpr int kGap = 4;
+    constexpr int kMargin = 3;
+    // Columns: the texts that share a designed left edge keep a common one.
+    QMap<int, QList<int>> columns;
+    for (auto it = places_.cbegin(); it != places_.cend(); ++it)
+        columns[it->designed.left()].push_back(it.key());
+    QHash<int, QRect> placed;
+    auto overlapsRows = [](const QRect& a, const QRect& b) {
+        return a.top() <= b.bottom() && b.top() <= a.bottom();
+    };
+    int widest = 0;
+    for (auto col = columns.cbegin(); col != columns.cend(); ++col) {
+        // Right of every text already placed on the same rows.
+        int left = col.key();
+        for (int id : col.value())
+            for (auto done = placed.cbegin(); done != placed.cend(); ++done)
+                if (overlapsRows(places_[id].designed, places_[done.key()].designed))
+                    left = std::max(left, done->right() + 1 + kGap);
+        for (int id : col.value()) {
+            QLabel* label = controls_[id];
+            const Place& place = places_[id];
+            const int width = std::max(place.designed.width(), label->sizeHint().width());
+            placed.insert(id, QRect(left, place.designed.top(), width, place.designed.height()));
+            widest = std::max(widest, left + label->sizeHint().width());
+        }
+    }
+    // The window only grows: a panel that changed width with every body
+    // shown would jump under the eye.
+    const int clientWidth = std::max({dialogX(kWidthUnits), widest + kMargin,
+                                      titleWidthNeeded(windowTitle()), fittedWidth_});
+    for (auto it = placed.begin(); it != placed.end(); ++it) {
+        if (places_[it.key()].toEdge) it->setRight(clientWidth - kMargin);
+        controls_[it.key()]->setGeometry(*it);
+    }
+    // The group boxes enclose what they hold.
+    for (QGroupBox* group : findChildren<QGroupBox*>()) {
+        QRect box = group->geometry();
+        for (auto it = placed.cbegin(); it != placed.cend(); ++it)
+            if (box.contains(places_[it.key()].designed.center()))
+                box.setRight(std::max(box.right(), std::min(it->right() + kGap, clientWidth - kMargin)));
+        group->setGeometry(box);
+    }
+    // It stands at the right edge of the screen: grow to the left.
+    if (isVisible() && fittedWidth_ > 0 && clientWidth > fittedWidth_)
+        move(x() - (clientWidth - fittedWidth_), y());
+    fittedWidth_ = clientWidth;
+    setFixedSize(clientWidth, dialogY(kHeightUnits));
 }
 
 QLabel* CDataDialog::addText(int id, int x, int y, int w, int h, const QString& text,
@@ -72,12 +127,15 @@ QLabel* CDataDialog::addText(int id, int x, int y, int w, int h, const QString& 
     if (toEdge) place.setRight(dialogX(kWidthUnits) - 3);
     label->setGeometry(place);
     controls_.insert(id, label);
+    places_.insert(id, Place{place, toEdge});
     return label;
 }
 
 void CDataDialog::setControlText(int id, const QString& text) {
     if (QLabel* label = control(id)) {
+        if (label->text() == text) return;
         label->setText(text);
+        fitTexts();
     } else if (id == 1039) {
         // The group box of the central longitude carries its text itself.
         if (auto* group = findChild<QGroupBox*>(QStringLiteral("ctl1039"))) group->setTitle(text);

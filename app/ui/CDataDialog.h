@@ -42,8 +42,19 @@ protected:
 private:
     QLabel* addText(int id, int x, int y, int w, int h, const QString& text = QString(),
                     bool toEdge = false);
+    // Places the texts from their designed places, moving columns right and
+    // widening the window until every text fits its font: the designed
+    // places were made for one small system font, and the longer words of
+    // French and Spanish did not fit them.
+    void fitTexts();
 
+    struct Place {
+        QRect designed;
+        bool toEdge = false;
+    };
     QHash<int, QLabel*> controls_;
+    QHash<int, Place> places_;
+    int fittedWidth_ = 0;
     ComparativeDiameters diameters_;
 };
 

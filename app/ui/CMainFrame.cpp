@@ -179,7 +179,7 @@ bool CMainFrame::handleFrameCommand(int id) {
     case ID_TIME_ZONE: app_.timeZoneCommand(); return true;
     case ID_PROJECTION: app_.projectionCommand(); return true;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); return true;
-    case ID_WINDOW_CASCADE: mdi_->cascadeSubWindows(); return true;
+    case ID_WINDOW_CASCADE: cascadeWindows(); return true;
     default: return false;
     }
 }
@@ -218,6 +218,29 @@ void CMainFrame::cascadePosition(QMdiSubWindow* window) {
                                          (mdi_->viewport()->height() - window->height()) / step));
     const int k = opened_ % std::max(1, fit);
     window->move(k * step, k * step);
+}
+
+void CMainFrame::cascadeWindows() {
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+    const QSize area = mdi_->viewport()->size();
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    int k = 0;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (window->isMinimized() || window->isMaximized()) window->showNormal();
+        // A window too small to show its picture (shrunk by hand, or by an
+        // older layout) gets back the size its kind opens at.
+        QSize size = window->size();
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) size = size.expandedTo(frame->initialSize());
+        window->resize(size);
+        // Start again at the corner when the next step would push the
+        // window out of the visible area.
+        if (k > 0 && (k * step + size.width() > area.width() || k * step + size.height() > area.height()))
+            k = 0;
+        window->move(k * step, k * step);
+        window->raise();
+        ++k;
+    }
+    if (active) mdi_->setActiveSubWindow(active);
 }
 
 CChildView* CMainFrame::activeView() const {

@@ -95,6 +95,10 @@ private:
     bool handleFrameCommand(int id);
     bool frameHandles(int id) const;
     void cascadePosition(QMdiSubWindow* window);
+    // Lays the child windows out in steps of a title bar, each at its own
+    // size: the toolkit's cascade sizes them from their size hints, which
+    // the picture views do not give, and leaves bare title bars.
+    void cascadeWindows();
 
     CVantorelApp& app_;
     CMdiClient* mdi_;

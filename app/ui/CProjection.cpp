@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "app/ProjectionText.h"
@@ -9,7 +10,8 @@
 
 namespace vantorel {
 
-CProjection::CProjection(int language, int code, QWidget* parent) : QDialog(parent) {
+CProjection::CProjection(int language, int code, QWidget* parent)
+    : QDialog(parent), language_(language) {
     setObjectName(QStringLiteral("CProjection"));
     setWindowTitle(tr3(projection::kCaption, language));
     auto* group = new QGroupBox(tr3(projection::kGroup, language), this);
@@ -23,9 +25,19 @@ CProjection::CProjection(int language, int code, QWidget* parent) : QDialog(pare
     auto* boxes = new QVBoxLayout(group);
     boxes->addWidget(horizontal_);
     boxes->addWidget(vertical_);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("instrumentNote"));
+    showInstrument();
+    connect(horizontal_, &QCheckBox::toggled, this, &CProjection::showInstrument);
+    connect(vertical_, &QCheckBox::toggled, this, &CProjection::showInstrument);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(note_);
     layout->addWidget(okCancelButtons(this, language));
+}
+
+void CProjection::showInstrument() {
+    note_->setText(tr3(projection::kInstrumentNotes[code()], language_));
 }
 
 int CProjection::code() const {

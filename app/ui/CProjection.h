@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 
 // The telescope projection: flip horizontally, vertically, or both.
 
@@ -15,8 +16,14 @@ public:
     int code() const;
     QCheckBox* horizontalBox() const { return horizontal_; }
     QCheckBox* verticalBox() const { return vertical_; }
+    // The line naming the instrument the ticked boxes match.
+    QLabel* instrumentNote() const { return note_; }
 
 private:
+    void showInstrument();
+
+    int language_;
+    QLabel* note_ = nullptr;
     QCheckBox* horizontal_ = nullptr;
     QCheckBox* vertical_ = nullptr;
 };

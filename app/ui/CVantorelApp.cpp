@@ -1,5 +1,9 @@
 #include "app/ui/CVantorelApp.h"
 
+#include <QCoreApplication>
+
+#include "app/ui/TitleWidthFitter.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
@@ -27,7 +31,11 @@ namespace {
 constexpr int kSmallScreenWidth = 801;
 }  // namespace
 
-CVantorelApp::CVantorelApp(std::unique_ptr<Clock> clock) : clock_(std::move(clock)) {}
+CVantorelApp::CVantorelApp(std::unique_ptr<Clock> clock) : clock_(std::move(clock)) {
+    // Dies with the application object, which takes it off the filters.
+    if (QCoreApplication* core = QCoreApplication::instance())
+        core->installEventFilter(new TitleWidthFitter(this));
+}
 
 CVantorelApp::~CVantorelApp() {
     delete dataDialog_.data();

@@ -48,7 +48,7 @@ void showValue(QComboBox* list, int value, bool twoDigits) {
 
 DateSel::DateSel(int language, const DateEntry& shown, bool allWindowsOffered, int lastError,
                  const Clock& clock, QWidget* parent)
-    : QDialog(parent), clock_(clock), day_(shown.day), month_(shown.month), lastError_(lastError) {
+    : QDialog(parent), clock_(clock), month_(shown.month), lastError_(lastError) {
     setObjectName(QStringLiteral("DateSel"));
     setWindowTitle(tr3(datesel::kCaption, language));
 
@@ -100,40 +100,43 @@ DateSel::DateSel(int language, const DateEntry& shown, bool allWindowsOffered, i
     layout->addWidget(allWindows_);
     layout->addLayout(bottom);
 
+    showValue(dayList_, shown.day, false);
     showValue(monthList_, shown.month, false);
     showValue(yearList_, shown.year, false);
     showValue(hourList_, shown.hour, true);
     showValue(minuteList_, shown.minute, true);
     rebuildDayList();
-    if (shown.day > dayList_->count() || shown.day < 1) showValue(dayList_, shown.day, false);
 
-    connect(dayList_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0) day_ = index + 1;
-    });
+    // The day list follows the month, whether it is picked or typed.
     connect(monthList_, &QComboBox::currentIndexChanged, this, [this](int) { rebuildDayList(); });
+    connect(monthList_, &QComboBox::editTextChanged, this, [this](const QString&) { rebuildDayList(); });
 }
 
 int DateSel::monthFromList() const {
-    const int index = monthList_->currentIndex();
-    return index >= 0 ? index + 1 : month_;
+    const int typed = fieldValue(monthList_);
+    return typed >= 1 && typed <= 12 ? typed : month_;
 }
 
 void DateSel::rebuildDayList() {
     const int days = datesel::listedDays(monthFromList());
-    const int keep = day_;
+    if (dayList_->count() == days) return;
+    // The day field keeps exactly what it shows: a day beyond the new month
+    // is refused by the check on OK with its message, never quietly turned
+    // into another day.
+    const QString shownDay = dayList_->currentText();
     const QSignalBlocker quiet(dayList_);
     dayList_->clear();
     for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d));
-    day_ = (keep >= 1 && keep <= days) ? keep : 1;
-    dayList_->setCurrentIndex(day_ - 1);
+    const int index = dayList_->findText(shownDay.trimmed());
+    dayList_->setCurrentIndex(index);
+    if (index < 0) dayList_->setEditText(shownDay);
 }
 
 void DateSel::selectCurrentTime() {
     const LocalClockReading now = clock_.now();
-    day_ = now.day;
     showValue(monthList_, now.month, false);
     rebuildDayList();
-    dayList_->setCurrentIndex(now.day - 1);
+    showValue(dayList_, now.day, false);
     const int yearIndex = yearList_->findText(QString::number(now.year));
     yearList_->setCurrentIndex(yearIndex);
     if (yearIndex < 0) yearList_->setEditText(QString());

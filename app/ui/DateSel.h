@@ -46,7 +46,6 @@ private:
     int monthFromList() const;
 
     const Clock& clock_;
-    int day_;
     int month_;
     int lastError_;
     QComboBox* dayList_ = nullptr;

@@ -9,10 +9,16 @@ namespace vantorel {
 
 class CLuneDoc;
 
-// Disc radius of the Moon window, pixels.
+// Disc radius of the Moon window, pixels: the default and the zoom's range
+// and step.
 constexpr float kMoonDiscRadius = 100.0f;
+constexpr int kMoonMinZoom = 60;
+constexpr int kMoonMaxZoom = 200;
+constexpr int kMoonZoomStep = 20;
 
-// Paints the whole surface (black, or white when printing).
-void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& renderer);
+// Paints the whole surface (black, or white when printing) with a disc of
+// `radius` pixels.
+void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& renderer,
+                      float radius = kMoonDiscRadius);
 
 }  // namespace vantorel

@@ -2,6 +2,9 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
 #include <QPainter>
 #include <QScreen>
 
@@ -71,7 +74,7 @@ void CLuneView::paintEvent(QPaintEvent*) {
     if (doc_.imageDirty || renderer_.whiteBackground || picture_.size() != size()) {
         WaitCursor wait;
         DrawingSurface surface(std::max(1, width()), std::max(1, height()));
-        paintMoonPicture(surface, doc_, renderer_);
+        paintMoonPicture(surface, doc_, renderer_, static_cast<float>(zoom_));
         picture_ = surface.image().copy();
         doc_.imageDirty = false;
     }
@@ -121,14 +124,42 @@ void CLuneView::keyPressEvent(QKeyEvent* event) {
         keys_.digit(key - Qt::Key_0);
         return;
     }
+    if (zoomKeyDirection(key) > 0) {
+        zoomIn();
+        return;
+    }
+    if (zoomKeyDirection(key) < 0) {
+        zoomOut();
+        return;
+    }
     const char letter = (key >= Qt::Key_A && key <= Qt::Key_Z) ? static_cast<char>('A' + (key - Qt::Key_A)) : 0;
-    const TimeStep step = keys_.letter(letter);
+    const TimeStep step = keys_.letter(letter, event->modifiers() & Qt::ShiftModifier);
     if (step.unit == TimeStepUnit::None) {
         CChildView::keyPressEvent(event);
         return;
     }
     applyTimeStep(doc_.dateTime, step, app().clock());
     changed();
+}
+
+void CLuneView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // As in the Mars window: left zooms out, right zooms in.
+    if (event->button() == Qt::LeftButton) zoomOut();
+    if (event->button() == Qt::RightButton) zoomIn();
+}
+
+void CLuneView::zoomIn() {
+    if (zoom_ >= kMoonMaxZoom) return;
+    zoom_ = std::min(zoom_ + kMoonZoomStep, kMoonMaxZoom);
+    doc_.imageDirty = true;
+    update();
+}
+
+void CLuneView::zoomOut() {
+    if (zoom_ <= kMoonMinZoom) return;
+    zoom_ = std::max(zoom_ - kMoonZoomStep, kMoonMinZoom);
+    doc_.imageDirty = true;
+    update();
 }
 
 void CLuneView::dateChangedByDialog() {
@@ -191,6 +222,8 @@ bool CLuneView::onCommand(int id) {
         return true;
     case ID_MOON_PHASES: openPhaseTable(); return true;
     case ID_LUNAR_X: openLunarXList(); return true;
+    case ID_MARS_ZOOM_IN: zoomIn(); return true;
+    case ID_MARS_ZOOM_OUT: zoomOut(); return true;
     default: return false;
     }
 }
@@ -198,6 +231,8 @@ bool CLuneView::onCommand(int id) {
 std::optional<CommandState> CLuneView::commandState(int id) const {
     if (id == ID_DATE_TIME || id == ID_DATA_DIALOG || id == ID_MOON_PHASES || id == ID_LUNAR_X)
         return CommandState{};
+    if (id == ID_MARS_ZOOM_IN) return CommandState{zoom_ < kMoonMaxZoom, false};
+    if (id == ID_MARS_ZOOM_OUT) return CommandState{zoom_ > kMoonMinZoom, false};
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "app/ui/CChildView.h"
 #include "moon/CLuneDoc.h"
 #include "planets/TimeStepKeys.h"
+#include "moon/paint/MoonPicture.h"
 #include "planets/paint/DiscRenderer.h"
 
 // The Moon window: the face with its librations, the telescope projection and
@@ -27,6 +28,10 @@ public:
 
     CLuneDoc& document() { return doc_; }
     const QImage& picture() const { return picture_; }
+    // The disc radius in pixels.
+    int zoom() const { return zoom_; }
+    void zoomIn();
+    void zoomOut();
 
     void activated(bool active) override;
     bool onCommand(int id) override;
@@ -44,6 +49,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dateChangedByDialog() override;
 
 private:
@@ -55,6 +61,7 @@ private:
     DiscRenderer renderer_;
     QImage picture_;
     TimeStepKeys keys_{TimeStepKeys::Rule::ClearAfterThreeDigits};
+    int zoom_ = static_cast<int>(kMoonDiscRadius);
     // Month and year before the date dialog, to tell a change of month.
     double monthBefore_ = 0;
     double yearBefore_ = 0;

@@ -305,7 +305,7 @@ void DiscRenderer::paintMap(DrawingSurface& s, double centralLongitudeDeg, doubl
     setTilt(latSign(projection) * tiltRad);
     int L0 = static_cast<int>(centralLongitudeDeg);
     if (lonSign(projection) == -1) L0 = 360 - L0;
-    if (bodyKind_ == kMars || bodyKind_ == kUranus) {
+    if (turnsByPositionAngle()) {
         const double p = (projection == 1 || projection == 2) ? -positionAngle_ : positionAngle_;
         cosP_ = std::cos(p);
         sinP_ = std::sin(p);
@@ -386,15 +386,65 @@ void DiscRenderer::shadePhase(DrawingSurface& s, Terminator terminator, int proj
     }
 }
 
+double DiscRenderer::brightLimbAngle(double alpha0, double delta0, double alpha, double delta) {
+    double chi = std::atan2(std::cos(delta0) * std::sin(alpha0 - alpha),
+                            std::sin(delta0) * std::cos(delta) -
+                                std::cos(delta0) * std::sin(delta) * std::cos(alpha0 - alpha));
+    if (chi < 0) chi += 2.0 * kPi;
+    return chi;
+}
+
+void DiscRenderer::shadeNightSide(DrawingSurface& s, double brightLimbRad,
+                                  double illuminatedFraction, int projection) const {
+    if (!(radius_ > 0.0f)) return;
+    // The Sun's direction seen from the body's centre, in the frame of the
+    // screen: (sx, sy) across the disc toward the bright limb, sz toward the
+    // observer. The phase angle i gives k = (1 + cos i) / 2.
+    const double k = std::clamp(std::isfinite(illuminatedFraction) ? illuminatedFraction : 1.0, 0.0, 1.0);
+    const double cosI = 2.0 * k - 1.0;
+    const double sinI = std::sqrt(std::max(0.0, 1.0 - cosI * cosI));
+    const double eastX = lonSign(projection);
+    const double northY = latSign(projection) == 1 ? -1.0 : 1.0;
+    const double sx = sinI * eastX * std::sin(brightLimbRad);
+    const double sy = sinI * northY * std::cos(brightLimbRad);
+    const double sz = cosI;
+
+    QImage& img = s.pixelsForWriting();
+    const double r = radius_;
+    // A pixel or two of margin round the disc.
+    const int x0 = std::max(0, static_cast<int>(std::floor(centreX_ - r - 2)));
+    const int x1 = std::min(img.width() - 1, static_cast<int>(std::ceil(centreX_ + r + 1)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(centreY_ - r - 2)));
+    const int y1 = std::min(img.height() - 1, static_cast<int>(std::ceil(centreY_ + r + 1)));
+    const QRgb black = qRgb(0, 0, 0);
+    // Each pixel shows the sphere at its centre, as the map painter samples it.
+    const double shift = 0.5;
+    for (int y = y0; y <= y1; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const double py = (y + shift - centreY_) / r;
+        for (int x = x0; x <= x1; ++x) {
+            double px = (x + shift - centreX_) / r;
+            double qy = py;
+            const double rho2 = px * px + qy * qy;
+            if (rho2 > 1.0 + 4.0 / r) continue;
+            double pz = 0.0;
+            if (rho2 < 1.0) {
+                pz = std::sqrt(1.0 - rho2);
+            } else {
+                // Beyond the limb: the limb point in that direction.
+                const double k = 1.0 / std::sqrt(rho2);
+                px *= k;
+                qy *= k;
+            }
+            if (px * sx + qy * sy + pz * sz < 0.0) line[x] = black;
+        }
+    }
+}
+
 DiscRenderer::Terminator DiscRenderer::terminatorAngle(double alpha0, double delta0, double alpha,
                                                        double delta, double illuminatedFraction,
                                                        int projection) {
-    // Position angle of the bright limb, degrees 0..360.
-    double chi = std::atan2(std::cos(delta0) * std::sin(alpha0 - alpha),
-                            std::sin(delta0) * std::cos(delta) -
-                                std::cos(delta0) * std::sin(delta) * std::cos(alpha0 - alpha)) *
-                 kDegPerRad;
-    if (chi < 0) chi += 360.0;
+    const double chi = brightLimbAngle(alpha0, delta0, alpha, delta) * kDegPerRad;
     // The lit width of the disc is 2k radii, so the terminator's meridian
     // stands acos(1 - 2k) from the bright limb's; a straight 180 k would put
     // it up to ten degrees off and light too much of a gibbous disc.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 
 #include <QImage>
 #include <QRect>
@@ -10,7 +11,7 @@
 // Draws a body as the telescope shows it: points given in planetographic
 // longitude and latitude (relative to the longitude at the disc centre) are
 // projected orthographically onto a sphere of `radius` pixels, tilted by B
-// toward the observer and, for Mars and Uranus once a map is painted, turned
+// toward the observer and, for the Moon, Mars and Uranus once a map is painted, turned
 // by the position angle of the pole. On top of the projection sit the line,
 // fill, marker and dot primitives, the map painter with its phase shading,
 // the Red Spot outline and Saturn's rings.
@@ -131,6 +132,18 @@ public:
     void paintMap(DrawingSurface& s, double centralLongitudeDeg, double tiltRad, int projection,
                   const QImage& map, Terminator terminator = {});
     void shadePhase(DrawingSurface& s, Terminator terminator, int projection);
+    // Darkens the night side of the disc of `radius` at the centre, pixel
+    // by pixel, for a body whose bright limb stands at position angle
+    // `brightLimbRad` (from celestial north through east) with the
+    // illuminated fraction k. The projection code places north and east on
+    // the screen as it places the satellites: east to the left for codes 0
+    // and 2, north up for codes 0 and 1. Works at any radius and for any
+    // direction of the Sun, so the planets turned by their pole use it.
+    void shadeNightSide(DrawingSurface& s, double brightLimbRad, double illuminatedFraction,
+                        int projection) const;
+    // Position angle of the bright limb (radians, 0..2 pi, from north through
+    // east) of a body at (alpha, delta) lit by the Sun at (alpha0, delta0).
+    static double brightLimbAngle(double alpha0, double delta0, double alpha, double delta);
     // Terminator for a body lit by the Sun at (alpha0, delta0) seen at
     // (alpha, delta), all radians, with the illuminated fraction k.
     static Terminator terminatorAngle(double alpha0, double delta0, double alpha, double delta,
@@ -153,7 +166,12 @@ public:
     void whitenAroundDisc(DrawingSurface& s, float margin = 6.0f) const;
 
 private:
-    bool rotates() const { return mapMode_ && (bodyKind_ == kMars || bodyKind_ == kUranus); }
+    // The Moon, Mars and Uranus are turned by the position angle of their
+    // axis, so that the picture stands as the body does in the sky.
+    bool turnsByPositionAngle() const {
+        return bodyKind_ == kMoon || bodyKind_ == kMars || bodyKind_ == kUranus;
+    }
+    bool rotates() const { return mapMode_ && turnsByPositionAngle(); }
     void act(DrawingSurface& s, const Projected& p);
     void paintMapPixels(QImage& target, const QImage& map, int L0, int projection);
 

@@ -18,7 +18,7 @@ PlanetStyle planetStyle(const CPlanetDoc& doc) {
     case kTitleUranus: return {DiscRenderer::kUranus, BodyMap::Uranus, false};
     case kTitleJupiter: return {DiscRenderer::kJupiter, BodyMap::Jupiter, false};
     case kTitleSaturn: return {DiscRenderer::kSaturn, BodyMap::Mars, false};  // no map: drawn globe
-    default: return {DiscRenderer::kMars, BodyMap::Mars, false};
+    default: return {DiscRenderer::kMars, BodyMap::Mars, false, true};
     }
 }
 
@@ -40,6 +40,13 @@ std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDo
     // engine gives, so it is passed as it is (see tools/make_maps.py).
     renderer.paintMap(s, body.centralLongitudeDeg, body.poleInclination, doc.projection,
                       bodyMap(style.map), shading);
+    if (style.shadesNightSide) {
+        renderer.shadeNightSide(s,
+                                DiscRenderer::brightLimbAngle(toRad(doc.earthSun.sunRa),
+                                                              toRad(doc.earthSun.sunDec),
+                                                              toRad(body.ra), toRad(body.dec)),
+                                body.illumination, doc.projection);
+    }
     if (renderer.whiteBackground) {
         renderer.setRadius(radius);
         renderer.whitenAroundDisc(s);

@@ -18,6 +18,9 @@ struct PlanetStyle {
     int rendererKind;
     BodyMap map;
     bool showsPhase;  // Mercury and Venus
+    // Mars: the night side is darkened around the disc turned by its pole,
+    // toward the Sun's true direction.
+    bool shadesNightSide = false;
 };
 
 // The style of the document's body (by its title entry).

@@ -123,21 +123,23 @@ void CPlanetView::dateChangedByDialog() { doc_->dateChanged(); }
 
 void CPlanetView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    const bool keypad = event->modifiers() & Qt::KeypadModifier;
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         keys_.digit(key - Qt::Key_0);
         return;
     }
-    if (keypad && key == Qt::Key_Plus && traits_.keypadZoom) {
+    // The menus show "+" and "-": the main keyboard's keys zoom as the
+    // keypad's do ("=" is "+" without Shift on many layouts).
+    if (traits_.keypadZoom && zoomKeyDirection(key) > 0) {
         zoomIn();
         return;
     }
-    if (keypad && key == Qt::Key_Minus && traits_.keypadZoom) {
+    if (traits_.keypadZoom && zoomKeyDirection(key) < 0) {
         zoomOut();
         return;
     }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        const TimeStep step = keys_.letter(static_cast<char>('A' + (key - Qt::Key_A)));
+        const TimeStep step = keys_.letter(static_cast<char>('A' + (key - Qt::Key_A)),
+                                           event->modifiers() & Qt::ShiftModifier);
         if (step.unit != TimeStepUnit::None) {
             doc_->applyTimeKey(step, app().clock());
             return;

@@ -19,11 +19,11 @@ CSatInfo::CSatInfo(const SatelliteInfoRecord& record, int language, QWidget* par
         QString value;
     };
     const Row rows[] = {
-        {1117, {"Orbital Period (d):", "P\u00e9r. orbitale ( j ):", "Per. de revoluc\u00edon:"}, 1118,
+        {1117, {"Orbital Period (d):", "P\u00e9r. orbitale ( j ):", "Per. de revoluci\u00f3n:"}, 1118,
          QString::fromUtf8(record.period)},
-        {1119, {"Semi-major axis:", "Dist. moyenne:", "Dist. mediana:"}, 1120,
+        {1119, {"Semi-major axis:", "Dist. moyenne:", "Dist. media:"}, 1120,
          QString::fromUtf8(record.distance)},
-        {1121, {"Radius:", "Rayon:", "Rayo:"}, 1122, QString::fromUtf8(record.size)},
+        {1121, {"Radius:", "Rayon:", "Radio:"}, 1122, QString::fromUtf8(record.size)},
         {1124, {"Magnitude:", "Magnitude:", "Magnitud:"}, 1125, QString::fromUtf8(record.magnitude)},
         {1127, {"App. diameter:", "Diam\u00e8tre app.:", "Di\u00e1metro:"}, 1128,
          QString::fromStdString(record.apparentDiameter)},

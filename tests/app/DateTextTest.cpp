@@ -21,7 +21,7 @@ TEST(DateText, EachFormatOrdersYearMonthAndDay) {
 TEST(DateText, MessagesAndSoundsOfRefusedEntries) {
     EXPECT_STREQ(dateErrorMessage(2)(0), "The year is not valid (1985 - 2050).");
     EXPECT_STREQ(dateErrorMessage(4)(1), "Le jour entré n'est pas valide.");
-    EXPECT_STREQ(dateErrorMessage(6)(2), "Toma de los minutos inválido.");
+    EXPECT_STREQ(dateErrorMessage(6)(2), "Minutos inválidos.");
     EXPECT_STREQ(dateErrorMessage(1)(0), "");
     EXPECT_TRUE(dateErrorBeeps(2));
     EXPECT_TRUE(dateErrorBeeps(4));

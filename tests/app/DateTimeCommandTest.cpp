@@ -109,11 +109,11 @@ TEST(DateTimeCommand, AllWindowsSetsTheCommonDateAndAnUntickedBoxClearsIt) {
     setInitialDate(fresh, s, clock);
     EXPECT_EQ(dateEntryOf(fresh, false), (DateEntry{5, 4, 2003, 6, 45, false}));
 
-    // The next dialog opens with the box ticked; unticking clears the flag
-    // and keeps the common date's values.
+    // The next dialog opens with the box cleared; confirming it so ends the
+    // common date and keeps its values.
     host.answers = {DateEntry{5, 4, 2003, 7, 0, false}};
     runDateTimeCommand(dt, s, host, true);
-    EXPECT_TRUE(host.shown.back().allWindows);
+    EXPECT_FALSE(host.shown.back().allWindows);
     EXPECT_FALSE(s.useCommonDate);
     EXPECT_EQ(host.broadcasts, 1);
     setInitialDate(fresh, s, clock);

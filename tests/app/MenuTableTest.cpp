@@ -29,15 +29,15 @@ const MenuPopup& popupAt(const std::vector<MenuPopup>& menu, size_t i) { return 
 
 TEST(MenuTable, MainMenuHasFivePopupsInEachLanguage) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(titles(MenuKind::Main, 0), (V{"&File", "P&reference", "&Planet", "&View", "&Help"}));
+    EXPECT_EQ(titles(MenuKind::Main, 0), (V{"&File", "P&references", "&Planet", "&View", "&Help"}));
     EXPECT_EQ(titles(MenuKind::Main, 1),
-              (V{"&Fichier", "P&référence", "&Planète", "&Affichage", "&?"}));
-    EXPECT_EQ(titles(MenuKind::Main, 2), (V{"&Archivo", "P&referencia", "&Planeta", "&Ver", "&?"}));
+              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&?"}));
+    EXPECT_EQ(titles(MenuKind::Main, 2), (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&?"}));
     EXPECT_EQ(titles(MenuKind::Mars, 1),
-              (V{"&Fichier", "P&référence", "&Planète", "&Affichage", "&Coordonnée", "&Option",
+              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&Réglages", "&Option",
                  "F&enêtre", "&?"}));
     EXPECT_EQ(titles(MenuKind::Moon, 2),
-              (V{"&Archivo", "P&referencia", "&Planeta", "&Ver", "&Coordinado", "&Opción",
+              (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&Ajustes", "&Opción",
                  "V&entana", "&?"}));
 }
 
@@ -52,15 +52,15 @@ TEST(MenuTable, CommandTextsInTheThreeLanguages) {
         {57607, "&Print...\tCtrl+P", "&Impression...\tCtrl+P", "&Imprimir...\tCtrl+P"},
         {57606, "P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."},
         {32809, "T&ime zone", "&Fuseau horaire", "&Huso horario"},
-        {32799, "L&anguage", "L&angue", "L&engüaje"},
-        {32784, "J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télite de Júpiter"},
+        {32799, "L&anguage", "L&angue", "L&enguaje"},
+        {32784, "J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"},
         {59393, "&Status Bar", "Barre d'é&tat", "Barra de &estado"},
-        {32794, "&Data dialog", "&Dialogue des données", "&Dialogo de datos"},
+        {32794, "&Data dialog", "&Dialogue des données", "&Diálogo de datos"},
         {32819, "&Zoom in      +", "&Zoom  +", "&Zoom  +"},
         {32818, "Zoom o&ut    -", "Zoo&m   -", "Zoo&m   -"},
-        {32814, "Jupiter's red spot reference", "&Longitude de référence de la tache rouge",
+        {32814, "Jupiter's Red Spot reference", "&Longitude de référence de la tache rouge",
          "Longitud de referencia de la mancha roja"},
-        {57664, "&About Vantorel...", "&A propos de vantorel...", "&El tema de Vantorel..."},
+        {57664, "&About Vantorel...", "&À propos de Vantorel...", "&Acerca de Vantorel..."},
     };
     for (const Row& r : rows) {
         const TextTriple t = commandText(r.id);

@@ -159,7 +159,7 @@ TEST(LatitudeCommand, LimitsMessagesAndTheSouthUnderOneDegree) {
     EXPECT_EQ(checkLatitude(45, 60), LatitudeCheck::BadMinutes);
     EXPECT_EQ(checkLatitude(45, -1), LatitudeCheck::BadMinutes);
     EXPECT_STREQ(latitudeMessage(LatitudeCheck::BadMinutes)(1),
-                 "La latitude entré n'est pas valide (0 - 59 minutes) ");
+                 "La latitude saisie n'est pas valide (0 - 59 minutes) ");
 
     TempWorkingDir wd;
     ScriptedSettingsHost host;
@@ -277,7 +277,7 @@ TEST(LanguageCommand, ANewLanguageWaitsForTheNextStart) {
     // The message speaks the language still in use.
     EXPECT_EQ(other.messages,
               std::vector<std::string>{
-                  "Vous devez sortir de Vantorel pour que le changement de langue soit effectif"});
+                  "Vous devez quitter Vantorel pour que le changement de langue soit effectif."});
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
     EXPECT_EQ(s.language, 1);
 

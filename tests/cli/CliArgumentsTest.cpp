@@ -61,8 +61,8 @@ TEST(CliArguments, NumbersOutOfRangeAreRefusedByName) {
     // The count's limit depends on the unit: still a bad argument, named.
     const CliRun count = runCli(withCount + "61");
     EXPECT_EQ(count.status, 2) << count.out;
-    EXPECT_EQ(count.out, "vantorel-cli phenomena-file: argument --count: The maximum period "
-                         "associated to days is 60\n");
+    EXPECT_EQ(count.out, "vantorel-cli phenomena-file: argument --count: The longest period in "
+                         "days is 60\n");
     const CliRun huge = runCli(withCount + "3e9");
     EXPECT_EQ(huge.status, 2);
     EXPECT_NE(huge.out.find("argument --count: expected a whole number"), std::string::npos);

@@ -18,6 +18,8 @@ TEST(CliEphemMoon, HandbookInstantApril1992) {
     EXPECT_NEAR(jsonNumber(r.out, "libration_lon_deg"), -1.23, 0.01);
     EXPECT_NEAR(jsonNumber(r.out, "libration_lat_deg"), 4.20, 0.02);
     EXPECT_NEAR(jsonNumber(r.out, "colongitude_deg"), 22.10, 0.02);
+    // The handbook's position angle of the axis, 15.08 deg.
+    EXPECT_NEAR(jsonNumber(r.out, "axis_position_angle_deg"), 15.08, 0.05);
     EXPECT_NEAR(jsonNumber(r.out, "illuminated_fraction"), 0.6786, 5e-4);
     EXPECT_NEAR(jsonNumber(r.out, "diameter_arcmin"), 32.434, 0.001);
     // New moon 1992 April 3, 05:01 UT.

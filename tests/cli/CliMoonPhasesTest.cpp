@@ -24,7 +24,7 @@ TEST(CliPhases, MonthPhasesAndLastNewMoon) {
 TEST(CliPhases, ReadableTableFollowsLanguageAndDateFormat) {
     CliRun r = runCli("phases --date 2024-01-20 --lang fr --date-format 2");
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("Les phases lunaire"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Les phases lunaires"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Heure"), std::string::npos);
     EXPECT_NE(r.out.find("11/01"), std::string::npos);  // day/month in the table
     EXPECT_NE(r.out.find("Nouvelle lune     11/01/2024  11:58"), std::string::npos) << r.out;

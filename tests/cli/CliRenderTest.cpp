@@ -81,6 +81,22 @@ TEST(CliRender, DescribesWhatItDrewAndChecksTheSharedOptions) {
     EXPECT_EQ(fr.status, 0) << fr.out;
 }
 
+TEST(CliRender, MoonIsTurnedByItsAxisAsTheEphemerisGivesIt) {
+    TempWorkingDir dir;
+    const std::string at = " --date 2024-03-21 --time 21:00 --zone +1 --lat 48.8";
+    const CliRun picture = runCli("render --window moon --out moon.png --json" + at);
+    ASSERT_EQ(picture.status, 0) << picture.out;
+    const CliRun ephem = runCli("ephem --body moon --json" + at);
+    ASSERT_EQ(ephem.status, 0) << ephem.out;
+    const double drawn = jsonNumber(picture.out, "axis_position_angle_deg");
+    // The window and the ephemeris reach the Moon through different
+    // sequences; they agree within a tenth of a degree.
+    EXPECT_NEAR(drawn, jsonNumber(ephem.out, "axis_position_angle_deg"), 0.1);
+    // About 20 degrees east that evening: the picture is visibly turned.
+    EXPECT_GT(drawn, 15.0);
+    EXPECT_LT(drawn, 25.0);
+}
+
 }  // namespace
 
 // The Saturn window: zoom level 0 spans Mimas's orbit across half the width,

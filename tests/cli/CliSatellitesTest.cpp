@@ -88,15 +88,15 @@ TEST(CliSatellites, YearlyFileIsReadBackByTheDayListAndRefusedTwice) {
     }
     CliRun again = runCli("phenomena-file --year 2011 --lang fr");
     EXPECT_EQ(again.status, 1);
-    EXPECT_NE(again.out.find("Ce fichier, j2011.sat  existe"), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("Le fichier j2011.sat  existe"), std::string::npos) << again.out;
 }
 
 TEST(CliSatellites, TextFileLimitsAndRedSpot) {
     TempWorkingDir dir;
     CliRun r = runCli("phenomena-file --text J.txt --start 2011-10-28 --unit month --count 12");
     EXPECT_EQ(r.status, 2);  // a bad argument, named
-    EXPECT_EQ(r.out, "vantorel-cli phenomena-file: argument --count: The maximum period associated "
-                     "to months is 11\n");
+    EXPECT_EQ(r.out, "vantorel-cli phenomena-file: argument --count: The longest period in months "
+                     "is 11\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("J.txt")));
     const std::string listing =
         "phenomena-file --text J.txt --start 2011-10-28 --unit day --count 2 --zone +1";

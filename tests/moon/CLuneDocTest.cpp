@@ -102,16 +102,61 @@ TEST(CLuneDoc, PanelTexts) {
     EXPECT_EQ(r.decValue, "+13\u00b0 46'");
     EXPECT_EQ(r.distanceValue, "368409 KM");
     EXPECT_EQ(r.diameterValue, "32.4'");
-    EXPECT_EQ(r.poleInclinationLabel, "S\u00e9l\u00e9nographiq.:");
+    EXPECT_EQ(r.poleInclinationLabel, "Colongitude :");
     EXPECT_EQ(r.centralLongitudeValue2, "-1.23\u00b0");
-    EXPECT_EQ(r.seasonGroupLabel, "  Age:");
+    EXPECT_EQ(r.seasonGroupLabel, "  \u00c2ge :");
+    EXPECT_EQ(r.seasonName, std::to_string(doc.moon.moonAge) + (doc.moon.moonAge == 1 ? " jour" : " jours"));
     EXPECT_EQ(r.scaleText, "1\" = 1.79 Km");
     EXPECT_FLOAT_EQ(r.maximumDiameter, 33.5f);
     const StatusTexts status = doc.statusTexts();
     EXPECT_EQ(status.date, "Date: 1992/04/12");
     EXPECT_EQ(status.time, "Heure: 00: 00");
-    EXPECT_EQ(status.rise, "");
+    // The Moon's own rise, transit, set and altitude, as the planets show theirs.
+    EXPECT_EQ(status.rise.rfind("Lever: ", 0), 0u) << status.rise;
+    EXPECT_EQ(status.transit.rfind("Transit: ", 0), 0u) << status.transit;
+    EXPECT_EQ(status.set.rfind("Coucher: ", 0), 0u) << status.set;
+    EXPECT_EQ(status.altitude.rfind("Alt.: ", 0), 0u) << status.altitude;
     EXPECT_EQ(doc.windowTitleText(), " Lune -- 1992/04/12     ");
+}
+
+TEST(CLuneDoc, StatusPanesGiveTheMoonsRiseTransitAndSetOfTheDay) {
+    // Paris, 2024-01-20: the command-line ephemeris and the window compute
+    // the same sequence; the Moon transits in the evening near first quarter.
+    Settings settings = settingsFor(1, 0, 0);
+    settings.latitude = 48.85f;
+    CLuneDoc doc(settings);
+    doc.setDate(2024, 1, 20, 12, 0);
+    const StatusTexts st = doc.statusTexts();
+    EXPECT_EQ(st.rise.rfind("Rise: ", 0), 0u) << st.rise;
+    ASSERT_GE(st.transit.size(), 15u) << st.transit;
+    const int transitHour = std::stoi(st.transit.substr(9, 2));
+    EXPECT_GE(transitHour, 17) << st.transit;
+    EXPECT_LE(transitHour, 21) << st.transit;
+    // The window's own instant is untouched by the events' computation.
+    EXPECT_EQ(doc.dateTime.localHour, 12);
+    EXPECT_EQ(doc.dateTime.localDay, 20);
+}
+
+TEST(CLuneDoc, AgeIsCountedInDaysInEachLanguage) {
+    struct Case {
+        int language;
+        const char* one;
+        const char* many;
+        const char* label;
+    };
+    for (const Case c : {Case{0, "1 day", "7 days", "  Age:"}, Case{1, "1 jour", "7 jours", "  \u00c2ge :"},
+                         Case{2, "1 d\u00eda", "7 d\u00edas", "  Edad:"}}) {
+        const Settings settings = settingsFor(1, 0, c.language);
+        CLuneDoc doc(settings);
+        // New moon 2024-03-10 09:00 UT: one day and seven days later.
+        doc.setDate(2024, 3, 11, 22, 0);
+        ASSERT_EQ(doc.moon.moonAge, 1);
+        EXPECT_EQ(doc.panel().seasonName, c.one);
+        doc.setDate(2024, 3, 17, 22, 0);
+        ASSERT_EQ(doc.moon.moonAge, 7);
+        EXPECT_EQ(doc.panel().seasonName, c.many);
+        EXPECT_EQ(doc.panel().seasonGroupLabel, c.label);
+    }
 }
 
 TEST(CLuneDocLunarX, WholeYearGivesOneLinePerFirstQuarterInTheWindow) {

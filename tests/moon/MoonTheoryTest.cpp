@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -76,6 +77,37 @@ TEST(MoonTheory, HandbookLibrationsAndColongitudeApril1992) {
     // The program's inclination of the lunar equator lowers b by about 0.013 deg.
     EXPECT_NEAR(toDeg(moon.librationLatitude), 4.20, 0.02);
     EXPECT_NEAR(moon.colongitude, 22.10, 0.02);
+}
+
+TEST(MoonTheory, HandbookAxisPositionAngleApril1992) {
+    const DATE_TIME dt = april1992();
+    MoonTheory moon;
+    moon.computeMoon(dt, toRad(kSunLongitude1992Deg), false);
+    // The handbook's physical ephemeris gives P = 15.08 deg; the program's
+    // inclination of the lunar equator and the Julian day taken as universal
+    // time leave a few hundredths.
+    EXPECT_NEAR(moon.axisPositionAngle, 15.08, 0.05);
+}
+
+TEST(MoonTheory, AxisPositionAngleStaysWithinItsMonthlySwing) {
+    // The axis swings about +-25 deg from the hour circle over a month, and
+    // crosses zero on the way: a sign error or a wrong quadrant shows here.
+    double low = 90.0;
+    double high = -90.0;
+    for (int day = 1; day <= 28; ++day) {
+        DATE_TIME dt;
+        dt.setLocal(2024, 3, day, 0, 0, 0, 0);
+        dt.computeDate();
+        dt.computeNutation();
+        MoonTheory moon;
+        moon.computeMoon(dt, 0.0, false);
+        low = std::min(low, moon.axisPositionAngle);
+        high = std::max(high, moon.axisPositionAngle);
+    }
+    EXPECT_LT(low, -15.0);
+    EXPECT_GT(high, 15.0);
+    EXPECT_GT(low, -26.0);
+    EXPECT_LT(high, 26.0);
 }
 
 TEST(MoonTheory, HandbookIlluminatedFractionApril1992) {

@@ -81,5 +81,44 @@ TEST(TimeStepKeys, StepsCarryIntoTheCalendar) {
     EXPECT_EQ(dt.localMinute, 17);
 }
 
+
+TEST(TimeStepKeys, ShiftStepsBackByTheSameCountAndNowIgnoresIt) {
+    TimeStepKeys keys;
+    keys.digit(1);
+    keys.digit(2);
+    EXPECT_EQ(keys.letter('h', true).count, -12);
+    EXPECT_EQ(keys.letter('D', true).count, -1);
+    EXPECT_EQ(keys.letter('C', true).count, 1);
+    EXPECT_EQ(keys.letter('M').count, 1);
+}
+
+TEST(TimeStepKeys, BackwardStepsCrossMonthsYearsAndLeapDays) {
+    FixedClock clock({2024, 1, 1, 0, 0, 0});
+    struct Case {
+        int y, mo, d, h, mi;
+        TimeStepUnit unit;
+        int count;
+        int ey, emo, ed, eh, emi;
+    };
+    const Case cases[] = {
+        {2024, 1, 1, 0, 0, TimeStepUnit::Minute, -1, 2023, 12, 31, 23, 59},
+        {2024, 3, 1, 5, 0, TimeStepUnit::Hour, -6, 2024, 2, 29, 23, 0},
+        {2023, 3, 1, 5, 0, TimeStepUnit::Day, -1, 2023, 2, 28, 5, 0},
+        {2000, 3, 1, 0, 0, TimeStepUnit::Day, -1, 2000, 2, 29, 0, 0},
+        {2024, 5, 15, 12, 30, TimeStepUnit::Day, -365, 2023, 5, 16, 12, 30},
+        {2024, 5, 15, 12, 30, TimeStepUnit::Minute, -999, 2024, 5, 14, 19, 51},
+    };
+    for (const Case& c : cases) {
+        DATE_TIME dt;
+        dt.setLocal(c.y, c.mo, c.d, c.h, c.mi, 0, 0);
+        applyTimeStep(dt, TimeStep{c.unit, c.count}, clock);
+        EXPECT_EQ(dt.localYear, c.ey) << c.y << "-" << c.mo << "-" << c.d;
+        EXPECT_EQ(dt.localMonth, c.emo) << c.y << "-" << c.mo << "-" << c.d;
+        EXPECT_EQ(dt.localDay, c.ed) << c.y << "-" << c.mo << "-" << c.d;
+        EXPECT_EQ(dt.localHour, c.eh) << c.y << "-" << c.mo << "-" << c.d;
+        EXPECT_EQ(dt.localMinute, c.emi) << c.y << "-" << c.mo << "-" << c.d;
+    }
+}
+
 }  // namespace
 }  // namespace vantorel

@@ -94,11 +94,11 @@ TEST_F(YearlyFile, SecondGenerationIsRefusedInTheActiveLanguage) {
     FileResult again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 1);
     EXPECT_FALSE(again.ok);
     EXPECT_EQ(again.message,
-              "Ce fichier, j2005.sat  existe et Vantorel l'utilise. Vous ne pouvez l'écraser.");
+              "Le fichier j2005.sat  existe et Vantorel l'utilise. Il ne peut pas être écrasé.");
     EXPECT_EQ(source.calls, 0);
     EXPECT_EQ(readAll(dir->userDataFile("j2005.sat")), before);
     again = generateYearlyFile(2005, sat, source, SearchMode::Fast, 0);
-    EXPECT_EQ(again.message, "This file, j2005.sat  exist and Vantorel use it. You can't override this.");
+    EXPECT_EQ(again.message, "The file j2005.sat  exists and Vantorel uses it. It cannot be overwritten.");
 }
 
 // The rows read back for a local day are exactly the computed rows of that
@@ -141,7 +141,7 @@ TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
     TempWorkingDir dir;
     const char* legends[3] = {"Ec.D. : eclipse disappearance\t\t\tI  : Io\n",
                               "Ec : commencement d'éclipse\tI  : Io\n",
-                              "Ec : comienzo d'eclipse       I  : Io\n"};
+                              "Ec : comienzo de eclipse      I  : Io\n"};
     const char* headers[3] = {"\nMarch 2005\n D    H  M     Sat.     Phe.   GRS (hh: mm)\n",
                               "\nAvril 2005\n D    H  M     Sat.     Phé.   GTR (hh: mm)\n",
                               "\nMarzo 2005\n D    H  M     Sat.     Fen.   MR  (hh: mm)\n"};
@@ -196,13 +196,13 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.count = 60;
     EXPECT_EQ(validateTextFileRequest(r), "");
     r.count = 61;
-    EXPECT_EQ(validateTextFileRequest(r), "The maximum period associated to days is 60");
+    EXPECT_EQ(validateTextFileRequest(r), "The longest period in days is 60");
     r.language = 2;
-    EXPECT_EQ(validateTextFileRequest(r), "El período máximo asociado a los días es 60");
+    EXPECT_EQ(validateTextFileRequest(r), "El período máximo en días es 60");
     r.unit = PeriodUnit::Month;
     r.count = 12;
     r.language = 1;
-    EXPECT_EQ(validateTextFileRequest(r), "La période maximum associé au mois est 11");
+    EXPECT_EQ(validateTextFileRequest(r), "La période maximale en mois est 11");
     r.count = 1;
     EXPECT_EQ(validateTextFileRequest(r), "");
     LocalMinute first;
@@ -211,7 +211,7 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.unit = PeriodUnit::Year;
     r.count = 2;
     r.language = 0;
-    EXPECT_EQ(validateTextFileRequest(r), "The maximum period associated to a year is 1");
+    EXPECT_EQ(validateTextFileRequest(r), "The longest period in years is 1");
     r.count = 0;
     EXPECT_NE(validateTextFileRequest(r), "");
     r.count = 1;
@@ -233,7 +233,7 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.year = 2005;
     r.path = (dir.path() / "no-such-dir" / "x.txt").string();
     const FileResult res = generateTextFile(r, sat, source, SearchMode::Fast, {});
-    EXPECT_EQ(res.message, "Error to open file.");
+    EXPECT_EQ(res.message, "Cannot open the file.");
 }
 
 // ---- damaged, planted and interrupted files ------------------------------------

@@ -53,7 +53,7 @@ TEST(PhenomenaGenerator, RequestCoversItsUnitAndTheYearlyFileTakesAWholeYear) {
     g.text.count = 1;
     EXPECT_EQ(generatorDays(g), 31);  // March, from the 1st
     g.text.count = 12;
-    EXPECT_EQ(validateGeneratorRequest(g), "The maximum period associated to months is 11");
+    EXPECT_EQ(validateGeneratorRequest(g), "The longest period in months is 11");
 
     // The yearly file ignores the unit and the count, and counts the evening
     // before: 31 December and the year.
@@ -66,7 +66,7 @@ TEST(PhenomenaGenerator, RequestCoversItsUnitAndTheYearlyFileTakesAWholeYear) {
     g.text.year = 2051;
     EXPECT_EQ(validateGeneratorRequest(g), "The year is not valid.");
     g.text.language = 2;
-    EXPECT_EQ(validateGeneratorRequest(g), "Toma del año inválido.");
+    EXPECT_EQ(validateGeneratorRequest(g), "Año inválido.");
 }
 
 TEST(PhenomenaGenerator, CancelledRunsLeaveNoFileAndKeepTheListingTheyWouldReplace) {
@@ -123,7 +123,7 @@ TEST(PhenomenaGenerator, ListingReplacesTheOldOneWholeKeepingItsModeAndFollowing
     const FileResult bad = generateTextFile(threeDays("missing/dir/JupSat.txt"), sat, source,
                                             SearchMode::Fast, {});
     EXPECT_FALSE(bad.ok);
-    EXPECT_EQ(bad.message, "Error to open file.");
+    EXPECT_EQ(bad.message, "Cannot open the file.");
 }
 
 TEST(PhenomenaGenerator, RunReportsEveryDayUpToTheEndOfThePeriod) {

@@ -48,7 +48,7 @@ TEST(MarsSeasons, ValidationOrderAndMessages) {
     EXPECT_STREQ(seasonParameterMessage(kSeasonPeriodInvalid, 1),
                  "La p\u00e9riode entr\u00e9e n'est pas valide. (1 - 10) ");
     EXPECT_STREQ(seasonParameterMessage(kSeasonPeriodInvalid, 2),
-                 "Toma del periodo inv\u00e1lido. (1 - 10) ");
+                 "Periodo inv\u00e1lido. (1 - 10) ");
     EXPECT_STREQ(seasonParameterMessage(kSeasonParametersValid, 0), "");
 }
 

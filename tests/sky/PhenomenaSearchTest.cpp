@@ -115,7 +115,7 @@ TEST(PhenomenaSearch, ZoneDateFormatAndLanguage) {
     spanish.searchPhenomena(localDate(1993, 10, 1), kPhenomenaMars);
     EXPECT_STREQ(spanish.lines[1], "12/27/1993   02h    Conjunci\u00f3n");
     EXPECT_STREQ(phenomenonName(kOpposition, 0), "Opposition");
-    EXPECT_STREQ(phenomenonName(kGreatestElongationEast, 2), "La mas grande elongaci\u00f3n Este");
+    EXPECT_STREQ(phenomenonName(kGreatestElongationEast, 2), "M\u00e1xima elongaci\u00f3n Este");
 }
 
 TEST(PhenomenaSearch, OtherIndicesGiveNoLine) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QLabel>
 
 #include "app/CommandIds.h"
 #include "app/ui/CDataDialog.h"
+#include "app/ui/TitleWidthFitter.h"
 #include "planets/BodyDataRecord.h"
 #include "tests/app/ui/AppFixture.h"
 
@@ -34,14 +37,16 @@ int countColour(const QImage& image, Rgb c) {
 
 TEST(DataDialog, LayoutInDialogUnitsAndCaptionsByLanguage) {
     CDataDialog d(1);
-    EXPECT_EQ(d.size(), QSize(165, 379));
+    // Its designed 165 pixels, widened only as far as its title needs.
+    const int width = std::max(165, titleWidthNeeded(d.windowTitle()));
+    EXPECT_EQ(d.size(), QSize(width, 379));
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Vantorel - Données"));
     EXPECT_EQ(d.control(1009)->geometry(), QRect(44, 3, 66, 23));
     EXPECT_EQ(d.control(1043)->geometry().topLeft(), QPoint(95, 146));
     EXPECT_EQ(d.control(1103)->text(), QStringLiteral("Maximum"));
     EXPECT_EQ(d.control(1102)->text(), QStringLiteral("Actuel"));
     EXPECT_EQ(d.findChild<QGroupBox*>("ctl1140")->title(), QString::fromUtf8("Diamètre comparatif"));
-    EXPECT_EQ(d.findChild<QGroupBox*>("ctl1140")->geometry(), QRect(2, 257, 161, 119));
+    EXPECT_EQ(d.findChild<QGroupBox*>("ctl1140")->geometry(), QRect(2, 257, width - 4, 119));
     // Every text control of the record exists.
     for (int id : BodyDataRecord::kControlIds)
         EXPECT_TRUE(d.control(id) != nullptr || id == 1039) << id;

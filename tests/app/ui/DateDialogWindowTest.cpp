@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
+#include <QTest>
 
 #include "app/CommandIds.h"
 #include "app/DateTimeCommand.h"
@@ -95,7 +97,7 @@ TEST(DateDialogWindow, YearAfter2050IsRefusedWithTheFocusOnTheYear) {
         });
     started.command(ID_DATE_TIME);
     EXPECT_EQ(driver.seen(),
-              (QStringList{"DateSel", QString::fromUtf8("message: Toma del año inválido (1985 - 2050)."),
+              (QStringList{"DateSel", QString::fromUtf8("message: Año inválido (1985 - 2050)."),
                            "DateSel"}));
     EXPECT_EQ(venus->date().localYear, 2024);
 }
@@ -186,13 +188,21 @@ TEST(DateDialogWindow, MonthChangeRebuildsTheDaysAndCurrentTimeReadsTheClock) {
     DateSel d(0, DateEntry{31, 1, 2000, 10, 20, false}, true, 0, clock);
     EXPECT_EQ(d.field(DateSel::kDay)->count(), 31);
     d.field(DateSel::kMonth)->setCurrentIndex(1);
+    // The day list follows the month but the day shown stays the day.
     EXPECT_EQ(d.field(DateSel::kDay)->count(), 28);
-    EXPECT_EQ(d.field(DateSel::kDay)->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(d.field(DateSel::kDay)->currentText(), QStringLiteral("31"));
     d.field(DateSel::kMonth)->setCurrentIndex(3);
     EXPECT_EQ(d.field(DateSel::kDay)->count(), 30);
-    EXPECT_EQ(d.field(DateSel::kDay)->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(d.field(DateSel::kDay)->currentText(), QStringLiteral("31"));
 
-    // 2035 is not in the year list: the year is left empty.
+    // The year list holds every year the program computes, no more.
+    QComboBox* years = d.field(DateSel::kYear);
+    EXPECT_EQ(years->itemText(0), QStringLiteral("1985"));
+    EXPECT_EQ(years->itemText(years->count() - 1), QStringLiteral("2050"));
+    // 2035 is listed; 2061 is not, so the year is left empty.
+    d.selectCurrentTime();
+    EXPECT_EQ(d.entry(), (DateEntry{27, 2, 2035, 6, 7, false}));
+    clock.set({2061, 2, 27, 6, 7, 0});
     d.selectCurrentTime();
     EXPECT_EQ(d.entry(), (DateEntry{27, 2, 0, 6, 7, false}));
     EXPECT_EQ(d.field(DateSel::kYear)->currentIndex(), -1);
@@ -206,4 +216,77 @@ TEST(DateDialogWindow, MonthChangeRebuildsTheDaysAndCurrentTimeReadsTheClock) {
     bool found = false;
     for (QLabel* l : es.findChildren<QLabel*>()) found = found || l->text() == QString::fromUtf8("Año:");
     EXPECT_TRUE(found);
+}
+
+namespace {
+
+// Types into a field as a user does: select what it shows, type the keys,
+// then leave the field with Tab so the list takes the typed entry.
+void typeAsUser(DateSel& d, DateSel::Control c, const char* keys) {
+    QComboBox* field = d.field(c);
+    field->setFocus(Qt::TabFocusReason);
+    field->lineEdit()->selectAll();
+    QTest::keyClicks(field->lineEdit(), QString::fromLatin1(keys));
+    QTest::keyClick(field->lineEdit(), Qt::Key_Tab);
+}
+
+DateEntry typedThenRead(const DateEntry& start, const char* day, const char* month, const char* year) {
+    FixedClock clock({2024, 1, 1, 0, 0, 0});
+    DateSel d(0, start, true, 0, clock);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    typeAsUser(d, DateSel::kDay, day);
+    typeAsUser(d, DateSel::kMonth, month);
+    if (year) typeAsUser(d, DateSel::kYear, year);
+    return d.entry();
+}
+
+}  // namespace
+
+// Whatever order the fields are typed in, the dialog hands on exactly what
+// the user typed; the check on OK alone refuses an impossible day.
+TEST(DateDialogWindow, TypedDayIsNeverReplacedWhenTheMonthChanges) {
+    // From a February date, 31/12/2024 is 31/12/2024 (not the 1st).
+    EXPECT_EQ(typedThenRead(DateEntry{10, 2, 2024, 20, 0, false}, "31", "12", "2024"),
+              (DateEntry{31, 12, 2024, 20, 0, false}));
+    // From 15/10, 31/2 stays 31/2 so that OK refuses it.
+    EXPECT_EQ(typedThenRead(DateEntry{15, 10, 2024, 20, 0, false}, "31", "2", nullptr),
+              (DateEntry{31, 2, 2024, 20, 0, false}));
+    // From 10/04, 31/05 is 31/05 (not the 10th).
+    EXPECT_EQ(typedThenRead(DateEntry{10, 4, 2024, 20, 0, false}, "31", "5", nullptr),
+              (DateEntry{31, 5, 2024, 20, 0, false}));
+    // The month typed first, then the day.
+    FixedClock clock({2024, 1, 1, 0, 0, 0});
+    DateSel d(0, DateEntry{10, 4, 2024, 20, 0, false}, true, 0, clock);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    typeAsUser(d, DateSel::kMonth, "12");
+    EXPECT_EQ(d.field(DateSel::kDay)->count(), 31);
+    typeAsUser(d, DateSel::kDay, "31");
+    EXPECT_EQ(d.entry(), (DateEntry{31, 12, 2024, 20, 0, false}));
+}
+
+TEST(DateDialogWindow, ThirtyFirstOfFebruaryTypedByKeysIsRefusedWithItsMessage) {
+    StartedApp started(1);
+    ASSERT_TRUE(started.start());
+    started.usePlaceholder(DocTypeId::Saturn);
+    started.command(ID_OPEN_SATURN);
+    CPlaceholderView* view = placeholder(started.frame().activeView());
+    ASSERT_NE(view, nullptr);
+    const DateEntry before = dateEntryOf(view->date(), false);
+    ModalDriver driver;
+    driver
+        .then([](QWidget* w) {
+            DateSel* d = dateSel(w);
+            EXPECT_FALSE(d->allWindowsBox()->isChecked());
+            typeAsUser(*d, DateSel::kDay, "31");
+            typeAsUser(*d, DateSel::kMonth, "2");
+            d->accept();
+        })
+        .accept()
+        .then([](QWidget* w) { dateSel(w)->reject(); });
+    started.command(ID_DATE_TIME);
+    EXPECT_EQ(driver.seen(), (QStringList{"DateSel", QString::fromUtf8("message: Le jour entré n'est pas valide."),
+                                          "DateSel"}));
+    EXPECT_EQ(dateEntryOf(view->date(), false), before);
 }

@@ -88,4 +88,13 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
     EXPECT_FALSE(SettingsFile::readInt("Langue").has_value());
     EXPECT_EQ(SettingsFile::readInt("DisplayWarning"), 1);
     EXPECT_EQ(SettingsFile::readInt("FuseauH"), 0);
+    // A cancelled latitude is not taken for the equator for good: nothing
+    // is written, so the next start asks again, as for the language.
+    EXPECT_FALSE(SettingsFile::readInt("Latituded").has_value());
+    EXPECT_FALSE(SettingsFile::readInt("Latitudem").has_value());
+    started.app.reset();
+    // The driver rejects what comes beyond its script and records it.
+    CVantorelApp again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
+    ASSERT_TRUE(again.initInstance());
+    EXPECT_EQ(driver.seen().mid(4), (QStringList{"CLangue", "CFormatDate", "CLongLat"}));
 }

@@ -18,7 +18,7 @@ TEST(HelpDialogs, AboutAndReferenceFromTheHelpMenu) {
         .then([](QWidget* w) {
             auto* about = qobject_cast<CAboutDlg*>(w);
             ASSERT_NE(about, nullptr);
-            EXPECT_EQ(about->windowTitle(), QStringLiteral("Au sujet de Vantorel"));
+            EXPECT_EQ(about->windowTitle(), QString::fromUtf8("À propos de Vantorel"));
             const QString credits = about->credits()->text();
             // The pictures' authors are named as their licences ask.
             for (const char* name : {"Stellarium", "Oleg Pluton", "CC BY 4.0", "Hastings-Trew"})

@@ -37,28 +37,28 @@ QMenu* popupTitled(const CMainFrame& f, const QString& title) {
 
 TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
     const QStringList expectedTitles[3] = {
-        {"&File", "P&reference", "&Planet", "&View", "&Help"},
-        {"&Fichier", "P&référence", "&Planète", "&Affichage", "&?"},
-        {"&Archivo", "P&referencia", "&Planeta", "&Ver", "&?"},
+        {"&File", "P&references", "&Planet", "&View", "&Help"},
+        {"&Fichier", "P&références", "&Planète", "&Affichage", "&?"},
+        {"&Archivo", "P&referencias", "&Planeta", "&Ver", "&?"},
     };
     const QStringList expectedPlanet[3] = {
         {"32788 M&oon", "32776 &Mercury", "32777 &Venus", "32778 M&ars", "32779 &Jupiter",
-         "32780 &Saturn", "32823 U&ranus", "-", "32771 &Data planets",
+         "32780 &Saturn", "32823 U&ranus", "-", "32771 &Planets' data",
          "32784 J&upiter's satellites"},
         {"32788 &Lune", "32776 &Mercure", "32777 &Vénus", "32778 M&ars", "32779 &Jupiter",
          "32780 &Saturne", "32823 U&ranus", "-", "32771 &Données sur les planètes",
          "32784 Sa&tellites de Jupiter"},
         {"32788 &Luna", "32776 &Mercurio", "32777 &Venus", "32778 M&arte", "32779 &Júpiter",
-         "32780 &Saturno", "32823 U&rano", "-", "32771 &Datos en planeta",
-         "32784 Sa&télite de Júpiter"},
+         "32780 &Saturno", "32823 U&rano", "-", "32771 &Datos de los planetas",
+         "32784 Sa&télites de Júpiter"},
     };
     const QStringList expectedPreference[3] = {
         {"32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
-         "32815 &Date setting", "32799 L&anguage"},
-        {"32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &Télescope",
+         "32815 &Date format", "32799 L&anguage"},
+        {"32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &télescope",
          "32815 &Affichage de la date", "32799 L&angue"},
-        {"32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del Telescopio",
-         "32815 &Fecha - Formatear", "32799 L&engüaje"},
+        {"32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del telescopio",
+         "32815 &Formato de fecha", "32799 L&enguaje"},
     };
     for (int lang = 0; lang < 3; ++lang) {
         SCOPED_TRACE(lang);
@@ -85,10 +85,10 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     started.command(ID_OPEN_MARS);
     CChildView* mars = f.activeView();
     ASSERT_NE(mars, nullptr);
-    EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&référence", "&Planète", "&Affichage",
-                                           "&Coordonnée", "&Option", "F&enêtre", "&?"}));
+    EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage",
+                                           "&Réglages", "&Option", "F&enêtre", "&?"}));
     EXPECT_EQ(items(popupTitled(f, "&Fichier")), QStringList{"57665 &Quitter"});
-    EXPECT_EQ(items(popupTitled(f, "&Coordonnée")),
+    EXPECT_EQ(items(popupTitled(f, "&Réglages")),
               (QStringList{"32781 &Date - Heure", "32774 &Suivi"}));
     EXPECT_EQ(items(popupTitled(f, "&Option")),
               (QStringList{"32775 &Chercher une longitude centrale...", "32804 &Saisons",
@@ -113,7 +113,7 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
 
     // The last window gone, the main menu returns.
     for (CChildView* v : f.views()) started.closeWindow(v);
-    EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&référence", "&Planète", "&Affichage", "&?"}));
+    EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage", "&?"}));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("VANTOREL"));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -42,7 +43,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
             d->accept();
         });
     started.command(ID_LATITUDE);
-    EXPECT_EQ(driver.seen(), (QStringList{"CLongLat", "message: The latitude is not valid (0 - 59 minute) ",
+    EXPECT_EQ(driver.seen(), (QStringList{"CLongLat", "message: The latitude is not valid (0 - 59 minutes) ",
                                           "CLongLat"}));
     EXPECT_FLOAT_EQ(started.app->settings().latitude, -0.5f);
     EXPECT_TRUE(started.app->settings().hemisphereChanged);
@@ -100,8 +101,18 @@ TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {
             auto* d = qobject_cast<CProjection*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_FALSE(d->horizontalBox()->isChecked());
+            // The note names the instrument of each combination as the boxes change.
+            EXPECT_EQ(d->instrumentNote()->text(),
+                      QStringLiteral("As the naked eye or binoculars show the sky."));
             d->horizontalBox()->setChecked(true);
+            EXPECT_EQ(d->instrumentNote()->text(),
+                      QStringLiteral("A refractor or reflector with a star diagonal."));
             d->verticalBox()->setChecked(true);
+            EXPECT_EQ(d->instrumentNote()->text(),
+                      QStringLiteral("A straight-through telescope (Newtonian reflector)."));
+            d->horizontalBox()->setChecked(false);
+            EXPECT_EQ(d->instrumentNote()->text(), QStringLiteral("A star diagonal, the picture upside down."));
+            d->horizontalBox()->setChecked(true);
             d->accept();
         });
         started.command(ID_PROJECTION);
@@ -135,7 +146,7 @@ TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
         .accept();
     started.command(ID_LANGUAGE);
     EXPECT_EQ(driver.seen(), (QStringList{"CLangue",
-                                          "message: You can exit Vantorel for the language take effect."}));
+                                          "message: Restart Vantorel for the new language to take effect."}));
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
     EXPECT_EQ(started.app->settings().language, 0);
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));

@@ -2,10 +2,13 @@
 // sits near the lit limb at first quarter.
 #include <QImage>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
 #include "app/paint/DrawingSurface.h"
+#include "engine/Angles.h"
 #include "moon/CLuneDoc.h"
 #include "moon/paint/MoonPicture.h"
 
@@ -51,6 +54,54 @@ TEST(MoonPicture, FirstQuarterLitOnTheRightToTheEyeOnTheLeftInTheTelescope) {
     EXPECT_NEAR(scope.count / disc, 0.5, 0.06);
     EXPECT_GT(eye.meanX, 130.0 + 30.0);
     EXPECT_LT(scope.meanX, 130.0 - 30.0);
+}
+
+// The face, and with it the terminator, is turned by the axis's position
+// angle: the lit half then faces the Sun's true direction on the sky. Drawn
+// with the Moon's north straight up it would miss by the angle, about 20
+// degrees on these dates.
+TEST(MoonPicture, LitHalfFacesTheSunOnceTurnedByTheAxis) {
+    int tested = 0;
+    for (int code : {0, 3}) {
+        for (int day = 10; day <= 24; ++day) {
+            Settings settings;
+            settings.latitude = 48.8f;
+            settings.zoneHours = 1;
+            CLuneDoc doc(settings);
+            doc.projection = code;
+            doc.setDate(2024, 3, day, 21, 0);
+            // Days where the axis leans well over and the lit part has a
+            // clear direction (neither near full nor near new).
+            const double k = doc.moon.illuminatedFraction;
+            if (std::fabs(doc.moon.axisPositionAngle) < 10.0 || k > 0.85 || k < 0.1) continue;
+            ++tested;
+            DrawingSurface s(260, 260);
+            DiscRenderer r(DiscRenderer::kMoon);
+            paintMoonPicture(s, doc, r);
+            const QImage img = s.image();
+            double sx = 0.0, sy = 0.0;
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if ((img.pixel(x, y) & 0xffffffu) != 0) {
+                        sx += x - 129.5;
+                        sy += y - 129.5;
+                        ++n;
+                    }
+            ASSERT_GT(n, 0);
+            const double chi = DiscRenderer::brightLimbAngle(
+                toRad(doc.earthSun.sunRa), toRad(doc.earthSun.sunDec), doc.moon.rightAscension,
+                doc.moon.declination);
+            // East is left for code 0 and right for code 3; north up for 0.
+            const double ex = code == 0 ? -std::sin(chi) : std::sin(chi);
+            const double ey = code == 0 ? -std::cos(chi) : std::cos(chi);
+            const double off = std::atan2(sx * ey - sy * ex, sx * ex + sy * ey) * kDegPerRad;
+            // The terminator follows the colongitude, which leaves out the
+            // Sun's small height over the lunar equator: a few degrees.
+            EXPECT_LT(std::fabs(off), 7.0) << "code " << code << " day " << day;
+        }
+    }
+    EXPECT_GE(tested, 4);
 }
 
 TEST(MoonPicture, FullAndNewMoon) {

@@ -1,6 +1,9 @@
 // The Moon window offscreen: its keys, the date dialog's effect on the two
 // lists, and the phase table and Lunar X list opened, refilled and reopened.
 #include <QComboBox>
+#include <QImage>
+
+#include <algorithm>
 #include <QListWidget>
 #include <QTest>
 
@@ -49,6 +52,55 @@ TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     EXPECT_FALSE(doc.imageDirty);
 }
 
+TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CLuneView* moon = openMoon(s);
+    ASSERT_NE(moon, nullptr);
+    moon->resize(300, 300);
+    EXPECT_EQ(moon->zoom(), 100);
+    // The picture's disc is the zoom's radius: the lit part, a crescent on
+    // that date, still runs from near one pole to near the other.
+    auto discWidth = [moon] {
+        moon->grab();
+        const QImage& img = moon->picture();
+        int top = img.height(), bottom = -1;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if ((img.pixel(x, y) & 0xffffffu) != 0) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return bottom - top + 1;
+    };
+    const int at100 = discWidth();
+    QTest::keyClick(moon, Qt::Key_Plus, Qt::ShiftModifier);
+    EXPECT_EQ(moon->zoom(), 120);
+    QTest::keyClick(moon, Qt::Key_Minus, Qt::KeypadModifier);
+    QTest::keyClick(moon, Qt::Key_Minus);
+    EXPECT_EQ(moon->zoom(), 80);
+    EXPECT_NEAR(discWidth() - at100, -40, 6);
+    QTest::mouseDClick(moon, Qt::RightButton);
+    EXPECT_EQ(moon->zoom(), 100);
+    s.command(ID_MARS_ZOOM_OUT);
+    EXPECT_EQ(moon->zoom(), 80);
+    for (int i = 0; i < 10; ++i) s.command(ID_MARS_ZOOM_IN);
+    EXPECT_EQ(moon->zoom(), 200);
+    EXPECT_FALSE(moon->commandState(ID_MARS_ZOOM_IN)->enabled);
+    EXPECT_TRUE(moon->commandState(ID_MARS_ZOOM_OUT)->enabled);
+    // The night side still ends at the limb of the larger disc: nothing lit
+    // beyond it.
+    moon->resize(440, 440);
+    moon->grab();
+    EXPECT_EQ(moon->picture().pixel(5, 220) & 0xffffffu, 0u);
+
+    // Shift steps the Moon's clock back too.
+    CLuneDoc& doc = moon->document();
+    const double day = doc.dateTime.localDay;
+    QTest::keyClick(moon, Qt::Key_D, Qt::ShiftModifier);
+    EXPECT_EQ(doc.dateTime.localDay, day - 1);
+}
+
 // Runs the date dialog changing the hour or the month.
 void changeDate(StartedApp& s, int monthIndex, const char* hour) {
     ModalDriver driver;
@@ -85,7 +137,7 @@ TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
     s.command(ID_MOON_PHASES);
     CPhaseLune* table = CLuneView::phaseTable();
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->windowTitle(), QStringLiteral("The moon's phase"));
+    EXPECT_EQ(table->windowTitle(), QStringLiteral("The Moon's phases"));
     // January 2024: first quarter on the 18th, full moon on the 25th.
     EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("01/18"));
     EXPECT_EQ(table->fieldText(2, PhaseTableText::kFirstDate), QStringLiteral("01/25"));

@@ -170,23 +170,27 @@ TEST(DiscRendererMap, ProjectionCodesMirrorThePicture) {
     EXPECT_NEAR(s0.meanY, 2 * c - s3.meanY, 1.5);
 }
 
-TEST(DiscRendererMap, PoleAngleTurnsMarsTowardTheEastOfTheSky) {
+TEST(DiscRendererMap, PoleAngleTurnsMarsAndTheMoonTowardTheEastOfTheSky) {
     // A mark near the north pole (rows 168..172 are latitudes +78..+82).
     const QImage map = makeMap(kGreyMap, [](int, int j) { return j >= 168 && j <= 172; });
-    DiscRenderer mars(DiscRenderer::kMars);
-    mars.setPositionAngle(toRad(30.0));
-    // Code 0: north up, east on the left; the pole leans to the left.
-    const Stats s0 = statsOfColour(render(mars, map, 0, 0.0, 0), kMark);
-    EXPECT_LT(s0.meanX, 99.5 - 30.0);
-    EXPECT_LT(s0.meanY, 50.0);
-    // Code 1 mirrors left and right: the pole leans to the right.
-    const Stats s1 = statsOfColour(render(mars, map, 0, 0.0, 1), kMark);
-    EXPECT_GT(s1.meanX, 99.5 + 30.0);
-    EXPECT_LT(s1.meanY, 50.0);
-    // Code 3 is code 0 turned half round.
-    const Stats s3 = statsOfColour(render(mars, map, 0, 0.0, 3), kMark);
-    EXPECT_NEAR(s3.meanX, 199.0 - s0.meanX, 1.5);
-    EXPECT_NEAR(s3.meanY, 199.0 - s0.meanY, 1.5);
+    // The Moon's axis is turned on the sky as the planets' poles are.
+    for (const int kind : {DiscRenderer::kMars, DiscRenderer::kMoon}) {
+        SCOPED_TRACE(kind);
+        DiscRenderer body(kind);
+        body.setPositionAngle(toRad(30.0));
+        // Code 0: north up, east on the left; the pole leans to the left.
+        const Stats s0 = statsOfColour(render(body, map, 0, 0.0, 0), kMark);
+        EXPECT_LT(s0.meanX, 99.5 - 30.0);
+        EXPECT_LT(s0.meanY, 50.0);
+        // Code 1 mirrors left and right: the pole leans to the right.
+        const Stats s1 = statsOfColour(render(body, map, 0, 0.0, 1), kMark);
+        EXPECT_GT(s1.meanX, 99.5 + 30.0);
+        EXPECT_LT(s1.meanY, 50.0);
+        // Code 3 is code 0 turned half round.
+        const Stats s3 = statsOfColour(render(body, map, 0, 0.0, 3), kMark);
+        EXPECT_NEAR(s3.meanX, 199.0 - s0.meanX, 1.5);
+        EXPECT_NEAR(s3.meanY, 199.0 - s0.meanY, 1.5);
+    }
 
     // Mercury and Venus are never turned.
     DiscRenderer venus(DiscRenderer::kMercuryVenus);
@@ -368,6 +372,63 @@ TEST(DiscRendererMap, PolarScaleFlattensTheGlobe) {
     const Stats disc = statsOfNonBlack(render(r, makeMap(kWhite), 0, 0.0, 0, 98.0f));
     EXPECT_EQ(disc.maxX - disc.minX + 1, 196);
     EXPECT_NEAR(disc.maxY - disc.minY + 1, 2 * 98.0 / 1.071374, 1.0);
+}
+
+// The night side of a planet turned by its pole is shaded toward the Sun's
+// true direction on the sky: any position angle of the bright limb, any
+// radius, each projection code placing east and north on the screen.
+TEST(DiscRendererPhase, NightSideShareAndDirectionFollowTheSun) {
+    const QImage map = makeMap(kWhite);
+    for (float radius : {40.0f, 80.0f}) {
+        for (int code = 0; code <= 3; ++code) {
+            const double eastX = (code == 1 || code == 3) ? 1.0 : -1.0;
+            const double northY = (code == 0 || code == 1) ? -1.0 : 1.0;
+            for (double chiDeg : {0.0, 60.0, 135.0, 250.0}) {
+                for (double k : {0.5, 0.84, 0.95}) {
+                    DiscRenderer r(DiscRenderer::kMars);
+                    r.setPositionAngle(toRad(-20.0));
+                    DrawingSurface s(200, 200);
+                    r.setCentre(100.0f, 100.0f);
+                    r.setRadius(radius);
+                    r.paintMap(s, 40.0, 0.3, code, map);
+                    const QImage full = s.image().copy();
+                    const double whole = statsOfColour(full, kWhite).count;
+                    r.shadeNightSide(s, toRad(chiDeg), k, code);
+                    const Stats lit = statsOfColour(s.image(), kWhite);
+                    const char* what = "radius/code/chi/k";
+                    // A pixel at the limb weighs more on the smaller disc.
+                    EXPECT_NEAR(lit.count / whole, k, radius < 50.0f ? 0.03 : 0.015)
+                        << what << " " << radius << " " << code << " " << chiDeg << " " << k;
+                    // What was darkened lies away from the bright limb.
+                    const QImage shaded = s.image();
+                    double dx = 0.0;
+                    double dy = 0.0;
+                    int dark = 0;
+                    for (int y = 0; y < 200; ++y)
+                        for (int x = 0; x < 200; ++x)
+                            if (full.pixel(x, y) != shaded.pixel(x, y)) {
+                                dx -= x - 99.5;
+                                dy -= y - 99.5;
+                                ++dark;
+                            }
+                    ASSERT_GT(dark, 0);
+                    const double ex = eastX * std::sin(toRad(chiDeg));
+                    const double ey = northY * std::cos(toRad(chiDeg));
+                    const double off = std::atan2(dx * ey - dy * ex, dx * ex + dy * ey) * kDegPerRad;
+                    EXPECT_LT(std::fabs(off), 5.0)
+                        << what << " " << radius << " " << code << " " << chiDeg << " " << k;
+                }
+            }
+        }
+    }
+}
+
+TEST(DiscRendererPhase, BrightLimbAngleOfABodyWestOfTheSun) {
+    // The Sun due east of the body on the equator: the bright limb faces
+    // east (90 deg); due west, 270; north of it, 0.
+    EXPECT_NEAR(DiscRenderer::brightLimbAngle(toRad(30.0), 0.0, toRad(10.0), 0.0) * kDegPerRad, 90.0, 1e-6);
+    EXPECT_NEAR(DiscRenderer::brightLimbAngle(toRad(350.0), 0.0, toRad(10.0), 0.0) * kDegPerRad, 270.0, 1e-6);
+    EXPECT_NEAR(DiscRenderer::brightLimbAngle(toRad(10.0), toRad(20.0), toRad(10.0), 0.0) * kDegPerRad, 0.0, 1e-6);
 }
 
 // ---- outlines ----------------------------------------------------------------------

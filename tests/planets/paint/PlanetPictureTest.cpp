@@ -8,6 +8,7 @@
 #include "app/paint/DrawingSurface.h"
 #include "engine/PLANETE.h"
 #include "planets/CMarsDoc.h"
+#include "planets/CUranusDoc.h"
 #include "planets/CVenusDoc.h"
 #include "planets/paint/PlanetPicture.h"
 #include "tests/support/TempWorkingDir.h"
@@ -80,6 +81,69 @@ TEST(PlanetPicture, SatellitesFollowTheirOffsetsAndTheProjection) {
     DrawingSurface s(300, 300);
     DiscRenderer r(DiscRenderer::kMars);
     EXPECT_TRUE(paintPlanetPicture(s, doc, r, 80.0f).empty());
+}
+
+// Mars on 2024-10-15 is 87.8 % lit with the Sun far to its east: the
+// picture is a gibbous disc, dark on the western limb, whichever way the
+// projection turns it.
+TEST(PlanetPicture, MarsShowsItsPhaseOnTheSideAwayFromTheSun) {
+    Settings settings = site();
+    CMarsDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2024, 10, 15, 22, 0, 2, 0);
+    doc.computeBody();
+    ASSERT_NEAR(doc.body().illumination, 0.878, 0.002);
+    for (int code : {0, 3}) {
+        doc.projection = code;
+        DrawingSurface s(260, 260);
+        DiscRenderer r(DiscRenderer::kMars);
+        paintPlanetPicture(s, doc, r, 80.0f);
+        // The same disc without shading, for the share.
+        DrawingSurface full(260, 260);
+        DiscRenderer unshaded(DiscRenderer::kMars);
+        unshaded.setCentre(130.0f, 130.0f);
+        unshaded.setRadius(80.0f);
+        unshaded.setPositionAngle(doc.body().positionAngle);
+        unshaded.paintMap(full, doc.body().centralLongitudeDeg, doc.body().poleInclination, code,
+                          bodyMap(BodyMap::Mars));
+        int lit = 0;
+        int whole = 0;
+        double darkX = 0.0;
+        int dark = 0;
+        for (int y = 0; y < 260; ++y)
+            for (int x = 0; x < 260; ++x) {
+                const bool painted = !(full.pixel(x, y) == Rgb{0, 0, 0});
+                const bool shown = !(s.pixel(x, y) == Rgb{0, 0, 0});
+                whole += painted;
+                lit += shown && painted;
+                if (painted && !shown) {
+                    darkX += x;
+                    ++dark;
+                }
+            }
+        EXPECT_NEAR(static_cast<double>(lit) / whole, 0.878, 0.015) << code;
+        ASSERT_GT(dark, 0) << code;
+        // East is left with code 0 and right with code 3; the night side
+        // is on the west.
+        if (code == 0) {
+            EXPECT_GT(darkX / dark, 130.0 + 40.0);
+        } else {
+            EXPECT_LT(darkX / dark, 130.0 - 40.0);
+        }
+    }
+}
+
+TEST(PlanetPicture, UranusStaysFull) {
+    Settings settings = site();
+    CUranusDoc doc(DATE_TIME{}, settings);
+    doc.dt.setLocal(2024, 10, 15, 22, 0, 2, 0);
+    doc.computeBody();
+    DrawingSurface s(200, 200);
+    DiscRenderer r(planetStyle(doc).rendererKind);
+    EXPECT_FALSE(planetStyle(doc).shadesNightSide);
+    paintPlanetPicture(s, doc, r, 80.0f);
+    // Both limbs on the middle row are painted.
+    EXPECT_FALSE(s.pixel(100 - 75, 100) == (Rgb{0, 0, 0}));
+    EXPECT_FALSE(s.pixel(100 + 75, 100) == (Rgb{0, 0, 0}));
 }
 
 TEST(PlanetPicture, PrintingDrawsOnWhite) {

@@ -18,6 +18,7 @@
 #include "tests/support/ModalDriver.h"
 
 #include <QComboBox>
+#include <QSet>
 
 using namespace vantorel;
 
@@ -120,6 +121,75 @@ TEST(PlanetView, ZoomLimitsGreyTheItemsAndTheZoomIsKept) {
     EXPECT_EQ(mercury->zoom(), 100);
     QTest::keyClick(mercury, Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(mercury->zoom(), 100);
+}
+
+TEST(PlanetView, MainKeyboardZoomsAndShiftStepsTheClockBack) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    CPlanetView* mars = open(s, ID_OPEN_MARS);
+    ASSERT_NE(mars, nullptr);
+    EXPECT_EQ(mars->zoom(), 80);
+    // "-" and "+" as the menus show them, and "=" (the "+" key unshifted).
+    QTest::keyClick(mars, Qt::Key_Minus);
+    EXPECT_EQ(mars->zoom(), 70);
+    QTest::keyClick(mars, Qt::Key_Minus);
+    EXPECT_EQ(mars->zoom(), 60);
+    QTest::keyClick(mars, Qt::Key_Plus, Qt::ShiftModifier);
+    EXPECT_EQ(mars->zoom(), 70);
+    QTest::keyClick(mars, Qt::Key_Equal);
+    EXPECT_EQ(mars->zoom(), 80);
+
+    // Shift steps back by the same count, across the day, month and year.
+    DATE_TIME& dt = mars->document().dt;
+    dt.setLocal(2024, 1, 1, 0, 10, 1, 0);
+    QTest::keyClick(mars, Qt::Key_M, Qt::ShiftModifier);
+    EXPECT_EQ(dt.localMinute, 9);
+    typeKeys(mars, "15");
+    QTest::keyClick(mars, Qt::Key_M, Qt::ShiftModifier);
+    EXPECT_EQ(dt.localYear, 2023);
+    EXPECT_EQ(dt.localMonth, 12);
+    EXPECT_EQ(dt.localDay, 31);
+    EXPECT_EQ(dt.localHour, 23);
+    EXPECT_EQ(dt.localMinute, 54);
+    typeKeys(mars, "2");
+    QTest::keyClick(mars, Qt::Key_H, Qt::ShiftModifier);
+    EXPECT_EQ(dt.localHour, 21);
+    QTest::keyClick(mars, Qt::Key_D, Qt::ShiftModifier);
+    EXPECT_EQ(dt.localDay, 30);
+    // Back over a leap day: 2024-03-01 less one day is 2024-02-29.
+    dt.setLocal(2024, 3, 1, 12, 0, 1, 0);
+    QTest::keyClick(mars, Qt::Key_J, Qt::ShiftModifier);
+    EXPECT_EQ(dt.localMonth, 2);
+    EXPECT_EQ(dt.localDay, 29);
+    // Without Shift the keys still go forward.
+    typeKeys(mars, "D");
+    EXPECT_EQ(dt.localMonth, 3);
+    EXPECT_EQ(dt.localDay, 1);
+}
+
+TEST(PlanetView, CascadeKeepsEveryWindowBigEnoughForItsPicture) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    s.frame().resize(1000, 800);
+    s.frame().show();
+    for (int id : {ID_OPEN_MOON, ID_OPEN_MARS, ID_OPEN_MERCURY, ID_OPEN_URANUS}) s.command(id);
+    QList<QSize> before;
+    for (CChildView* v : s.frame().views()) before.push_back(v->size());
+    s.command(ID_WINDOW_CASCADE);
+    QCoreApplication::processEvents();
+    const QList<CChildView*> views = s.frame().views();
+    ASSERT_EQ(views.size(), before.size());
+    QSet<int> corners;
+    for (int i = 0; i < views.size(); ++i) {
+        // The Moon's disc is 200 pixels across; every window keeps its size.
+        EXPECT_GE(views[i]->width(), before[i].width()) << i;
+        EXPECT_GE(views[i]->height(), before[i].height()) << i;
+        EXPECT_GE(views[i]->width(), 200) << i;
+        EXPECT_GE(views[i]->height(), 200) << i;
+        corners.insert(views[i]->parentWidget()->x());
+    }
+    // Each window stands a step further than the one before.
+    EXPECT_EQ(corners.size(), views.size());
 }
 
 TEST(PlanetView, TrackingStepsAMinutePerTickAndThePanelFollowsTheActiveWindow) {

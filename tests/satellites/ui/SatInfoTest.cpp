@@ -19,5 +19,5 @@ TEST(SatInfo, ShowsTheRecordWithLabelsOfTheLanguage) {
     EXPECT_EQ(fr.controlText(1128), QStringLiteral("0.11\""));
     const CSatInfo es(titania, 2);
     EXPECT_EQ(es.controlText(1127), QString::fromUtf8("Diámetro:"));
-    EXPECT_EQ(es.controlText(1121), QStringLiteral("Rayo:"));
+    EXPECT_EQ(es.controlText(1121), QStringLiteral("Radio:"));
 }

@@ -81,17 +81,17 @@ TEST(SatPhenSet, TextsDefaultsAndOneWindowOnly) {
 }
 
 TEST(SatPhenSet, RefusalsInOrderAndInEachLanguage) {
-    const char* dayLimit[3] = {"The maximum period associated to days is 60",
-                               "La p\u00e9riode maximum associ\u00e9 au jour est 60",
-                               "El per\u00edodo m\u00e1ximo asociado a los d\u00edas es 60"};
-    const char* monthLimit[3] = {"The maximum period associated to months is 11",
-                                 "La p\u00e9riode maximum associ\u00e9 au mois est 11",
-                                 "El per\u00edodo m\u00e1ximo asociado a los meses es 11"};
-    const char* yearLimit[3] = {"The maximum period associated to a year is 1",
-                                "La p\u00e9riode maximum associ\u00e9 a l'ann\u00e9e est 1",
-                                "El per\u00edodo m\u00e1ximo asociado a un a\u00f1o es 1"};
-    const char* yearRefused[3] = {"The year is not valid.", "L'annee entr\u00e9e n'est pas valide.",
-                                  "Toma del a\u00f1o inv\u00e1lido."};
+    const char* dayLimit[3] = {"The longest period in days is 60",
+                               "La p\u00e9riode maximale en jours est 60",
+                               "El per\u00edodo m\u00e1ximo en d\u00edas es 60"};
+    const char* monthLimit[3] = {"The longest period in months is 11",
+                                 "La p\u00e9riode maximale en mois est 11",
+                                 "El per\u00edodo m\u00e1ximo en meses es 11"};
+    const char* yearLimit[3] = {"The longest period in years is 1",
+                                "La p\u00e9riode maximale en ann\u00e9es est 1",
+                                "El per\u00edodo m\u00e1ximo en a\u00f1os es 1"};
+    const char* yearRefused[3] = {"The year is not valid.", "L'ann\u00e9e entr\u00e9e n'est pas valide.",
+                                  "A\u00f1o inv\u00e1lido."};
     for (int lang = 0; lang < 3; ++lang) {
         StartedApp s(lang);
         ASSERT_TRUE(s.start());
@@ -153,8 +153,8 @@ TEST(SatPhenSet, YearlyFileOnceBarsReachTheirEndsThenTheReadOnlyRefusal) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(g->lastResult().ok);
     ASSERT_EQ(driver.seen().size(), 1);
-    EXPECT_EQ(driver.seen()[0], QStringLiteral("message: This file, j2031.sat  exist and Vantorel use "
-                                               "it. You can't override this."));
+    EXPECT_EQ(driver.seen()[0], QStringLiteral("message: The file j2031.sat  exists and Vantorel uses it. "
+                                               "It cannot be overwritten."));
     EXPECT_EQ(fs::file_size("j2031.sat"), size);
 }
 

@@ -48,7 +48,7 @@ TEST(CConjOpp, ListsTheSearchLinesInEveryDateFormatAndLanguage) {
         {"Conjonction inf\u00e9rieure", "Conjonction sup\u00e9rieure",
          "Plus grande \u00e9longation Est", "Plus grande \u00e9longation Ouest"},
         {"Conjunci\u00f3n inferior", "Conjunci\u00f3n superior",
-         "La mas grande elongaci\u00f3n Este", "La mas grande elongaci\u00f3n Oeste"},
+         "M\u00e1xima elongaci\u00f3n Este", "M\u00e1xima elongaci\u00f3n Oeste"},
     };
     for (int language = 0; language < 3; ++language) {
         const QStringList lines = CConjOpp::searchLines(dt, kPhenomenaMercury, language, 2);
@@ -91,8 +91,8 @@ TEST(CConjOpp, TitleAndHeadingsInTheThreeLanguages) {
         EXPECT_GE(dialog.eventHeading()->x(), fm.horizontalAdvance(QString(20, QLatin1Char('0'))));
         // The longest line fits the list without a scroll bar.
         EXPECT_GE(dialog.list()->viewport()->width(),
-                  fm.horizontalAdvance(QStringLiteral("01/02/2024   03h    La mas grande "
-                                                      "elongaci\u00f3n Oeste  (47.0\u00b0)")));
+                  fm.horizontalAdvance(QString::fromUtf8("01/02/2024   03h    M\u00e1xima "
+                                                       "elongaci\u00f3n Oeste  (47.0\u00b0)")));
     }
 }
 
