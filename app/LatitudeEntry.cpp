@@ -13,8 +13,20 @@ LatitudeCheck checkLatitude(long long degrees, long long minutes) {
     return LatitudeCheck::Valid;
 }
 
+LatitudeCheck checkSite(const LatitudeEntry& entry) {
+    const LatitudeCheck latitude = checkLatitude(entry.degrees, entry.minutes);
+    if (latitude != LatitudeCheck::Valid || !entry.longitude) return latitude;
+    switch (checkLongitude(entry.longitude->degrees, entry.longitude->minutes)) {
+    case LongitudeCheck::BadDegrees: return LatitudeCheck::BadLongitudeDegrees;
+    case LongitudeCheck::BadMinutes: return LatitudeCheck::BadLongitudeMinutes;
+    default: return LatitudeCheck::Valid;
+    }
+}
+
 TextTriple latitudeMessage(LatitudeCheck check) {
     switch (check) {
+    case LatitudeCheck::BadLongitudeDegrees: return longitudeMessage(LongitudeCheck::BadDegrees);
+    case LatitudeCheck::BadLongitudeMinutes: return longitudeMessage(LongitudeCheck::BadMinutes);
     case LatitudeCheck::BadDegrees:
         return {"The latitude is not valid (0 - 90 degrees) ",
                 "La latitude saisie n'est pas valide (0 - 90 degrés) ",
@@ -35,7 +47,13 @@ LatitudeEntry latitudeEntryOf(float latitude) {
         ++degrees;
         minutes -= 60;
     }
-    return {degrees, minutes, latitude < 0.0f};
+    return {degrees, minutes, latitude < 0.0f, std::nullopt};
+}
+
+LatitudeEntry siteEntryOf(const Settings& s) {
+    LatitudeEntry entry = latitudeEntryOf(s.latitude);
+    if (s.longitude) entry.longitude = longitudeEntryOf(*s.longitude);
+    return entry;
 }
 
 bool crossesHemisphere(float oldLatitude, float newLatitude) {
@@ -47,7 +65,7 @@ bool applyLatitude(Settings& s, const LatitudeEntry& entry) {
     const bool written = SettingsFile::writeLatitude(s, static_cast<int>(entry.degrees),
                                                      static_cast<int>(entry.minutes), entry.south);
     if (crossesHemisphere(old, s.latitude)) s.hemisphereChanged = true;
-    return written;
+    return applyLongitude(s, entry.longitude) && written;
 }
 
 }  // namespace vantorel

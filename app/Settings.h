@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/LanguageText.h"
@@ -26,6 +27,9 @@ struct Settings {
     int zoneMinutes = 0;
     int dateFormat = kNotSet;
     int displayWarning = 0;
+    // The site's longitude, degrees east of Greenwich, when the user gave one
+    // (keys Longituded and Longitudem); without it the time zone stands in.
+    std::optional<double> longitude;
 
     bool hemisphereChanged = false;
     bool useCommonDate = false;
@@ -43,11 +47,28 @@ struct Settings {
     int dateFormatIndex() const { return (dateFormat >= 0 && dateFormat <= 3) ? dateFormat : 0; }
     int projectionCode() const { return (projection >= 0 && projection <= 3) ? projection : 0; }
     void setLanguage(int index);
+    // Gives a record the site as the computations take it: the zone and,
+    // when one is set, the longitude.
+    void placeSite(DATE_TIME& dt) const {
+        dt.zoneHours = zoneHours;
+        dt.zoneMinutes = zoneMinutes;
+        dt.siteLongitude = longitude;
+    }
 };
 
 // Latitude in degrees from the two stored integers: the sign of the degrees
 // applied to |degrees| + minutes / 60. A negative minutes value with zero
 // degrees marks a southern latitude under one degree.
 float latitudeFromKeys(int degrees, int minutes);
+
+// Written in Longituded to mark a longitude given up for the time zone; any
+// value outside -180..180 reads as not set.
+constexpr int kLongitudeNotSet = 999;
+
+// Longitude in degrees east from the two stored integers, written like the
+// latitude's: the sign on the degrees, a negative minutes value with zero
+// degrees for a site under one degree west. Nothing when a key is missing or
+// out of range (degrees -180..180, minutes 0..59, nothing beyond 180° 0').
+std::optional<double> longitudeFromKeys(std::optional<int> degrees, std::optional<int> minutes);
 
 }  // namespace vantorel

@@ -40,12 +40,12 @@ void tellIfNotSaved(Settings& s, SettingsDialogHost& host) {
 
 bool enterLatitude(Settings& s, SettingsDialogHost& host) {
     // A refused entry opens the dialog again on the values it had before.
-    const LatitudeEntry shown = latitudeEntryOf(s.latitude);
+    const LatitudeEntry shown = siteEntryOf(s);
     LatitudeCheck lastError = LatitudeCheck::Valid;
     for (;;) {
         const std::optional<LatitudeEntry> entry = host.askLatitude(shown, lastError);
         if (!entry) return false;
-        const LatitudeCheck check = checkLatitude(entry->degrees, entry->minutes);
+        const LatitudeCheck check = checkSite(*entry);
         if (check != LatitudeCheck::Valid) {
             host.reportLatitudeError(check);
             lastError = check;

@@ -98,6 +98,17 @@ float latitudeFromKeys(int degrees, int minutes) {
     return static_cast<float>(south ? -magnitude : magnitude);
 }
 
+std::optional<double> longitudeFromKeys(std::optional<int> degrees, std::optional<int> minutes) {
+    if (!degrees || !minutes) return std::nullopt;
+    const int d = *degrees, m = *minutes;
+    if (d < -180 || d > 180) return std::nullopt;
+    // A negative minutes value carries the sign only when the degrees cannot.
+    if (m > 59 || m < (d == 0 ? -59 : 0)) return std::nullopt;
+    if ((d == 180 || d == -180) && m != 0) return std::nullopt;
+    const double magnitude = std::abs(d) + std::abs(m) / 60.0;  // both bounded above
+    return (d < 0 || m < 0) ? -magnitude : magnitude;
+}
+
 void Settings::setLanguage(int index) {
     language = index;
     languageOffset = vantorel::languageOffset(index);
@@ -129,6 +140,7 @@ int SettingsFile::applySettings(const SettingsText& t, Settings& s) {
     // A damaged zone asks the first-start zone question again.
     s.displayWarning = zoneValid ? inRange(t, "DisplayWarning", 0, 1).value_or(0) : 0;
     s.latitude = latitudeFromKeys(s.latituded, s.latitudem);
+    s.longitude = longitudeFromKeys(t.value("Longituded"), t.value("Longitudem"));
     return s.displayWarning;
 }
 
@@ -151,6 +163,24 @@ bool SettingsFile::writeZone(Settings& s, int hours, int minutes) {
     s.zoneMinutes = minutes;
     const bool ok = writeInt("FuseauH", hours);
     return noteSaved(s, writeInt("FuseauM", minutes) && ok);
+}
+
+bool SettingsFile::writeLongitude(Settings& s, int degrees, int minutes, bool west) {
+    degrees = std::abs(degrees);
+    minutes = std::abs(minutes);
+    // As for the latitude, zero degrees cannot carry the sign: a site under
+    // one degree west keeps it in the minutes.
+    const int storedDegrees = west ? -degrees : degrees;
+    const int storedMinutes = (west && degrees == 0) ? -minutes : minutes;
+    s.longitude = longitudeFromKeys(storedDegrees, storedMinutes);
+    const bool ok = writeInt("Longituded", storedDegrees);
+    return noteSaved(s, writeInt("Longitudem", storedMinutes) && ok);
+}
+
+bool SettingsFile::clearLongitude(Settings& s) {
+    s.longitude.reset();
+    const bool ok = writeInt("Longituded", kLongitudeNotSet);
+    return noteSaved(s, writeInt("Longitudem", 0) && ok);
 }
 
 bool SettingsFile::writeFirstStartZone(Settings& s, int hours, int minutes) {

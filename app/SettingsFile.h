@@ -34,9 +34,10 @@ public:
     static bool writeInt(const std::string& key, int value);
     static SettingsWrite writeKey(const std::string& key, int value);
 
-    // Reads the nine application keys in their order, fills `s` (latitude
-    // included) and returns DisplayWarning. A value outside its key's range
-    // reads as missing (a damaged zone as a zone never asked for).
+    // Reads the nine application keys in their order, then the longitude,
+    // fills `s` (latitude included) and returns DisplayWarning. A value
+    // outside its key's range reads as missing (a damaged zone as a zone
+    // never asked for).
     static int readSettings(Settings& s);
     // The same from a file's text already read.
     static int applySettings(const SettingsText& text, Settings& s);
@@ -45,6 +46,9 @@ public:
     // sets s.settingsNotSaved when the file was not written.
     static bool writeLatitude(Settings& s, int degrees, int minutes, bool south);
     static bool writeZone(Settings& s, int hours, int minutes);
+    // The longitude keys, east positive; clearLongitude marks them not set.
+    static bool writeLongitude(Settings& s, int degrees, int minutes, bool west);
+    static bool clearLongitude(Settings& s);
     static bool writeFirstStartZone(Settings& s, int hours, int minutes);
     static bool writeProjection(Settings& s, int code);
     static bool writeDateFormat(Settings& s, int format);

@@ -60,8 +60,9 @@ struct Instant {
 
 // Runs the document sequence for `place` and adds rise, transit, set and altitude.
 void runSequence(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, const Instant& at,
-                 std::vector<Figure>& out, double h0 = kPlanetRiseAltitude) {
-    computeRiseTransitSetDay(dt, es, place, at.latitude, h0);
+                 std::vector<Figure>& out, double h0 = kPlanetRiseAltitude,
+                 int corrections = 1) {
+    computeRiseTransitSetDay(dt, es, place, at.latitude, h0, corrections);
     if (at.jd)
         dt.setJulianDay(*at.jd);
     else
@@ -93,7 +94,8 @@ std::vector<Figure> moonFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at)
     if (at.jd) probe.setJulianDay(*at.jd);
     computeInstant(probe, es, moonPlace(moon));
     std::vector<Figure> rts;
-    runSequence(dt, es, moonPlace(moon), at, rts, moonRiseAltitude(moon.distance));
+    runSequence(dt, es, moonPlace(moon), at, rts, moonRiseAltitude(moon.distance),
+                kMoonCorrections);
     std::vector<Figure> f = {
         number("ra_deg", toDeg(moon.rightAscension)),
         number("dec_deg", toDeg(moon.declination)),
@@ -220,6 +222,9 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
         start.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, zone.hours,
                        zone.minutes);
     }
+    // Without --lon the centre of the zone stands in for the site.
+    const bool siteGiven = values.has("lon");
+    if (siteGiven) start.siteLongitude = values.number("lon");
 
     const std::string& wanted = values.text("body");
     std::vector<const BodyEntry*> chosen;
@@ -250,7 +255,9 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     // The instant as the record holds it after the last body.
     if (values.flag("json")) {
         out << "{\"jd\":" << fullPrecision(dt.JD) << ",\"jde\":" << fullPrecision(dt.JDE)
-            << ",\"delta_t_s\":" << fullPrecision(dt.deltaT * 86400.0) << ",\"bodies\":{";
+            << ",\"delta_t_s\":" << fullPrecision(dt.deltaT * 86400.0)
+            << ",\"longitude_east_deg\":" << fullPrecision(-dt.longitudeWest())
+            << ",\"longitude_from\":" << jsonString(siteGiven ? "site" : "zone") << ",\"bodies\":{";
         for (size_t i = 0; i < results.size(); ++i) {
             out << (i ? "," : "") << jsonString(results[i].first) << ":{";
             const auto& figures = results[i].second;
@@ -264,6 +271,9 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     char line[160];
     std::snprintf(line, sizeof line, "JD %.6f  JDE %.6f  delta T %.1f s\n", dt.JD, dt.JDE,
                   dt.deltaT * 86400.0);
+    out << line;
+    std::snprintf(line, sizeof line, "longitude %.4f deg east (%s)\n", -dt.longitudeWest(),
+                  siteGiven ? "site" : "centre of the zone");
     out << line;
     for (const auto& [name, figures] : results) {
         out << "\n" << name << "\n";
@@ -288,6 +298,9 @@ const CliSpec kSpec{
             .named("JD"),
         zoneArgument().required(),
         doubleOption("lat", -90, 90, "site latitude, degrees, north positive").required().named("DEG"),
+        doubleOption("lon", -180, 180,
+                     "site longitude, degrees, east positive; without it the centre of the zone")
+            .named("DEG"),
         enumOption("body", bodyNames(), "the body, or all of them").byDefault("all"),
         jsonFlag(),
         intOption("repeat", 1, 10000000, "run N times and print the mean time per run").byDefault("1"),

@@ -47,7 +47,8 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
     if (values.flag("json")) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
             << ",\"width\":" << request.width << ",\"height\":" << request.height
-            << ",\"summary\":" << jsonString(result.summary)
+            << ",\"summary\":" << jsonString(result.summary) << ",\"longitude_from\":"
+            << jsonString(request.settings.longitude ? "site" : "zone")
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
         out << "wrote " << path << " (" << request.width << " x " << request.height

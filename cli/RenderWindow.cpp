@@ -76,6 +76,9 @@ std::vector<CliOption> renderRequestOptions(bool withPicture) {
         doubleOption("lat", -90, 90, "site latitude, degrees, north positive")
             .byDefault("0")
             .named("DEG"),
+        doubleOption("lon", -180, 180,
+                     "site longitude, degrees, east positive; without it the centre of the zone")
+            .named("DEG"),
         intOption("projection", 0, 3, "telescope projection code").byDefault("0"),
         langArgument(),
     };
@@ -114,6 +117,7 @@ bool requestFromValues(const char* command, const CliValues& values, const Rende
     s.zoneHours = request.zone.hours;
     s.zoneMinutes = request.zone.minutes;
     s.projection = request.projection;
+    if (values.has("lon")) s.longitude = values.number("lon");
     return true;
 }
 

@@ -35,14 +35,8 @@ void computeInstant(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place) {
     place(dt, es, ra, dec);
 }
 
-double zoneLongitude(const DATE_TIME& dt) {
-    // Whole hours alone would put a transit half an hour away from the
-    // culmination the altitude shows in zones such as +5:30.
-    return -15.0 * dt.zoneOffsetHours();
-}
-
 void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place,
-                              double latitudeDeg, double h0) {
+                              double latitudeDeg, double h0, int corrections) {
     const double day = dt.localDay, month = dt.localMonth, year = dt.localYear;
     const double hour = dt.localHour, minute = dt.localMinute;
     const int zoneH = dt.zoneHours, zoneM = dt.zoneMinutes;
@@ -51,11 +45,23 @@ void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& pla
     double places[6];
     dt.zoneHours = dt.zoneMinutes = 0;
     dt.localHour = dt.localMinute = 0;
+    DATE_TIME dayStart;
     for (int k = 0; k < 3; ++k) {
         dt.localDay = day + (k - 1);
         dt.computeDate();
         dt.computeNutation();
+        if (k == 1) dayStart = dt;
         place(dt, es, places[k], places[k + 3]);
+    }
+    // Repeated corrections take the body's own place at each trial instant.
+    PlaceAtDayFraction exactPlace;
+    if (corrections > 1) {
+        exactPlace = [&](double m, double& raDeg, double& decDeg) {
+            DATE_TIME at = dayStart;
+            at.setJulianDay(dayStart.JD + m);
+            at.computeNutation();
+            place(at, es, raDeg, decDeg);
+        };
     }
 
     dt.localDay = day;
@@ -67,7 +73,7 @@ void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& pla
     dt.zoneMinutes = zoneM;
     dt.computeDate();
     dt.computeSiderealTime();
-    dt.computeRiseTransitSet(places, h0, zoneLongitude(dt), latitudeDeg);
+    dt.computeRiseTransitSet(places, h0, dt.longitudeWest(), latitudeDeg, corrections, exactPlace);
     dt.riseSetToLocal();
 }
 
@@ -80,8 +86,8 @@ void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& plac
 }
 
 void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, double latitudeDeg,
-                         double h0) {
-    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0);
+                         double h0, int corrections) {
+    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0, corrections);
     dt.computeDate();
     computePlaceAndAltitude(dt, es, place, latitudeDeg);
 }

@@ -32,10 +32,14 @@ void computeInstant(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place);
 
 // Rise, transit and set of the local date: the places at 0 h UT of the day
 // before, the day and the day after, then computeSiderealTime,
-// computeRiseTransitSet with the zone standing in for the longitude, and
-// riseSetToLocal. Leaves the record at its own date, clock and zone.
+// computeRiseTransitSet at the record's longitude (the site's, else the
+// zone's) with at most `corrections` correction steps, and riseSetToLocal.
+// With more than one step the corrections use the body's own place at each
+// trial instant (the Moon's way to the exact root).
+// Leaves the record at its own date, clock and zone.
 void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
-                              double latitudeDeg, double h0 = kPlanetRiseAltitude);
+                              double latitudeDeg, double h0 = kPlanetRiseAltitude,
+                              int corrections = 1);
 
 // For the instant the record already holds (computeDate or setJulianDay
 // done): computeNutation, `place`, then the altitude at the local sidereal
@@ -46,10 +50,6 @@ void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace
 // What a body document runs for one date: the rise/transit/set day, the
 // instant, then the altitude.
 void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& earthSun, const BodyPlace& place,
-                         double latitudeDeg, double h0 = kPlanetRiseAltitude);
-
-// Longitude (degrees, positive west) the zone stands in for: the centre of the
-// zone, half-hour zones included, as the local sidereal time takes it.
-double zoneLongitude(const DATE_TIME& dt);
+                         double latitudeDeg, double h0 = kPlanetRiseAltitude, int corrections = 1);
 
 }  // namespace vantorel

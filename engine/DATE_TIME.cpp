@@ -45,6 +45,7 @@ void DATE_TIME::initDateTime() {
     localSiderealTime = 0;
     altitudeDegrees = altitudeHundredths = 0;
     riseSetCondition = kRisesAndSets;
+    siteLongitude.reset();
     for (int i = 0; i < 12; ++i) monthLengths[i] = kMonthLengths[i];
 }
 
@@ -176,6 +177,13 @@ void DATE_TIME::computeDate() {
     JDE = JD + deltaT;
 }
 
+double DATE_TIME::longitudeWest() const {
+    if (siteLongitude) return -*siteLongitude;
+    // Half-hour zones included: whole hours alone would put a transit half an
+    // hour away from the culmination the altitude shows in zones such as +5:30.
+    return -15.0 * zoneOffsetHours();
+}
+
 void DATE_TIME::setEpoch(double jd) { t = (jd - 2451545.0) / 365250.0; }
 
 void DATE_TIME::computeSiderealTime() {
@@ -190,7 +198,21 @@ void DATE_TIME::computeSiderealTime() {
     theta0 = 100.46061837 + 36000.770053608 * T + 0.000387933 * T * T - T * T * T / 38710000.0;
     theta0 -= 360.0 * std::floor(theta0 / 360.0);
 
-    float lst = static_cast<float>(theta0 + 15.0 * 1.0027379 * (savedHour + savedMinute / 60.0));
+    const double clockHours = savedHour + savedMinute / 60.0;
+    float lst = 0;
+    if (siteLongitude) {
+        // Greenwich sidereal time of the instant (universal time counted from
+        // 0 h UT of the local date, so before 0 h or past 24 h across a day
+        // boundary), carried to the site.
+        zoneHours = savedZoneHours;
+        zoneMinutes = savedZoneMinutes;
+        const double utHours = clockHours - zoneOffsetHours();
+        lst = static_cast<float>(theta0 + 15.0 * 1.0027379 * utHours + *siteLongitude);
+    } else {
+        // The clock time read as universal time: the sidereal time at the
+        // centre of the zone.
+        lst = static_cast<float>(theta0 + 15.0 * 1.0027379 * clockHours);
+    }
     lst -= 360.0f * std::floor(lst / 360.0f);
     if (lst < 0) lst += 360.0f;
     localSiderealTime = lst;

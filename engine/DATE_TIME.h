@@ -5,6 +5,9 @@
 // time arguments, delta T, sidereal time, nutation and obliquity, and the last
 // rise/transit/set and altitude results).
 
+#include <functional>
+#include <optional>
+
 namespace vantorel {
 
 // Result of julianDayToCalendar.
@@ -35,6 +38,10 @@ constexpr int kLastYear = 2050;
 
 // delta T (dynamical minus universal time) in seconds for a calendar year.
 double deltaTSeconds(int year);
+
+// A body's apparent right ascension and declination (degrees) at the fraction
+// m of a day from 0 h UT of a record's date (m may fall outside 0..1).
+using PlaceAtDayFraction = std::function<void(double m, double& raDeg, double& decDeg)>;
 
 class DATE_TIME {
 public:
@@ -74,13 +81,23 @@ public:
     int riseSetCondition;
     bool hasRiseSet() const { return riseSetCondition == kRisesAndSets; }
     enum RiseSetCondition : int { kRisesAndSets = 0, kAlwaysAbove = 1, kAlwaysBelow = -1 };
+    // The observer's own longitude, degrees east of Greenwich, when the user
+    // gave one. Without it the centre of the zone stands in (15 degrees an
+    // hour), which puts rise and set up to an hour or two off in wide zones
+    // and in summer time; the zone still turns universal into clock time.
+    std::optional<double> siteLongitude;
 
     void initDateTime();
     int validateDate();
     int validateTime() const;
     void computeDate();
     void setEpoch(double jd);
+    // theta0 and the local sidereal time: at the site's longitude when one is
+    // set, else at the centre of the zone.
     void computeSiderealTime();
+    // L of computeRiseTransitSet (degrees, positive west): the site's
+    // longitude when one is set, else the centre of the zone.
+    double longitudeWest() const;
     int carryLocalTime();
     int carryHours();
     bool normaliseLocalDate();
@@ -95,7 +112,15 @@ public:
     // day after, then the three declinations (degrees). h0 in radians, L in
     // degrees positive west, phi in degrees. Writes the UT times, the rise hour
     // angle and riseSetCondition.
-    void computeRiseTransitSet(const double places[6], double h0, double L, double phi);
+    // `corrections`: how many times the rise and set (and the transit) are
+    // corrected at most; after the first, only while a correction still moves
+    // the time by 10 seconds or more. One is enough for the planets; the Moon,
+    // 13 degrees a day, needs a few. `exactPlace`, when given, replaces the
+    // interpolation in the corrections: the three-day parabola misses the
+    // Moon's place by a few hundredths of a degree, up to a minute of time
+    // where it rises at a grazing angle.
+    void computeRiseTransitSet(const double places[6], double h0, double L, double phi,
+                               int corrections = 1, const PlaceAtDayFraction& exactPlace = {});
     // The three event times to local clock time with the record's zone.
     void riseSetToLocal();
     // Sets the instant from a Julian day: JD, t, T, delta T and JDE exactly,

@@ -1,4 +1,5 @@
 // Rise, transit and set by interpolation in three daily places.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Angles.h"
@@ -38,7 +39,8 @@ void shiftClock(int& hour, int& minute, int zoneH, int zoneM) {
 
 }  // namespace
 
-void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double L, double phi) {
+void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double L, double phi,
+                                      int corrections, const PlaceAtDayFraction& exactPlace) {
     // Right ascensions crossing 0/360 between the days are made continuous.
     double alpha1 = places[0], alpha2 = places[1], alpha3 = places[2];
     if (alpha1 - alpha2 > 180) alpha1 -= 360;
@@ -65,32 +67,62 @@ void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double 
     const double a = alpha2 - alpha1, b = alpha3 - alpha2, c = b - a;
     const double ad = delta2 - delta1, bd = delta3 - delta2, cd = bd - ad;
 
-    double hours[3];
-    for (int k = 0; k < 3; ++k) {
-        const double m = intoOneDay(mEvents[k]);
+    // One pass at the fraction of day m: the correction that brings the body
+    // to the meridian (transit) or to the standard altitude (rise, set).
+    struct Pass {
+        double correction = 0;
+        double hourAngleRad = 0;
+    };
+    auto correctionAt = [&](double m, bool transit) {
         double theta = theta0 + kSiderealRate * m;
         if (theta >= 360)
             theta -= 360;
         else if (theta < 0)
             theta += 360;
-        const double n = m + deltaT;
-        const double alpha = alpha2 + n / 2 * (a + b + n * c);
-        const double delta = delta2 + n / 2 * (ad + bd + n * cd);
+        double alpha = 0, delta = 0;
+        if (exactPlace) {
+            exactPlace(m, alpha, delta);
+            alpha += 360.0 * std::round((alpha2 - alpha) / 360.0);  // beside alpha2
+        } else {
+            const double n = m + deltaT;
+            alpha = alpha2 + n / 2 * (a + b + n * c);
+            delta = delta2 + n / 2 * (ad + bd + n * cd);
+        }
         double H = theta - L - alpha;
         while (H > 180) H -= 360;
         while (H < -180) H += 360;
-        if (k == 0) {
-            hours[0] = (m - H / 360.0) * 24.0;
-            continue;
+        Pass pass;
+        pass.hourAngleRad = toRad(H);
+        if (transit) {
+            pass.correction = -H / 360.0;
+            return pass;
         }
         const double dRad = toRad(delta);
-        const double HRad = toRad(H);
         const double h = std::asin(std::sin(phiRad) * std::sin(dRad) +
-                                   std::cos(phiRad) * std::cos(dRad) * std::cos(HRad)) *
+                                   std::cos(phiRad) * std::cos(dRad) * std::cos(pass.hourAngleRad)) *
                          kDegPerRad;
-        hours[k] = (m + (h - h0Deg) / (360.0 * std::cos(dRad) * std::cos(phiRad) * std::sin(HRad))) *
-                   24.0;
-        if (k == 1) riseHourAngle = static_cast<float>(HRad);
+        pass.correction =
+            (h - h0Deg) / (360.0 * std::cos(dRad) * std::cos(phiRad) * std::sin(pass.hourAngleRad));
+        return pass;
+    };
+
+    // Later corrections stop once they move the time by under 10 seconds, and
+    // are refused when they would jump by hours (a body grazing the horizon,
+    // sin H near zero), which would only wander off.
+    constexpr double kSettled = 10.0 / 86400.0;
+    constexpr double kWildStep = 0.1;
+    double hours[3];
+    for (int k = 0; k < 3; ++k) {
+        double m = intoOneDay(mEvents[k]);
+        for (int step = 0; step < std::max(corrections, 1); ++step) {
+            const Pass pass = correctionAt(m, k == 0);
+            if (!std::isfinite(pass.correction)) break;
+            if (step > 0 && std::fabs(pass.correction) > kWildStep) break;
+            m += pass.correction;
+            if (k == 1) riseHourAngle = static_cast<float>(pass.hourAngleRad);
+            if (std::fabs(pass.correction) < kSettled) break;
+        }
+        hours[k] = m * 24.0;
     }
     splitTime(hours[0], transitHour, transitMinute);
     if (hasRiseSet()) {

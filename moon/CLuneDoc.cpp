@@ -56,8 +56,7 @@ void CLuneDoc::computeInstant(bool searchMode) {
 
 void CLuneDoc::computeFull() {
     moon.resetPhaseSlots();
-    dateTime.zoneHours = settings_.zoneHours;
-    dateTime.zoneMinutes = settings_.zoneMinutes;
+    settings_.placeSite(dateTime);
     computeInstant(false);
     moon.computeIlluminatedFraction(earthSun.sunRa, earthSun.sunDec, earthSun.sunDistance);
     computeEvents();

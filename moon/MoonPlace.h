@@ -18,4 +18,9 @@ BodyPlace moonPlace(MoonTheory& moon);
 // semi-diameter), the handbook's value for a body this near.
 double moonRiseAltitude(double distanceKm);
 
+// Correction steps allowed for the Moon's rise, transit and set: moving 13
+// degrees a day, one step from the three-day interpolation leaves it minutes
+// off; three or four at its own place bring it under 10 seconds.
+constexpr int kMoonCorrections = 8;
+
 }  // namespace vantorel

@@ -42,8 +42,7 @@ void CPlanetDoc::initialise(const Clock& clock) {
 }
 
 void CPlanetDoc::computeBody() {
-    dt.zoneHours = settings_.zoneHours;
-    dt.zoneMinutes = settings_.zoneMinutes;
+    settings_.placeSite(dt);
     computeBodyDocument(dt, earthSun, planetPlace(*body_), settings_.latitude);
     redrawDisc = true;
     computeExtras();

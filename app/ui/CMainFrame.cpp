@@ -13,6 +13,7 @@
 
 #include "app/CommandIds.h"
 #include "app/LanguageText.h"
+#include "app/LongitudeEntry.h"
 #include "app/ProjectionText.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CChildView.h"
@@ -27,8 +28,7 @@ CMainFrame::CMainFrame(CVantorelApp& app) : app_(app), mdi_(new CMdiClient(this)
     setMenuBar(new QMenuBar(this));
 
     const Settings& s = app_.settings();
-    blankDate_.zoneHours = s.zoneHours;
-    blankDate_.zoneMinutes = s.zoneMinutes;
+    s.placeSite(blankDate_);
 
     for (int i = 0; i < kPaneCount; ++i) {
         panes_[i] = new QLabel(this);
@@ -67,6 +67,11 @@ QString CMainFrame::paneText(int n) const {
 void CMainFrame::showProjectionPane() {
     const Settings& s = app_.settings();
     setPaneText(2, QString::fromStdString(projectionPaneText(s.languageIndex(), s.projectionCode())));
+}
+
+void CMainFrame::showLongitudePane() {
+    const Settings& s = app_.settings();
+    setPaneText(1, QString::fromStdString(longitudePaneText(s.longitude, s.languageIndex())));
 }
 
 // ---- menus -----------------------------------------------------------------

@@ -45,6 +45,8 @@ public:
     QString paneText(int pane) const;
     QLabel* pane(int pane) const;
     void showProjectionPane();
+    // Pane 1: the longitude the computations use, the site's or the zone's.
+    void showLongitudePane();
 
     // ---- windows -------------------------------------------------------------
     // Opens a window of `type` (a new one at every call). `source` is the

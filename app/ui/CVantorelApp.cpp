@@ -81,6 +81,7 @@ bool CVantorelApp::initInstance(SettingsDialogHost* host) {
     settings_.latitudem = 0;
     settings_.hemisphereChanged = false;
     mainFrame_->showProjectionPane();
+    mainFrame_->showLongitudePane();
     mainFrame_->showSplash();
     return true;
 }
@@ -168,14 +169,18 @@ void CVantorelApp::onCommand(int id) {
 
 void CVantorelApp::latitudeCommand() {
     mainFrame_->eraseSplash();
-    if (enterLatitude(settings_, dialogs())) mainFrame_->repaintAllChildren();
+    if (!enterLatitude(settings_, dialogs())) return;
+    // A new longitude moves rise, transit, set and the altitude like a new
+    // latitude: every window recomputes at its repaint.
+    settings_.placeSite(mainFrame_->blankDate());
+    mainFrame_->showLongitudePane();
+    mainFrame_->repaintAllChildren();
 }
 
 void CVantorelApp::timeZoneCommand() {
     mainFrame_->eraseSplash();
     if (!enterZone(settings_, dialogs())) return;
-    mainFrame_->blankDate().zoneHours = settings_.zoneHours;
-    mainFrame_->blankDate().zoneMinutes = settings_.zoneMinutes;
+    settings_.placeSite(mainFrame_->blankDate());
     mainFrame_->sendToAllChildren(WM_RECOMPUTE_ZONE);
 }
 

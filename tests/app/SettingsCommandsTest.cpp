@@ -89,7 +89,7 @@ TEST(FirstStart, AsksInOrderAndWritesExactlyItsKeys) {
     host.languages = {1};
     host.formats = {2};
     host.zones = {ZoneChoice{zoneIndex("9.5h"), true}};
-    host.latitudes = {LatitudeEntry{48, 51, false}};
+    host.latitudes = {LatitudeEntry{48, 51, false, {}}};
     Settings s;
     SettingsFile::readSettings(s);
     std::string help;
@@ -163,8 +163,8 @@ TEST(LatitudeCommand, LimitsMessagesAndTheSouthUnderOneDegree) {
 
     TempWorkingDir wd;
     ScriptedSettingsHost host;
-    host.latitudes = {LatitudeEntry{90, 1, false}, LatitudeEntry{120, 0, false},
-                      LatitudeEntry{0, 30, true}};
+    host.latitudes = {LatitudeEntry{90, 1, false, {}}, LatitudeEntry{120, 0, false, {}},
+                      LatitudeEntry{0, 30, true, {}}};
     Settings s;
     s.latitude = 45.0f;
     ASSERT_TRUE(enterLatitude(s, host));
@@ -175,7 +175,7 @@ TEST(LatitudeCommand, LimitsMessagesAndTheSouthUnderOneDegree) {
     EXPECT_EQ(host.latitudeFocus, (std::vector<LatitudeCheck>{LatitudeCheck::Valid,
                                                               LatitudeCheck::BadMinutes,
                                                               LatitudeCheck::BadDegrees}));
-    for (const LatitudeEntry& e : host.latitudeShown) EXPECT_EQ(e, (LatitudeEntry{45, 0, false}));
+    for (const LatitudeEntry& e : host.latitudeShown) EXPECT_EQ(e, (LatitudeEntry{45, 0, false, {}}));
     EXPECT_FLOAT_EQ(s.latitude, -0.5f);
     EXPECT_TRUE(s.hemisphereChanged);
     EXPECT_EQ(SettingsFile::readInt("Latituded"), 0);
@@ -183,7 +183,7 @@ TEST(LatitudeCommand, LimitsMessagesAndTheSouthUnderOneDegree) {
     Settings r;
     SettingsFile::readSettings(r);
     EXPECT_FLOAT_EQ(r.latitude, -0.5f);
-    EXPECT_EQ(latitudeEntryOf(r.latitude), (LatitudeEntry{0, 30, true}));
+    EXPECT_EQ(latitudeEntryOf(r.latitude), (LatitudeEntry{0, 30, true, {}}));
 
     // Cancel writes nothing.
     ScriptedSettingsHost cancel;
@@ -205,12 +205,12 @@ TEST(LatitudeCommand, HemisphereFlagAndMinutesShownAgainUnchanged) {
     TempWorkingDir wd;
     Settings s;
     SettingsFile::writeLatitude(s, 12, 20, false);
-    EXPECT_EQ(latitudeEntryOf(s.latitude), (LatitudeEntry{12, 20, false}));
+    EXPECT_EQ(latitudeEntryOf(s.latitude), (LatitudeEntry{12, 20, false, {}}));
     for (int m = 0; m < 60; ++m) {
         SettingsFile::writeLatitude(s, 47, m, true);
-        ASSERT_EQ(latitudeEntryOf(s.latitude), (LatitudeEntry{47, m, true})) << m;
+        ASSERT_EQ(latitudeEntryOf(s.latitude), (LatitudeEntry{47, m, true, {}})) << m;
     }
-    EXPECT_EQ(latitudeEntryOf(89.9999f), (LatitudeEntry{90, 0, false}));
+    EXPECT_EQ(latitudeEntryOf(89.9999f), (LatitudeEntry{90, 0, false, {}}));
 }
 
 TEST(TimeZoneCommand, WestHalfHoursAndTheZoneShown) {

@@ -239,7 +239,7 @@ TEST(RiseTransitSet, DayBeforeTheFirstOfTheMonth) {
     manual.setLocal(2024, 3, 1, 21, 0, 1, 0);
     manual.computeDate();
     manual.computeSiderealTime();
-    manual.computeRiseTransitSet(places, kPlanetRiseAltitude, zoneLongitude(manual), 45.0);
+    manual.computeRiseTransitSet(places, kPlanetRiseAltitude, manual.longitudeWest(), 45.0);
     manual.riseSetToLocal();
     EXPECT_EQ(minutesOf(doc.riseHour, doc.riseMinute), minutesOf(manual.riseHour, manual.riseMinute));
     EXPECT_EQ(minutesOf(doc.transitHour, doc.transitMinute),
@@ -260,16 +260,16 @@ TEST(RiseTransitSet, SignedAltitudeFromThePair) {
 TEST(RiseTransitSet, ZoneStandsInForLongitude) {
     DATE_TIME dt;
     dt.setLocal(2020, 1, 1, 0, 0, -5, 0);
-    EXPECT_EQ(zoneLongitude(dt), 75);
+    EXPECT_EQ(dt.longitudeWest(), 75);
     dt.zoneHours = 53;  // 3 h west, encoded
-    EXPECT_EQ(zoneLongitude(dt), 45);
+    EXPECT_EQ(dt.longitudeWest(), 45);
     dt.zoneHours = 9;
-    EXPECT_EQ(zoneLongitude(dt), -135);
+    EXPECT_EQ(dt.longitudeWest(), -135);
     dt.zoneHours = 5;
     dt.zoneMinutes = 30;
-    EXPECT_EQ(zoneLongitude(dt), -82.5);
+    EXPECT_EQ(dt.longitudeWest(), -82.5);
     dt.zoneHours = 53;  // 3 h 30 west
-    EXPECT_EQ(zoneLongitude(dt), 52.5);
+    EXPECT_EQ(dt.longitudeWest(), 52.5);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // Writes the pictures of the user guide: the main window at start, the date
-// dialog, a Mars window with its data dialog, the sky chart and the
-// heliocentric view, taken offscreen with
-// dialog, a Mars window with its data dialog, its phenomena and seasons, and
-// the all-planets table, taken offscreen with
+// dialog, the latitude and longitude dialog, a Mars window with its data
+// dialog, its phenomena and seasons, the sky chart, the heliocentric view
+// and the all-planets table, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
@@ -17,6 +16,7 @@
 
 #include "app/DateTimeCommand.h"
 #include "app/ui/CDataDialog.h"
+#include "app/ui/CLongLat.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CVantorelApp.h"
 #include "app/ui/DateSel.h"
@@ -74,6 +74,13 @@ int main(int argc, char** argv) {
     date.show();
     ok = save(&date, out, QStringLiteral("date-dialog.png")) && ok;
     date.hide();
+
+    // The site dialog with Paris: 48°52' N, 2°21' E.
+    CLongLat site(0, LatitudeEntry{48, 52, false, LongitudeEntry{2, 21, false}},
+                  LatitudeCheck::Valid);
+    site.show();
+    ok = save(&site, out, QStringLiteral("latlong-dialog.png")) && ok;
+    site.hide();
 
     // A Mars window: its disc, the status bar and the data dialog filled.
     frame->openWindow(DocTypeId::Mars);

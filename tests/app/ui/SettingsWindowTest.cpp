@@ -26,7 +26,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
         .then([](QWidget* w) {
             auto* d = qobject_cast<CLongLat*>(w);
             ASSERT_NE(d, nullptr);
-            EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false}));
+            EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false, {}}));
             d->degreesField()->setText("90");
             d->minutesField()->setText("1");
             d->accept();
@@ -35,7 +35,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
         .then([](QWidget* w) {
             auto* d = qobject_cast<CLongLat*>(w);
             ASSERT_NE(d, nullptr);
-            EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false}));
+            EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false, {}}));
             EXPECT_EQ(d->focusWidget(), d->minutesField());
             d->degreesField()->setText("0");
             d->minutesField()->setText("30");
