@@ -17,13 +17,13 @@ std::vector<CliCommandInfo>& registry() {
 }
 }  // namespace
 
-CliCommandRegistrar::CliCommandRegistrar(const CliSpec& spec, CommandFn run) {
-    registry().push_back({&spec, run});
+CliCommandRegistrar::CliCommandRegistrar(const CommandSyntax& syntax, CommandFn run) {
+    registry().push_back({&syntax, run});
     std::sort(registry().begin(), registry().end(),
               [](const CliCommandInfo& a, const CliCommandInfo& b) { return a.name() < b.name(); });
 }
 
-const std::string& CliCommandInfo::name() const { return spec->command; }
+const std::string& CliCommandInfo::name() const { return syntax->command; }
 
 const std::vector<CliCommandInfo>& cliCommands() { return registry(); }
 
@@ -33,11 +33,11 @@ int runCommand(const CliCommandInfo& command, const std::vector<std::string>& ar
     // be refused: it is how a user finds out what the line should have been.
     for (const std::string& arg : argv) {
         if (arg == "--help" || arg == "-h") {
-            out << helpText(*command.spec);
+            out << helpText(*command.syntax);
             return 0;
         }
     }
-    const std::optional<CliValues> values = parseCommandLine(*command.spec, argv, err);
+    const std::optional<CliValues> values = parseCommandLine(*command.syntax, argv, err);
     if (!values) return kUsageError;
     return command.run(*values, out, err);
 }

@@ -39,14 +39,14 @@ std::string fullPrecision(double v);
 // A JSON string literal.
 std::string jsonString(const std::string& s);
 
-struct CliSpec;
+struct CommandSyntax;
 class CliValues;
 
 // A command receives its line already checked against its declared options.
 using CommandFn = int (*)(const CliValues& options, std::ostream& out, std::ostream& err);
 
 struct CliCommandInfo {
-    const CliSpec* spec;
+    const CommandSyntax* syntax;
     CommandFn run;
     const std::string& name() const;
 };
@@ -59,8 +59,8 @@ int runCommand(const CliCommandInfo& command, const std::vector<std::string>& ar
                std::ostream& out, std::ostream& err);
 
 struct CliCommandRegistrar {
-    // `spec` must outlive the program (a static of the command's file).
-    CliCommandRegistrar(const CliSpec& spec, CommandFn run);
+    // `syntax` must outlive the program (a static of the command's file).
+    CliCommandRegistrar(const CommandSyntax& syntax, CommandFn run);
 };
 
 }  // namespace vantorel::cli

@@ -67,8 +67,8 @@ bool requiredInMode(const CliOption& o, const std::string& mode) {
 }
 
 // The option that selects a mode, for messages ("--jd").
-std::string selectorOf(const CliSpec& spec, const std::string& mode) {
-    for (const CliOption& o : spec.options)
+std::string selectorOf(const CommandSyntax& syntax, const std::string& mode) {
+    for (const CliOption& o : syntax.options)
         if (o.selects == mode) return "--" + o.name;
     return mode;
 }
@@ -247,12 +247,12 @@ bool convert(const CliOption& o, const std::string& text, std::string& message, 
     switch (o.kind) {
     case OptionKind::Flag: return true;
     case OptionKind::Int: {
-        const bool syntax = (text.size() > 0 && (text[0] == '+' || text[0] == '-'))
+        const bool wellFormed = (text.size() > 0 && (text[0] == '+' || text[0] == '-'))
                                 ? allDigits(text, 1)
                                 : allDigits(text, 0);
         errno = 0;
-        const long long v = syntax ? std::strtoll(text.c_str(), nullptr, 10) : 0;
-        if (!syntax || errno == ERANGE || static_cast<double>(v) < o.min ||
+        const long long v = wellFormed ? std::strtoll(text.c_str(), nullptr, 10) : 0;
+        if (!wellFormed || errno == ERANGE || static_cast<double>(v) < o.min ||
             static_cast<double>(v) > o.max) {
             message = arg + "expected a whole number from " + numberText(o.min) + " to " +
                       numberText(o.max) + ", got " + quoted(text);
@@ -320,15 +320,15 @@ bool convert(const CliOption& o, const std::string& text, std::string& message, 
 
 }  // namespace
 
-std::optional<CliValues> parseCommandLine(const CliSpec& spec, const std::vector<std::string>& argv,
+std::optional<CliValues> parseCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& argv,
                                           std::ostream& err) {
-    const std::string prefix = "vantorel-cli " + spec.command + ": ";
+    const std::string prefix = "vantorel-cli " + syntax.command + ": ";
     auto fail = [&](const std::string& message) {
         err << prefix << message << "\n";
         return std::nullopt;
     };
     auto optionNamed = [&](const std::string& name) -> const CliOption* {
-        for (const CliOption& o : spec.options)
+        for (const CliOption& o : syntax.options)
             if (o.name == name) return &o;
         return nullptr;
     };
@@ -373,17 +373,17 @@ std::optional<CliValues> parseCommandLine(const CliSpec& spec, const std::vector
             return fail("argument --" + o->name + ": cannot be combined with --" + selector->name);
         if (!selector) selector = o;
     }
-    values.mode_ = selector ? selector->selects : (spec.modes.empty() ? "" : spec.modes.front());
+    values.mode_ = selector ? selector->selects : (syntax.modes.empty() ? "" : syntax.modes.front());
 
     // 3. Options the mode does not take, then those it needs.
     for (const auto& [o, text] : given) {
         if (takesMode(*o, values.mode_)) continue;
         if (selector) return fail("argument --" + o->name + ": not used with --" + selector->name);
         std::vector<std::string> with;
-        for (const std::string& m : o->modes) with.push_back(selectorOf(spec, m));
+        for (const std::string& m : o->modes) with.push_back(selectorOf(syntax, m));
         return fail("argument --" + o->name + ": only with " + joined(with, " or "));
     }
-    for (const CliOption& o : spec.options) {
+    for (const CliOption& o : syntax.options) {
         if (!requiredInMode(o, values.mode_)) continue;
         bool present = false;
         for (const auto& g : given) present = present || g.first == &o;
@@ -391,7 +391,7 @@ std::optional<CliValues> parseCommandLine(const CliSpec& spec, const std::vector
         std::string message = "argument --" + o.name + ": required";
         if (!o.selects.empty()) {
             std::vector<std::string> others;
-            for (const CliOption& s : spec.options)
+            for (const CliOption& s : syntax.options)
                 if (!s.selects.empty() && s.selects != o.selects && !contains(others, "--" + s.name))
                     others.push_back("--" + s.name);
             if (!others.empty()) message += " (or give " + joined(others, " or ") + ")";
@@ -410,7 +410,7 @@ std::optional<CliValues> parseCommandLine(const CliSpec& spec, const std::vector
         if (!convert(*o, text, message, [&](auto&& set) { set(slot); }))
             return fail(message);
     }
-    for (const CliOption& o : spec.options) {
+    for (const CliOption& o : syntax.options) {
         if (values.values_.count(o.name) || !o.fallback || !takesMode(o, values.mode_)) continue;
         CliValues::Value& slot = values.values_[o.name];
         slot.text = *o.fallback;
@@ -430,9 +430,9 @@ std::string synopsis(const CliOption& o) {
     return s;
 }
 
-std::string modeSynopsis(const CliSpec& spec, const std::string& mode) {
-    std::string line = spec.command;
-    for (const CliOption& o : spec.options) {
+std::string modeSynopsis(const CommandSyntax& syntax, const std::string& mode) {
+    std::string line = syntax.command;
+    for (const CliOption& o : syntax.options) {
         if (!mode.empty() && !takesMode(o, mode)) continue;
         const std::string s = synopsis(o);
         const bool needed = requiredInMode(o, mode) || (!mode.empty() && o.selects == mode);
@@ -443,26 +443,26 @@ std::string modeSynopsis(const CliSpec& spec, const std::string& mode) {
 
 }  // namespace
 
-std::string usageLine(const CliSpec& spec) {
-    if (spec.modes.empty()) return modeSynopsis(spec, "");
+std::string usageLine(const CommandSyntax& syntax) {
+    if (syntax.modes.empty()) return modeSynopsis(syntax, "");
     std::string line;
-    for (size_t i = 0; i < spec.modes.size(); ++i)
-        line += (i ? " | " : "") + modeSynopsis(spec, spec.modes[i]);
+    for (size_t i = 0; i < syntax.modes.size(); ++i)
+        line += (i ? " | " : "") + modeSynopsis(syntax, syntax.modes[i]);
     return line;
 }
 
-std::string helpText(const CliSpec& spec) {
+std::string helpText(const CommandSyntax& syntax) {
     std::ostringstream out;
     out << "usage: vantorel-cli ";
-    if (spec.modes.empty()) {
-        out << modeSynopsis(spec, "") << "\n";
+    if (syntax.modes.empty()) {
+        out << modeSynopsis(syntax, "") << "\n";
     } else {
-        for (size_t i = 0; i < spec.modes.size(); ++i)
-            out << (i ? "       vantorel-cli " : "") << modeSynopsis(spec, spec.modes[i]) << "\n";
+        for (size_t i = 0; i < syntax.modes.size(); ++i)
+            out << (i ? "       vantorel-cli " : "") << modeSynopsis(syntax, syntax.modes[i]) << "\n";
     }
-    if (!spec.summary.empty()) out << "\n" << spec.summary << "\n";
+    if (!syntax.summary.empty()) out << "\n" << syntax.summary << "\n";
     out << "\noptions:\n";
-    for (const CliOption& o : spec.options) {
+    for (const CliOption& o : syntax.options) {
         std::string left = "  " + synopsis(o);
         if (left.size() < 28) left.resize(28, ' ');
         else left += "  ";
@@ -473,13 +473,13 @@ std::string helpText(const CliSpec& spec) {
         const bool selectsItsOnlyMode = o.modes.size() == 1 && o.modes.front() == o.selects;
         if (!o.modes.empty() && !selectsItsOnlyMode) {
             std::vector<std::string> with;
-            for (const std::string& m : o.modes) with.push_back(selectorOf(spec, m));
+            for (const std::string& m : o.modes) with.push_back(selectorOf(syntax, m));
             notes += std::string(notes.empty() ? "" : ", ") + "with " + joined(with, " or ");
         }
         out << left << o.help << (notes.empty() ? "" : " (" + notes + ")") << "\n";
     }
     out << "  --help                    print this help and exit\n";
-    if (!spec.example.empty()) out << "\nexample:\n  vantorel-cli " << spec.example << "\n";
+    if (!syntax.example.empty()) out << "\nexample:\n  vantorel-cli " << syntax.example << "\n";
     return out.str();
 }
 

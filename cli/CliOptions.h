@@ -66,7 +66,7 @@ CliOption zoneArgument();   // --zone, default 0
 CliOption langArgument();   // --lang en|fr|es, default en
 CliOption dateFormatArgument();  // --date-format 0..3, default 0
 
-struct CliSpec {
+struct CommandSyntax {
     std::string command;
     std::string summary;  // one line
     // Named modes when the options differ between uses of the command; the
@@ -96,7 +96,7 @@ public:
     const std::string& mode() const { return mode_; }
 
 private:
-    friend std::optional<CliValues> parseCommandLine(const CliSpec&, const std::vector<std::string>&,
+    friend std::optional<CliValues> parseCommandLine(const CommandSyntax&, const std::vector<std::string>&,
                                                      std::ostream&);
     struct Value {
         std::string text;
@@ -115,12 +115,12 @@ private:
 
 // Parses argv (after the command's name). On a bad line writes one message
 // to `err` and returns nothing; the caller exits with kUsageError.
-std::optional<CliValues> parseCommandLine(const CliSpec& spec, const std::vector<std::string>& argv,
+std::optional<CliValues> parseCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& argv,
                                           std::ostream& err);
 
 // The one-line synopsis and the full help text of a command.
-std::string usageLine(const CliSpec& spec);
-std::string helpText(const CliSpec& spec);
+std::string usageLine(const CommandSyntax& syntax);
+std::string helpText(const CommandSyntax& syntax);
 
 // A value quoted for a message, with control characters and bytes that are
 // not UTF-8 escaped and very long values shortened.

@@ -66,7 +66,7 @@ std::vector<std::string> bodyNames() {
     return names;
 }
 
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "conjunctions",
     "A planet's next conjunctions, oppositions and greatest elongations.",
     {},
@@ -75,7 +75,7 @@ const CliSpec kSpec{
         dateOption("date", "local date the search starts from").required(),
     }),
                     "conjunctions --body mercury --date 1993-10-01 --zone -5"};
-const CliCommandRegistrar registrar(kSpec, runConjunctions);
+const CliCommandRegistrar registrar(kSyntax, runConjunctions);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -285,7 +285,7 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "ephem",
     "Each body's panel figures for a local date and time, or for an exact Julian day.",
     {"date", "jd"},
@@ -306,7 +306,7 @@ const CliSpec kSpec{
         intOption("repeat", 1, 10000000, "run N times and print the mean time per run").byDefault("1"),
     },
                     "ephem --date 2024-06-01 --time 22:30 --zone +2 --lat 48.8 --body mars"};
-const CliCommandRegistrar registrar(kSpec, runEphem);
+const CliCommandRegistrar registrar(kSyntax, runEphem);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -34,7 +34,7 @@ int runGrs(const CliValues& values, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "grs",
     "The local times of a day at which the Great Red Spot crosses the central meridian.",
     {},
@@ -43,7 +43,7 @@ const CliSpec kSpec{
         intOption("longitude", 0, 359, "System II longitude of the Red Spot, degrees").byDefault("80"),
     }),
                     "grs --date 2024-01-15 --longitude 60 --zone +1"};
-const CliCommandRegistrar registrar(kSpec, runGrs);
+const CliCommandRegistrar registrar(kSyntax, runGrs);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -39,13 +39,13 @@ int runJupiterPhenomena(const CliValues& values, std::ostream& out, std::ostream
     return 0;
 }
 
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "jupiter-phenomena",
     "The day's eclipses, occultations, transits and shadow transits of the Galilean satellites.",
     {},
     withListArguments({dateOption("date", "local date").required()}),
                     "jupiter-phenomena --date 2011-03-15 --zone +5:30"};
-const CliCommandRegistrar registrar(kSpec, runJupiterPhenomena);
+const CliCommandRegistrar registrar(kSyntax, runJupiterPhenomena);
 
 }  // namespace
 }  // namespace vantorel::cli

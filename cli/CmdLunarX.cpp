@@ -40,9 +40,9 @@ int runLunarX(const CliValues& values, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-const CliSpec kSpec{"lunar-x", "The moments the Lunar X becomes visible, for every first quarter from the date's month to the end of its year.", {}, moonCommandOptions(),
+const CommandSyntax kSyntax{"lunar-x", "The moments the Lunar X becomes visible, for every first quarter from the date's month to the end of its year.", {}, moonCommandOptions(),
                     "lunar-x --date 2024-01-10 --zone +1"};
-const CliCommandRegistrar registrar(kSpec, runLunarX);
+const CliCommandRegistrar registrar(kSyntax, runLunarX);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -88,9 +88,9 @@ int runPhases(const CliValues& values, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-const CliSpec kSpec{"phases", "The Moon's principal phases of the date's month and the next, and the last new moon.", {}, moonCommandOptions(),
+const CommandSyntax kSyntax{"phases", "The Moon's principal phases of the date's month and the next, and the last new moon.", {}, moonCommandOptions(),
                     "phases --date 2024-01-20 --time 21:00 --zone +1"};
-const CliCommandRegistrar registrar(kSpec, runPhases);
+const CliCommandRegistrar registrar(kSyntax, runPhases);
 
 }  // namespace
 }  // namespace vantorel::cli

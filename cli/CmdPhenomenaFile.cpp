@@ -82,7 +82,7 @@ int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& e
     return 0;
 }
 
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "phenomena-file",
     "Writes the yearly phenomena file j<year>.sat the day search reads, or the readable listing "
     "of a period.",
@@ -116,7 +116,7 @@ const CliSpec kSpec{
         jsonFlag(),
     },
                     "phenomena-file --text JupSat.txt --start 2024-03-01 --unit day --count 2 --zone +1"};
-const CliCommandRegistrar registrar(kSpec, runPhenomenaFile);
+const CliCommandRegistrar registrar(kSyntax, runPhenomenaFile);
 
 }  // namespace
 }  // namespace vantorel::cli

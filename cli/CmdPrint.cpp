@@ -74,10 +74,10 @@ std::vector<CliOption> printOptions() {
     return options;
 }
 
-const CliSpec kSpec{"print", "Writes what the printer would get from a printable window to a PDF file.",
+const CommandSyntax kSyntax{"print", "Writes what the printer would get from a printable window to a PDF file.",
                     {}, printOptions(),
                     "print --window helio --date 2024-01-15 --time 21:00 --zone +1 --out helio.pdf"};
-const CliCommandRegistrar registrar(kSpec, runPrint);
+const CliCommandRegistrar registrar(kSyntax, runPrint);
 
 }  // namespace
 }  // namespace vantorel::cli

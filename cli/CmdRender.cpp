@@ -64,13 +64,13 @@ std::vector<CliOption> renderOptions() {
     return options;
 }
 
-const CliSpec kSpec{"render",
+const CommandSyntax kSyntax{"render",
                     "Writes the picture a window shows for a date, time, zone and latitude to a "
                     "PNG file.",
                     {},
                     renderOptions(),
                     "render --window mars --date 2005-10-30 --time 03:00 --out mars.png"};
-const CliCommandRegistrar registrar(kSpec, runRender);
+const CliCommandRegistrar registrar(kSyntax, runRender);
 
 }  // namespace
 }  // namespace vantorel::cli

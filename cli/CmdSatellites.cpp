@@ -146,7 +146,7 @@ int runSatellites(const CliValues& values, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "satellites",
     "Where the moons of Jupiter, Saturn, Mars or Uranus stand at one instant.",
     {},
@@ -159,7 +159,7 @@ const CliSpec kSpec{
         jsonFlag(),
     },
                     "satellites --body jupiter --date 2025-01-10 --time 21:00 --zone +1"};
-const CliCommandRegistrar registrar(kSpec, runSatellites);
+const CliCommandRegistrar registrar(kSyntax, runSatellites);
 
 }  // namespace
 }  // namespace vantorel::cli

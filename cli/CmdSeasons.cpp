@@ -54,7 +54,7 @@ int runSeasons(const CliValues& values, std::ostream& out, std::ostream& err) {
 
 // The years are checked twice: here as numbers an int holds, then by the
 // search's own rule, whose message in the user's language names the limits.
-const CliSpec kSpec{
+const CommandSyntax kSyntax{
     "seasons",
     "The beginnings of the seasons of Mars from January 1 of a year, over a number of years.",
     {},
@@ -63,7 +63,7 @@ const CliSpec kSpec{
         intOption("years", -1000000, 1000000, "number of years, 1..10").required(),
     }),
                     "seasons --start 2024 --years 2"};
-const CliCommandRegistrar registrar(kSpec, runSeasons);
+const CliCommandRegistrar registrar(kSyntax, runSeasons);
 
 }  // namespace
 }  // namespace vantorel::cli

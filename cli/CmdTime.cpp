@@ -65,7 +65,7 @@ int runTime(const CliValues& values, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-const CliSpec kSpec{"time",
+const CommandSyntax kSyntax{"time",
                     "The derived values of the date and time record for a local date and time.",
                     {},
                     {
@@ -75,7 +75,7 @@ const CliSpec kSpec{"time",
                         jsonFlag(),
                     },
                     "time --date 1987-04-10 --time 00:00 --zone 0"};
-const CliCommandRegistrar registrar(kSpec, runTime);
+const CliCommandRegistrar registrar(kSyntax, runTime);
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -11,7 +11,7 @@ using namespace vantorel::cli;
 static void usage(std::ostream& out) {
     out << "usage: vantorel-cli COMMAND [options]\n"
            "       vantorel-cli --version\n\ncommands:\n";
-    for (const CliCommandInfo& c : cliCommands()) out << "  " << usageLine(*c.spec) << "\n";
+    for (const CliCommandInfo& c : cliCommands()) out << "  " << usageLine(*c.syntax) << "\n";
 }
 
 int main(int argc, char** argv) {

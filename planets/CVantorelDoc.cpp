@@ -63,8 +63,7 @@ void CVantorelDoc::initialise(const Clock& clock) {
 void CVantorelDoc::computeTable() {
     ++computeCount_;
     for (std::string& e : events_) e.clear();
-    dt.zoneHours = settings_.zoneHours;
-    dt.zoneMinutes = settings_.zoneMinutes;
+    settings_.placeSite(dt);
     const double latitude = settings_.latitude;
 
     // Each planet runs the sequence of its own window: the rise, transit and

@@ -23,8 +23,7 @@ void ChartDocument::takeCommonDate() {
 }
 
 void ChartDocument::compute() {
-    dateTime.zoneHours = settings_.zoneHours;
-    dateTime.zoneMinutes = settings_.zoneMinutes;
+    settings_.placeSite(dateTime);
     dateTime.computeDate();
     dateTime.computeNutation();
     earthSun.computeSun(dateTime.T);

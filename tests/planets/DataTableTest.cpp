@@ -226,3 +226,32 @@ TEST(DataTable, ABodyThatNeverSetsShowsDashes) {
     }
     EXPECT_GT(circumpolar, 0);
 }
+
+// With the site's longitude set, every rise, transit and set of the table is
+// the one `ephem --lon` gives, not the zone's.
+TEST(DataTable, TimesFollowTheSitesLongitude) {
+    Settings s = site(2, 40.4f);
+    s.longitude = -3.7;
+    CVantorelDoc doc(DATE_TIME(), s);
+    setDate(doc, 2024, 6, 21, 12, 0, s);
+    doc.computeTable();
+    const CliRun run = runCli(
+        "ephem --date 2024-06-21 --time 12:00 --zone +2 --lat 40.4 --lon -3.7 --json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    const char* names[CVantorelDoc::kPlanetCount] = {"mercury", "venus",  "mars",    "jupiter",
+                                                     "saturn",  "uranus", "neptune", "pluto"};
+    for (int i = 0; i < CVantorelDoc::kPlanetCount; ++i) {
+        SCOPED_TRACE(names[i]);
+        const std::string json = bodyJson(run.out, names[i]);
+        EXPECT_EQ(compact(doc.eventText(i, 0)), jsonText(json, "rise"));
+        EXPECT_EQ(compact(doc.eventText(i, 1)), jsonText(json, "transit"));
+        EXPECT_EQ(compact(doc.eventText(i, 2)), jsonText(json, "set"));
+    }
+    // Madrid lies 33.7 degrees west of the zone's centre: the transits come
+    // more than two hours later than the zone alone would put them.
+    Settings zoneOnly = site(2, 40.4f);
+    CVantorelDoc byZone(DATE_TIME(), zoneOnly);
+    setDate(byZone, 2024, 6, 21, 12, 0, zoneOnly);
+    byZone.computeTable();
+    EXPECT_NE(doc.eventText(CVantorelDoc::kJupiter, 1), byZone.eventText(CVantorelDoc::kJupiter, 1));
+}
