@@ -58,11 +58,11 @@ TEST(SeasonsWindow, ChecksInOrderWithTheFocusOnTheFaultyField) {
         bool focusYears;
     };
     const Case cases[] = {
-        {"1989", "1", "L'annee entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
-        {"2051", "1", "L'annee entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
+        {"1989", "1", "L'ann\u00e9e entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
+        {"2051", "1", "L'ann\u00e9e entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
         // Both wrong: only the year is reported.
-        {"1989", "0", "L'annee entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
-        {"deux", "1", "L'annee entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
+        {"1989", "0", "L'ann\u00e9e entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
+        {"deux", "1", "L'ann\u00e9e entr\u00e9e n'est pas valide. (1990 - 2050) ", false},
         {"2000", "0", "La p\u00e9riode entr\u00e9e n'est pas valide. (1 - 10) ", true},
         {"2000", "11", "La p\u00e9riode entr\u00e9e n'est pas valide. (1 - 10) ", true},
         {"2000", "99999999999", "La p\u00e9riode entr\u00e9e n'est pas valide. (1 - 10) ", true},
@@ -112,7 +112,7 @@ TEST(SeasonsWindow, TenYearsAcceptedAndTheListRefilledInPlace) {
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
     EXPECT_FALSE(list->isModal());
-    EXPECT_EQ(list->windowTitle(), QStringLiteral("Martien seasons"));
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Martian seasons"));
     EXPECT_EQ(list->seasonHeading()->text(), QStringLiteral("Season"));
     // 2000 and 2001: a little over one Martian year, every line in those years.
     const QStringList first = list->lines();
