@@ -63,6 +63,8 @@ run phen-text phenomena-file --text JupSat.txt --start 2024-03-01 --unit day --c
 run phen-text-es phenomena-file --text es.txt --start 2026-12-08 --unit day --count 1 --zone +1 --lang es
 [ -f es.txt ] && mv es.txt "$out/phen-text-es.txt"
 run phen-year phenomena-file --year 2026
+# The folder is a new one at each run and the time varies: keep the rest.
+sed -i -E "s#$work#WORK#; s/in [0-9.]+ s/in N s/" "$out/phen-year.out"
 for f in j2026.sat home/data/vantorel/j2026.sat; do [ -f "$f" ] && cp "$f" "$out/phen-year.sat"; done
 for w in mercury venus mars jupiter jupiter-satellites saturn uranus moon sky helio table; do
     picture "render-$w" "$w.png" render --window "$w" "${site[@]}" --width 320 --height 240 --out "$w.png"
@@ -81,4 +83,6 @@ for w in table sky helio; do
     [ -f "$w.pdf" ] && grep -c '/Type */Page[^s]' "$w.pdf" >"$out/print-$w.pages"
     rm -f "$w.pdf"
 done
+# Times of the generators vary from run to run.
+sed -i -E "s/in [0-9.]+ s/in N s/" "$out"/phen-text*.out
 echo "$n runs written to $out"
