@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "app/Settings.h"
-#include "planets/CVantorelDoc.h"
+#include "common/settings/Settings.h"
+#include "planets/DataTableDocument.h"
 #include "planets/DataTableText.h"
 #include "planets/paint/DataTablePicture.h"
 
@@ -26,7 +26,7 @@ Settings tableSite() {
 
 void BM_DataTableCompute(benchmark::State& state) {
     const Settings s = tableSite();
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     doc.dt.setLocal(2024, 3, 21, 21, 0, 1, 0);
     for (auto _ : state) {
         doc.computeTable();
@@ -45,7 +45,7 @@ void BM_DataTableTextAndPicture(benchmark::State& state) {
         new QGuiApplication(argc, argv);
     }
     const Settings s = tableSite();
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     doc.dt.setLocal(2024, 3, 21, 21, 0, 1, 0);
     doc.computeTable();
     for (auto _ : state) {

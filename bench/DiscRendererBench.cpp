@@ -1,7 +1,7 @@
 // Painting a whole map: the cost of every fresh rendering of a body window.
 #include <benchmark/benchmark.h>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 #include "planets/paint/BodyMaps.h"
 #include "planets/paint/DiscRenderer.h"
 

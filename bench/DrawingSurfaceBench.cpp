@@ -1,7 +1,7 @@
 // Costs of the drawing operations the disc pictures lean on most.
 #include <benchmark/benchmark.h>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 
 using namespace vantorel;
 

@@ -1,11 +1,11 @@
 // The Moon document's computations and the searches that repeat them.
 #include <benchmark/benchmark.h>
 
-#include "app/Settings.h"
-#include "engine/MARS.h"
-#include "moon/CLuneDoc.h"
+#include "common/settings/Settings.h"
+#include "engine/Mars.h"
+#include "moon/MoonDocument.h"
+#include "sky/ConjunctionSearch.h"
 #include "sky/MarsSeasonSearch.h"
-#include "sky/PhenomenaSearch.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using namespace vantorel;
 void BM_MoonFullComputation(benchmark::State& state) {
     Settings settings;
     settings.zoneHours = 1;
-    CLuneDoc doc(settings);
+    MoonDocument doc(settings);
     doc.setDate(2024, 3, 15, 21, 30);
     for (auto _ : state) {
         doc.computeFull();
@@ -28,7 +28,7 @@ BENCHMARK(BM_MoonFullComputation)->Unit(benchmark::kMicrosecond);
 // A whole year's Lunar X search from January: whole hours, then minutes.
 void BM_LunarXYear(benchmark::State& state) {
     Settings settings;
-    CLuneDoc doc(settings);
+    MoonDocument doc(settings);
     doc.setDate(2024, 1, 1, 0, 0);
     for (auto _ : state) {
         doc.computeFull();
@@ -40,7 +40,7 @@ BENCHMARK(BM_LunarXYear)->Unit(benchmark::kMillisecond);
 // The same search one minute at a time, for comparison.
 void BM_LunarXYearMinuteByMinute(benchmark::State& state) {
     Settings settings;
-    CLuneDoc doc(settings);
+    MoonDocument doc(settings);
     doc.setDate(2024, 1, 1, 0, 0);
     for (auto _ : state) {
         doc.computeFull();
@@ -51,10 +51,10 @@ BENCHMARK(BM_LunarXYearMinuteByMinute)->Unit(benchmark::kMillisecond);
 
 // Ten years of Martian seasons (about 21 lines).
 void BM_MarsSeasonsTenYears(benchmark::State& state) {
-    MARS mars;
-    DATE_TIME dt;
+    Mars mars;
+    DateTime dt;
     dt.setLocal(2013, 1, 1, 0, 0, 0, 0);
-    MarsSeasonList list;
+    MarsSeasonSearchResult list;
     for (auto _ : state) {
         searchMarsSeasons(mars, dt, 2023, 0, 0, list);
         benchmark::DoNotOptimize(list.count);
@@ -64,10 +64,10 @@ BENCHMARK(BM_MarsSeasonsTenYears)->Unit(benchmark::kMillisecond);
 
 // The same one minute at a time through the last degree, for comparison.
 void BM_MarsSeasonsTenYearsMinuteByMinute(benchmark::State& state) {
-    MARS mars;
-    DATE_TIME dt;
+    Mars mars;
+    DateTime dt;
     dt.setLocal(2013, 1, 1, 0, 0, 0, 0);
-    MarsSeasonList list;
+    MarsSeasonSearchResult list;
     for (auto _ : state) {
         searchMarsSeasons(mars, dt, 2023, 0, 0, list, true);
         benchmark::DoNotOptimize(list.count);
@@ -77,11 +77,11 @@ BENCHMARK(BM_MarsSeasonsTenYearsMinuteByMinute)->Unit(benchmark::kMillisecond);
 
 // The next phenomena of Mercury (four events).
 void BM_PhenomenaMercury(benchmark::State& state) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(1993, 10, 1, 0, 0, 0, 0);
     dt.computeDate();
     for (auto _ : state) {
-        PhenomenaSearch search(0, 0);
+        ConjunctionSearch search(0, 0);
         search.searchPhenomena(dt, kPhenomenaMercury);
         benchmark::DoNotOptimize(search.count);
     }

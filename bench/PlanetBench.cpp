@@ -3,24 +3,24 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
-#include "engine/MARS.h"
-#include "engine/MERCURE.h"
-#include "engine/NEPTUNE.h"
-#include "engine/PLUTON.h"
-#include "engine/SATURNE.h"
-#include "engine/URANUS.h"
-#include "engine/VENUS.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
+#include "engine/Mars.h"
+#include "engine/Mercury.h"
+#include "engine/Neptune.h"
+#include "engine/Pluto.h"
+#include "engine/Saturn.h"
+#include "engine/Uranus.h"
+#include "engine/Venus.h"
 
 namespace vantorel {
 namespace {
 
 constexpr double kLatitude = 48.8;
 
-DATE_TIME panelDate() {
-    DATE_TIME dt;
+DateTime panelDate() {
+    DateTime dt;
     dt.setLocal(2024, 6, 1, 22, 30, 2, 0);
     return dt;
 }
@@ -28,31 +28,31 @@ DATE_TIME panelDate() {
 template <class Planet>
 void BM_PlanetPanel(benchmark::State& state) {
     Planet planet;
-    EARTH_SUN es;
-    const DATE_TIME start = panelDate();
+    EarthSun es;
+    const DateTime start = panelDate();
     const BodyPlace place = planetPlace(planet);
     for (auto _ : state) {
-        DATE_TIME dt = start;
+        DateTime dt = start;
         computeBodyDocument(dt, es, place, kLatitude);
         benchmark::DoNotOptimize(dt.altitudeDegrees);
         benchmark::DoNotOptimize(planet.ra);
     }
 }
-BENCHMARK(BM_PlanetPanel<MERCURE>)->Name("PlanetPanel/Mercury")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<VENUS>)->Name("PlanetPanel/Venus")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<MARS>)->Name("PlanetPanel/Mars")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<JUPITER>)->Name("PlanetPanel/Jupiter")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<SATURNE>)->Name("PlanetPanel/Saturn")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<URANUS>)->Name("PlanetPanel/Uranus")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<NEPTUNE>)->Name("PlanetPanel/Neptune")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlanetPanel<PLUTON>)->Name("PlanetPanel/Pluto")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Mercury>)->Name("PlanetPanel/Mercury")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Venus>)->Name("PlanetPanel/Venus")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Mars>)->Name("PlanetPanel/Mars")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Jupiter>)->Name("PlanetPanel/Jupiter")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Saturn>)->Name("PlanetPanel/Saturn")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Uranus>)->Name("PlanetPanel/Uranus")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Neptune>)->Name("PlanetPanel/Neptune")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanetPanel<Pluto>)->Name("PlanetPanel/Pluto")->Unit(benchmark::kMicrosecond);
 
 void BM_SunPanel(benchmark::State& state) {
-    EARTH_SUN es;
-    const DATE_TIME start = panelDate();
+    EarthSun es;
+    const DateTime start = panelDate();
     const BodyPlace place = sunPlace();
     for (auto _ : state) {
-        DATE_TIME dt = start;
+        DateTime dt = start;
         computeBodyDocument(dt, es, place, kLatitude);
         benchmark::DoNotOptimize(es.sunRa);
     }
@@ -61,21 +61,21 @@ BENCHMARK(BM_SunPanel)->Name("PlanetPanel/Sun")->Unit(benchmark::kMicrosecond);
 
 // What the all-planets table needs: the Sun and the eight planets.
 void BM_AllPanels(benchmark::State& state) {
-    MERCURE mercury;
-    VENUS venus;
-    MARS mars;
-    JUPITER jupiter;
-    SATURNE saturn;
-    URANUS uranus;
-    NEPTUNE neptune;
-    PLUTON pluto;
-    PLANETE* planets[] = {&mercury, &venus, &mars, &jupiter, &saturn, &uranus, &neptune, &pluto};
-    EARTH_SUN es;
-    const DATE_TIME start = panelDate();
+    Mercury mercury;
+    Venus venus;
+    Mars mars;
+    Jupiter jupiter;
+    Saturn saturn;
+    Uranus uranus;
+    Neptune neptune;
+    Pluto pluto;
+    Planet* planets[] = {&mercury, &venus, &mars, &jupiter, &saturn, &uranus, &neptune, &pluto};
+    EarthSun es;
+    const DateTime start = panelDate();
     for (auto _ : state) {
-        DATE_TIME dt = start;
+        DateTime dt = start;
         computeBodyDocument(dt, es, sunPlace(), kLatitude);
-        for (PLANETE* p : planets) {
+        for (Planet* p : planets) {
             dt = start;
             computeBodyDocument(dt, es, planetPlace(*p), kLatitude);
         }

@@ -5,21 +5,21 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "satellites/GalileanPhenomenaSearch.h"
 #include "satellites/JupiterMotion.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/PhenomenaFiles.h"
-#include "satellites/PhenomenaSearch.h"
 
 using namespace vantorel;
 
 namespace {
 
 void BM_ComputeSatellites(benchmark::State& state) {
-    JUPITER jupiter;
-    EARTH_SUN es;
-    DATE_TIME dt;
+    JupiterSystem jupiter;
+    EarthSun es;
+    DateTime dt;
     dt.setLocal(2005, 3, 14, 21, 7, 0, 0);
     dt.computeDate();
     JupiterMotion motion(jupiter, es);
@@ -34,10 +34,10 @@ BENCHMARK(BM_ComputeSatellites);
 
 void BM_DaySearch(benchmark::State& state) {
     const SearchMode mode = state.range(0) ? SearchMode::Exhaustive : SearchMode::Fast;
-    JUPITER jupiter;
-    EARTH_SUN es;
+    JupiterSystem jupiter;
+    EarthSun es;
     JupiterMotion motion(jupiter, es);
-    PhenomenaSearch search(jupiter, motion, mode);
+    GalileanPhenomenaSearch search(jupiter, motion, mode);
     for (auto _ : state) {
         search.findDay({2005, 3, 14, 0, 0}, 1, 0);
         benchmark::DoNotOptimize(jupiter.rows.count());
@@ -58,8 +58,8 @@ void BM_YearlyFile(benchmark::State& state) {
         std::error_code ec;
         fs::permissions(dir / "j2005.sat", fs::perms::owner_all, ec);
         fs::remove(dir / "j2005.sat", ec);
-        JUPITER jupiter;
-        EARTH_SUN es;
+        JupiterSystem jupiter;
+        EarthSun es;
         JupiterMotion motion(jupiter, es);
         state.ResumeTiming();
         const FileResult r = generateYearlyFile(2005, jupiter, motion, SearchMode::Fast, 0);

@@ -4,11 +4,11 @@
 
 #include <QGuiApplication>
 
-#include "app/Settings.h"
-#include "app/paint/DrawingSurface.h"
-#include "engine/DATE_TIME.h"
-#include "engine/SATURNE.h"
-#include "planets/CSaturneDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "common/settings/Settings.h"
+#include "engine/DateTime.h"
+#include "engine/Saturn.h"
+#include "planets/SaturnDocument.h"
 #include "satellites/SatelliteRecordTable.h"
 #include "satellites/SaturnMoonSet.h"
 #include "satellites/paint/SaturnSatPicture.h"
@@ -19,7 +19,7 @@ namespace {
 
 void BM_SaturnMoonsFromRecords(benchmark::State& state) {
     Settings settings;
-    CSaturneDoc doc(DATE_TIME{}, settings);
+    SaturnDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2030, 3, 1, 1, 0, 1, 0);
     doc.computeBody();
     SatelliteRecordTable table = SatelliteRecordTable::saturn();
@@ -40,7 +40,7 @@ void BM_SaturnPicture(benchmark::State& state) {
         new QGuiApplication(argc, argv);
     }
     Settings settings;
-    CSaturneDoc doc(DATE_TIME{}, settings);
+    SaturnDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2032, 10, 15, 21, 0, 1, 0);
     doc.computeBody();
     DrawingSurface surface(440, 300);

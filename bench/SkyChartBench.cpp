@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Settings.h"
-#include "app/paint/DrawingSurface.h"
-#include "sky/CCielDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "common/settings/Settings.h"
 #include "sky/CatalogueRecord.h"
+#include "sky/SkyChartDocument.h"
 #include "sky/paint/HelioPicture.h"
 #include "sky/paint/SkyChartPicture.h"
 
@@ -38,7 +38,7 @@ void BM_SkyChartRepaint1600x900(benchmark::State& state) {
     ensureGuiApplication();
     Settings settings;
     settings.language = 0;
-    CCielDoc doc(settings);
+    SkyChartDocument doc(settings);
     doc.setDate(2026, 12, 8, 20, 0);
     const SkyCatalogues files = sourceCatalogues();
     DrawingSurface surface(1600, 900);
@@ -65,7 +65,7 @@ BENCHMARK(BM_ReadCataloguesOnly)->Unit(benchmark::kMillisecond);
 // The sky document's computation: the eight planets, the Sun and the Moon.
 void BM_SkyDocumentCompute(benchmark::State& state) {
     Settings settings;
-    CCielDoc doc(settings);
+    SkyChartDocument doc(settings);
     doc.setDate(2026, 12, 8, 20, 0);
     for (auto _ : state) {
         doc.compute();
@@ -77,7 +77,7 @@ BENCHMARK(BM_SkyDocumentCompute)->Unit(benchmark::kMillisecond);
 void BM_HelioPaint(benchmark::State& state) {
     ensureGuiApplication();
     Settings settings;
-    CHelioDoc doc(settings);
+    HeliocentricDocument doc(settings);
     doc.setDate(2026, 12, 8, 20, 0);
     DrawingSurface surface(340, 400);
     for (auto _ : state) {

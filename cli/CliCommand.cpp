@@ -49,7 +49,7 @@ std::optional<CivilDate> parseDate(const std::string& text, std::string& message
         message = "expected YYYY-MM-DD, got " + quoted(text);
         return std::nullopt;
     }
-    DATE_TIME check;
+    DateTime check;
     check.localYear = std::stoi(m[1]);
     check.localMonth = std::stoi(m[2]);
     check.localDay = std::stoi(m[3]);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 // Sub-commands of vantorel-cli. Each lives in its own Cmd*.cpp, declares its
 // options (CliOptions.h) and registers itself with a static

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
+#include "common/settings/Settings.h"
 
 // The options every list command shares: --json, --zone Z, --lang en|fr|es and
 // --date-format 0..3.

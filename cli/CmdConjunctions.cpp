@@ -5,7 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
-#include "sky/PhenomenaSearch.h"
+#include "sky/ConjunctionSearch.h"
 
 namespace vantorel::cli {
 namespace {
@@ -33,11 +33,11 @@ int runConjunctions(const CliValues& values, std::ostream& out, std::ostream&) {
     const int index = kBodies[values.choice("body")].index;
     const CivilDate date = values.date("date");
 
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(date.year, date.month, date.day, 0, 0, options->zone.hours,
                 options->zone.minutes);
     dt.computeDate();
-    PhenomenaSearch search(options->language, options->dateFormat);
+    ConjunctionSearch search(options->language, options->dateFormat);
     search.searchPhenomena(dt, index);
 
     if (!options->json) {
@@ -47,7 +47,7 @@ int runConjunctions(const CliValues& values, std::ostream& out, std::ostream&) {
     }
     out << "{\"body\":" << jsonString(body) << ",\"events\":[";
     for (int i = 0; i < search.count; ++i) {
-        const PhenomenaSearch::Event& e = search.events[i];
+        const ConjunctionSearch::Event& e = search.events[i];
         out << (i ? "," : "") << "{\"kind\":" << jsonString(kKindKeys[e.kind])
             << ",\"jde\":" << fullPrecision(e.jde)
             << ",\"local\":" << jsonString(isoDateTime(e.year, e.month, e.day, e.hour, 0))

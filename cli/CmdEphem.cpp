@@ -15,16 +15,16 @@
 #include "cli/CliOptions.h"
 #include "engine/Angles.h"
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
-#include "engine/MARS.h"
-#include "engine/MERCURE.h"
-#include "engine/NEPTUNE.h"
-#include "engine/PLUTON.h"
-#include "engine/SATURNE.h"
-#include "engine/URANUS.h"
-#include "engine/VENUS.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
+#include "engine/Mars.h"
+#include "engine/Mercury.h"
+#include "engine/Neptune.h"
+#include "engine/Pluto.h"
+#include "engine/Saturn.h"
+#include "engine/Uranus.h"
+#include "engine/Venus.h"
 #include "moon/MoonPlace.h"
 
 namespace vantorel::cli {
@@ -59,7 +59,7 @@ struct Instant {
 };
 
 // Runs the document sequence for `place` and adds rise, transit, set and altitude.
-void runSequence(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, const Instant& at,
+void runSequence(DateTime& dt, EarthSun& es, const BodyPlace& place, const Instant& at,
                  std::vector<Figure>& out, double h0 = kPlanetRiseAltitude,
                  int corrections = 1) {
     computeRiseTransitSetDay(dt, es, place, at.latitude, h0, corrections);
@@ -75,7 +75,7 @@ void runSequence(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, const Ins
     out.push_back(number("altitude_deg", dt.altitude(), "%.2f"));
 }
 
-std::vector<Figure> sunFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) {
+std::vector<Figure> sunFigures(DateTime& dt, EarthSun& es, const Instant& at) {
     std::vector<Figure> f;
     runSequence(dt, es, sunPlace(), at, f, kSunRiseAltitude);
     std::vector<Figure> place = {
@@ -87,10 +87,10 @@ std::vector<Figure> sunFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) 
     return place;
 }
 
-std::vector<Figure> moonFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at) {
+std::vector<Figure> moonFigures(DateTime& dt, EarthSun& es, const Instant& at) {
     MoonTheory moon;
     // The standard altitude from the Moon's distance at the instant.
-    DATE_TIME probe = dt;
+    DateTime probe = dt;
     if (at.jd) probe.setJulianDay(*at.jd);
     computeInstant(probe, es, moonPlace(moon));
     std::vector<Figure> rts;
@@ -116,7 +116,7 @@ std::vector<Figure> moonFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at)
 
 // The figures every planet has, then its own.
 template <class Planet>
-std::vector<Figure> planetFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& at,
+std::vector<Figure> planetFigures(DateTime& dt, EarthSun& es, const Instant& at,
                                   void (*extras)(const Planet&, std::vector<Figure>&)) {
     Planet p;
     std::vector<Figure> rts;
@@ -124,7 +124,7 @@ std::vector<Figure> planetFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& a
     // The heliocentric place at the instant itself (the planet keeps the one
     // at the time the light left it); Pluto's own series gives it directly.
     double helioL = p.L, helioB = p.B, helioR = p.r;
-    if constexpr (!std::is_same_v<Planet, PLUTON>) {
+    if constexpr (!std::is_same_v<Planet, Pluto>) {
         Planet atInstant;
         atInstant.computeHeliocentric((dt.JD - 2451545.0) / 365250.0);
         helioL = atInstant.L;
@@ -150,26 +150,26 @@ std::vector<Figure> planetFigures(DATE_TIME& dt, EARTH_SUN& es, const Instant& a
     return f;
 }
 
-void marsExtras(const MARS& m, std::vector<Figure>& f) {
+void marsExtras(const Mars& m, std::vector<Figure>& f) {
     f.push_back(number("position_angle_deg", reduceDegrees(toDeg(m.positionAngle)), "%.2f"));
     f.push_back(number("season_angle_deg", m.seasonAngle, "%.2f"));
 }
-void jupiterExtras(const JUPITER& j, std::vector<Figure>& f) {
+void jupiterExtras(const Jupiter& j, std::vector<Figure>& f) {
     f.push_back(number("system1_deg", j.system1Deg, "%.2f"));
     f.push_back(number("system2_deg", j.system2Deg, "%.2f"));
     f.push_back(number("system1_corrected_deg", j.system1CorrectedDeg, "%.2f"));
     f.push_back(number("system2_corrected_deg", j.system2CorrectedDeg, "%.2f"));
 }
-void saturnExtras(const SATURNE& s, std::vector<Figure>& f) {
+void saturnExtras(const Saturn& s, std::vector<Figure>& f) {
     f.push_back(number("position_angle_deg", reduceDegrees(toDeg(s.positionAngle)), "%.2f"));
     f.push_back(number("ring_tilt_deg", toDeg(s.ringTilt), "%.3f"));
     f.push_back(flag("ring_same_side", s.sameSide == 1));
 }
-void uranusExtras(const URANUS& u, std::vector<Figure>& f) {
+void uranusExtras(const Uranus& u, std::vector<Figure>& f) {
     f.push_back(number("position_angle_deg", reduceDegrees(toDeg(u.positionAngle)), "%.2f"));
 }
 
-using BodyFigures = std::function<std::vector<Figure>(DATE_TIME&, EARTH_SUN&, const Instant&)>;
+using BodyFigures = std::function<std::vector<Figure>(DateTime&, EarthSun&, const Instant&)>;
 
 // The bodies in panel order; a new body is one more row.
 struct BodyEntry {
@@ -180,14 +180,14 @@ const std::vector<BodyEntry>& bodies() {
     static const std::vector<BodyEntry> table = {
         {"sun", sunFigures},
         {"moon", moonFigures},
-        {"mercury", [](auto& d, auto& e, auto& a) { return planetFigures<MERCURE>(d, e, a, nullptr); }},
-        {"venus", [](auto& d, auto& e, auto& a) { return planetFigures<VENUS>(d, e, a, nullptr); }},
-        {"mars", [](auto& d, auto& e, auto& a) { return planetFigures<MARS>(d, e, a, marsExtras); }},
-        {"jupiter", [](auto& d, auto& e, auto& a) { return planetFigures<JUPITER>(d, e, a, jupiterExtras); }},
-        {"saturn", [](auto& d, auto& e, auto& a) { return planetFigures<SATURNE>(d, e, a, saturnExtras); }},
-        {"uranus", [](auto& d, auto& e, auto& a) { return planetFigures<URANUS>(d, e, a, uranusExtras); }},
-        {"neptune", [](auto& d, auto& e, auto& a) { return planetFigures<NEPTUNE>(d, e, a, nullptr); }},
-        {"pluto", [](auto& d, auto& e, auto& a) { return planetFigures<PLUTON>(d, e, a, nullptr); }},
+        {"mercury", [](auto& d, auto& e, auto& a) { return planetFigures<Mercury>(d, e, a, nullptr); }},
+        {"venus", [](auto& d, auto& e, auto& a) { return planetFigures<Venus>(d, e, a, nullptr); }},
+        {"mars", [](auto& d, auto& e, auto& a) { return planetFigures<Mars>(d, e, a, marsExtras); }},
+        {"jupiter", [](auto& d, auto& e, auto& a) { return planetFigures<Jupiter>(d, e, a, jupiterExtras); }},
+        {"saturn", [](auto& d, auto& e, auto& a) { return planetFigures<Saturn>(d, e, a, saturnExtras); }},
+        {"uranus", [](auto& d, auto& e, auto& a) { return planetFigures<Uranus>(d, e, a, uranusExtras); }},
+        {"neptune", [](auto& d, auto& e, auto& a) { return planetFigures<Neptune>(d, e, a, nullptr); }},
+        {"pluto", [](auto& d, auto& e, auto& a) { return planetFigures<Pluto>(d, e, a, nullptr); }},
     };
     return table;
 }
@@ -202,7 +202,7 @@ std::vector<std::string> bodyNames() {
 int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     const char* prefix = "vantorel-cli ephem: ";
     const ZoneArg zone = values.zone("zone");
-    DATE_TIME start;
+    DateTime start;
     Instant at;
     at.latitude = values.number("lat");
     if (values.mode() == "jd") {
@@ -234,13 +234,13 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
 
     // Every run starts from the same record, as a document recomputes its date.
     std::vector<std::pair<std::string, std::vector<Figure>>> results;
-    DATE_TIME dt;
+    DateTime dt;
     const auto begin = std::chrono::steady_clock::now();
     for (long run = 0; run < repeat; ++run) {
         results.clear();
         for (const BodyEntry* b : chosen) {
             dt = start;
-            EARTH_SUN es;
+            EarthSun es;
             results.emplace_back(b->name, b->figures(dt, es, at));
         }
     }

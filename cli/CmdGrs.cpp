@@ -3,9 +3,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
 #include "satellites/RedSpotSearch.h"
 
 namespace vantorel::cli {
@@ -16,9 +16,9 @@ int runGrs(const CliValues& values, std::ostream& out, std::ostream&) {
     const ListOptions* options = &shared;
     const CivilDate date = values.date("date");
     const int longitude = values.toInt("longitude");
-    JUPITER jupiter;
-    EARTH_SUN es;
-    DATE_TIME dt;
+    Jupiter jupiter;
+    EarthSun es;
+    DateTime dt;
     dt.setLocal(date.year, date.month, date.day, 0, 0, options->zone.hours,
                 options->zone.minutes);
     const RedSpotTransits t = findRedSpotTransits(dt, es, jupiter, longitude);

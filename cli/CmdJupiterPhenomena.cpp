@@ -4,9 +4,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "engine/EarthSun.h"
 #include "satellites/JupiterMotion.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/PhenomenaFiles.h"
 
 namespace vantorel::cli {
@@ -16,8 +16,8 @@ int runJupiterPhenomena(const CliValues& values, std::ostream& out, std::ostream
     const ListOptions shared = listOptions(values);
     const ListOptions* options = &shared;
     const CivilDate date = values.date("date");
-    JUPITER jupiter;
-    EARTH_SUN es;
+    JupiterSystem jupiter;
+    EarthSun es;
     JupiterMotion motion(jupiter, es);
     jupiter.frenchCodes = options->language == 1;  // French codes with the French texts
     const bool fromFile = findDayPhenomena({date.year, date.month, date.day, 0, 0},

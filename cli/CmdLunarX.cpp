@@ -5,7 +5,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
 #include "cli/MoonCommand.h"
-#include "moon/CLuneDoc.h"
+#include "moon/LunarXText.h"
+#include "moon/MoonDocument.h"
 
 namespace vantorel::cli {
 namespace {
@@ -13,19 +14,20 @@ namespace {
 int runLunarX(const CliValues& values, std::ostream& out, std::ostream&) {
     const auto command = openMoonCommand(values);
     const ListOptions* options = &command->options;
-    CLuneDoc& doc = *command->doc;
+    MoonDocument& doc = *command->doc;
     doc.searchLunarX();
 
     const MoonTheory& moon = doc.moon;
+    const std::vector<std::string> lines = lunarXLines(moon, command->settings.dateFormatIndex());
     const int count = doc.lunarXCount < MoonTheory::kLunarXLineCount ? doc.lunarXCount
                                                                      : MoonTheory::kLunarXLineCount;
     if (options->json) {
         out << "{\"lines\":[";
         bool first = true;
         for (int i = 0; i < count; ++i) {
-            if (moon.lunarXLines[i][0] == '\0') continue;
+            if (lines[i].empty()) continue;
             const CalendarTime& c = moon.lunarXInstants[i];
-            out << (first ? "" : ",") << "{\"line\":" << jsonString(moon.lunarXLines[i])
+            out << (first ? "" : ",") << "{\"line\":" << jsonString(lines[i])
                 << ",\"local\":"
                 << jsonString(isoDateTime(c.year, c.month, c.day, c.hours, c.minutes)) << "}";
             first = false;
@@ -36,7 +38,7 @@ int runLunarX(const CliValues& values, std::ostream& out, std::ostream&) {
     out << kLunarXListTitle(options->language) << "\n"
         << kLunarXListHeading(options->language) << "\n";
     for (int i = 0; i < count; ++i)
-        if (moon.lunarXLines[i][0] != '\0') out << moon.lunarXLines[i] << "\n";
+        if (!lines[i].empty()) out << lines[i] << "\n";
     return 0;
 }
 

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <ostream>
 
-#include "app/DateText.h"
-#include "app/LanguageText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
 #include "cli/MoonCommand.h"
-#include "moon/CLuneDoc.h"
+#include "common/text/DateText.h"
+#include "common/text/LanguageText.h"
+#include "moon/MoonDocument.h"
 #include "moon/PhaseTableText.h"
 
 namespace vantorel::cli {
@@ -36,7 +36,7 @@ std::string phaseJson(const MoonPhaseRecord& r) {
 int runPhases(const CliValues& values, std::ostream& out, std::ostream&) {
     const auto command = openMoonCommand(values);
     const ListOptions* options = &command->options;
-    const CLuneDoc& doc = *command->doc;
+    const MoonDocument& doc = *command->doc;
     const MoonTheory& moon = doc.moon;
 
     if (options->json) {

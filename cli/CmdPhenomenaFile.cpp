@@ -4,15 +4,15 @@
 #include <cstdio>
 #include <ostream>
 
-#include "app/Paths.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "common/files/Paths.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
 #include "satellites/JupiterMotion.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/PhenomenaFiles.h"
-#include "satellites/RedSpotSearch.h"
+#include "satellites/PhenomenaGenerator.h"
 
 namespace vantorel::cli {
 namespace {
@@ -23,8 +23,8 @@ int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& e
     const ListOptions options = listOptions(values);
     const bool exhaustive = values.flag("exhaustive");
     const SearchMode mode = exhaustive ? SearchMode::Exhaustive : SearchMode::Fast;
-    JUPITER jupiter;
-    EARTH_SUN es;
+    JupiterSystem jupiter;
+    EarthSun es;
     JupiterMotion motion(jupiter, es);
     const auto started = std::chrono::steady_clock::now();
     FileResult result;
@@ -54,15 +54,12 @@ int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& e
             err << "vantorel-cli phenomena-file: argument --count: " << refused << "\n";
             return kUsageError;
         }
-        const int longitude = values.toInt("longitude");
         file = r.path;
-        JUPITER spotPlanet;
-        EARTH_SUN spotSun;
-        result = generateTextFile(r, jupiter, motion, mode, [&](const LocalMinute& day) {
-            DATE_TIME dt;
-            dt.setLocal(day.year, day.month, day.day, 0, 0, r.zoneHours, r.zoneMinutes);
-            return findRedSpotTransits(dt, spotSun, spotPlanet, longitude).slots;
-        });
+        GeneratorRequest request;
+        request.text = r;
+        request.redSpotLongitude = values.toInt("longitude");
+        request.mode = mode;
+        result = runGenerator(request);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

@@ -7,10 +7,10 @@
 #include <iostream>
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
+#include "common/paint/DrawingSurface.h"
 
 namespace vantorel::cli {
 namespace {

@@ -4,15 +4,15 @@
 #include <ostream>
 #include <string>
 
-#include "app/LanguageText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
+#include "common/text/LanguageText.h"
 #include "engine/Angles.h"
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
-#include "engine/SATURNE.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Saturn.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/SatelliteInfoRecord.h"
 #include "satellites/SatelliteRecordTable.h"
 #include "satellites/SaturnMoonSet.h"
@@ -29,9 +29,9 @@ std::string fixed(double v, const char* fmt = "%+.4f") {
     return buf;
 }
 
-void jupiterMoons(DATE_TIME& dt, bool json, std::ostream& out) {
-    JUPITER jupiter;
-    EARTH_SUN es;
+void jupiterMoons(DateTime& dt, bool json, std::ostream& out) {
+    JupiterSystem jupiter;
+    EarthSun es;
     computeInstant(dt, es, planetPlace(jupiter));
     dt.computeDate();
     // Classified as the views do: from the geometry alone, never recording.
@@ -66,14 +66,14 @@ void jupiterMoons(DATE_TIME& dt, bool json, std::ostream& out) {
     if (json) out << "]}\n";
 }
 
-void saturnMoons(DATE_TIME& dt, bool json, std::ostream& out) {
-    SATURNE saturn;
-    EARTH_SUN es;
+void saturnMoons(DateTime& dt, bool json, std::ostream& out) {
+    Saturn saturn;
+    EarthSun es;
     computeInstant(dt, es, planetPlace(saturn));
     dt.computeDate();
     SatelliteRecordTable table = SatelliteRecordTable::saturn();
     const SaturnMoonSet set = computeSaturnMoons(saturn, dt, table);
-    // The ring tilt is SATURNE's (as `ephem` gives it), positive when the
+    // The ring tilt is Saturn's (as `ephem` gives it), positive when the
     // Earth is north of the rings; offsets are in Saturn equatorial radii.
     if (json) {
         out << "{\"body\":\"saturn\",\"ring_tilt_deg\":" << fullPrecision(toDeg(set.ringTilt))
@@ -102,7 +102,7 @@ void saturnMoons(DATE_TIME& dt, bool json, std::ostream& out) {
     if (json) out << "]}\n";
 }
 
-void recordMoons(DATE_TIME& dt, SatelliteFamily family, int language, bool json, std::ostream& out) {
+void recordMoons(DateTime& dt, SatelliteFamily family, int language, bool json, std::ostream& out) {
     SatelliteRecordTable table =
         family == SatelliteFamily::Mars ? SatelliteRecordTable::mars() : SatelliteRecordTable::uranus();
     const char* body = family == SatelliteFamily::Mars ? "mars" : "uranus";
@@ -135,7 +135,7 @@ int runSatellites(const CliValues& values, std::ostream& out, std::ostream&) {
     const CivilDate date = values.date("date");
     const ClockTime clock = values.time("time");
     const std::string& body = values.text("body");
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, options->zone.hours,
                 options->zone.minutes);
     dt.computeDate();

@@ -4,7 +4,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliListOptions.h"
-#include "engine/MARS.h"
+#include "engine/Mars.h"
 #include "sky/MarsSeasonSearch.h"
 
 namespace vantorel::cli {
@@ -24,10 +24,10 @@ int runSeasons(const CliValues& values, std::ostream& out, std::ostream& err) {
         return kUsageError;
     }
 
-    MARS mars;
-    DATE_TIME dt;
+    Mars mars;
+    DateTime dt;
     dt.setLocal(start, 1, 1, 0, 0, options->zone.hours, options->zone.minutes);
-    MarsSeasonList list;
+    MarsSeasonSearchResult list;
     searchMarsSeasons(mars, dt, start + years, options->language, options->dateFormat, list);
 
     if (!options->json) {
@@ -40,7 +40,7 @@ int runSeasons(const CliValues& values, std::ostream& out, std::ostream& err) {
     }
     out << "{\"events\":[";
     for (int i = 0; i < list.count; ++i) {
-        const MarsSeasonList::Event& e = list.events[i];
+        const MarsSeasonSearchResult::Event& e = list.events[i];
         const CalendarTime& c = e.local;
         out << (i ? "," : "") << "{\"season\":" << jsonString(kSeasonKeys[(e.boundary % 360) / 90])
             << ",\"boundary_deg\":" << e.boundary

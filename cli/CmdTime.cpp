@@ -5,7 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel::cli {
 namespace {
@@ -15,7 +15,7 @@ int runTime(const CliValues& values, std::ostream& out, std::ostream&) {
     const ClockTime clock = values.time("time");
     const ZoneArg zone = values.zone("zone");
 
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, zone.hours, zone.minutes);
     dt.computeDate();
     dt.computeNutation();

@@ -13,7 +13,7 @@ std::unique_ptr<MoonCommand> openMoonCommand(const CliValues& values) {
     auto result = std::make_unique<MoonCommand>();
     result->options = listOptions(values);
     result->settings = settingsFor(result->options);
-    result->doc = std::make_unique<CLuneDoc>(result->settings);
+    result->doc = std::make_unique<MoonDocument>(result->settings);
     const CivilDate date = values.date("date");
     const ClockTime clock = values.time("time");
     result->doc->setDate(date.year, date.month, date.day, clock.hour, clock.minute);

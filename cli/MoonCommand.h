@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/Settings.h"
 #include "cli/CliListOptions.h"
-#include "moon/CLuneDoc.h"
+#include "common/settings/Settings.h"
+#include "moon/MoonDocument.h"
 
 // The start shared by the Moon's list commands: the shared list options, --date
 // and an optional --time, and a Moon document at that local instant.
@@ -14,7 +14,7 @@ namespace vantorel::cli {
 struct MoonCommand {
     ListOptions options;
     Settings settings;  // the document keeps a reference: it lives here with it
-    std::unique_ptr<CLuneDoc> doc;
+    std::unique_ptr<MoonDocument> doc;
 };
 
 // The options of a Moon list command.

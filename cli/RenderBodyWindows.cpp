@@ -3,26 +3,26 @@
 #include <memory>
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
 #include "cli/RenderWindow.h"
+#include "common/paint/DrawingSurface.h"
 #include "engine/Angles.h"
-#include "moon/CLuneDoc.h"
+#include "moon/MoonDocument.h"
 #include "moon/paint/MoonPicture.h"
-#include "planets/CMarsDoc.h"
-#include "planets/CMercureDoc.h"
-#include "planets/CUranusDoc.h"
-#include "planets/CVenusDoc.h"
+#include "planets/MarsDocument.h"
+#include "planets/MercuryDocument.h"
+#include "planets/UranusDocument.h"
+#include "planets/VenusDocument.h"
 #include "planets/paint/PlanetPicture.h"
 
 namespace vantorel::cli {
 namespace {
 
-std::unique_ptr<CPlanetDoc> planetDoc(const std::string& window, Settings& settings) {
-    const DATE_TIME blank;
-    if (window == "mercury") return std::make_unique<CMercureDoc>(blank, settings);
-    if (window == "venus") return std::make_unique<CVenusDoc>(blank, settings);
-    if (window == "mars") return std::make_unique<CMarsDoc>(blank, settings);
-    return std::make_unique<CUranusDoc>(blank, settings);
+std::unique_ptr<PlanetDocument> planetDoc(const std::string& window, Settings& settings) {
+    const DateTime blank;
+    if (window == "mercury") return std::make_unique<MercuryDocument>(blank, settings);
+    if (window == "venus") return std::make_unique<VenusDocument>(blank, settings);
+    if (window == "mars") return std::make_unique<MarsDocument>(blank, settings);
+    return std::make_unique<UranusDocument>(blank, settings);
 }
 
 // "\"disc\":{...}" for a disc of radius `radius` at the surface's centre.
@@ -35,7 +35,7 @@ std::string discJson(const DrawingSurface& s, double radius) {
 
 RenderResult paintPlanetWindow(const RenderRequest& request, DrawingSurface& surface) {
     Settings settings = request.settings;
-    std::unique_ptr<CPlanetDoc> doc = planetDoc(request.window, settings);
+    std::unique_ptr<PlanetDocument> doc = planetDoc(request.window, settings);
     doc->dt.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
                      request.clock.minute, request.zone.hours, request.zone.minutes);
     doc->computeBody();
@@ -43,7 +43,7 @@ RenderResult paintPlanetWindow(const RenderRequest& request, DrawingSurface& sur
     DiscRenderer renderer(planetStyle(*doc).rendererKind);
     const auto spots =
         paintPlanetPicture(surface, *doc, renderer, static_cast<float>(request.zoom));
-    const PLANETE& b = doc->body();
+    const Planet& b = doc->body();
     char summary[256];
     std::snprintf(summary, sizeof summary,
                   "central longitude %.2f deg, tilt %.2f deg, pole angle %.2f deg, "
@@ -63,7 +63,7 @@ RenderResult paintPlanetWindow(const RenderRequest& request, DrawingSurface& sur
 
 RenderResult paintMoonWindow(const RenderRequest& request, DrawingSurface& surface) {
     Settings settings = request.settings;
-    CLuneDoc doc(settings);
+    MoonDocument doc(settings);
     doc.projection = request.projection;
     doc.setDate(request.date.year, request.date.month, request.date.day, request.clock.hour,
                 request.clock.minute);

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
 #include "cli/PagePicture.h"
 #include "cli/RenderWindow.h"
+#include "common/paint/DrawingSurface.h"
 #include "sky/paint/HelioPicture.h"
 
 namespace vantorel::cli {
@@ -22,7 +22,7 @@ constexpr int kDefaultHeight = 400;
 
 RenderResult drawHelio(const RenderRequest& request, DrawingSurface& surface, bool printing) {
     const Settings settings = request.settings;
-    CHelioDoc doc(settings);
+    HeliocentricDocument doc(settings);
     doc.setDate(request.date.year, request.date.month, request.date.day, request.clock.hour,
                 request.clock.minute);
     const HelioDescription d = paintHelio(surface, doc, settings.languageIndex(), printing);

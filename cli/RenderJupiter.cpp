@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
 #include "cli/RenderWindow.h"
-#include "engine/JUPITER.h"
-#include "satellites/CJupiterDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "satellites/JupiterDocument.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/paint/JupiterPicture.h"
 
 namespace vantorel::cli {
@@ -38,8 +38,8 @@ std::string layoutJson(const JupiterPictureLayout& l, bool withShadows) {
     return json;
 }
 
-std::string summaryOf(const CJupiterDoc& doc, const JupiterPictureLayout& l) {
-    const JUPITER& j = doc.planet();
+std::string summaryOf(const JupiterDocument& doc, const JupiterPictureLayout& l) {
+    const JupiterSystem& j = doc.planet();
     int shadows = 0, hidden = 0;
     for (int i = 0; i < 4; ++i) {
         shadows += l.shadows[static_cast<size_t>(i)].drawn;
@@ -56,7 +56,7 @@ std::string summaryOf(const CJupiterDoc& doc, const JupiterPictureLayout& l) {
 template <bool Strip>
 RenderResult paintJupiterWindow(const RenderRequest& request, DrawingSurface& surface) {
     Settings settings = request.settings;
-    CJupiterDoc doc(DATE_TIME{}, settings);
+    JupiterDocument doc(DateTime{}, settings);
     doc.dt.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
                     request.clock.minute, request.zone.hours, request.zone.minutes);
     doc.computeBody();

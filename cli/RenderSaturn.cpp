@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
 #include "cli/RenderWindow.h"
+#include "common/paint/DrawingSurface.h"
 #include "engine/Angles.h"
-#include "planets/CSaturneDoc.h"
+#include "planets/SaturnDocument.h"
 #include "satellites/SatelliteInfoRecord.h"
 #include "satellites/paint/SaturnSatPicture.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 RenderResult paintSaturnWindow(const RenderRequest& request, DrawingSurface& surface) {
     Settings settings = request.settings;
-    CSaturneDoc doc(DATE_TIME{}, settings);
+    SaturnDocument doc(DateTime{}, settings);
     doc.dt.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
                     request.clock.minute, request.zone.hours, request.zone.minutes);
     doc.computeBody();

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
 #include "cli/PagePicture.h"
 #include "cli/RenderWindow.h"
-#include "sky/CCielDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "sky/SkyChartDocument.h"
 #include "sky/paint/SkyChartPicture.h"
 
 namespace vantorel::cli {
@@ -21,7 +21,7 @@ namespace {
 constexpr int kDefaultWidth = 1590;
 constexpr int kDefaultHeight = 588;
 
-RenderResult describe(const CCielDoc& doc, const SkyChartDescription& d) {
+RenderResult describe(const SkyChartDocument& doc, const SkyChartDescription& d) {
     char text[256];
     std::snprintf(text, sizeof text,
                   "\"mapping\":{\"x0\":%d,\"y0\":%d,\"width\":%d,\"flipped\":%s},"
@@ -46,7 +46,7 @@ RenderResult describe(const CCielDoc& doc, const SkyChartDescription& d) {
 
 RenderResult paintSky(const RenderRequest& request, DrawingSurface& surface) {
     const Settings settings = request.settings;
-    CCielDoc doc(settings);
+    SkyChartDocument doc(settings);
     doc.setDate(request.date.year, request.date.month, request.date.day, request.clock.hour,
                 request.clock.minute);
     const SkyChartDescription d = paintSkyChart(surface, doc, settings.latitude);

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/paint/DrawingSurface.h"
-#include "app/paint/PageMapping.h"
 #include "cli/RenderWindow.h"
-#include "planets/CVantorelDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "common/paint/PageMapping.h"
+#include "planets/DataTableDocument.h"
 #include "planets/DataTableText.h"
 #include "planets/paint/DataTablePicture.h"
 
@@ -16,7 +16,7 @@ namespace vantorel::cli {
 namespace {
 
 std::vector<TableLine> computeTable(const RenderRequest& request, const Settings& settings) {
-    CVantorelDoc doc(DATE_TIME(), settings);
+    DataTableDocument doc(DateTime(), settings);
     doc.dt.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
                     request.clock.minute, request.zone.hours, request.zone.minutes);
     doc.computeTable();

@@ -9,7 +9,7 @@
 #include <iostream>
 #include <ostream>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel::cli {
 

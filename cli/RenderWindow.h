@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
+#include "common/settings/Settings.h"
 
 class QPainter;
 

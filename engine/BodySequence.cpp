@@ -1,14 +1,14 @@
 #include "engine/BodySequence.h"
 
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/PLANETE.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Planet.h"
 
 namespace vantorel {
 
-BodyPlace planetPlace(PLANETE& planet) {
-    return [&planet](DATE_TIME& dt, EARTH_SUN& es, double& raDeg, double& decDeg) {
+BodyPlace planetPlace(Planet& planet) {
+    return [&planet](DateTime& dt, EarthSun& es, double& raDeg, double& decDeg) {
         es.computeSun(dt.T);
         es.computeEarth(dt);
         planet.computePosition(dt, es);
@@ -19,7 +19,7 @@ BodyPlace planetPlace(PLANETE& planet) {
 }
 
 BodyPlace sunPlace() {
-    return [](DATE_TIME& dt, EARTH_SUN& es, double& raDeg, double& decDeg) {
+    return [](DateTime& dt, EarthSun& es, double& raDeg, double& decDeg) {
         es.computeSun(dt.T);
         es.computeEarth(dt);
         es.computeSunPhysical(dt);
@@ -28,14 +28,14 @@ BodyPlace sunPlace() {
     };
 }
 
-void computeInstant(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place) {
+void computeInstant(DateTime& dt, EarthSun& es, const BodyPlace& place) {
     dt.computeDate();
     dt.computeNutation();
     double ra = 0, dec = 0;
     place(dt, es, ra, dec);
 }
 
-void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place,
+void computeRiseTransitSetDay(DateTime& dt, EarthSun& es, const BodyPlace& place,
                               double latitudeDeg, double h0, int corrections) {
     const double day = dt.localDay, month = dt.localMonth, year = dt.localYear;
     const double hour = dt.localHour, minute = dt.localMinute;
@@ -45,7 +45,7 @@ void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& pla
     double places[6];
     dt.zoneHours = dt.zoneMinutes = 0;
     dt.localHour = dt.localMinute = 0;
-    DATE_TIME dayStart;
+    DateTime dayStart;
     for (int k = 0; k < 3; ++k) {
         dt.localDay = day + (k - 1);
         dt.computeDate();
@@ -57,7 +57,7 @@ void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& pla
     PlaceAtDayFraction exactPlace;
     if (corrections > 1) {
         exactPlace = [&](double m, double& raDeg, double& decDeg) {
-            DATE_TIME at = dayStart;
+            DateTime at = dayStart;
             at.setJulianDay(dayStart.JD + m);
             at.computeNutation();
             place(at, es, raDeg, decDeg);
@@ -77,7 +77,7 @@ void computeRiseTransitSetDay(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& pla
     dt.riseSetToLocal();
 }
 
-void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place,
+void computePlaceAndAltitude(DateTime& dt, EarthSun& es, const BodyPlace& place,
                              double latitudeDeg) {
     dt.computeNutation();
     double ra = 0, dec = 0;
@@ -85,7 +85,7 @@ void computePlaceAndAltitude(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& plac
     dt.computeAltitude(ra, dec / kDegPerRad, latitudeDeg);
 }
 
-void computeBodyDocument(DATE_TIME& dt, EARTH_SUN& es, const BodyPlace& place, double latitudeDeg,
+void computeBodyDocument(DateTime& dt, EarthSun& es, const BodyPlace& place, double latitudeDeg,
                          double h0, int corrections) {
     computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0, corrections);
     dt.computeDate();

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel {
 
@@ -14,7 +14,7 @@ LocalClockReading SystemClock::now() const {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-void setFromClock(DATE_TIME& dt, const Clock& clock) {
+void setFromClock(DateTime& dt, const Clock& clock) {
     const LocalClockReading r = clock.now();
     dt.localYear = r.year;
     dt.localMonth = r.month;

@@ -31,8 +31,8 @@ private:
     LocalClockReading reading_;
 };
 
-class DATE_TIME;
+class DateTime;
 // Sets the record's local date and clock time from `clock` (seconds dropped).
-void setFromClock(DATE_TIME& dt, const Clock& clock);
+void setFromClock(DateTime& dt, const Clock& clock);
 
 }  // namespace vantorel

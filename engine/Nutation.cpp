@@ -1,13 +1,13 @@
-// DATE_TIME's nutation, obliquity and altitude operations.
+// DateTime's nutation, obliquity and altitude operations.
 #include <cmath>
 
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "engine/NutationTable.h"
 
 namespace vantorel {
 
-void DATE_TIME::computeNutation() {
+void DateTime::computeNutation() {
     const double T2 = T * T;
     const double T3 = T2 * T;
     // Fundamental arguments in degrees, deliberately not reduced.
@@ -38,7 +38,7 @@ void DATE_TIME::computeNutation() {
     epsilon = epsilon0 + deltaEpsilon / 3600.0 / kDegPerRad;
 }
 
-void DATE_TIME::computeAltitude(double raDeg, double decRad, double latitudeDeg) {
+void DateTime::computeAltitude(double raDeg, double decRad, double latitudeDeg) {
     const double H = (localSiderealTime - raDeg) / kDegPerRad;
     const double phi = latitudeDeg / kDegPerRad;
     const double h = std::asin(std::sin(phi) * std::sin(decRad) +
@@ -50,7 +50,7 @@ void DATE_TIME::computeAltitude(double raDeg, double decRad, double latitudeDeg)
     if (altitudeDegrees != 0) altitudeHundredths = std::abs(altitudeHundredths);
 }
 
-double DATE_TIME::altitude() const {
+double DateTime::altitude() const {
     const double fraction = std::abs(altitudeHundredths) / 100.0;
     if (altitudeDegrees < 0) return altitudeDegrees - fraction;
     if (altitudeDegrees > 0) return altitudeDegrees + fraction;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel {
 
@@ -39,7 +39,7 @@ void shiftClock(int& hour, int& minute, int zoneH, int zoneM) {
 
 }  // namespace
 
-void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double L, double phi,
+void DateTime::computeRiseTransitSet(const double places[6], double h0, double L, double phi,
                                       int corrections, const PlaceAtDayFraction& exactPlace) {
     // Right ascensions crossing 0/360 between the days are made continuous.
     double alpha1 = places[0], alpha2 = places[1], alpha3 = places[2];
@@ -134,7 +134,7 @@ void DATE_TIME::computeRiseTransitSet(const double places[6], double h0, double 
     }
 }
 
-void DATE_TIME::riseSetToLocal() {
+void DateTime::riseSetToLocal() {
     int zoneH = 0, zoneM = 0;
     zoneParts(zoneH, zoneM);
     shiftClock(riseHour, riseMinute, zoneH, zoneM);
@@ -142,7 +142,7 @@ void DATE_TIME::riseSetToLocal() {
     shiftClock(setHour, setMinute, zoneH, zoneM);
 }
 
-void DATE_TIME::setJulianDay(double jd) {
+void DateTime::setJulianDay(double jd) {
     const double offsetDays = zoneOffsetHours() / 24.0;
     const CalendarTime local = julianDayToCalendar(jd + offsetDays);
     localYear = local.year;

@@ -1,6 +1,6 @@
 #include "moon/MoonPhaseRecord.h"
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel {
 

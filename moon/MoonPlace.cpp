@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
 
 namespace vantorel {
 
 BodyPlace moonPlace(MoonTheory& moon) {
-    return [&moon](DATE_TIME& dt, EARTH_SUN& es, double& raDeg, double& decDeg) {
+    return [&moon](DateTime& dt, EarthSun& es, double& raDeg, double& decDeg) {
         es.computeSun(dt.T);
         es.computeSunPhysical(dt);
         es.computeEarth(dt);

@@ -5,12 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/DateText.h"
 #include "engine/Angles.h"
 #include "engine/Coordinates.h"
+#include "engine/MinuteInstant.h"
 #include "moon/LunarPhase.h"
 #include "moon/MoonSeries.h"
-#include "sky/MinuteInstant.h"
 
 namespace vantorel {
 
@@ -45,10 +44,10 @@ void MoonTheory::resetPhaseSlots() {
     for (MoonPhaseRecord& r : firstQuarters)
         r.clear();
     for (int i = 0; i < 14; ++i)
-        lunarXLines[i][0] = '\0';
+        lunarXFilled[i] = false;
 }
 
-void MoonTheory::computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool search) {
+void MoonTheory::computeMoon(const DateTime& dt, double sunLongitudeRad, bool search) {
     searchMode = search;
     computePosition(dt);
 
@@ -69,7 +68,6 @@ void MoonTheory::computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool s
     const double decDeg = toDeg(declination);
     decDegrees = static_cast<int>(decDeg);
     decMinutes = std::abs(static_cast<int>((decDeg - decDegrees) * 60.0));
-    std::snprintf(declinationText, sizeof declinationText, "%s", formatDeclination(decDeg).c_str());
 
     // Step 10.
     apparentDiameter = 120.0 * toDeg(std::asin(0.272481 * std::sin(std::asin(6378.14 / distance))));
@@ -83,7 +81,7 @@ void MoonTheory::computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool s
     displayDistance = distance;
 }
 
-void MoonTheory::computePosition(const DATE_TIME& dt) {
+void MoonTheory::computePosition(const DateTime& dt) {
     T = dt.T;
     const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
     const double LpDeg =
@@ -140,7 +138,7 @@ void MoonTheory::computePosition(const DATE_TIME& dt) {
     axisPositionAngle = computeAxisPositionAngle(dt);
 }
 
-double MoonTheory::computeAxisPositionAngle(const DATE_TIME& dt) const {
+double MoonTheory::computeAxisPositionAngle(const DateTime& dt) const {
     // The direction of the Moon's rotation axis on the sky (the handbook's
     // physical ephemeris): the ascending node of the lunar equator on the
     // true equator of date, then the north pole's angle from the celestial
@@ -205,7 +203,7 @@ void MoonTheory::computeSunOnMoon(double sunLongitudeRad) {
     colongitude = colongitudeFromSunLongitude(sun.longitudeDeg);
 }
 
-void MoonTheory::testLunarX(const DATE_TIME& dt) {
+void MoonTheory::testLunarX(const DateTime& dt) {
     if (!searchMode) {
         lunarXCount = 0;
         return;
@@ -214,14 +212,12 @@ void MoonTheory::testLunarX(const DATE_TIME& dt) {
     lunarXFound = true;
     if (lunarXCount < 0 || lunarXCount >= kLunarXLineCount) return;
     const CalendarTime c = localCalendarOfMinute(dt);
-    const std::string date = unlabelledDateText(dateFormat_, c.year, c.month, c.day);
-    std::snprintf(lunarXLines[lunarXCount], kLunarXLineLength, "%s  %02d:%02d", date.c_str(),
-                  c.hours, c.minutes);
     lunarXInstants[lunarXCount] = c;
+    lunarXFilled[lunarXCount] = true;
     ++lunarXCount;
 }
 
-void MoonTheory::computePhaseTable(const DATE_TIME& dt) {
+void MoonTheory::computePhaseTable(const DateTime& dt) {
     // The month before the instant's; one lunation earlier still, so that the
     // table always holds a new moon before the first day of the month.
     int month = static_cast<int>(dt.localMonth) - 1;
@@ -245,7 +241,7 @@ void MoonTheory::computePhaseTable(const DATE_TIME& dt) {
     }
 }
 
-void MoonTheory::computeMonthPhases(const DATE_TIME& dt) {
+void MoonTheory::computeMonthPhases(const DateTime& dt) {
     const int month = static_cast<int>(dt.localMonth);
     const int year = static_cast<int>(dt.localYear);
     const int nextMonth = month == 12 ? 1 : month + 1;
@@ -261,7 +257,7 @@ void MoonTheory::computeMonthPhases(const DATE_TIME& dt) {
     }
 }
 
-void MoonTheory::findLastNewMoon(const DATE_TIME& dt) {
+void MoonTheory::findLastNewMoon(const DateTime& dt) {
     // Both instants in local time: the records hold local Julian days.
     const double localJd = dt.JD + dt.zoneOffsetHours() / 24.0;
     lastNewMoon.clear();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "moon/MoonPhaseRecord.h"
 
 // The Moon for one instant: its apparent place and distance (the truncated
@@ -24,7 +24,6 @@ class MoonTheory {
     static constexpr int kMonthScanCount = 16;
     static constexpr int kFirstQuarterCount = 14;
     static constexpr int kLunarXLineCount = 30;
-    static constexpr int kLunarXLineLength = 40;
     // The colongitude window in which the Lunar X shows (degrees, inclusive).
     static constexpr double kLunarXLow = 357.8;
     static constexpr double kLunarXHigh = 358.4;
@@ -35,13 +34,12 @@ class MoonTheory {
     // computeNutation already run); sunLongitudeRad is the Sun's apparent
     // longitude for the same instant. In search mode the phase table and month
     // phases are left as they are and the Lunar X test is armed.
-    void computeMoon(const DATE_TIME& dt, double sunLongitudeRad, bool searchMode);
+    void computeMoon(const DateTime& dt, double sunLongitudeRad, bool searchMode);
     // The Sun's right ascension and declination in degrees, distance in AU.
     void computeIlluminatedFraction(double sunRaDeg, double sunDecDeg, double sunDistanceAU);
     // Empties the first-quarter records and the first 14 Lunar X lines.
     void resetPhaseSlots();
     // The date format (0..3) of the Lunar X lines.
-    void setDateFormat(int format) { dateFormat_ = format; }
     // Arms the Lunar X test for the next step of a search.
     void clearLunarXFound() { lunarXFound = false; }
     void setLunarXCount(int count) { lunarXCount = count; }
@@ -69,7 +67,6 @@ class MoonTheory {
     double declination = 0;         // radians
     int raHours = 0, raMinutes = 0, raSeconds = 0;
     int decDegrees = 0, decMinutes = 0;
-    char declinationText[32] = {};
     double apparentDiameter = 0;     // arc-minutes
     double illuminatedFraction = 0;  // 0..1
     double librationLongitude = 0;   // degrees, signed, in (-345, 15]
@@ -86,8 +83,10 @@ class MoonTheory {
     MoonPhaseRecord lastNewMoon;
     MoonPhaseRecord firstQuarters[kFirstQuarterCount];
 
-    char lunarXLines[kLunarXLineCount][kLunarXLineLength] = {};
-    CalendarTime lunarXInstants[kLunarXLineCount] = {};  // local time of each line
+    // The moments found by a search, local time; a slot is kept until the
+    // phase slots are reset, so a shorter search leaves the later ones empty.
+    CalendarTime lunarXInstants[kLunarXLineCount] = {};
+    bool lunarXFilled[kLunarXLineCount] = {};
     int lunarXCount = 0;
     bool searchMode = false;
     bool lunarXFound = false;
@@ -102,15 +101,13 @@ class MoonTheory {
         double tauDeg = 0;
     };
     PhysicalLibration physicalLibration() const;
-    double computeAxisPositionAngle(const DATE_TIME& dt) const;
-    void computePosition(const DATE_TIME& dt);
+    double computeAxisPositionAngle(const DateTime& dt) const;
+    void computePosition(const DateTime& dt);
     void computeSunOnMoon(double sunLongitudeRad);
-    void testLunarX(const DATE_TIME& dt);
-    void computePhaseTable(const DATE_TIME& dt);
-    void computeMonthPhases(const DATE_TIME& dt);
-    void findLastNewMoon(const DATE_TIME& dt);
-
-    int dateFormat_ = 0;
+    void testLunarX(const DateTime& dt);
+    void computePhaseTable(const DateTime& dt);
+    void computeMonthPhases(const DateTime& dt);
+    void findLastNewMoon(const DateTime& dt);
 };
 
 }  // namespace vantorel

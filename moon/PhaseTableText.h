@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageText.h"
+#include "common/text/LanguageText.h"
 #include "moon/MoonPhaseRecord.h"
 
 // The texts of the Moon-phase table: four columns (new moon, first quarter,

@@ -1,9 +1,9 @@
 #include "planets/DataTableText.h"
 
-#include "app/DateText.h"
-#include "app/LanguageText.h"
+#include "common/text/DateText.h"
+#include "common/text/LanguageText.h"
 #include "engine/Angles.h"
-#include "planets/CVantorelDoc.h"
+#include "planets/DataTableDocument.h"
 #include "planets/PanelText.h"
 
 namespace vantorel {
@@ -29,13 +29,13 @@ constexpr TextTriple kRedSpot{"Great Red Spot transit: ", "Transit de la tache r
                               "Tr\u00e1nsito de mancha roja:"};
 constexpr TextTriple kSun{"Sun", "Soleil", "Sol"};
 constexpr TextTriple kMoon{"Moon", "Lune", "Luna"};
-constexpr TextTriple kPlanetNames[CVantorelDoc::kPlanetCount] = {
+constexpr TextTriple kPlanetNames[DataTableDocument::kPlanetCount] = {
     {"Mercury", "Mercure", "Mercurio"}, {"Venus", "V\u00e9nus", "Venus"},
     {"Mars", "Mars", "Marte"},          {"Jupiter", "Jupiter", "J\u00fapiter"},
     {"Saturn", "Saturne", "Saturno"},   {"Uranus", "Uranus", "Urano"},
     {"Neptune", "Neptune", "Neptuno"},  {"Pluto", "Pluton", "Plut\u00f3n"},
 };
-const char* const kPlanetKeys[CVantorelDoc::kPlanetCount] = {
+const char* const kPlanetKeys[DataTableDocument::kPlanetCount] = {
     "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
 
 // Rows of each line in line heights below the first section's header (the
@@ -71,9 +71,9 @@ std::string tableMagnitudeText(double magnitude) {
 
 std::string tableIlluminationText(double fraction) { return formattedText("%02.1f%%", fraction * 100.0); }
 
-std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int dateFormat) {
+std::vector<TableLine> dataTableLines(const DataTableDocument& doc, int language, int dateFormat) {
     const int lang = safeLanguage(language);
-    const DATE_TIME& dt = doc.dt;
+    const DateTime& dt = doc.dt;
     std::vector<TableLine> lines;
 
     lines.push_back({"title",
@@ -84,7 +84,7 @@ std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int
                      {}, false, -1});
 
     // The Sun and its disc.
-    const EARTH_SUN& es = doc.earthSun;
+    const EarthSun& es = doc.earthSun;
     lines.push_back({"sun_header",
                      {kObject(lang), kRa(lang), kDec(lang), kDia(lang), kPole(lang), "Bo", "Lo"},
                      kSunStops, true, kSunHeaderRow});
@@ -104,7 +104,7 @@ std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int
                      kMoonStops, true, kMoonHeaderRow});
     lines.push_back({"moon",
                      {kMoon(lang), rightAscensionText(moon.raHours, moon.raMinutes, moon.raSeconds),
-                      moon.declinationText, formattedText("%02.1f'", moon.apparentDiameter),
+                      formatDeclination(toDeg(moon.declination)), formattedText("%02.1f'", moon.apparentDiameter),
                       tableIlluminationText(moon.illuminatedFraction),
                       degreesText("%03.2f", moon.colongitude), " ",
                       degreesText("%02.2f", moon.librationLongitude),
@@ -117,17 +117,17 @@ std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int
                       kRise(lang), kTransit(lang), kSet(lang)},
                      kPlanetStops, true, kPlanetHeaderRow});
     int row = kPlanetHeaderRow + 2;
-    for (int i = 0; i < CVantorelDoc::kPlanetCount; ++i) {
-        const PLANETE& p = doc.planet(i);
-        const double cm = i == CVantorelDoc::kJupiter ? doc.jupiter.system1Deg : p.centralLongitude;
+    for (int i = 0; i < DataTableDocument::kPlanetCount; ++i) {
+        const Planet& p = doc.planet(i);
+        const double cm = i == DataTableDocument::kJupiter ? doc.jupiter.system1Deg : p.centralLongitude;
         lines.push_back({kPlanetKeys[i],
                          {kPlanetNames[i](lang), rightAscensionText(p.raHours, p.raMinutes, p.raSeconds),
                           p.decText, diameterText(p.diameterArcsec), tableMagnitudeText(p.magnitude),
-                          i == CVantorelDoc::kPluto ? "100.0%" : tableIlluminationText(p.illumination),
+                          i == DataTableDocument::kPluto ? "100.0%" : tableIlluminationText(p.illumination),
                           degreesText("%03.2f", cm), doc.eventText(i, 0), doc.eventText(i, 1),
                           doc.eventText(i, 2)},
                          kPlanetStops, false, row++});
-        if (i == CVantorelDoc::kJupiter)
+        if (i == DataTableDocument::kJupiter)
             lines.push_back({"jupiter_system2",
                              {kPlanetNames[i](lang), "", "", "", "Syst.II", "",
                               degreesText("%03.2f", doc.jupiter.system2Deg), "", "", ""},

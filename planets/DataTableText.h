@@ -9,7 +9,7 @@
 
 namespace vantorel {
 
-class CVantorelDoc;
+class DataTableDocument;
 
 struct TableLine {
     std::string name;                // what the line is: "title", "sun", "moon", "mercury" ...
@@ -24,7 +24,7 @@ struct TableLine {
 // Every line of the table for its document, in drawing order: the title,
 // the Sun's section, the Moon's, the planets' (with the System II line after
 // Jupiter) and the Red Spot transits.
-std::vector<TableLine> dataTableLines(const CVantorelDoc& doc, int language, int dateFormat);
+std::vector<TableLine> dataTableLines(const DataTableDocument& doc, int language, int dateFormat);
 
 // Cell formats shared with the tests.
 // "%c%02.1f" with '+' from zero up; "%03.1f" below zero: "+0.5", "-2.3".

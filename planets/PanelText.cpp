@@ -3,9 +3,9 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "app/LanguageText.h"
+#include "common/text/LanguageText.h"
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel {
 
@@ -64,15 +64,15 @@ std::string timeStatusText(int language, double hour, double minute) {
     return formattedText("%s %02.0f: %02.0f", kTimeLabel(language), hour, minute);
 }
 
-std::string riseStatusText(int language, const DATE_TIME& dt) {
+std::string riseStatusText(int language, const DateTime& dt) {
     return eventText(kRiseLabel, language, dt.hasRiseSet(), dt.riseHour, dt.riseMinute);
 }
 
-std::string transitStatusText(int language, const DATE_TIME& dt) {
+std::string transitStatusText(int language, const DateTime& dt) {
     return eventText(kTransitLabel, language, true, dt.transitHour, dt.transitMinute);
 }
 
-std::string setStatusText(int language, const DATE_TIME& dt) {
+std::string setStatusText(int language, const DateTime& dt) {
     return eventText(kSetLabel, language, dt.hasRiseSet(), dt.setHour, dt.setMinute);
 }
 
@@ -84,7 +84,7 @@ std::string altitudeText(double wholeDegrees, double hundredths) {
     return formattedText("%0.0f.%02.0f", wholeDegrees, hundredths);
 }
 
-std::string altitudeStatusText(int /*language*/, const DATE_TIME& dt) {
+std::string altitudeStatusText(int /*language*/, const DateTime& dt) {
     return "Alt.: " + altitudeText(dt.altitudeDegrees, dt.altitudeHundredths);
 }
 

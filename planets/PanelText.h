@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "app/DateText.h"
+#include "common/text/DateText.h"
 
 // The figures of a body as the data panel and the status bar print them, in
 // the three languages.
 
 namespace vantorel {
 
-class DATE_TIME;
+class DateTime;
 
 // Shown instead of a rise or set time on a day the body does not cross the horizon.
 inline constexpr const char* kNoEventTime = "--: --";
@@ -34,12 +34,12 @@ std::string scaleText(double bodyKm, double diameterArcsec, bool compact = false
 std::string timeStatusText(int language, double hour, double minute);
 // Rise, transit, set from the record's last (local) results; rise and set
 // show kNoEventTime on a day without them.
-std::string riseStatusText(int language, const DATE_TIME& dt);
-std::string transitStatusText(int language, const DATE_TIME& dt);
-std::string setStatusText(int language, const DATE_TIME& dt);
+std::string riseStatusText(int language, const DateTime& dt);
+std::string transitStatusText(int language, const DateTime& dt);
+std::string setStatusText(int language, const DateTime& dt);
 // "12.34", "-0.25", "-12.25" from the record's altitude pair.
 std::string altitudeText(double wholeDegrees, double hundredths);
-std::string altitudeStatusText(int language, const DATE_TIME& dt);  // "Alt.: %s"
+std::string altitudeStatusText(int language, const DateTime& dt);  // "Alt.: %s"
 
 // The date panes use labelledDateText and unlabelledDateText of app/DateText.h.
 

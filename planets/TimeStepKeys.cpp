@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "engine/Clock.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 namespace vantorel {
 
@@ -67,7 +67,7 @@ void civilFromDays(long long z, long long& y, long long& m, long long& d) {
 // Steps back by whole minutes across hours, days, months and years. The
 // carry operations only move forward, so the instant is counted in minutes
 // and turned back into a calendar date.
-void stepBack(DATE_TIME& dt, long long minutes) {
+void stepBack(DateTime& dt, long long minutes) {
     long long total = daysFromCivil(static_cast<long long>(dt.localYear),
                                     static_cast<long long>(dt.localMonth),
                                     static_cast<long long>(dt.localDay)) *
@@ -89,7 +89,7 @@ void stepBack(DATE_TIME& dt, long long minutes) {
 
 }  // namespace
 
-void applyTimeStep(DATE_TIME& dt, const TimeStep& step, const Clock& clock) {
+void applyTimeStep(DateTime& dt, const TimeStep& step, const Clock& clock) {
     if (step.count < 0 && step.unit != TimeStepUnit::Now) {
         const long long unitMinutes = step.unit == TimeStepUnit::Day    ? 1440
                                       : step.unit == TimeStepUnit::Hour ? 60

@@ -7,7 +7,7 @@
 namespace vantorel {
 
 class Clock;
-class DATE_TIME;
+class DateTime;
 
 enum class TimeStepUnit { None, Now, Day, Hour, Minute };
 
@@ -44,6 +44,6 @@ private:
 
 // Applies a step to the record's local date and clock time, then carries the
 // minutes, hours and days into their units. `Now` reads the clock.
-void applyTimeStep(DATE_TIME& dt, const TimeStep& step, const Clock& clock);
+void applyTimeStep(DateTime& dt, const TimeStep& step, const Clock& clock);
 
 }  // namespace vantorel

@@ -1,6 +1,6 @@
 #include "satellites/GalileanPlacement.h"
 
-#include "app/LanguageText.h"
+#include "common/text/LanguageText.h"
 
 namespace vantorel {
 

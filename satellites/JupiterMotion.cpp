@@ -1,12 +1,12 @@
 #include "satellites/JupiterMotion.h"
 
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
 
 namespace vantorel {
 
-void JupiterMotion::placeAt(DATE_TIME& dt, JupiterPlace& place) {
+void JupiterMotion::placeAt(DateTime& dt, JupiterPlace& place) {
     dt.computeNutation();
     earthSun_.computeSun(dt.T);
     earthSun_.computeEarth(dt);

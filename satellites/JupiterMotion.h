@@ -4,20 +4,20 @@
 
 namespace vantorel {
 
-class EARTH_SUN;
-class JUPITER;
+class EarthSun;
+class Jupiter;
 
 // Jupiter's place recomputed for every instant of a search: nutation, the
 // Sun, the Earth, the planet's apparent place and physical data, as a
 // document computes one instant.
 class JupiterMotion : public JupiterPlaceSource {
 public:
-    JupiterMotion(JUPITER& jupiter, EARTH_SUN& earthSun) : jupiter_(jupiter), earthSun_(earthSun) {}
-    void placeAt(DATE_TIME& dt, JupiterPlace& place) override;
+    JupiterMotion(Jupiter& jupiter, EarthSun& earthSun) : jupiter_(jupiter), earthSun_(earthSun) {}
+    void placeAt(DateTime& dt, JupiterPlace& place) override;
 
 private:
-    JUPITER& jupiter_;
-    EARTH_SUN& earthSun_;
+    Jupiter& jupiter_;
+    EarthSun& earthSun_;
 };
 
 }  // namespace vantorel

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "satellites/SATELLITE.h"
+#include "satellites/GalileanMoons.h"
 
 namespace vantorel {
 
-class DATE_TIME;
+class DateTime;
 
 // Where a search gets Jupiter's place for each instant it computes: the
 // Jupiter theory recomputes the Earth, the Sun and the planet for the instant,
@@ -13,7 +13,7 @@ class JupiterPlaceSource {
 public:
     virtual ~JupiterPlaceSource() = default;
     // `dt` holds the instant (computeDate done); fills `place` for it.
-    virtual void placeAt(DATE_TIME& dt, JupiterPlace& place) = 0;
+    virtual void placeAt(DateTime& dt, JupiterPlace& place) = 0;
 };
 
 }  // namespace vantorel

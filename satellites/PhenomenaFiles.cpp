@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/LanguageText.h"
-#include "app/Paths.h"
-#include "app/SafeFile.h"
-#include "engine/DATE_TIME.h"
+#include "common/files/Paths.h"
+#include "common/files/SafeFile.h"
+#include "common/text/LanguageText.h"
+#include "engine/DateTime.h"
 
 namespace vantorel {
 
@@ -135,7 +135,7 @@ std::string yearlyFileName(int year) {
     return buf;
 }
 
-FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
+FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& source,
                               SearchMode mode, int language, const GenerationProgress& progress,
                               const GenerationCancel* cancel) {
     FileResult result;
@@ -165,7 +165,7 @@ FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& sour
     const long days = 1 + (isLeap(year) ? 366 : 365);
     const long lastMinute = days * 1440 + 14 * 60;
     sat.fileMode = true;
-    PhenomenaSearch search(sat, source, mode);
+    GalileanPhenomenaSearch search(sat, source, mode);
     ProgressTracker tracker(first, progress);
     std::string line;
     search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
@@ -271,18 +271,18 @@ bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zone
     return true;
 }
 
-bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, SATELLITE& sat,
+bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, GalileanMoons& sat,
                       JupiterPlaceSource& source, SearchMode mode) {
     const std::string path = Paths::yearlyFileToRead(yearlyFileName(day.year)).string();
     if (readYearlyFileDay(path, day, zoneHours, zoneMinutes, sat.frenchCodes, sat.rows))
         return true;
-    PhenomenaSearch search(sat, source, mode);
+    GalileanPhenomenaSearch search(sat, source, mode);
     search.findDay(day, zoneHours, zoneMinutes);
     return false;
 }
 
 std::string validateTextFileRequest(const TextFileRequest& r) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(r.year, r.month, r.day, 0, 0, 0, 0);
     switch (dt.validateDate()) {
     case kYearOutOfRange: return kYearRefused(r.language);
@@ -330,7 +330,7 @@ int requestDays(const TextFileRequest& r, LocalMinute& firstDay) {
     return 0;
 }
 
-FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPlaceSource& source,
+FileResult generateTextFile(const TextFileRequest& r, GalileanMoons& sat, JupiterPlaceSource& source,
                             SearchMode mode, const RedSpotTimes& redSpot,
                             const GenerationProgress& progress, const GenerationCancel* cancel) {
     FileResult result;
@@ -370,7 +370,7 @@ FileResult generateTextFile(const TextFileRequest& r, SATELLITE& sat, JupiterPla
     const bool savedFrench = sat.frenchCodes;
     sat.frenchCodes = language == kFrench;
     sat.fileMode = false;
-    PhenomenaSearch search(sat, source, mode);
+    GalileanPhenomenaSearch search(sat, source, mode);
     ProgressTracker tracker(first, progress);
     search.run(first, r.zoneHours, r.zoneMinutes, -60, 60 + static_cast<long>(days) * 1440, 0,
                formatFileLabel, [&](const LocalMinute& m) {

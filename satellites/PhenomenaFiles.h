@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "satellites/PhenomenaSearch.h"
+#include "satellites/GalileanPhenomenaSearch.h"
 
 // The two phenomena files: the compact yearly file "j%d.sat" that the day
 // search reads instead of computing, and the readable listing over a period.
@@ -40,7 +40,7 @@ std::string yearlyFileName(int year);
 // written under a temporary name, flushed, made read-only and renamed into
 // place. A whole yearly file of that year already there is never replaced;
 // a damaged one (empty after a crash, cut short, not a yearly file) is.
-FileResult generateYearlyFile(int year, SATELLITE& sat, JupiterPlaceSource& source,
+FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& source,
                               SearchMode mode, int language,
                               const GenerationProgress& progress = {},
                               const GenerationCancel* cancel = nullptr);
@@ -66,7 +66,7 @@ bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zone
 // The list window's rows of a local day: read from the yearly file of the
 // local year in the working directory when there is one, else computed.
 // Returns true when the rows came from the file.
-bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, SATELLITE& sat,
+bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, GalileanMoons& sat,
                       JupiterPlaceSource& source, SearchMode mode);
 
 enum class PeriodUnit { Day = 0, Month = 1, Year = 2 };
@@ -98,7 +98,7 @@ using RedSpotTimes = std::function<std::array<std::string, 3>(const LocalMinute&
 // closing line. The listing is written beside the target under a temporary
 // name and renamed over it only when complete, so a failure, a cancel or a
 // kill never leaves half a listing or spoils the file it replaces.
-FileResult generateTextFile(const TextFileRequest& request, SATELLITE& sat,
+FileResult generateTextFile(const TextFileRequest& request, GalileanMoons& sat,
                             JupiterPlaceSource& source, SearchMode mode,
                             const RedSpotTimes& redSpot, const GenerationProgress& progress = {},
                             const GenerationCancel* cancel = nullptr);

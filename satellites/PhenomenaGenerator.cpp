@@ -1,9 +1,9 @@
 #include "satellites/PhenomenaGenerator.h"
 
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
 #include "satellites/JupiterMotion.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/RedSpotSearch.h"
 
 namespace vantorel {
@@ -38,21 +38,21 @@ FileResult runGenerator(const GeneratorRequest& request, const GenerationProgres
     FileResult result;
     result.message = validateGeneratorRequest(request);
     if (!result.message.empty()) return result;
-    JUPITER jupiter;
-    EARTH_SUN earthSun;
+    JupiterSystem jupiter;
+    EarthSun earthSun;
     JupiterMotion motion(jupiter, earthSun);
     if (request.yearlyFile)
         return generateYearlyFile(request.text.year, jupiter, motion, request.mode,
                                   request.text.language, progress, cancel);
     const TextFileRequest& r = request.text;
-    JUPITER spotPlanet;
-    EARTH_SUN spotSun;
+    Jupiter spotPlanet;
+    EarthSun spotSun;
     const int longitude =
         request.redSpotLongitude >= 0 && request.redSpotLongitude <= 359 ? request.redSpotLongitude : 0;
     return generateTextFile(
         r, jupiter, motion, request.mode,
         [&](const LocalMinute& day) {
-            DATE_TIME dt;
+            DateTime dt;
             dt.setLocal(day.year, day.month, day.day, 0, 0, r.zoneHours, r.zoneMinutes);
             return findRedSpotTransits(dt, spotSun, spotPlanet, longitude).slots;
         },

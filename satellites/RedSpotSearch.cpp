@@ -4,17 +4,17 @@
 #include <cstdio>
 
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
-#include "satellites/PhenomenaSearch.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
+#include "satellites/GalileanPhenomenaSearch.h"
 
 namespace vantorel {
 
-RedSpotTransits findRedSpotTransits(DATE_TIME& dt, EARTH_SUN& es, JUPITER& jupiter,
+RedSpotTransits findRedSpotTransits(DateTime& dt, EarthSun& es, Jupiter& jupiter,
                                     int longitude) {
     RedSpotTransits out;
-    const DATE_TIME saved = dt;
+    const DateTime saved = dt;
     const int year = static_cast<int>(dt.localYear), month = static_cast<int>(dt.localMonth),
               day = static_cast<int>(dt.localDay);
     const int zoneHours = saved.zoneHours, zoneMinutes = saved.zoneMinutes;

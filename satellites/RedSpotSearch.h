@@ -9,9 +9,9 @@
 
 namespace vantorel {
 
-class DATE_TIME;
-class EARTH_SUN;
-class JUPITER;
+class DateTime;
+class EarthSun;
+class Jupiter;
 
 // Qt spells one of its keywords `slots` as a macro; the windows include this
 // header after Qt's, so the member's name is kept out of its reach.
@@ -36,7 +36,7 @@ constexpr int kRedSpotJumpMinutes = 9 * 60 + 45;
 // from 00:00 including the jumps and stops at the end of the day, so at most
 // three transits are found. `dt`, the Earth/Sun and the planet are left at
 // the record's own instant.
-RedSpotTransits findRedSpotTransits(DATE_TIME& dt, EARTH_SUN& earthSun, JUPITER& jupiter,
+RedSpotTransits findRedSpotTransits(DateTime& dt, EarthSun& earthSun, Jupiter& jupiter,
                                     int redSpotLongitude);
 
 }  // namespace vantorel

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/SafeFile.h"
+#include "common/files/SafeFile.h"
 
-#include "app/Paths.h"
+#include "common/files/Paths.h"
 
 namespace vantorel {
 

@@ -1,12 +1,12 @@
 #include "satellites/SaturnMoonSet.h"
 
-#include "engine/DATE_TIME.h"
-#include "engine/SATURNE.h"
+#include "engine/DateTime.h"
+#include "engine/Saturn.h"
 #include "satellites/SatelliteRecordTable.h"
 
 namespace vantorel {
 
-SaturnMoonSet computeSaturnMoons(const SATURNE& saturn, const DATE_TIME& dt,
+SaturnMoonSet computeSaturnMoons(const Saturn& saturn, const DateTime& dt,
                                  SatelliteRecordTable& table) {
     SaturnMoonSet set;
     set.ringTilt = saturn.ringTilt;

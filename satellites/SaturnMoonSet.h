@@ -5,17 +5,17 @@
 // Saturn's eight moons for one instant as the Saturn window and the
 // command-line tool show them: from the fitted records where they cover the
 // date, from the mean-motion model (flagged approximate) where they do not,
-// in the ring's frame and on the sky, with the ring tilt of SATURNE.
+// in the ring's frame and on the sky, with the ring tilt of Saturn.
 
 namespace vantorel {
 
-class SATURNE;
+class Saturn;
 class SatelliteRecordTable;
-struct DATE_TIME;
+struct DateTime;
 
 struct SaturnMoonSet {
     SaturnMoonPlace moons[kSaturnSatellites];
-    double ringTilt = 0;       // B of SATURNE, radians, + when the Earth is north
+    double ringTilt = 0;       // B of Saturn, radians, + when the Earth is north
     int sameSide = 0;          // the Earth and the Sun on the same side of the rings
     double positionAngle = 0;  // of the pole, radians
     double deltaAU = 0;
@@ -23,7 +23,7 @@ struct SaturnMoonSet {
 
 // `saturn` holds its place and physical data for `dt` (UT fields used for
 // the records, JD for the model).
-SaturnMoonSet computeSaturnMoons(const SATURNE& saturn, const DATE_TIME& dt,
+SaturnMoonSet computeSaturnMoons(const Saturn& saturn, const DateTime& dt,
                                  SatelliteRecordTable& table);
 
 }  // namespace vantorel

@@ -4,7 +4,7 @@
 // Iapetus in its own plane), used where no fitted record covers a date; the
 // turn of sky offsets into the ring's frame; and where the Saturn view draws
 // the moons. Every tilt here is the Earth's saturnicentric latitude, positive
-// when the Earth is north of the plane, as the ring tilt B of SATURNE.
+// when the Earth is north of the plane, as the ring tilt B of Saturn.
 
 namespace vantorel {
 

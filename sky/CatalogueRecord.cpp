@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/Paths.h"
+#include "common/files/Paths.h"
 
 namespace vantorel {
 

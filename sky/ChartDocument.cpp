@@ -1,7 +1,7 @@
 #include "sky/ChartDocument.h"
 
-#include "app/DateText.h"
-#include "app/DateTimeCommand.h"
+#include "common/settings/DateTimeCommand.h"
+#include "common/text/DateText.h"
 #include "engine/Clock.h"
 #include "planets/PanelText.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Settings.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "planets/CPlanetDoc.h"
+#include "common/settings/Settings.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "planets/PlanetDocument.h"
 #include "sky/PlanetSet.h"
 
 // What the sky chart's and the heliocentric view's documents share: their
@@ -37,8 +37,8 @@ public:
     StatusTexts statusTexts() const;
     const Settings& settings() const { return settings_; }
 
-    DATE_TIME dateTime;
-    EARTH_SUN earthSun;
+    DateTime dateTime;
+    EarthSun earthSun;
     PlanetSet planets;
 
 private:

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/DateText.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/MARS.h"
+#include "common/text/DateText.h"
+#include "engine/EarthSun.h"
+#include "engine/Mars.h"
+#include "engine/MinuteInstant.h"
 #include "planets/PanelText.h"
-#include "sky/MinuteInstant.h"
 
 namespace vantorel {
 
@@ -30,7 +30,7 @@ constexpr int kMaxMinuteSteps = 10 * 24 * 60;
 
 class SeasonStepper {
   public:
-    SeasonStepper(MARS& mars, DATE_TIME& dt) : mars_(mars), dt_(dt) {}
+    SeasonStepper(Mars& mars, DateTime& dt) : mars_(mars), dt_(dt) {}
 
     float compute() {
         dt_.computeDate();
@@ -51,13 +51,13 @@ class SeasonStepper {
     }
 
   private:
-    MARS& mars_;
-    DATE_TIME& dt_;
-    EARTH_SUN earthSun_;
+    Mars& mars_;
+    DateTime& dt_;
+    EarthSun earthSun_;
 };
 
 // Adds minutes to the local clock, carrying hours and days.
-void addLocalMinutes(DATE_TIME& dt, int minutes) {
+void addLocalMinutes(DateTime& dt, int minutes) {
     dt.localMinute += minutes;
     for (int guard = 0; guard < 8 && (dt.localMinute > 59 || dt.localHour > 23); ++guard)
         dt.carryLocalTime();
@@ -88,8 +88,8 @@ float seasonAngleTowards(float S, float B) {
     return S;
 }
 
-void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int dateFormat,
-                       MarsSeasonList& out, bool minuteByMinute) {
+void searchMarsSeasons(Mars& mars, DateTime& dt, int endYear, int language, int dateFormat,
+                       MarsSeasonSearchResult& out, bool minuteByMinute) {
     const double day = dt.localDay, month = dt.localMonth, year = dt.localYear;
     const double hour = dt.localHour, minute = dt.localMinute;
     SeasonStepper stepper(mars, dt);
@@ -102,7 +102,7 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
         line[0] = '\0';
 
     bool stopped = false;
-    while (!stopped && dt.localYear <= endYear && out.count < MarsSeasonList::kLineCount) {
+    while (!stopped && dt.localYear <= endYear && out.count < MarsSeasonSearchResult::kLineCount) {
         float S = stepper.compute();
         float B = 0.0f;
         if (S > 270.0f)
@@ -142,7 +142,7 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
         if (d > 0.0f) addLocalMinutes(dt, static_cast<int>(200.0f * d));
         int skipped = 0;
         while (!minuteByMinute && skipped < kMaxMinuteSteps) {
-            const DATE_TIME hourStart = dt;
+            const DateTime hourStart = dt;
             addLocalMinutes(dt, 60);
             const bool pastYears = dt.localYear > endYear;
             if (pastYears ||
@@ -167,11 +167,11 @@ void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int
         const CalendarTime c = localCalendarOfMinute(dt);
         if (c.year > endYear) break;
         const std::string date = unlabelledDateText(dateFormat, c.year, c.month, c.day);
-        MarsSeasonList::Event& e = out.events[out.count];
+        MarsSeasonSearchResult::Event& e = out.events[out.count];
         e.boundary = B == 0.0f ? 360 : static_cast<int>(B);
         e.julianDay = dt.JD;
         e.local = c;
-        std::snprintf(out.lines[out.count], MarsSeasonList::kLineLength, "%s  %02d:%02d  %s",
+        std::snprintf(out.lines[out.count], MarsSeasonSearchResult::kLineLength, "%s  %02d:%02d  %s",
                       date.c_str(), c.hours, c.minutes, seasonNameAt(e.boundary, language).c_str());
         ++out.count;
 

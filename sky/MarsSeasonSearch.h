@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/LanguageText.h"
-#include "engine/DATE_TIME.h"
+#include "common/text/LanguageText.h"
+#include "engine/DateTime.h"
 
 // The beginnings of the seasons of Mars (northern spring, summer, autumn,
 // winter): the instants at which the Mars season angle crosses 90, 180, 270
@@ -12,7 +12,7 @@
 
 namespace vantorel {
 
-class MARS;
+class Mars;
 
 // Result codes of the search's parameters, in the order they are checked.
 enum MarsSeasonCheck : int {
@@ -34,7 +34,7 @@ std::string seasonNameAt(int boundary, int language);
 // past 0 while seeking spring (360) it counts as just past 360.
 float seasonAngleTowards(float S, float B);
 
-struct MarsSeasonList {
+struct MarsSeasonSearchResult {
     static constexpr int kLineCount = 30;
     static constexpr int kLineLength = 64;
     char lines[kLineCount][kLineLength] = {};
@@ -51,8 +51,8 @@ struct MarsSeasonList {
 // left computed for the record's own instant. The last degree is walked in
 // whole hours and then minutes, which finds the same minute as walking every
 // minute (`minuteByMinute`).
-void searchMarsSeasons(MARS& mars, DATE_TIME& dt, int endYear, int language, int dateFormat,
-                       MarsSeasonList& out, bool minuteByMinute = false);
+void searchMarsSeasons(Mars& mars, DateTime& dt, int endYear, int language, int dateFormat,
+                       MarsSeasonSearchResult& out, bool minuteByMinute = false);
 
 // Texts of the parameter dialog and of the list window.
 inline constexpr TextTriple kSeasonDialogTitle{"Martian seasons", "Saisons de Mars",

@@ -4,17 +4,17 @@
 
 namespace vantorel {
 
-void PlanetSet::compute(DATE_TIME& dt, const EARTH_SUN& earthSun) {
-    for (PLANETE* p : {static_cast<PLANETE*>(&mercure), static_cast<PLANETE*>(&venus),
-                       static_cast<PLANETE*>(&mars), static_cast<PLANETE*>(&jupiter),
-                       static_cast<PLANETE*>(&saturne), static_cast<PLANETE*>(&uranus),
-                       static_cast<PLANETE*>(&neptune)}) {
+void PlanetSet::compute(DateTime& dt, const EarthSun& earthSun) {
+    for (Planet* p : {static_cast<Planet*>(&mercury), static_cast<Planet*>(&venus),
+                       static_cast<Planet*>(&mars), static_cast<Planet*>(&jupiter),
+                       static_cast<Planet*>(&saturn), static_cast<Planet*>(&uranus),
+                       static_cast<Planet*>(&neptune)}) {
         p->computePosition(dt, earthSun);
         p->computePhysical(dt, earthSun);
     }
     // Pluto has no theory behind computePosition: its physical operation
     // runs PlutoPosition first.
-    pluton.computePhysical(dt, earthSun);
+    pluto.computePhysical(dt, earthSun);
 }
 
 }  // namespace vantorel

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "engine/JUPITER.h"
-#include "engine/MARS.h"
-#include "engine/MERCURE.h"
-#include "engine/NEPTUNE.h"
-#include "engine/PLUTON.h"
-#include "engine/SATURNE.h"
-#include "engine/URANUS.h"
-#include "engine/VENUS.h"
+#include "engine/Jupiter.h"
+#include "engine/Mars.h"
+#include "engine/Mercury.h"
+#include "engine/Neptune.h"
+#include "engine/Pluto.h"
+#include "engine/Saturn.h"
+#include "engine/Uranus.h"
+#include "engine/Venus.h"
 
 // The eight planets the sky chart and the heliocentric view show, computed
 // together for one instant.
 
 namespace vantorel {
 
-class DATE_TIME;
-class EARTH_SUN;
+class DateTime;
+class EarthSun;
 
 // A colour of the charts, as an RGB triple.
 struct ChartColour {
@@ -27,16 +27,16 @@ struct PlanetSet {
     // With the record's date and nutation and the Earth/Sun computed:
     // computePosition and the physical operation of Mercury to Neptune, then
     // Pluto's own series (PlutoPosition and its physical data).
-    void compute(DATE_TIME& dt, const EARTH_SUN& earthSun);
+    void compute(DateTime& dt, const EarthSun& earthSun);
 
-    MERCURE mercure;
-    VENUS venus;
-    MARS mars;
-    JUPITER jupiter;
-    SATURNE saturne;
-    URANUS uranus;
-    NEPTUNE neptune;
-    PLUTON pluton;
+    Mercury mercury;
+    Venus venus;
+    Mars mars;
+    Jupiter jupiter;
+    Saturn saturn;
+    Uranus uranus;
+    Neptune neptune;
+    Pluto pluto;
 };
 
 }  // namespace vantorel

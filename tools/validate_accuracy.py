@@ -424,7 +424,7 @@ NOTES_TEMPLATE = """
 - **The Sun** was 13" to 38" off before this report was first run: its right ascension
   and declination were taken from the geometric longitude with the mean obliquity,
   without aberration and nutation. They now come from the apparent longitude and
-  latitude with the true obliquity (`EARTH_SUN::computeEarth`, tested against the
+  latitude with the true obliquity (`EarthSun::computeEarth`, tested against the
   handbook's worked example 25.b), which leaves the abridged theory's few tenths of an
   arc second.
 - **The Moon at the true instant**: the lunar theory runs at universal time, so its place

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 
 namespace vantorel {
 

@@ -1,6 +1,5 @@
 #include "app/ui/DocumentTypeRegistry.h"
 
-#include "app/ui/CPlaceholderView.h"
 
 namespace vantorel {
 
@@ -51,11 +50,9 @@ bool DocumentTypeRegistry::hasViewFactory(DocTypeId id) const {
     return static_cast<bool>(entry(id).factory);
 }
 
-CChildView* DocumentTypeRegistry::createView(DocTypeId id, const ViewContext& context) const {
+ChildView* DocumentTypeRegistry::createView(DocTypeId id, const ViewContext& context) const {
     const Registered& r = entry(id);
-    if (r.factory)
-        if (CChildView* view = r.factory(context)) return view;
-    return new CPlaceholderView(context.app, context.frame, id, context.blankDate);
+    return r.factory ? r.factory(context) : nullptr;
 }
 
 }  // namespace vantorel

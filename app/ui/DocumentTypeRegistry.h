@@ -6,36 +6,31 @@
 #include <functional>
 #include <vector>
 
-#include "app/DocumentTypes.h"
+#include "common/commands/DocumentTypes.h"
+#include "common/ui/ViewContext.h"
 
 class QWidget;
 
 // The document types as the running program registered them: the menu
 // resource of each in the program's language, and the factory that makes the
-// view of its windows. A type without a factory opens a placeholder view.
+// view of its windows.
 
 namespace vantorel {
 
-class CVantorelApp;
-class CMainFrame;
-class CChildView;
-class CChildFrame;
-class DATE_TIME;
+class Application;
+class MainWindow;
+class ChildView;
+class ChildFrame;
+class DateTime;
+class WindowHost;
 
-struct ViewContext {
-    CVantorelApp& app;
-    CMainFrame& frame;
-    const DATE_TIME& blankDate;  // the copy every new document starts from
-    CChildView* source;          // the view whose document is shared, or null
-};
-
-using ViewFactory = std::function<CChildView*(const ViewContext&)>;
+using ViewFactory = std::function<ChildView*(const ViewContext&)>;
 // Makes the frame around a new view, for the kinds whose frame is not the
 // plain 260 x 260 child window (sizes taken from the main window, no
 // sizing border).
-using FrameFactory = std::function<CChildFrame*(CChildView*, CMainFrame&)>;
+using FrameFactory = std::function<ChildFrame*(ChildView*, WindowHost&)>;
 // Makes the modeless phenomena generator window.
-using ToolFactory = std::function<QWidget*(CVantorelApp&)>;
+using ToolFactory = std::function<QWidget*(WindowHost&)>;
 
 class DocumentTypeRegistry {
 public:
@@ -57,8 +52,8 @@ public:
     bool hasViewFactory(DocTypeId id) const;
     // After setViewFactory, which drops the frame factory a type had.
     void setFrameFactory(DocTypeId id, FrameFactory factory);
-    // The view of a new window: the type's factory, or a placeholder.
-    CChildView* createView(DocTypeId id, const ViewContext& context) const;
+    // The view of a new window from the type's factory; null without one.
+    ChildView* createView(DocTypeId id, const ViewContext& context) const;
 
     void setPhenomenaGeneratorFactory(ToolFactory factory) { generator_ = std::move(factory); }
     const ToolFactory& phenomenaGeneratorFactory() const { return generator_; }

@@ -1,12 +1,12 @@
 #include "app/ui/SettingsDialogs.h"
 
-#include "app/ui/CFormatDate.h"
-#include "app/ui/CLangue.h"
-#include "app/ui/CLongLat.h"
-#include "app/ui/CProjection.h"
-#include "app/ui/CTimezone.h"
-#include "app/ui/DialogHelpers.h"
-#include "app/ui/WindowServices.h"
+#include "app/ui/DateFormatDialog.h"
+#include "app/ui/LanguageDialog.h"
+#include "app/ui/LatitudeLongitudeDialog.h"
+#include "app/ui/ProjectionDialog.h"
+#include "app/ui/TimeZoneDialog.h"
+#include "common/ui/DialogHelpers.h"
+#include "common/ui/WindowServices.h"
 
 namespace vantorel {
 
@@ -14,26 +14,26 @@ SettingsDialogs::SettingsDialogs(const Settings& settings, std::function<QWidget
     : settings_(settings), parent_(std::move(parent)) {}
 
 std::optional<int> SettingsDialogs::askLanguage(int preselected) {
-    CLangue dialog(preselected, parent_());
+    LanguageDialog dialog(preselected, parent_());
     if (dialog.exec() != QDialog::Accepted || dialog.selection() < 0) return std::nullopt;
     return dialog.selection();
 }
 
 std::optional<int> SettingsDialogs::askDateFormat(int preselected) {
-    CFormatDate dialog(language(), preselected, parent_());
+    DateFormatDialog dialog(language(), preselected, parent_());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.selection();
 }
 
 std::optional<ZoneChoice> SettingsDialogs::askZone(const ZoneChoice& shown) {
-    CTimezone dialog(language(), shown, parent_());
+    TimeZoneDialog dialog(language(), shown, parent_());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }
 
 std::optional<LatitudeEntry> SettingsDialogs::askLatitude(const LatitudeEntry& shown,
                                                           LatitudeCheck lastError) {
-    CLongLat dialog(language(), shown, lastError, parent_());
+    LatitudeLongitudeDialog dialog(language(), shown, lastError, parent_());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.entry();
 }
@@ -43,7 +43,7 @@ void SettingsDialogs::reportLatitudeError(LatitudeCheck check) {
 }
 
 std::optional<int> SettingsDialogs::askProjection(int code) {
-    CProjection dialog(language(), code, parent_());
+    ProjectionDialog dialog(language(), code, parent_());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.code();
 }

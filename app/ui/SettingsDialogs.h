@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/SettingsCommands.h"
+#include "common/settings/SettingsCommands.h"
 
 class QWidget;
 

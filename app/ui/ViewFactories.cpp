@@ -1,57 +1,57 @@
 // The views of the window types. A window kind whose view exists registers
 // it here, e.g.
 //   registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) {
-//       return new CMarsView(c); });
+//       return new MarsView(c); });
 // Types left out open a placeholder window.
+#include "app/ui/Application.h"
 #include "app/ui/DocumentTypeRegistry.h"
-#include "moon/ui/CLuneView.h"
-#include "planets/ui/CPlanetViews.h"
-#include "planets/ui/CVantorelView.h"
-#include "satellites/ui/CSaturneSatView.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CVantorelApp.h"
-#include "satellites/ui/CJupiterViews.h"
-#include "satellites/ui/CSatPhenSet.h"
-#include "sky/ui/CCielChild.h"
-#include "sky/ui/CCielView.h"
-#include "sky/ui/CCielZoomView.h"
-#include "sky/ui/CHelioChild.h"
-#include "sky/ui/CHelioView.h"
+#include "app/ui/MainWindow.h"
+#include "moon/ui/MoonView.h"
+#include "planets/ui/DataTableView.h"
+#include "planets/ui/JupiterViews.h"
+#include "planets/ui/PlanetViews.h"
+#include "planets/ui/SaturnView.h"
+#include "satellites/ui/PhenomenaGeneratorDialog.h"
+#include "sky/ui/HeliocentricFrame.h"
+#include "sky/ui/HeliocentricView.h"
+#include "sky/ui/SkyChartFrame.h"
+#include "sky/ui/SkyChartView.h"
+#include "sky/ui/SkyChartZoomView.h"
 
 namespace vantorel {
 
 void installViewFactories(DocumentTypeRegistry& registry) {
-    registry.setViewFactory(DocTypeId::Moon, [](const ViewContext& c) { return new CLuneView(c); });
+    registry.setViewFactory(DocTypeId::Moon, [](const ViewContext& c) { return new MoonView(c); });
     registry.setViewFactory(DocTypeId::Mercury,
-                            [](const ViewContext& c) { return new CMercureView(c); });
-    registry.setViewFactory(DocTypeId::Venus, [](const ViewContext& c) { return new CVenusView(c); });
-    registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) { return new CMarsView(c); });
+                            [](const ViewContext& c) { return new MercuryView(c); });
+    registry.setViewFactory(DocTypeId::Venus, [](const ViewContext& c) { return new VenusView(c); });
+    registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) { return new MarsView(c); });
     registry.setViewFactory(DocTypeId::Jupiter,
-                            [](const ViewContext& c) { return new CJupiterView(c); }, QSize(300, 280));
+                            [](const ViewContext& c) { return new JupiterView(c); }, QSize(300, 280));
     // The strip: wide enough for Callisto's orbit on both sides.
     registry.setViewFactory(DocTypeId::JupiterSatellites,
-                            [](const ViewContext& c) { return new CJupiterSatView(c); },
+                            [](const ViewContext& c) { return new JupiterSatellitesView(c); },
                             QSize(640, 140));
     registry.setPhenomenaGeneratorFactory(
-        [](CVantorelApp& app) { return new CSatPhenSet(app, app.mainFrame()); });
+        [](WindowHost& host) { return new PhenomenaGeneratorDialog(host, host.topWindow()); });
     registry.setViewFactory(
-        DocTypeId::DataTable, [](const ViewContext& c) { return new CVantorelView(c); },
+        DocTypeId::DataTable, [](const ViewContext& c) { return new DataTableView(c); },
         QSize(830, 450));
     registry.setViewFactory(DocTypeId::Uranus,
-                            [](const ViewContext& c) { return new CUranusView(c); });
+                            [](const ViewContext& c) { return new UranusView(c); });
     registry.setViewFactory(
-        DocTypeId::Saturn, [](const ViewContext& c) { return new CSaturneSatView(c); },
-        QSize(CSaturneSatView::kFrameWidth, CSaturneSatView::kFrameHeight));
-    registry.setViewFactory(DocTypeId::Sky, [](const ViewContext& c) { return new CCielView(c); });
-    registry.setFrameFactory(DocTypeId::Sky, [](CChildView* view, CMainFrame& frame) {
-        return new CCielChild(view, frame);
+        DocTypeId::Saturn, [](const ViewContext& c) { return new SaturnView(c); },
+        QSize(SaturnView::kFrameWidth, SaturnView::kFrameHeight));
+    registry.setViewFactory(DocTypeId::Sky, [](const ViewContext& c) { return new SkyChartView(c); });
+    registry.setFrameFactory(DocTypeId::Sky, [](ChildView* view, WindowHost& host) {
+        return new SkyChartFrame(view, host);
     });
     registry.setViewFactory(DocTypeId::Heliocentric,
-                            [](const ViewContext& c) { return new CHelioView(c); });
+                            [](const ViewContext& c) { return new HeliocentricView(c); });
     registry.setFrameFactory(DocTypeId::Heliocentric,
-                             [](CChildView* view, CMainFrame&) { return new CHelioChild(view); });
+                             [](ChildView* view, WindowHost&) { return new HeliocentricFrame(view); });
     registry.setViewFactory(DocTypeId::ZoomedSky,
-                            [](const ViewContext& c) { return new CCielZoomView(c); });
+                            [](const ViewContext& c) { return new SkyChartZoomView(c); });
 }
 
 }  // namespace vantorel

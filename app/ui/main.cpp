@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "app/StartOptions.h"
-#include "app/ui/CVantorelApp.h"
+#include "app/ui/Application.h"
+#include "common/settings/StartOptions.h"
 
 int main(int argc, char** argv) {
     // Before Qt: --help and --version must work without a display.
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
-    vantorel::CVantorelApp app;
+    vantorel::Application app;
     if (!app.initInstance()) return 1;
     return QApplication::exec();
 }

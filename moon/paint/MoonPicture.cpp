@@ -1,13 +1,13 @@
 #include "moon/paint/MoonPicture.h"
 
 #include "engine/Angles.h"
-#include "moon/CLuneDoc.h"
+#include "moon/MoonDocument.h"
 #include "moon/MoonTerminator.h"
 #include "planets/paint/BodyMaps.h"
 
 namespace vantorel {
 
-void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& renderer,
+void paintMoonPicture(DrawingSurface& s, const MoonDocument& doc, DiscRenderer& renderer,
                       float radius) {
     s.fill({0, 0, 0});
     const MoonTheory& moon = doc.moon;

@@ -7,7 +7,7 @@
 
 namespace vantorel {
 
-class CLuneDoc;
+class MoonDocument;
 
 // Disc radius of the Moon window, pixels: the default and the zoom's range
 // and step.
@@ -18,7 +18,7 @@ constexpr int kMoonZoomStep = 20;
 
 // Paints the whole surface (black, or white when printing) with a disc of
 // `radius` pixels.
-void paintMoonPicture(DrawingSurface& s, const CLuneDoc& doc, DiscRenderer& renderer,
+void paintMoonPicture(DrawingSurface& s, const MoonDocument& doc, DiscRenderer& renderer,
                       float radius = kMoonDiscRadius);
 
 }  // namespace vantorel

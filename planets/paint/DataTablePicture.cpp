@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 
 namespace vantorel {
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 
 // Draws a body as the telescope shows it: points given in planetographic
 // longitude and latitude (relative to the longitude at the disc centre) are

@@ -4,14 +4,14 @@
 
 #include <QString>
 
-#include "app/LanguageText.h"
+#include "common/text/LanguageText.h"
 #include "engine/Angles.h"
-#include "engine/PLANETE.h"
-#include "planets/CPlanetDoc.h"
+#include "engine/Planet.h"
+#include "planets/PlanetDocument.h"
 
 namespace vantorel {
 
-PlanetStyle planetStyle(const CPlanetDoc& doc) {
+PlanetStyle planetStyle(const PlanetDocument& doc) {
     switch (doc.profile().titleIndex) {
     case kTitleMercury: return {DiscRenderer::kMercuryVenus, BodyMap::Mercury, true};
     case kTitleVenus: return {DiscRenderer::kMercuryVenus, BodyMap::Venus, true};
@@ -22,11 +22,11 @@ PlanetStyle planetStyle(const CPlanetDoc& doc) {
     }
 }
 
-std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDoc& doc,
+std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const PlanetDocument& doc,
                                               DiscRenderer& renderer, float radius) {
     s.fill({0, 0, 0});
     const PlanetStyle style = planetStyle(doc);
-    const PLANETE& body = doc.body();
+    const Planet& body = doc.body();
     renderer.setCentre(static_cast<float>(s.width() / 2), static_cast<float>(s.height() / 2));
     renderer.setRadius(radius);
     renderer.setPositionAngle(body.positionAngle);
@@ -55,7 +55,7 @@ std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDo
     return drawSatellites(s, doc, radius);
 }
 
-std::vector<SatelliteSpot> drawSatellites(DrawingSurface& s, const CPlanetDoc& doc, float radius) {
+std::vector<SatelliteSpot> drawSatellites(DrawingSurface& s, const PlanetDocument& doc, float radius) {
     struct Look {
         Rgb colour;
         const char* letter;

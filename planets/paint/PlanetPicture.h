@@ -12,7 +12,7 @@
 
 namespace vantorel {
 
-class CPlanetDoc;
+class PlanetDocument;
 
 struct PlanetStyle {
     int rendererKind;
@@ -24,7 +24,7 @@ struct PlanetStyle {
 };
 
 // The style of the document's body (by its title entry).
-PlanetStyle planetStyle(const CPlanetDoc& doc);
+PlanetStyle planetStyle(const PlanetDocument& doc);
 
 // Where a satellite was drawn, for the clicks on it.
 struct SatelliteSpot {
@@ -37,11 +37,11 @@ struct SatelliteSpot {
 // Paints the whole surface: background (black, white when the renderer's
 // whiteBackground is set), the disc of radius `radius` at the centre, the
 // satellites. Returns the satellites' screen places.
-std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const CPlanetDoc& doc,
+std::vector<SatelliteSpot> paintPlanetPicture(DrawingSurface& s, const PlanetDocument& doc,
                                               DiscRenderer& renderer, float radius);
 
 // Draws the document's satellites (Mars, Uranus) around the centre of the
 // surface for a disc of `radius` pixels; returns where they were drawn.
-std::vector<SatelliteSpot> drawSatellites(DrawingSurface& s, const CPlanetDoc& doc, float radius);
+std::vector<SatelliteSpot> drawSatellites(DrawingSurface& s, const PlanetDocument& doc, float radius);
 
 }  // namespace vantorel

@@ -5,12 +5,12 @@
 
 #include <QString>
 
-#include "app/LanguageText.h"
+#include "common/text/LanguageText.h"
 #include "engine/Angles.h"
-#include "engine/JUPITER.h"
 #include "planets/paint/BodyMaps.h"
-#include "satellites/CJupiterDoc.h"
 #include "satellites/GalileanPlacement.h"
+#include "satellites/JupiterDocument.h"
+#include "satellites/JupiterSystem.h"
 
 namespace vantorel {
 
@@ -39,7 +39,7 @@ private:
     std::uint32_t state_;
 };
 
-bool hidden(const SATELLITE& sat, int i) { return sat.occulted[i] || sat.eclipsed[i]; }
+bool hidden(const GalileanMoons& sat, int i) { return sat.occulted[i] || sat.eclipsed[i]; }
 
 }  // namespace
 
@@ -52,7 +52,7 @@ void sprinkleStars(DrawingSurface& s) {
     }
 }
 
-JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, CJupiterDoc& doc,
+JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, JupiterDocument& doc,
                                          DiscRenderer& renderer) {
     JupiterPictureLayout out;
     out.width = s.width();
@@ -63,7 +63,7 @@ JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, CJupiterDoc& doc,
     out.polarRadius = kJupiterDiscRadius / kJupiterFlattening;
     s.fill(kBlack);
 
-    const JUPITER& j = doc.planet();
+    const JupiterSystem& j = doc.planet();
     const int projection = doc.projection;
     const int redSpot = doc.redSpotLongitude();
     const double system2 = j.system2Deg;
@@ -119,7 +119,7 @@ JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, CJupiterDoc& doc,
     return out;
 }
 
-JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, CJupiterDoc& doc, bool printing) {
+JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, JupiterDocument& doc, bool printing) {
     JupiterPictureLayout out;
     out.width = s.width();
     out.height = s.height();
@@ -127,9 +127,9 @@ JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, CJupiterDoc& doc, bool
     out.centreY = s.height() / 2;
     s.fill(printing ? Rgb{255, 255, 255} : kBlack);
 
-    const int kmPerPixel = std::max(1, static_cast<int>(CJupiterDoc::kOrbitScaleKm) /
+    const int kmPerPixel = std::max(1, static_cast<int>(JupiterDocument::kOrbitScaleKm) /
                                            std::max(1, s.width() - 6));
-    const int r = (static_cast<int>(CJupiterDoc::kPlanetDiameterKm) / kmPerPixel) / 4;
+    const int r = (static_cast<int>(JupiterDocument::kPlanetDiameterKm) / kmPerPixel) / 4;
     out.equatorialRadius = r;
     out.polarRadius = r;
     const int cx = out.centreX;
@@ -155,7 +155,7 @@ JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, CJupiterDoc& doc, bool
     }
 
     doc.computeSatellitesForDrawing();
-    const JUPITER& j = doc.planet();
+    const JupiterSystem& j = doc.planet();
     for (int i = 0; i < 4; ++i) {
         const ScreenPoint p =
             placeSatellite(cx, cy, doc.projection, 2.0 * r, 2.0 * r, j.AX[i], j.AY[i]);

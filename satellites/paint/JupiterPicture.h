@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 #include "planets/paint/DiscRenderer.h"
 
 // The pictures of the two Jupiter windows, drawn from a Jupiter document: the
@@ -14,7 +14,7 @@
 
 namespace vantorel {
 
-class CJupiterDoc;
+class JupiterDocument;
 
 struct GalileanSpot {
     bool drawn = false;  // painted (neither occulted nor eclipsed; a shadow on the disc)
@@ -41,14 +41,14 @@ constexpr int kMapRedSpotLongitude = 47;
 
 // The disc view. Computes the satellites at the document's instant (no row
 // is recorded).
-JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, CJupiterDoc& doc,
+JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, JupiterDocument& doc,
                                          DiscRenderer& renderer);
 
 // The strip: k = 1883000 km / (width - 6) per pixel, the disc a circle of
 // (142984 div k) div 4 pixels, the satellites at the same scale so that
 // Callisto's mean distance spans half the width less 3 pixels. The legend is
 // left out when printing.
-JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, CJupiterDoc& doc, bool printing);
+JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, JupiterDocument& doc, bool printing);
 
 // The 20 background stars: the same places at every paint, set only on black.
 void sprinkleStars(DrawingSurface& s);

@@ -21,7 +21,7 @@ void circle(DrawingSurface& s, const HelioCircle& c) {
 
 }  // namespace
 
-HelioDescription paintHelio(DrawingSurface& s, const CHelioDoc& doc, int language, bool printing) {
+HelioDescription paintHelio(DrawingSurface& s, const HeliocentricDocument& doc, int language, bool printing) {
     HelioDescription d;
     const Rgb background = printing ? kWhite : kBlack;
     // The paper is monochrome: every line and text is black there.
@@ -57,7 +57,7 @@ HelioDescription paintHelio(DrawingSurface& s, const CHelioDoc& doc, int languag
             s.setTextColour(ink(rgb(b.text)));
             s.textOut(20, 315 + 20 * index, QString::fromUtf8(b.name(language)));
         } else {
-            const bool pluto = index == CHelioDoc::kBodyCount - 1;
+            const bool pluto = index == HeliocentricDocument::kBodyCount - 1;
             const int labelX = x <= l.X ? x + 7 : (pluto ? x - 7 : x - 17);
             s.setTextColour(ink(rgb(b.text)));
             s.textOut(labelX, y - 8, QString::fromUtf8(b.name(language)));

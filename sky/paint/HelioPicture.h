@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/paint/DrawingSurface.h"
-#include "sky/CHelioDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "sky/HeliocentricDocument.h"
 
 // The heliocentric view's picture: the orbits of Mercury to Jupiter, the
 // planets on them, the outer bodies on Jupiter's circle in their directions,
@@ -22,6 +22,6 @@ struct HelioDescription {
     std::vector<Body> bodies;  // Mercury, Venus, Earth, Mars, Jupiter .. Pluto
 };
 
-HelioDescription paintHelio(DrawingSurface& s, const CHelioDoc& doc, int language, bool printing);
+HelioDescription paintHelio(DrawingSurface& s, const HeliocentricDocument& doc, int language, bool printing);
 
 }  // namespace vantorel

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "engine/Angles.h"
-#include "sky/CCielDoc.h"
 #include "sky/CatalogueRecord.h"
+#include "sky/SkyChartDocument.h"
 
 namespace vantorel {
 
@@ -83,7 +83,7 @@ void eclipticPlace(double lambdaDeg, double epsilonRad, double& raDeg, double& d
     decDeg = toDeg(std::asin(std::sin(epsilonRad) * std::sin(l)));
 }
 
-SkyChartDescription paintSkyChart(DrawingSurface& s, const CCielDoc& doc, float latitudeDeg,
+SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc, float latitudeDeg,
                                   const SkyCatalogues& catalogues) {
     SkyChartDescription d;
     const SkyChartMapping m = SkyChartMapping::fromClient(0, 0, s.width(), s.height(), latitudeDeg);

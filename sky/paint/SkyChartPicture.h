@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 #include "sky/SkyChartMapping.h"
 
 // The sky chart's picture: ecliptic, equator, constellation figures and stars
@@ -13,7 +13,7 @@
 
 namespace vantorel {
 
-class CCielDoc;
+class SkyChartDocument;
 
 // Where the catalogues are read from; a missing file leaves its layer out.
 struct SkyCatalogues {
@@ -39,7 +39,7 @@ struct SkyChartDescription {
 
 // Draws the whole chart over the surface, with the mapping of the surface's
 // size and the site's latitude.
-SkyChartDescription paintSkyChart(DrawingSurface& s, const CCielDoc& doc, float latitudeDeg,
+SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc, float latitudeDeg,
                                   const SkyCatalogues& catalogues = SkyCatalogues::standard());
 
 // The ecliptic's place at longitude `lambdaDeg` for the obliquity `epsilonRad`:

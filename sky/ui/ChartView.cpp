@@ -1,15 +1,15 @@
 #include "sky/ui/ChartView.h"
 
-#include "app/CommandIds.h"
-#include "app/ui/CVantorelApp.h"
-#include "app/ui/DocumentTypeRegistry.h"
+#include "common/commands/CommandIds.h"
+#include "common/ui/ViewContext.h"
+#include "common/ui/WindowHost.h"
 
 namespace vantorel {
 
 ChartView::ChartView(const ViewContext& context, DocTypeId type, std::unique_ptr<ChartDocument> doc)
-    : CChildView(context.app, context.frame, type), doc_(std::move(doc)) {
+    : ChildView(context.host, type), doc_(std::move(doc)) {
     doc_->dateTime = context.blankDate;
-    doc_->newDocument(context.app.clock());
+    doc_->newDocument(context.host.clock());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -32,12 +32,12 @@ bool ChartView::onCommand(int id) {
         runDateDialog(doc_->dateTime, true);
         return true;
     }
-    return CChildView::onCommand(id);
+    return ChildView::onCommand(id);
 }
 
 std::optional<CommandState> ChartView::commandState(int id) const {
     if (id == ID_DATE_TIME) return CommandState{};
-    return CChildView::commandState(id);
+    return ChildView::commandState(id);
 }
 
 void ChartView::onRecomputeDate() {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/ui/CChildView.h"
+#include "common/ui/ChildView.h"
 #include "sky/ChartDocument.h"
 
 // What the sky chart's and the heliocentric view's windows share: the Date -
@@ -14,7 +14,7 @@ namespace vantorel {
 
 struct ViewContext;
 
-class ChartView : public CChildView {
+class ChartView : public ChildView {
     Q_OBJECT
 public:
     // The document takes its first date (the common date or the clock).

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/Angles.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 
 using namespace vantorel;
 
 namespace {
-DATE_TIME at(int y, int mo, int d, int h, int mi, int zh = 0, int zm = 0) {
-    DATE_TIME dt;
+DateTime at(int y, int mo, int d, int h, int mi, int zh = 0, int zm = 0) {
+    DateTime dt;
     dt.setLocal(y, mo, d, h, mi, zh, zm);
     dt.computeDate();
     return dt;
@@ -16,12 +16,12 @@ DATE_TIME at(int y, int mo, int d, int h, int mi, int zh = 0, int zm = 0) {
 
 TEST(JulianDay, HandbookExamples) {
     // 2000 Jan 1.5 and 1957 Oct 4.81 (19:26:24 UT).
-    DATE_TIME j2000 = at(2000, 1, 1, 12, 0);
+    DateTime j2000 = at(2000, 1, 1, 12, 0);
     EXPECT_DOUBLE_EQ(j2000.JD, 2451545.0);
     EXPECT_DOUBLE_EQ(j2000.t, 0.0);
     EXPECT_DOUBLE_EQ(j2000.T, 0.0);
 
-    DATE_TIME sputnik;
+    DateTime sputnik;
     sputnik.setLocal(1957, 10, 4, 19, 0, 0, 0);
     sputnik.localMinute = 26.4;
     sputnik.computeDate();
@@ -47,21 +47,21 @@ TEST(JulianDay, BackToCalendar) {
     // Round trip over the program's years at whole minutes.
     for (double jd = 2446066.5; jd < 2470172.5; jd += 97.25) {
         CalendarTime r = julianDayToCalendar(jd);
-        DATE_TIME back = at(r.year, r.month, r.day, r.hours, r.minutes);
+        DateTime back = at(r.year, r.month, r.day, r.hours, r.minutes);
         EXPECT_NEAR(back.JD, jd, 1.0 / 1440.0) << jd;
     }
 }
 
 TEST(ZoneConversion, CarriesAcrossDaysMonthsAndYears) {
-    DATE_TIME leap = at(2004, 3, 1, 0, 15, 1);
+    DateTime leap = at(2004, 3, 1, 0, 15, 1);
     EXPECT_EQ(leap.utDay, 29);
     EXPECT_EQ(leap.utMonth, 2);
     EXPECT_EQ(leap.utHour, 23);
     EXPECT_EQ(leap.utMinute, 15);
-    DATE_TIME common = at(2003, 3, 1, 0, 15, 1);
+    DateTime common = at(2003, 3, 1, 0, 15, 1);
     EXPECT_EQ(common.utDay, 28);
 
-    DATE_TIME newYear = at(2005, 12, 31, 23, 45, -5);
+    DateTime newYear = at(2005, 12, 31, 23, 45, -5);
     EXPECT_EQ(newYear.utYear, 2006);
     EXPECT_EQ(newYear.utMonth, 1);
     EXPECT_EQ(newYear.utDay, 1);
@@ -70,15 +70,15 @@ TEST(ZoneConversion, CarriesAcrossDaysMonthsAndYears) {
 }
 
 TEST(ZoneConversion, HalfHourWestZonesAndTheStoredEncoding) {
-    DATE_TIME west = at(2010, 6, 15, 12, 0, -3, 30);
+    DateTime west = at(2010, 6, 15, 12, 0, -3, 30);
     EXPECT_EQ(west.utHour, 15);
     EXPECT_EQ(west.utMinute, 30);
-    DATE_TIME encoded = at(2010, 6, 15, 12, 0, 53, 30);
+    DateTime encoded = at(2010, 6, 15, 12, 0, 53, 30);
     EXPECT_EQ(encoded.utHour, 15);
     EXPECT_EQ(encoded.utMinute, 30);
     EXPECT_DOUBLE_EQ(encoded.JD, west.JD);
     EXPECT_EQ(encoded.zoneHours, -3);  // written back
-    DATE_TIME east = at(2010, 6, 15, 12, 0, 5, 30);
+    DateTime east = at(2010, 6, 15, 12, 0, 5, 30);
     EXPECT_EQ(east.utHour, 6);
     EXPECT_EQ(east.utMinute, 30);
 }
@@ -93,13 +93,13 @@ TEST(DeltaT, TableRuleAndLaterYears) {
     EXPECT_DOUBLE_EQ(deltaTSeconds(2011), 66.3);
     EXPECT_DOUBLE_EQ(deltaTSeconds(2025), 69.1);
     EXPECT_NEAR(deltaTSeconds(2050), 69.1 + 7.5, 1e-12);
-    DATE_TIME dt = at(1987, 4, 10, 0, 0);
+    DateTime dt = at(1987, 4, 10, 0, 0);
     EXPECT_NEAR(dt.deltaT * 86400.0, 55.4, 1e-9);
     EXPECT_DOUBLE_EQ(dt.JDE, dt.JD + dt.deltaT);
 }
 
 TEST(Validation, DateAndTimeCodes) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2100, 2, 29, 0, 0, 0, 0);
     EXPECT_EQ(dt.validateDate(), kYearOutOfRange);
     dt.setLocal(2001, 2, 29, 0, 0, 0, 0);
@@ -122,7 +122,7 @@ TEST(Validation, DateAndTimeCodes) {
 }
 
 TEST(LocalCarries, NormaliseLocalDate) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2004, 3, 0, 0, 0, 0, 0);
     EXPECT_TRUE(dt.normaliseLocalDate());
     EXPECT_EQ(dt.localMonth, 2);
@@ -151,7 +151,7 @@ TEST(LocalCarries, NormaliseLocalDate) {
 }
 
 TEST(LocalCarries, CarryLocalTimeAndHours) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2005, 12, 31, 23, 75, 0, 0);
     EXPECT_EQ(dt.carryLocalTime(), 1);
     EXPECT_EQ(dt.localYear, 2006);
@@ -180,12 +180,12 @@ TEST(LocalCarries, CarryLocalTimeAndHours) {
 
 TEST(SiderealTime, HandbookExample) {
     // 1987 Apr 10, 0h UT: 13h10m46.3668s = 197.693195 deg.
-    DATE_TIME dt = at(1987, 4, 10, 0, 0);
+    DateTime dt = at(1987, 4, 10, 0, 0);
     dt.computeSiderealTime();
     EXPECT_NEAR(dt.theta0, 197.693195, 1e-6);
     EXPECT_NEAR(dt.localSiderealTime, 197.693195, 1e-4);
     // Clock and zone are restored, so the record still holds the instant.
-    DATE_TIME later = at(1987, 4, 10, 19, 21, 2, 0);
+    DateTime later = at(1987, 4, 10, 19, 21, 2, 0);
     later.computeSiderealTime();
     EXPECT_EQ(later.localHour, 19);
     EXPECT_EQ(later.zoneHours, 2);

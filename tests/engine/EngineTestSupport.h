@@ -1,15 +1,15 @@
 #pragma once
 
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/PLANETE.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Planet.h"
 
 namespace vantorel::test {
 
 // The record set to a Julian day taken as its JD (the handbook's instants are
 // in dynamical time; the theories here run on the record's JD), with nutation.
-inline DATE_TIME recordAt(double jd) {
-    DATE_TIME dt;
+inline DateTime recordAt(double jd) {
+    DateTime dt;
     dt.setLocal(2000, 1, 1, 0, 0, 0, 0);
     dt.setJulianDay(jd);
     dt.computeNutation();
@@ -17,7 +17,7 @@ inline DATE_TIME recordAt(double jd) {
 }
 
 // Standard sequence after the date: Sun, Earth, position, physical data.
-inline void runPlanet(DATE_TIME& dt, EARTH_SUN& es, PLANETE& planet) {
+inline void runPlanet(DateTime& dt, EarthSun& es, Planet& planet) {
     es.computeSun(dt.T);
     es.computeEarth(dt);
     planet.computePosition(dt, es);

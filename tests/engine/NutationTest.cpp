@@ -4,14 +4,14 @@
 
 #include "engine/Angles.h"
 #include "engine/Coordinates.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "engine/NutationTable.h"
 
 using namespace vantorel;
 
 TEST(Nutation, HandbookExample1987Apr10) {
     // 0h TD; the record takes T from its JD, so feed the dynamical instant.
-    DATE_TIME dt;
+    DateTime dt;
     dt.T = -0.127296372348;
     dt.computeNutation();
     EXPECT_NEAR(dt.deltaPsi, -3.788, 0.01);
@@ -29,7 +29,7 @@ TEST(Nutation, TableShapeAndMeanObliquityAtJ2000) {
     EXPECT_EQ(last.psiCoefficient, -3.0);
     EXPECT_EQ(last.epsilonCoefficient, 0.0);
 
-    DATE_TIME dt;
+    DateTime dt;
     dt.T = 0;
     dt.computeNutation();
     EXPECT_NEAR(toDeg(dt.epsilon0), 23.4392911, 1e-7);
@@ -49,7 +49,7 @@ TEST(Coordinates, EclipticToEquatorial) {
 }
 
 TEST(Altitude, ZenithAndStoredPair) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.localSiderealTime = 120.0f;
     dt.computeAltitude(120.0, toRad(45.0), 45.0);
     EXPECT_NEAR(dt.altitudeDegrees + dt.altitudeHundredths / 100.0, 90.0, 1e-3);

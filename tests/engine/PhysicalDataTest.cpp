@@ -6,14 +6,14 @@
 #include "EngineTestSupport.h"
 #include "engine/Angles.h"
 #include "engine/Coordinates.h"
-#include "engine/JUPITER.h"
-#include "engine/MARS.h"
-#include "engine/MERCURE.h"
-#include "engine/NEPTUNE.h"
-#include "engine/PLUTON.h"
-#include "engine/SATURNE.h"
-#include "engine/URANUS.h"
-#include "engine/VENUS.h"
+#include "engine/Jupiter.h"
+#include "engine/Mars.h"
+#include "engine/Mercury.h"
+#include "engine/Neptune.h"
+#include "engine/Pluto.h"
+#include "engine/Saturn.h"
+#include "engine/Uranus.h"
+#include "engine/Venus.h"
 
 namespace vantorel {
 namespace {
@@ -23,9 +23,9 @@ using test::runPlanet;
 
 // Mars 1992 November 9, 0h TD.
 TEST(PhysicalData, MarsPoleAndCentralMeridian) {
-    DATE_TIME dt = recordAt(2448935.500683);
-    EARTH_SUN es;
-    MARS mars;
+    DateTime dt = recordAt(2448935.500683);
+    EarthSun es;
+    Mars mars;
     runPlanet(dt, es, mars);
     EXPECT_NEAR(toDeg(mars.poleInclination), 12.44, 0.05);
     EXPECT_NEAR(reduceDegrees(toDeg(mars.positionAngle)), 347.64, 0.05);
@@ -44,9 +44,9 @@ TEST(PhysicalData, MarsSeasonAngleReduction) {
 
 // Jupiter 1992 December 16, 0h TD.
 TEST(PhysicalData, JupiterSystemsWithPhaseCorrection) {
-    DATE_TIME dt = recordAt(2448972.50068);
-    EARTH_SUN es;
-    JUPITER jupiter;
+    DateTime dt = recordAt(2448972.50068);
+    EarthSun es;
+    Jupiter jupiter;
     runPlanet(dt, es, jupiter);
     EXPECT_NEAR(toDeg(jupiter.poleInclination), -2.48, 0.05);
     EXPECT_NEAR(jupiter.system1CorrectedDeg, 268.06, 0.05);
@@ -64,9 +64,9 @@ TEST(PhysicalData, JupiterSystemsWithPhaseCorrection) {
 TEST(PhysicalData, JupiterPhaseCorrectionTurnsTowardTheSun) {
     int before = 0, after = 0;
     for (double jd = 2448700.5; jd < 2449100.5; jd += 23) {
-        DATE_TIME dt = recordAt(jd);
-        EARTH_SUN es;
-        JUPITER jupiter;
+        DateTime dt = recordAt(jd);
+        EarthSun es;
+        Jupiter jupiter;
         runPlanet(dt, es, jupiter);
         // Jupiter's pole and the directions of the Earth and the Sun from it.
         const double T1 = (dt.JD - 2433282.5) / 36525.0;
@@ -98,9 +98,9 @@ TEST(PhysicalData, JupiterPhaseCorrectionTurnsTowardTheSun) {
 
 // Saturn 1992 December 16, 0h TD.
 TEST(PhysicalData, SaturnRings) {
-    DATE_TIME dt = recordAt(2448972.5);
-    EARTH_SUN es;
-    SATURNE saturn;
+    DateTime dt = recordAt(2448972.5);
+    EarthSun es;
+    Saturn saturn;
     runPlanet(dt, es, saturn);
     EXPECT_NEAR(toDeg(saturn.ringTilt), 16.442, 0.01);
     EXPECT_NEAR(saturn.deltaU, 4.198, 0.01);
@@ -122,12 +122,12 @@ TEST(PhysicalData, SaturnMagnitudeAcrossRingLongitudeQuadrant) {
     double magnitude[3];
     double deltaU = 0;
     for (int k = 0; k < 3; ++k) {
-        DATE_TIME dt;
+        DateTime dt;
         dt.setLocal(2016, 12, 24 + k, 0, 0, 0, 0);
         dt.computeDate();
         dt.computeNutation();
-        EARTH_SUN es;
-        SATURNE saturn;
+        EarthSun es;
+        Saturn saturn;
         runPlanet(dt, es, saturn);
         magnitude[k] = saturn.magnitude;
         if (k == 1) deltaU = saturn.deltaU;
@@ -139,12 +139,12 @@ TEST(PhysicalData, SaturnMagnitudeAcrossRingLongitudeQuadrant) {
 
 // Sun's disc 1992 October 13, 0h UT; delta T is added by the operation.
 TEST(PhysicalData, SunDisc) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(1992, 10, 13, 0, 0, 0, 0);
     dt.computeDate();
     dt.computeNutation();
     ASSERT_DOUBLE_EQ(dt.JD, 2448908.5);
-    EARTH_SUN es;
+    EarthSun es;
     es.computeSun(dt.T);
     es.computeEarth(dt);
     es.computeSunPhysical(dt);
@@ -155,19 +155,19 @@ TEST(PhysicalData, SunDisc) {
 }
 
 TEST(PhysicalData, DiameterConstantAtOneAU) {
-    DATE_TIME dt = recordAt(2455000.5);
-    EARTH_SUN es;
+    DateTime dt = recordAt(2455000.5);
+    EarthSun es;
     struct Case {
-        PLANETE* planet;
+        Planet* planet;
         double constant;
     };
-    MERCURE mercury;
-    VENUS venus;
-    MARS mars;
-    JUPITER jupiter;
-    SATURNE saturn;
-    URANUS uranus;
-    NEPTUNE neptune;
+    Mercury mercury;
+    Venus venus;
+    Mars mars;
+    Jupiter jupiter;
+    Saturn saturn;
+    Uranus uranus;
+    Neptune neptune;
     for (Case c : {Case{&mercury, 6.68}, Case{&venus, 16.82}, Case{&mars, 9.36},
                    Case{&jupiter, 196.94}, Case{&saturn, 166.66}, Case{&uranus, 68.56},
                    Case{&neptune, 67.0}}) {
@@ -177,19 +177,19 @@ TEST(PhysicalData, DiameterConstantAtOneAU) {
 }
 
 TEST(PhysicalData, CentralLongitudesStayInOneTurn) {
-    EARTH_SUN es;
-    MERCURE mercury;
-    VENUS venus;
-    MARS mars;
-    JUPITER jupiter;
-    SATURNE saturn;
-    URANUS uranus;
-    NEPTUNE neptune;
-    PLUTON pluto;
-    PLANETE* planets[] = {&mercury, &venus, &mars, &jupiter, &saturn, &uranus, &neptune, &pluto};
+    EarthSun es;
+    Mercury mercury;
+    Venus venus;
+    Mars mars;
+    Jupiter jupiter;
+    Saturn saturn;
+    Uranus uranus;
+    Neptune neptune;
+    Pluto pluto;
+    Planet* planets[] = {&mercury, &venus, &mars, &jupiter, &saturn, &uranus, &neptune, &pluto};
     for (double jd = 2446066.5; jd < 2470172.5; jd += 997.3) {
-        DATE_TIME dt = recordAt(jd);
-        for (PLANETE* p : planets) {
+        DateTime dt = recordAt(jd);
+        for (Planet* p : planets) {
             runPlanet(dt, es, *p);
             EXPECT_GE(p->centralLongitude, 0);
             EXPECT_LT(p->centralLongitude, 360);
@@ -206,17 +206,17 @@ TEST(PhysicalData, CentralLongitudesStayInOneTurn) {
 // Magnitudes near a known opposition: Mars 2003 August 28 at about -2.9,
 // Jupiter 2011 October 29 at about -2.9, Venus at about -4.
 TEST(PhysicalData, MagnitudesAtKnownDates) {
-    EARTH_SUN es;
-    MARS mars;
-    DATE_TIME dt = recordAt(2452879.5);
+    EarthSun es;
+    Mars mars;
+    DateTime dt = recordAt(2452879.5);
     runPlanet(dt, es, mars);
     EXPECT_NEAR(mars.magnitude, -2.9, 0.15);
     EXPECT_NEAR(mars.diameterArcsec, 25.1, 0.2);
-    JUPITER jupiter;
+    Jupiter jupiter;
     dt = recordAt(2455863.5);
     runPlanet(dt, es, jupiter);
     EXPECT_NEAR(jupiter.magnitude, -2.9, 0.15);
-    VENUS venus;
+    Venus venus;
     dt = recordAt(2448976.5);
     runPlanet(dt, es, venus);
     EXPECT_NEAR(venus.magnitude, -4.2, 0.3);
@@ -224,9 +224,9 @@ TEST(PhysicalData, MagnitudesAtKnownDates) {
 }
 
 TEST(PhysicalData, UranusPositionAngleFromItsPole) {
-    DATE_TIME dt = recordAt(2455000.5);
-    EARTH_SUN es;
-    URANUS uranus;
+    DateTime dt = recordAt(2455000.5);
+    EarthSun es;
+    Uranus uranus;
     runPlanet(dt, es, uranus);
     EXPECT_GT(std::fabs(uranus.positionAngle), 0);
     EXPECT_LE(std::fabs(uranus.positionAngle), kPi);
@@ -261,9 +261,9 @@ TEST(PhysicalData, PrecessionOfTheHandbookExampleAndBack) {
 TEST(PhysicalData, SaturnPoleInclinationFollowsTheRingTiltAcrossTheYears) {
     double first = 0, last = 0;
     for (const double jd : {2446066.5, 2451545.0, 2460400.5, 2469807.5}) {  // 1985, 2000, 2024, 2050
-        DATE_TIME dt = recordAt(jd);
-        EARTH_SUN es;
-        SATURNE saturn;
+        DateTime dt = recordAt(jd);
+        EarthSun es;
+        Saturn saturn;
         runPlanet(dt, es, saturn);
         const double gap = std::fabs(toDeg(saturn.poleInclination)) - std::fabs(toDeg(saturn.ringTilt));
         EXPECT_NEAR(gap, 0.0, 0.03) << "JD " << jd;

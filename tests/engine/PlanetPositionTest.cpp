@@ -5,9 +5,9 @@
 
 #include "EngineTestSupport.h"
 #include "engine/Angles.h"
-#include "engine/MERCURE.h"
-#include "engine/PLUTON.h"
-#include "engine/VENUS.h"
+#include "engine/Mercury.h"
+#include "engine/Pluto.h"
+#include "engine/Venus.h"
 #include "engine/VsopSeries.h"
 
 namespace vantorel {
@@ -20,9 +20,9 @@ using test::recordAt;
 
 // Venus 1992 December 20, 0h TD.
 TEST(PlanetPosition, VenusHeliocentricAndApparent) {
-    DATE_TIME dt = recordAt(2448976.5);
-    EARTH_SUN es;
-    VENUS venus;
+    DateTime dt = recordAt(2448976.5);
+    EarthSun es;
+    Venus venus;
 
     venus.computeHeliocentric(dt.t);
     EXPECT_NEAR(reduceDegrees(toDeg(venus.L)), 26.11428, 1e-5);
@@ -41,8 +41,8 @@ TEST(PlanetPosition, VenusHeliocentricAndApparent) {
 
 // Sun 1992 October 13, 0h TD: the truncated Earth series give the handbook's figures.
 TEST(PlanetPosition, SunApparentLongitudeAndDistance) {
-    DATE_TIME dt = recordAt(2448908.5);
-    EARTH_SUN es;
+    DateTime dt = recordAt(2448908.5);
+    EarthSun es;
     es.computeSun(dt.T);
     es.computeEarth(dt);
     EXPECT_NEAR(reduceDegrees(toDeg(es.sunApparentLongitude)), dms(199, 54, 21.82), 0.02 * kArcsec);
@@ -58,8 +58,8 @@ TEST(PlanetPosition, SunApparentLongitudeAndDistance) {
 
 // Pluto 1992 October 13, 0h TD: astrometric J2000 place.
 TEST(PlanetPosition, PlutoAstrometricPlace) {
-    DATE_TIME dt = recordAt(2448908.5);
-    PLUTON pluto;
+    DateTime dt = recordAt(2448908.5);
+    Pluto pluto;
     pluto.PlutoPosition(dt);
     EXPECT_NEAR(pluto.ra, hms(15, 31, 43.7), 0.5 * 15 * kArcsec);
     EXPECT_NEAR(pluto.dec, dms(-4, 27, 29), 5 * kArcsec);
@@ -70,9 +70,9 @@ TEST(PlanetPosition, PlutoAstrometricPlace) {
 }
 
 TEST(PlanetPosition, PlutoRadiusStaysInItsRangeOverTheYears) {
-    PLUTON pluto;
+    Pluto pluto;
     for (double jd = 2446066.5; jd < 2470172.5; jd += 365.25) {
-        DATE_TIME dt = recordAt(jd);
+        DateTime dt = recordAt(jd);
         pluto.PlutoPosition(dt);
         EXPECT_GT(pluto.r, 29.0);
         EXPECT_LT(pluto.r, 50.0);
@@ -80,20 +80,20 @@ TEST(PlanetPosition, PlutoRadiusStaysInItsRangeOverTheYears) {
 }
 
 // A planet whose theory counts its passes and records each epoch it is asked for.
-class CountingVenus : public VENUS {
+class CountingVenus : public Venus {
 public:
     void computeHeliocentric(double t) override {
         epochs[passes < 4 ? passes : 3] = t;
         ++passes;
-        VENUS::computeHeliocentric(t);
+        Venus::computeHeliocentric(t);
     }
     int passes = 0;
     double epochs[4] = {};
 };
 
 TEST(PlanetPosition, ExactlyThreeLightTimePasses) {
-    DATE_TIME dt = recordAt(2448976.5);
-    EARTH_SUN es;
+    DateTime dt = recordAt(2448976.5);
+    EarthSun es;
     es.computeSun(dt.T);
     es.computeEarth(dt);
     CountingVenus venus;
@@ -109,10 +109,10 @@ TEST(PlanetPosition, ExactlyThreeLightTimePasses) {
 }
 
 TEST(PlanetPosition, RightAscensionInOneTurnFarFromJ2000) {
-    EARTH_SUN es;
-    MERCURE mercury;
+    EarthSun es;
+    Mercury mercury;
     for (double jd : {2446066.5, 2470000.5, 2469807.9}) {
-        DATE_TIME dt = recordAt(jd);
+        DateTime dt = recordAt(jd);
         test::runPlanet(dt, es, mercury);
         EXPECT_GE(mercury.ra, 0);
         EXPECT_LT(mercury.ra, 360);
@@ -122,7 +122,7 @@ TEST(PlanetPosition, RightAscensionInOneTurnFarFromJ2000) {
 }
 
 TEST(PlanetPosition, IlluminatedFractionAtConjunctions) {
-    VENUS venus;
+    Venus venus;
     venus.r = 0.72;
     venus.Delta = 1.72;  // beyond the Sun
     EXPECT_NEAR(venus.illuminatedFraction(1.0), 1.0, 1e-12);
@@ -155,8 +155,8 @@ TEST(PlanetPosition, TheoriesKeepTheirTermCounts) {
 }
 
 TEST(PlanetPosition, EarthAtJ2000) {
-    DATE_TIME dt = recordAt(2451545.0);
-    EARTH_SUN es;
+    DateTime dt = recordAt(2451545.0);
+    EarthSun es;
     es.computeEarth(dt);
     EXPECT_NEAR(es.seriesSums[0], 175347046 + 3341656 * std::cos(4.6692568), 1e5);
     EXPECT_NEAR(es.earthR, 0.9833, 1e-4);

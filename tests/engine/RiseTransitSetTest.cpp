@@ -5,11 +5,11 @@
 
 #include "engine/Angles.h"
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/MARS.h"
-#include "engine/JUPITER.h"
-#include "engine/VENUS.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
+#include "engine/Mars.h"
+#include "engine/Venus.h"
 
 namespace vantorel {
 namespace {
@@ -17,8 +17,8 @@ namespace {
 int minutesOf(int h, int m) { return h * 60 + m; }
 
 // Venus at Boston, 1988 March 20, with the positions of the worked example.
-DATE_TIME bostonRecord() {
-    DATE_TIME dt;
+DateTime bostonRecord() {
+    DateTime dt;
     dt.theta0 = 177.74208;
     dt.deltaT = 56.0 / 86400.0;
     return dt;
@@ -26,7 +26,7 @@ DATE_TIME bostonRecord() {
 constexpr double kBostonPlaces[6] = {40.68021, 41.73129, 42.78204, 18.04761, 18.44092, 18.82742};
 
 TEST(RiseTransitSet, VenusAtBoston) {
-    DATE_TIME dt = bostonRecord();
+    DateTime dt = bostonRecord();
     dt.computeRiseTransitSet(kBostonPlaces, kPlanetRiseAltitude, 71.0833, 42.3333);
     ASSERT_TRUE(dt.hasRiseSet());
     // 12h25m, 19h41m, 02h55m UT: the times are truncated to the minute.
@@ -44,10 +44,10 @@ TEST(RiseTransitSet, RightAscensionWrappingThroughZeroHours) {
         places[k + 3] = kBostonPlaces[k + 3];
     }
     ASSERT_GT(places[0], 350);
-    DATE_TIME shifted = bostonRecord();
+    DateTime shifted = bostonRecord();
     shifted.theta0 -= 41.5;
     shifted.computeRiseTransitSet(places, kPlanetRiseAltitude, 71.0833, 42.3333);
-    DATE_TIME plain = bostonRecord();
+    DateTime plain = bostonRecord();
     plain.computeRiseTransitSet(kBostonPlaces, kPlanetRiseAltitude, 71.0833, 42.3333);
     EXPECT_EQ(minutesOf(shifted.transitHour, shifted.transitMinute),
               minutesOf(plain.transitHour, plain.transitMinute));
@@ -59,24 +59,24 @@ TEST(RiseTransitSet, RightAscensionWrappingThroughZeroHours) {
 
 TEST(RiseTransitSet, CircumpolarAndNeverRisingKeepTheTransit) {
     const double north[6] = {41.0, 42.0, 43.0, 70.0, 70.0, 70.0};
-    DATE_TIME dt = bostonRecord();
+    DateTime dt = bostonRecord();
     dt.computeRiseTransitSet(north, kPlanetRiseAltitude, 71.0833, 60.0);
     EXPECT_FALSE(dt.hasRiseSet());
-    EXPECT_EQ(dt.riseSetCondition, DATE_TIME::kAlwaysAbove);
-    DATE_TIME ref = bostonRecord();
+    EXPECT_EQ(dt.riseSetCondition, DateTime::kAlwaysAbove);
+    DateTime ref = bostonRecord();
     ref.computeRiseTransitSet(kBostonPlaces, kPlanetRiseAltitude, 71.0833, 42.3333);
     EXPECT_NEAR(minutesOf(dt.transitHour, dt.transitMinute),
                 minutesOf(ref.transitHour, ref.transitMinute), 2);
 
     const double south[6] = {41.0, 42.0, 43.0, -70.0, -70.0, -70.0};
     dt.computeRiseTransitSet(south, kPlanetRiseAltitude, 71.0833, 60.0);
-    EXPECT_EQ(dt.riseSetCondition, DATE_TIME::kAlwaysBelow);
+    EXPECT_EQ(dt.riseSetCondition, DateTime::kAlwaysBelow);
     EXPECT_FALSE(dt.hasRiseSet());
 }
 
 TEST(RiseTransitSet, EquatorRiseAndSetSixHoursFromTransit) {
     const double places[6] = {100.0, 100.0, 100.0, 0.0, 0.0, 0.0};
-    DATE_TIME dt;
+    DateTime dt;
     dt.theta0 = 0;
     dt.computeRiseTransitSet(places, 0.0, 0.0, 0.0);
     const int transit = minutesOf(dt.transitHour, dt.transitMinute);
@@ -92,7 +92,7 @@ TEST(RiseTransitSet, EquatorRiseAndSetSixHoursFromTransit) {
 TEST(RiseTransitSet, EastZoneTransitStaysOnTheDay) {
     // L = -180 (zone +12) and a right ascension that puts m0 near -0.9.
     const double places[6] = {25.0, 26.0, 27.0, 10.0, 10.3, 10.6};
-    DATE_TIME dt;
+    DateTime dt;
     dt.theta0 = 170.0;
     dt.computeRiseTransitSet(places, kPlanetRiseAltitude, -180.0, 45.0);
     for (int h : {dt.riseHour, dt.transitHour, dt.setHour}) {
@@ -115,7 +115,7 @@ TEST(RiseTransitSet, EastZoneTransitStaysOnTheDay) {
 }
 
 TEST(RiseTransitSet, LocalClockTimes) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.transitHour = 23;
     dt.transitMinute = 30;
     dt.riseHour = 10;
@@ -164,10 +164,10 @@ TEST(RiseTransitSet, LocalClockTimes) {
 // The document sequence: three days at zone 0, then the instant, then the
 // altitude; the record comes back at its own date, clock and zone.
 TEST(RiseTransitSet, DocumentSequenceRestoresTheRecord) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2003, 8, 28, 22, 15, 2, 0);
-    EARTH_SUN es;
-    MARS mars;
+    EarthSun es;
+    Mars mars;
     computeBodyDocument(dt, es, planetPlace(mars), 48.0);
     EXPECT_EQ(dt.localDay, 28);
     EXPECT_EQ(dt.localHour, 22);
@@ -182,7 +182,7 @@ TEST(RiseTransitSet, DocumentSequenceRestoresTheRecord) {
     EXPECT_GT(altitude, 10);
     EXPECT_LT(altitude, 30);
     // The instant itself: t back at the document time minus the light time.
-    DATE_TIME check;
+    DateTime check;
     check.setLocal(2003, 8, 28, 22, 15, 2, 0);
     check.computeDate();
     EXPECT_DOUBLE_EQ(dt.JD, check.JD);
@@ -196,17 +196,17 @@ TEST(RiseTransitSet, BodyCulminatesAtTheTransitTimeInEveryZone) {
     };
     for (Zone zone : {Zone{13, 0}, Zone{12, 0}, Zone{-11, 0}, Zone{5, 30}, Zone{53, 30}}) {
         for (int body = 0; body < 2; ++body) {
-            VENUS venus;
-            JUPITER jupiter;
-            PLANETE& planet = body == 0 ? static_cast<PLANETE&>(venus) : jupiter;
-            EARTH_SUN es;
-            DATE_TIME dt;
+            Venus venus;
+            Jupiter jupiter;
+            Planet& planet = body == 0 ? static_cast<Planet&>(venus) : jupiter;
+            EarthSun es;
+            DateTime dt;
             dt.setLocal(2024, 3, 10, 12, 0, zone.hours, zone.minutes);
             computeBodyDocument(dt, es, planetPlace(planet), 40.0);
             const int hour = dt.transitHour, minute = dt.transitMinute;
             ASSERT_GE(hour, 0);
             ASSERT_LE(hour, 23);
-            DATE_TIME at;
+            DateTime at;
             at.setLocal(2024, 3, 10, hour, minute, zone.hours, zone.minutes);
             computeBodyDocument(at, es, planetPlace(planet), 40.0);
             EXPECT_NEAR(at.altitude(), 90.0 - std::fabs(40.0 - planet.dec), 0.1)
@@ -219,23 +219,23 @@ TEST(RiseTransitSet, BodyCulminatesAtTheTransitTimeInEveryZone) {
 // On the first of a month the day before is day 0, left to the Julian-day
 // formula: the result must be that of the real previous date.
 TEST(RiseTransitSet, DayBeforeTheFirstOfTheMonth) {
-    EARTH_SUN es;
-    MARS mars;
+    EarthSun es;
+    Mars mars;
     const BodyPlace place = planetPlace(mars);
-    DATE_TIME doc;
+    DateTime doc;
     doc.setLocal(2024, 3, 1, 21, 0, 1, 0);
     computeRiseTransitSetDay(doc, es, place, 45.0);
 
     double places[6];
     const int days[3][3] = {{2024, 2, 29}, {2024, 3, 1}, {2024, 3, 2}};
     for (int k = 0; k < 3; ++k) {
-        DATE_TIME day;
+        DateTime day;
         day.setLocal(days[k][0], days[k][1], days[k][2], 0, 0, 0, 0);
         day.computeDate();
         day.computeNutation();
         place(day, es, places[k], places[k + 3]);
     }
-    DATE_TIME manual;
+    DateTime manual;
     manual.setLocal(2024, 3, 1, 21, 0, 1, 0);
     manual.computeDate();
     manual.computeSiderealTime();
@@ -248,7 +248,7 @@ TEST(RiseTransitSet, DayBeforeTheFirstOfTheMonth) {
 }
 
 TEST(RiseTransitSet, SignedAltitudeFromThePair) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.computeAltitude(0, -10.25 / 57.295779513, 90.0);
     EXPECT_NEAR(dt.altitude(), -10.25, 1e-6);
     dt.computeAltitude(0, -0.5 / 57.295779513, 90.0);
@@ -258,7 +258,7 @@ TEST(RiseTransitSet, SignedAltitudeFromThePair) {
 }
 
 TEST(RiseTransitSet, ZoneStandsInForLongitude) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2020, 1, 1, 0, 0, -5, 0);
     EXPECT_EQ(dt.longitudeWest(), 75);
     dt.zoneHours = 53;  // 3 h west, encoded

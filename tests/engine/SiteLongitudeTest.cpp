@@ -7,10 +7,10 @@
 
 #include "engine/Angles.h"
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
-#include "engine/MARS.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "engine/Jupiter.h"
+#include "engine/Mars.h"
 
 namespace vantorel {
 namespace {
@@ -29,7 +29,7 @@ struct Expected {
     int riseH, riseM, transitH, transitM, setH, setM;
 };
 
-void expectTimes(const DATE_TIME& dt, const Expected& e, int tolerance) {
+void expectTimes(const DateTime& dt, const Expected& e, int tolerance) {
     ASSERT_TRUE(dt.hasRiseSet());
     EXPECT_LE(std::abs(clockGap(dt.riseHour, dt.riseMinute, e.riseH, e.riseM)), tolerance)
         << dt.riseHour << ":" << dt.riseMinute;
@@ -39,8 +39,8 @@ void expectTimes(const DATE_TIME& dt, const Expected& e, int tolerance) {
         << dt.setHour << ":" << dt.setMinute;
 }
 
-DATE_TIME record(int y, int mo, int d, int h, int mi, int zoneH, std::optional<double> lon) {
-    DATE_TIME dt;
+DateTime record(int y, int mo, int d, int h, int mi, int zoneH, std::optional<double> lon) {
+    DateTime dt;
     dt.setLocal(y, mo, d, h, mi, zoneH, 0);
     dt.siteLongitude = lon;
     return dt;
@@ -50,13 +50,13 @@ DATE_TIME record(int y, int mo, int d, int h, int mi, int zoneH, std::optional<d
 // the zone's centre lies 27.65 degrees east of the city, almost two hours.
 TEST(SiteLongitude, SunAtParisWithAndWithoutTheLongitude) {
     constexpr double kParisLatitude = 48.0 + 52.0 / 60.0;
-    EARTH_SUN es;
-    DATE_TIME site = record(2024, 6, 21, 12, 0, 2, 2.35);
+    EarthSun es;
+    DateTime site = record(2024, 6, 21, 12, 0, 2, 2.35);
     computeBodyDocument(site, es, sunPlace(), kParisLatitude, kSunRiseAltitude);
     // Sunrise 03:47:4x UT, noon 11:52, sunset 19:58 (centre at -0.8333 deg).
     expectTimes(site, {5, 47, 13, 52, 21, 58}, 1);
 
-    DATE_TIME zone = record(2024, 6, 21, 12, 0, 2, std::nullopt);
+    DateTime zone = record(2024, 6, 21, 12, 0, 2, std::nullopt);
     computeBodyDocument(zone, es, sunPlace(), kParisLatitude, kSunRiseAltitude);
     expectTimes(zone, {3, 56, 12, 1, 20, 7}, 0);
     // The record keeps its own date, clock, zone and longitude.
@@ -68,22 +68,22 @@ TEST(SiteLongitude, SunAtParisWithAndWithoutTheLongitude) {
 // West of Greenwich in an east zone (Madrid, 40°25' N, 3°42' W, zone +2),
 // and far west in a west zone (New York, 40°43' N, 74°00' W, zone -5).
 TEST(SiteLongitude, PlanetsAtWesternSites) {
-    EARTH_SUN es;
-    MARS mars;
-    DATE_TIME madrid = record(2024, 6, 21, 12, 0, 2, -3.7);
+    EarthSun es;
+    Mars mars;
+    DateTime madrid = record(2024, 6, 21, 12, 0, 2, -3.7);
     computeBodyDocument(madrid, es, planetPlace(mars), 40.4167);
     // 01:52:36, 08:42:20, 15:32:34 UT.
     expectTimes(madrid, {3, 52, 10, 42, 17, 32}, 2);
 
-    JUPITER jupiter;
-    DATE_TIME newYork = record(2025, 1, 10, 12, 0, -5, -74.006);
+    Jupiter jupiter;
+    DateTime newYork = record(2025, 1, 10, 12, 0, -5, -74.006);
     computeBodyDocument(newYork, es, planetPlace(jupiter), 40.7128);
     // 18:53:52 UT (the rise of the UT day), 02:20:23 and 09:42:37 UT.
     expectTimes(newYork, {13, 53, 21, 20, 4, 42}, 2);
 }
 
 TEST(SiteLongitude, LongitudeInUse) {
-    DATE_TIME dt = record(2020, 1, 1, 0, 0, -5, std::nullopt);
+    DateTime dt = record(2020, 1, 1, 0, 0, -5, std::nullopt);
     EXPECT_EQ(dt.longitudeWest(), 75);
     dt.siteLongitude = -74.006;
     EXPECT_DOUBLE_EQ(dt.longitudeWest(), 74.006);
@@ -112,7 +112,7 @@ TEST(SiteLongitude, AltitudeFollowsTheHourAngleAtTheSite) {
     constexpr double kRa = 250.0, kDec = -20.0, kLat = 40.4167;
     const double jd = 2460483.0 + 20.0 / 24.0 - 0.5;  // 2024-06-21 20:00 UT
 
-    DATE_TIME site = record(2024, 6, 21, 22, 0, 2, -3.7);
+    DateTime site = record(2024, 6, 21, 22, 0, 2, -3.7);
     site.computeDate();
     ASSERT_NEAR(site.JD, jd, 1e-9);
     site.computeSiderealTime();
@@ -121,7 +121,7 @@ TEST(SiteLongitude, AltitudeFollowsTheHourAngleAtTheSite) {
     site.computeAltitude(kRa, toRad(kDec), kLat);
     EXPECT_NEAR(site.altitude(), altitudeDeg(lstSite, kRa, kDec, kLat), 2e-3);
 
-    DATE_TIME zone = record(2024, 6, 21, 22, 0, 2, std::nullopt);
+    DateTime zone = record(2024, 6, 21, 22, 0, 2, std::nullopt);
     zone.computeDate();
     zone.computeSiderealTime();
     // The clock time read as universal time: 22:00 "UT" at Greenwich.
@@ -133,7 +133,7 @@ TEST(SiteLongitude, AltitudeFollowsTheHourAngleAtTheSite) {
     EXPECT_GT(zone.altitude() - site.altitude(), 10.0);
 
     // Across the day boundary: 01:30 local in zone +2 is 23:30 UT the day before.
-    DATE_TIME late = record(2024, 6, 22, 1, 30, 2, -3.7);
+    DateTime late = record(2024, 6, 22, 1, 30, 2, -3.7);
     late.computeDate();
     late.computeSiderealTime();
     EXPECT_NEAR(late.localSiderealTime, reduceDegrees(gmstDeg(jd + 3.5 / 24.0) - 3.7), 2e-3);

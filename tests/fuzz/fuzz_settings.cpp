@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/Settings.h"
-#include "app/SettingsFile.h"
-#include "app/SettingsText.h"
+#include "common/settings/Settings.h"
+#include "common/settings/SettingsFile.h"
+#include "common/text/SettingsText.h"
 
 using namespace vantorel;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "moon/MoonTheory.h"
 
 using namespace vantorel;
@@ -8,7 +8,7 @@ using namespace vantorel;
 namespace {
 
 MoonTheory computedFor(int year, int month, int day, int zoneHours = 0, int zoneMinutes = 0) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(year, month, day, 12, 0, zoneHours, zoneMinutes);
     dt.computeDate();
     dt.computeNutation();
@@ -51,7 +51,7 @@ TEST(MoonPhaseTable, MonthPhasesOfJanuary2024) {
                                 {1, 2, 16, 15, 1},  {2, 2, 24, 12, 30}};
     for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i);
-        DATE_TIME published;
+        DateTime published;
         published.setLocal(2024, expected[i][1], expected[i][2], expected[i][3], expected[i][4], 0,
                            0);
         published.computeDate();
@@ -81,7 +81,7 @@ TEST(MoonPhaseTable, ZoneShiftsTheLocalInstants) {
 }
 
 TEST(MoonPhaseTable, FirstQuartersAreCopiedUntilReset) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2024, 3, 5, 0, 0, 1, 0);
     dt.computeDate();
     dt.computeNutation();
@@ -107,7 +107,7 @@ TEST(MoonPhaseTable, FirstQuartersAreCopiedUntilReset) {
 TEST(MoonPhaseTable, EveryDayHasALastNewMoonAndAnAgeWithinALunation) {
     // Every day from 1985 to 2050, in zones both sides of Greenwich: a new moon
     // precedes the instant, and the age lies within one lunation.
-    DATE_TIME dt;
+    DateTime dt;
     MoonTheory moon;
     const int zones[3][2] = {{0, 0}, {12, 0}, {-11, 30}};
     int checked = 0;

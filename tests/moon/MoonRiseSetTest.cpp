@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
 #include "moon/MoonPlace.h"
 
 namespace vantorel {
@@ -22,7 +22,7 @@ struct Site {
 };
 
 struct Events {
-    DATE_TIME dt;
+    DateTime dt;
     double h0Deg = 0;
 };
 
@@ -32,9 +32,9 @@ Events moonEvents(int y, int mo, int d, const Site& site, int corrections) {
     Events e;
     e.dt.setLocal(y, mo, d, 12, 0, site.zoneHours, 0);
     e.dt.siteLongitude = site.longitude;
-    EARTH_SUN es;
+    EarthSun es;
     MoonTheory moon;
-    DATE_TIME probe = e.dt;
+    DateTime probe = e.dt;
     computeInstant(probe, es, moonPlace(moon));
     const double h0 = moonRiseAltitude(moon.distance);
     e.h0Deg = h0 * 57.295779513;
@@ -44,8 +44,8 @@ Events moonEvents(int y, int mo, int d, const Site& site, int corrections) {
 
 // The Moon's altitude at a local clock time on the local day `dayOffset`
 // from the record's.
-double moonAltitudeAt(const DATE_TIME& base, int dayOffset, int hour, int minute, double latitude) {
-    DATE_TIME dt = base;
+double moonAltitudeAt(const DateTime& base, int dayOffset, int hour, int minute, double latitude) {
+    DateTime dt = base;
     // At the longitude the events were computed for, the zone's centre
     // included: the exact hour angle, not the clock read as universal time.
     dt.siteLongitude = -base.longitudeWest();
@@ -55,7 +55,7 @@ double moonAltitudeAt(const DATE_TIME& base, int dayOffset, int hour, int minute
     dt.carryLocalTime();
     dt.computeDate();
     dt.computeSiderealTime();
-    EARTH_SUN es;
+    EarthSun es;
     MoonTheory moon;
     computePlaceAndAltitude(dt, es, moonPlace(moon), latitude);
     return dt.altitude();

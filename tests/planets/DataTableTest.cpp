@@ -6,9 +6,9 @@
 #include <regex>
 #include <string>
 
-#include "app/Settings.h"
+#include "common/settings/Settings.h"
 #include "engine/Angles.h"
-#include "planets/CVantorelDoc.h"
+#include "planets/DataTableDocument.h"
 #include "planets/DataTableText.h"
 #include "tests/support/CliRunner.h"
 
@@ -27,7 +27,7 @@ Settings site(int zoneHours, float latitude) {
     return s;
 }
 
-void setDate(CVantorelDoc& doc, int y, int mo, int d, int h, int mi, const Settings& s) {
+void setDate(DataTableDocument& doc, int y, int mo, int d, int h, int mi, const Settings& s) {
     doc.dt.setLocal(y, mo, d, h, mi, s.zoneHours, s.zoneMinutes);
 }
 
@@ -62,26 +62,26 @@ std::string compact(std::string s) {
 
 TEST(DataTable, EveryRowMatchesTheBodysOwnComputation) {
     const Settings s = site(1, 45.0f);
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     setDate(doc, 2024, 3, 21, 21, 0, s);
     doc.computeTable();
     const CliRun run =
         runCli("ephem --date 2024-03-21 --time 21:00 --zone +1 --lat 45 --json");
     ASSERT_EQ(run.status, 0) << run.out;
 
-    const char* names[CVantorelDoc::kPlanetCount] = {"mercury", "venus",  "mars",    "jupiter",
+    const char* names[DataTableDocument::kPlanetCount] = {"mercury", "venus",  "mars",    "jupiter",
                                                      "saturn",  "uranus", "neptune", "pluto"};
-    for (int i = 0; i < CVantorelDoc::kPlanetCount; ++i) {
+    for (int i = 0; i < DataTableDocument::kPlanetCount; ++i) {
         SCOPED_TRACE(names[i]);
         const std::string json = bodyJson(run.out, names[i]);
         ASSERT_FALSE(json.empty());
-        const PLANETE& p = doc.planet(i);
+        const Planet& p = doc.planet(i);
         EXPECT_DOUBLE_EQ(p.ra, jsonNumber(json, "ra_deg"));
         EXPECT_DOUBLE_EQ(p.dec, jsonNumber(json, "dec_deg"));
         EXPECT_DOUBLE_EQ(p.diameterArcsec, jsonNumber(json, "diameter_arcsec"));
         EXPECT_DOUBLE_EQ(p.magnitude, jsonNumber(json, "magnitude"));
         EXPECT_DOUBLE_EQ(p.illumination, jsonNumber(json, "illuminated_fraction"));
-        if (i == CVantorelDoc::kJupiter) {
+        if (i == DataTableDocument::kJupiter) {
             EXPECT_DOUBLE_EQ(doc.jupiter.system1Deg, jsonNumber(json, "system1_deg"));
             EXPECT_DOUBLE_EQ(doc.jupiter.system2Deg, jsonNumber(json, "system2_deg"));
         } else {
@@ -122,7 +122,7 @@ TEST(DataTable, EveryRowMatchesTheBodysOwnComputation) {
 // its second.
 TEST(DataTable, TheMoonIsTheSameOnTheFirstAndSecondComputation) {
     const Settings s = site(1, 45.0f);
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     setDate(doc, 2024, 3, 21, 21, 0, s);
     doc.computeTable();
     const std::string first = line(dataTableLines(doc, 0, 0), "moon").text();
@@ -133,7 +133,7 @@ TEST(DataTable, TheMoonIsTheSameOnTheFirstAndSecondComputation) {
     EXPECT_DOUBLE_EQ(doc.moon.colongitude, colongitude);
     EXPECT_DOUBLE_EQ(doc.moon.librationLatitude, librationLat);
     // And a table computed after another date agrees with a fresh one.
-    CVantorelDoc other(DATE_TIME(), s);
+    DataTableDocument other(DateTime(), s);
     setDate(other, 2030, 7, 1, 3, 0, s);
     other.computeTable();
     setDate(other, 2024, 3, 21, 21, 0, s);
@@ -154,7 +154,7 @@ TEST(DataTable, MagnitudeAndIlluminationCells) {
 
 TEST(DataTable, HeadersAndNamesInFrenchAndSpanish) {
     const Settings s = site(1, 45.0f);
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     setDate(doc, 2024, 3, 21, 21, 0, s);
     doc.computeTable();
     const std::vector<TableLine> fr = dataTableLines(doc, 1, 2);
@@ -189,13 +189,13 @@ TEST(DataTable, HeadersAndNamesInFrenchAndSpanish) {
 // table prints the clock time alone, as every other event.
 TEST(DataTable, ARiseOnThePreviousEveningShowsOnlyItsClockTime) {
     const Settings s = site(-7, 40.0f);
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     const std::regex clock("[0-2][0-9]: [0-5][0-9]");
     int eveningRises = 0;
     for (int month = 1; month <= 12; ++month) {
         setDate(doc, 2024, month, 10, 12, 0, s);
         doc.computeTable();
-        for (int i = 0; i < CVantorelDoc::kPlanetCount; ++i) {
+        for (int i = 0; i < DataTableDocument::kPlanetCount; ++i) {
             const std::string rise = doc.eventText(i, 0);
             const std::string transit = doc.eventText(i, 1);
             ASSERT_TRUE(std::regex_match(transit, clock)) << transit;
@@ -214,11 +214,11 @@ TEST(DataTable, ARiseOnThePreviousEveningShowsOnlyItsClockTime) {
 // rise or set.
 TEST(DataTable, ABodyThatNeverSetsShowsDashes) {
     const Settings s = site(1, 70.0f);
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     setDate(doc, 2024, 6, 21, 12, 0, s);
     doc.computeTable();
     int circumpolar = 0;
-    for (int i = 0; i < CVantorelDoc::kPlanetCount; ++i) {
+    for (int i = 0; i < DataTableDocument::kPlanetCount; ++i) {
         if (doc.eventText(i, 0) != "--: --") continue;
         ++circumpolar;
         EXPECT_EQ(doc.eventText(i, 2), "--: --");
@@ -232,15 +232,15 @@ TEST(DataTable, ABodyThatNeverSetsShowsDashes) {
 TEST(DataTable, TimesFollowTheSitesLongitude) {
     Settings s = site(2, 40.4f);
     s.longitude = -3.7;
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     setDate(doc, 2024, 6, 21, 12, 0, s);
     doc.computeTable();
     const CliRun run = runCli(
         "ephem --date 2024-06-21 --time 12:00 --zone +2 --lat 40.4 --lon -3.7 --json");
     ASSERT_EQ(run.status, 0) << run.out;
-    const char* names[CVantorelDoc::kPlanetCount] = {"mercury", "venus",  "mars",    "jupiter",
+    const char* names[DataTableDocument::kPlanetCount] = {"mercury", "venus",  "mars",    "jupiter",
                                                      "saturn",  "uranus", "neptune", "pluto"};
-    for (int i = 0; i < CVantorelDoc::kPlanetCount; ++i) {
+    for (int i = 0; i < DataTableDocument::kPlanetCount; ++i) {
         SCOPED_TRACE(names[i]);
         const std::string json = bodyJson(run.out, names[i]);
         EXPECT_EQ(compact(doc.eventText(i, 0)), jsonText(json, "rise"));
@@ -250,8 +250,8 @@ TEST(DataTable, TimesFollowTheSitesLongitude) {
     // Madrid lies 33.7 degrees west of the zone's centre: the transits come
     // more than two hours later than the zone alone would put them.
     Settings zoneOnly = site(2, 40.4f);
-    CVantorelDoc byZone(DATE_TIME(), zoneOnly);
+    DataTableDocument byZone(DateTime(), zoneOnly);
     setDate(byZone, 2024, 6, 21, 12, 0, zoneOnly);
     byZone.computeTable();
-    EXPECT_NE(doc.eventText(CVantorelDoc::kJupiter, 1), byZone.eventText(CVantorelDoc::kJupiter, 1));
+    EXPECT_NE(doc.eventText(DataTableDocument::kJupiter, 1), byZone.eventText(DataTableDocument::kJupiter, 1));
 }

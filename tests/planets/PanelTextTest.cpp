@@ -1,8 +1,8 @@
 // Panel and status-bar texts in the three languages.
 #include <gtest/gtest.h>
 
-#include "engine/DATE_TIME.h"
-#include "planets/BodyDataRecord.h"
+#include "common/text/BodyDataRecord.h"
+#include "engine/DateTime.h"
 #include "planets/PanelText.h"
 
 namespace vantorel {
@@ -24,7 +24,7 @@ TEST(PanelText, DataPanelValues) {
 }
 
 TEST(PanelText, StatusPanes) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.riseHour = 6;
     dt.riseMinute = 5;
     dt.transitHour = 12;
@@ -36,7 +36,7 @@ TEST(PanelText, StatusPanes) {
     EXPECT_EQ(transitStatusText(2, dt), "Tr\u00e1nsito: 12: 40");
     EXPECT_EQ(setStatusText(1, dt), "Coucher: 19: 02");
     EXPECT_EQ(setStatusText(7, dt), "Set: 19: 02");  // a damaged language index reads as English
-    dt.riseSetCondition = DATE_TIME::kAlwaysAbove;
+    dt.riseSetCondition = DateTime::kAlwaysAbove;
     EXPECT_EQ(riseStatusText(0, dt), "Rise: --: --");
     EXPECT_EQ(setStatusText(2, dt), "Puesta: --: --");
     EXPECT_EQ(transitStatusText(0, dt), "Transit: 12: 40");
@@ -47,7 +47,7 @@ TEST(PanelText, AltitudeSigns) {
     EXPECT_EQ(altitudeText(0, -25), "-0.25");
     EXPECT_EQ(altitudeText(-12, 25), "-12.25");
     EXPECT_EQ(altitudeText(45, 7), "45.07");
-    DATE_TIME dt;
+    DateTime dt;
     dt.computeAltitude(0, -0.5 / 57.295779513, 90.0);  // half a degree below, seen from the pole
     EXPECT_EQ(altitudeStatusText(0, dt), "Alt.: -0.50");
     dt.computeAltitude(0, -10.25 / 57.295779513, 90.0);

@@ -6,15 +6,15 @@
 #include <filesystem>
 #include <regex>
 
-#include "app/Settings.h"
+#include "common/settings/Settings.h"
 #include "engine/Clock.h"
-#include "engine/MARS.h"
-#include "engine/SATURNE.h"
-#include "planets/CMarsDoc.h"
-#include "planets/CMercureDoc.h"
-#include "planets/CSaturneDoc.h"
-#include "planets/CUranusDoc.h"
-#include "planets/CVenusDoc.h"
+#include "engine/Mars.h"
+#include "engine/Saturn.h"
+#include "planets/MarsDocument.h"
+#include "planets/MercuryDocument.h"
+#include "planets/SaturnDocument.h"
+#include "planets/UranusDocument.h"
+#include "planets/VenusDocument.h"
 #include "tests/support/TempWorkingDir.h"
 
 namespace vantorel {
@@ -53,7 +53,7 @@ TEST(PlanetDoc, MarsRecordInEachLanguage) {
     };
     for (const Expected& e : cases) {
         Settings settings = siteSettings(e.language);
-        CMarsDoc doc(DATE_TIME{}, settings);
+        MarsDocument doc(DateTime{}, settings);
         doc.dt.setLocal(2005, 11, 7, 22, 30, 1, 0);
         doc.computeBody();
         const PanelContent p = doc.fillDataPanel();
@@ -97,7 +97,7 @@ TEST(PlanetDoc, MarsRecordInEachLanguage) {
 
 TEST(PlanetDoc, MarsSeasonBoundaries) {
     Settings settings = siteSettings(0);
-    CMarsDoc doc(DATE_TIME{}, settings);
+    MarsDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2005, 11, 7, 22, 30, 1, 0);
     doc.computeBody();
     auto seasonAt = [&](float ls) {
@@ -114,7 +114,7 @@ TEST(PlanetDoc, MarsSeasonBoundaries) {
 
 TEST(PlanetDoc, AltitudeTextsKeepTheSignOfSmallNegatives) {
     Settings settings = siteSettings(0);
-    CMercureDoc doc(DATE_TIME{}, settings);
+    MercuryDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2010, 6, 1, 12, 0, 1, 0);
     doc.computeBody();
     doc.dt.altitudeDegrees = 0;
@@ -127,12 +127,12 @@ TEST(PlanetDoc, AltitudeTextsKeepTheSignOfSmallNegatives) {
 
 TEST(PlanetDoc, MembersDifferByTheirProfile) {
     Settings settings = siteSettings(1);
-    DATE_TIME blank;
-    CMercureDoc mercury(blank, settings);
-    CVenusDoc venus(blank, settings);
-    CSaturneDoc saturn(blank, settings);
-    CUranusDoc uranus(blank, settings);
-    for (CPlanetDoc* d : std::initializer_list<CPlanetDoc*>{&mercury, &venus, &saturn, &uranus}) {
+    DateTime blank;
+    MercuryDocument mercury(blank, settings);
+    VenusDocument venus(blank, settings);
+    SaturnDocument saturn(blank, settings);
+    UranusDocument uranus(blank, settings);
+    for (PlanetDocument* d : std::initializer_list<PlanetDocument*>{&mercury, &venus, &saturn, &uranus}) {
         d->dt.setLocal(2012, 3, 10, 21, 0, 1, 0);
         d->computeBody();
     }
@@ -168,7 +168,7 @@ TEST(PlanetDoc, SaturnMoonsComeFromTheRecordsAndTheModelOnlyBeyondThem) {
     std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
                                               dir.file("data"));
     Settings settings = siteSettings(0);
-    CSaturneDoc doc(DATE_TIME{}, settings);
+    SaturnDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2030, 3, 1, 1, 0, 1, 0);
     doc.computeBody();
     const SaturnMoonSet& set = doc.moons;
@@ -207,7 +207,7 @@ TEST(PlanetDoc, SaturnMoonsMovingWestAreOnTheNearSideOfTheRings) {
     std::filesystem::create_directory_symlink(std::filesystem::path(VANTOREL_SOURCE_DIR) / "data",
                                               dir.file("data"));
     Settings settings = siteSettings(0);
-    CSaturneDoc doc(DATE_TIME{}, settings);
+    SaturnDocument doc(DateTime{}, settings);
     for (const int year : {2020, 2030}) {
         doc.dt.setLocal(year, 6, 1, 1, 0, 1, 0);
         doc.computeBody();
@@ -228,7 +228,7 @@ TEST(PlanetDoc, SaturnMoonsMovingWestAreOnTheNearSideOfTheRings) {
 TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {
     Settings settings = siteSettings(0);
     const FixedClock clock({2030, 7, 4, 9, 41, 0});
-    CVenusDoc fromClock(DATE_TIME{}, settings);
+    VenusDocument fromClock(DateTime{}, settings);
     fromClock.initialise(clock);
     EXPECT_EQ(fromClock.dt.localYear, 2030);
     EXPECT_EQ(fromClock.dt.localMinute, 41);
@@ -236,7 +236,7 @@ TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {
 
     settings.useCommonDate = true;
     settings.commonDate.setLocal(1999, 8, 11, 11, 3, 0, 0);
-    CVenusDoc common(DATE_TIME{}, settings);
+    VenusDocument common(DateTime{}, settings);
     common.initialise(clock);
     EXPECT_EQ(common.dt.localYear, 1999);
     EXPECT_EQ(common.dt.localMonth, 8);
@@ -249,7 +249,7 @@ TEST(PlanetDoc, OpensAtTheCommonDateWhenOneIsInForce) {
 
 TEST(PlanetDoc, RefreshFlagsFollowActivity) {
     Settings settings = siteSettings(0);
-    CUranusDoc doc(DATE_TIME{}, settings);
+    UranusDocument doc(DateTime{}, settings);
     int redraws = 0;
     doc.setRedrawHandler([&] { ++redraws; });
     doc.dt.setLocal(2020, 1, 31, 23, 59, 1, 0);
@@ -272,7 +272,7 @@ TEST(PlanetDoc, RefreshFlagsFollowActivity) {
 
 TEST(PlanetDoc, FindCentralLongitudeZeroFrom350) {
     Settings settings = siteSettings(0);
-    CMarsDoc doc(DATE_TIME{}, settings);
+    MarsDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2005, 11, 7, 20, 0, 1, 0);
     doc.computeBody();
     // Walk to the first minute at 350 degrees.
@@ -294,7 +294,7 @@ TEST(PlanetDoc, FindCentralLongitudeZeroFrom350) {
     EXPECT_TRUE(doc.redrawDisc);
 
     // The minute before still shows 359.
-    CMarsDoc before(DATE_TIME{}, settings);
+    MarsDocument before(DateTime{}, settings);
     before.dt = doc.dt;
     before.dt.localMinute -= 1;
     if (before.dt.localMinute < 0) {
@@ -305,7 +305,7 @@ TEST(PlanetDoc, FindCentralLongitudeZeroFrom350) {
     EXPECT_GE(before.planet().centralLongitudeDeg, 359.0);
 
     // Rise, transit, set and altitude are those of the new time.
-    CMarsDoc fresh(DATE_TIME{}, settings);
+    MarsDocument fresh(DateTime{}, settings);
     fresh.dt = doc.dt;
     fresh.computeBody();
     EXPECT_EQ(fresh.dt.transitHour, doc.dt.transitHour);

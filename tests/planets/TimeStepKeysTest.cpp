@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Clock.h"
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "planets/TimeStepKeys.h"
 
 namespace vantorel {
@@ -48,7 +48,7 @@ TEST(TimeStepKeys, MoonClearsAThreeDigitCountAtTheNextKey) {
 
 TEST(TimeStepKeys, StepsCarryIntoTheCalendar) {
     const FixedClock clock({2024, 3, 5, 21, 17, 44});
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(2023, 1, 31, 10, 0, 0, 0);
     applyTimeStep(dt, {TimeStepUnit::Day, 1}, clock);
     EXPECT_EQ(dt.localDay, 1);
@@ -109,7 +109,7 @@ TEST(TimeStepKeys, BackwardStepsCrossMonthsYearsAndLeapDays) {
         {2024, 5, 15, 12, 30, TimeStepUnit::Minute, -999, 2024, 5, 14, 19, 51},
     };
     for (const Case& c : cases) {
-        DATE_TIME dt;
+        DateTime dt;
         dt.setLocal(c.y, c.mo, c.d, c.h, c.mi, 0, 0);
         applyTimeStep(dt, TimeStep{c.unit, c.count}, clock);
         EXPECT_EQ(dt.localYear, c.ey) << c.y << "-" << c.mo << "-" << c.d;

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "satellites/SATELLITE.h"
+#include "satellites/GalileanMoons.h"
 
 // The satellite part alone, with Jupiter's place handed in directly.
-class PlaceDrivenSatellites : public vantorel::SATELLITE {
-public:
-    void computeSatellites(vantorel::DATE_TIME&, const char*, vantorel::EARTH_SUN&) override {}
-    void observerDirections(vantorel::EARTH_SUN&) override {}
-};
+using PlaceDrivenSatellites = vantorel::GalileanMoons;
 
 // Jupiter's place for 1992 December 16, 0 h UT, from the full VSOP87D series
 // (heliocentric place at JDE - tau, the Earth at JDE, ecliptic and equinox of

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "tests/satellites/GalileanTestSupport.h"
 
 using namespace vantorel;
 
 namespace {
-DATE_TIME instant(int y, int mo, int d, int h, int mi) {
-    DATE_TIME dt;
+DateTime instant(int y, int mo, int d, int h, int mi) {
+    DateTime dt;
     dt.setLocal(y, mo, d, h, mi, 0, 0);
     dt.computeDate();
     return dt;
@@ -21,7 +21,7 @@ DATE_TIME instant(int y, int mo, int d, int h, int mi) {
 // 0.0017) and Y within 0.0004, against the tolerance of 0.005 and 0.001 held here.
 TEST(GalileanTheory, HandbookExample1992December16) {
     PlaceDrivenSatellites sat;
-    DATE_TIME dt = instant(1992, 12, 16, 0, 0);
+    DateTime dt = instant(1992, 12, 16, 0, 0);
     ASSERT_DOUBLE_EQ(dt.JD, 2448972.5);
     sat.computeAll(handbookPlace1992(), dt, "16    -24  00");
     const double x[4] = {-3.4502, 7.4418, 1.2011, 7.0720};
@@ -39,7 +39,7 @@ TEST(GalileanTheory, HandbookExample1992December16) {
 
 TEST(GalileanTheory, SunViewDiffersFromEarthViewByThePhaseAngleOnly) {
     PlaceDrivenSatellites sat;
-    DATE_TIME dt = instant(1992, 12, 16, 0, 0);
+    DateTime dt = instant(1992, 12, 16, 0, 0);
     sat.computeAll(handbookPlace1992(), dt, "16    -24  00");
     for (int j = 0; j < 4; ++j) {
         // Same satellite, same distance from Jupiter seen from both observers.

@@ -4,20 +4,20 @@
 #include <vector>
 
 #include "engine/BodySequence.h"
-#include "engine/DATE_TIME.h"
-#include "engine/EARTH_SUN.h"
-#include "engine/JUPITER.h"
+#include "engine/DateTime.h"
+#include "engine/EarthSun.h"
+#include "satellites/GalileanPhenomenaSearch.h"
 #include "satellites/JupiterMotion.h"
-#include "satellites/PhenomenaSearch.h"
+#include "satellites/JupiterSystem.h"
 
 using namespace vantorel;
 
 // The handbook's higher-accuracy example (1992 December 16, 0 h UT) through
 // the planet's own theory and the document's sequence for one instant.
 TEST(JupiterSatellites, HandbookExampleThroughThePlanetTheory) {
-    JUPITER jupiter;
-    EARTH_SUN es;
-    DATE_TIME dt;
+    JupiterSystem jupiter;
+    EarthSun es;
+    DateTime dt;
     dt.setLocal(1992, 12, 16, 0, 0, 0, 0);
     computeInstant(dt, es, planetPlace(jupiter));
     dt.computeDate();
@@ -33,10 +33,10 @@ TEST(JupiterSatellites, HandbookExampleThroughThePlanetTheory) {
 
 namespace {
 std::vector<std::string> monthRows(SearchMode mode, long& computed) {
-    JUPITER jupiter;
-    EARTH_SUN es;
+    JupiterSystem jupiter;
+    EarthSun es;
     JupiterMotion motion(jupiter, es);
-    PhenomenaSearch search(jupiter, motion, mode);
+    GalileanPhenomenaSearch search(jupiter, motion, mode);
     std::vector<std::string> rows;
     jupiter.fileMode = true;
     search.run({2011, 10, 1, 0, 0}, 0, 0, -60, 60 + 31 * 1440L, 0, formatDayLabel,

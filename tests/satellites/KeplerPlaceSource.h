@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "satellites/JupiterPlaceSource.h"
 
 // Jupiter's place from the mean orbital elements of date of Jupiter and the
@@ -11,7 +11,7 @@
 // through realistic phenomena without the full planetary theory.
 class KeplerPlaceSource : public vantorel::JupiterPlaceSource {
 public:
-    void placeAt(vantorel::DATE_TIME& dt, vantorel::JupiterPlace& p) override {
+    void placeAt(vantorel::DateTime& dt, vantorel::JupiterPlace& p) override {
         ++calls;
         const double T = (dt.JD - 2451545.0) / 36525.0;
         double le, be, re;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TimeZoneChoice.h"
+#include "common/settings/TimeZoneChoice.h"
 #include "satellites/PhenomenaFiles.h"
 #include "tests/satellites/GalileanTestSupport.h"
 #include "tests/satellites/KeplerPlaceSource.h"
@@ -123,7 +123,7 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
         KeplerPlaceSource source;
         ASSERT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), c.day, c.zh, c.zm, false,
                                       fromFile.rows));
-        PhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, c.zh, c.zm);
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, c.zh, c.zm);
         EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
             << c.day.month << "-" << c.day.day << " zone " << c.zh << ":" << c.zm;
         EXPECT_GT(fromFile.rows.count(), 0);
@@ -283,7 +283,7 @@ TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
         KeplerPlaceSource source;
         EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast)) << d.what;
         EXPECT_GT(source.calls, 0) << d.what;
-        PhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, 0, 0);
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, 0, 0);
         EXPECT_EQ(rowsOf(sat.rows), rowsOf(computed.rows)) << d.what;
         EXPECT_GT(sat.rows.count(), 0) << d.what;
     }
@@ -430,7 +430,7 @@ TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
             PlaceDrivenSatellites fromFile, computed;
             KeplerPlaceSource source;
             ASSERT_TRUE(readYearlyFileDay(path, day, zh, zm, false, fromFile.rows));
-            PhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zh, zm);
+            GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zh, zm);
             ASSERT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
                 << day.month << "-" << day.day << " zone " << zh << ":" << zm;
             ++days;

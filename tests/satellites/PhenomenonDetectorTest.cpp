@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/DATE_TIME.h"
+#include "engine/DateTime.h"
 #include "tests/satellites/GalileanTestSupport.h"
 
 using namespace vantorel;
@@ -13,7 +13,7 @@ namespace {
 // Places every entry at a disc distance with the given Z and runs the detector.
 struct Detector {
     PlaceDrivenSatellites sat;
-    DATE_TIME dt;
+    DateTime dt;
     Detector() {
         dt.setLocal(2005, 3, 14, 21, 7, 0, 0);
         dt.computeDate();

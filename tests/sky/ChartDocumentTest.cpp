@@ -6,10 +6,10 @@
 #include <cmath>
 #include <string>
 
-#include "app/Settings.h"
+#include "common/settings/Settings.h"
 #include "engine/Clock.h"
-#include "sky/CCielDoc.h"
-#include "sky/CHelioDoc.h"
+#include "sky/HeliocentricDocument.h"
+#include "sky/SkyChartDocument.h"
 
 using namespace vantorel;
 
@@ -36,9 +36,9 @@ struct Reference {
 
 }  // namespace
 
-TEST(CCielDoc, BodiesInTheChartsOrderWhereTheSkyHasThem) {
+TEST(SkyChartDocument, BodiesInTheChartsOrderWhereTheSkyHasThem) {
     const Settings s = site();
-    CCielDoc doc(s);
+    SkyChartDocument doc(s);
     doc.setDate(2026, 12, 8, 20, 0);
     EXPECT_TRUE(doc.redraw);
     // swetest -b8.12.2026 -ut20:00 -p0123456789 -fPad; Pluto's place is
@@ -51,7 +51,7 @@ TEST(CCielDoc, BodiesInTheChartsOrderWhereTheSkyHasThem) {
         {"N", 2.0384, -0.6352, 0.01},        {"P", 307.1294, -23.4493, 0.5},
     };
     const auto bodies = doc.bodies();
-    ASSERT_EQ(bodies.size(), static_cast<std::size_t>(CCielDoc::kBodyCount));
+    ASSERT_EQ(bodies.size(), static_cast<std::size_t>(SkyChartDocument::kBodyCount));
     for (std::size_t i = 0; i < bodies.size(); ++i) {
         EXPECT_STREQ(bodies[i].label, ref[i].label);
         EXPECT_LE(raGap(bodies[i].raDeg, ref[i].ra), ref[i].tolerance) << ref[i].label;
@@ -64,9 +64,9 @@ TEST(CCielDoc, BodiesInTheChartsOrderWhereTheSkyHasThem) {
     EXPECT_EQ(bodies[7].colour, (ChartColour{128, 0, 128}));
 }
 
-TEST(CCielDoc, TitleStatusAndLabelsInTheLanguage) {
+TEST(SkyChartDocument, TitleStatusAndLabelsInTheLanguage) {
     const Settings s = site(1);
-    CCielDoc doc(s);
+    SkyChartDocument doc(s);
     doc.setDate(2026, 12, 8, 20, 5);
     EXPECT_EQ(doc.windowTitleText(), "Ciel -- 2026/12/08     ");
     EXPECT_EQ(doc.statusTexts().time, "Heure: 20: 05");
@@ -75,9 +75,9 @@ TEST(CCielDoc, TitleStatusAndLabelsInTheLanguage) {
     EXPECT_STREQ(doc.bodies()[6].label, "Lune");
 }
 
-TEST(CCielDoc, TakesTheCommonDateOrTheClock) {
+TEST(SkyChartDocument, TakesTheCommonDateOrTheClock) {
     Settings s = site();
-    CCielDoc doc(s);
+    SkyChartDocument doc(s);
     const FixedClock clock({2030, 5, 6, 7, 8, 9});
     doc.newDocument(clock);
     EXPECT_EQ(doc.dateTime.localYear, 2030);
@@ -125,9 +125,9 @@ TEST(HelioLayout, LongitudeZeroToTheRightNinetyAbove) {
     EXPECT_EQ(x, 50);
 }
 
-TEST(CHelioDoc, LongitudesWhereTheSkyHasThemAndTheOuterBodiesOnJupitersCircle) {
+TEST(HeliocentricDocument, LongitudesWhereTheSkyHasThemAndTheOuterBodiesOnJupitersCircle) {
     const Settings s = site(2);
-    CHelioDoc doc(s);
+    HeliocentricDocument doc(s);
     doc.setDate(2026, 12, 8, 20, 0);
     // swetest -hel -fPl; the Earth opposite the Sun's true longitude
     // 256.7464. The planets' longitudes are those of the light-time epoch:

@@ -3,20 +3,20 @@
 #include <cmath>
 #include <string>
 
-#include "engine/DATE_TIME.h"
-#include "engine/MARS.h"
+#include "engine/DateTime.h"
+#include "engine/Mars.h"
 #include "sky/MarsSeasonSearch.h"
 
 using namespace vantorel;
 
 namespace {
 
-MarsSeasonList searchFrom(int startYear, int years, int zoneHours = 0, int language = 0,
+MarsSeasonSearchResult searchFrom(int startYear, int years, int zoneHours = 0, int language = 0,
                           int dateFormat = 0) {
-    MARS mars;
-    DATE_TIME dt;
+    Mars mars;
+    DateTime dt;
     dt.setLocal(startYear, 6, 17, 13, 45, zoneHours, 0);
-    MarsSeasonList list;
+    MarsSeasonSearchResult list;
     searchMarsSeasons(mars, dt, startYear + years, language, dateFormat, list);
     // The record is back at its own instant.
     EXPECT_EQ(dt.localMonth, 6);
@@ -26,7 +26,7 @@ MarsSeasonList searchFrom(int startYear, int years, int zoneHours = 0, int langu
 }
 
 double julianDay(int year, int month, int day) {
-    DATE_TIME dt;
+    DateTime dt;
     dt.setLocal(year, month, day, 0, 0, 0, 0);
     dt.computeDate();
     return dt.JD;
@@ -63,7 +63,7 @@ TEST(MarsSeasons, SpringJustPastZeroCountsAsPast360) {
 }
 
 TEST(MarsSeasons, OneYearFrom2000CoversTwoCalendarYears) {
-    const MarsSeasonList list = searchFrom(2000, 1);
+    const MarsSeasonSearchResult list = searchFrom(2000, 1);
     ASSERT_GE(list.count, 3);
     EXPECT_EQ(list.events[0].local.year, 2000);
     EXPECT_EQ(list.events[list.count - 1].local.year, 2001);
@@ -85,14 +85,14 @@ TEST(MarsSeasons, OneYearFrom2000CoversTwoCalendarYears) {
 TEST(MarsSeasons, TenYearsFollowTheSeasonsInOrder) {
     // 2013 to 2023: the published springs of Mars years 32 to 37 fell on
     // 2013 Jul 31, 2015 Jun 18, 2017 May 5, 2019 Mar 23, 2021 Feb 7, 2022 Dec 26.
-    const MarsSeasonList list = searchFrom(2013, 10, 2, 2, 2);
+    const MarsSeasonSearchResult list = searchFrom(2013, 10, 2, 2, 2);
     EXPECT_GE(list.count, 20);
     EXPECT_LE(list.count, 24);
     const int springs[6][3] = {{2013, 7, 31}, {2015, 6, 18}, {2017, 5, 5},
                                {2019, 3, 23}, {2021, 2, 7},  {2022, 12, 26}};
     int found = 0;
     for (int i = 0; i < list.count; ++i) {
-        const MarsSeasonList::Event& e = list.events[i];
+        const MarsSeasonSearchResult::Event& e = list.events[i];
         if (i > 0) {
             // Seasons last 142 to 194 days; boundaries come in turn.
             const double gap = e.julianDay - list.events[i - 1].julianDay;
@@ -115,7 +115,7 @@ TEST(MarsSeasons, TenYearsFollowTheSeasonsInOrder) {
                   list.events[0].local.day, list.events[0].local.month, list.events[0].local.year,
                   list.events[0].local.hours, list.events[0].local.minutes);
     EXPECT_EQ(std::string(list.lines[0]).substr(0, 19), std::string(expected).substr(0, 19));
-    DATE_TIME utc;
+    DateTime utc;
     EXPECT_NEAR(
         list.events[0].julianDay + 2.0 / 24.0,
         julianDay(list.events[0].local.year, list.events[0].local.month, list.events[0].local.day) +
@@ -124,10 +124,10 @@ TEST(MarsSeasons, TenYearsFollowTheSeasonsInOrder) {
 }
 
 TEST(MarsSeasons, HourStepsFindTheSameMinutesAsMinuteSteps) {
-    MARS mars;
-    DATE_TIME dt;
+    Mars mars;
+    DateTime dt;
     dt.setLocal(2035, 1, 1, 0, 0, -7, 0);
-    MarsSeasonList fast, plain;
+    MarsSeasonSearchResult fast, plain;
     searchMarsSeasons(mars, dt, 2045, 0, 0, fast, false);
     searchMarsSeasons(mars, dt, 2045, 0, 0, plain, true);
     ASSERT_EQ(fast.count, plain.count);
@@ -139,10 +139,10 @@ TEST(MarsSeasons, HourStepsFindTheSameMinutesAsMinuteSteps) {
 TEST(MarsSeasons, LinesShowTheMinuteTheSearchStoppedAt) {
     // The event's local clock time is the minute the walk stopped on, never
     // the one before (a whole minute's Julian day can fall just short of it).
-    const MarsSeasonList list = searchFrom(2020, 10, 5);
+    const MarsSeasonSearchResult list = searchFrom(2020, 10, 5);
     ASSERT_GT(list.count, 0);
     for (int i = 0; i < list.count; ++i) {
-        const MarsSeasonList::Event& e = list.events[i];
+        const MarsSeasonSearchResult::Event& e = list.events[i];
         const double localDays = e.julianDay + 5.0 / 24.0 + 0.5;
         const double minutesOfDay = (localDays - std::floor(localDays)) * 1440.0;
         const double shown = e.local.hours * 60 + e.local.minutes;

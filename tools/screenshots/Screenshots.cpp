@@ -14,17 +14,17 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/DateTimeCommand.h"
-#include "app/ui/CDataDialog.h"
-#include "app/ui/CLongLat.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CVantorelApp.h"
-#include "app/ui/DateSel.h"
-#include "engine/MARS.h"
+#include "app/ui/Application.h"
+#include "app/ui/DataDialog.h"
+#include "app/ui/LatitudeLongitudeDialog.h"
+#include "app/ui/MainWindow.h"
+#include "common/settings/DateTimeCommand.h"
+#include "common/ui/DateTimeDialog.h"
+#include "engine/Mars.h"
+#include "planets/ui/ConjunctionDialog.h"
+#include "planets/ui/MarsSeasonList.h"
+#include "sky/ConjunctionSearch.h"
 #include "sky/MarsSeasonSearch.h"
-#include "sky/PhenomenaSearch.h"
-#include "sky/ui/CConjOpp.h"
-#include "sky/ui/CSaison.h"
 
 using namespace vantorel;
 
@@ -61,22 +61,22 @@ int main(int argc, char** argv) {
     std::ofstream("vantorel.ini") << "[Vantorel]\nLangue=0\nDATE=0\nDisplayWarning=1\n"
                                      "FuseauH=1\nFuseauM=0\nLatituded=45\nLatitudem=0\n";
     const LocalClockReading when{2024, 3, 15, 21, 30, 0};
-    CVantorelApp app(std::make_unique<FixedClock>(when));
+    Application app(std::make_unique<FixedClock>(when));
     if (!app.initInstance()) return 1;
-    CMainFrame* frame = app.mainFrame();
+    MainWindow* frame = app.mainFrame();
     frame->showNormal();
     frame->resize(900, 620);
     frame->showSplash();
     bool ok = save(frame, out, QStringLiteral("main-window.png"));
 
     FixedClock clock(when);
-    DateSel date(0, DateEntry{15, 3, 2024, 21, 30, false}, true, 0, clock);
+    DateTimeDialog date(0, DateEntry{15, 3, 2024, 21, 30, false}, true, 0, clock);
     date.show();
     ok = save(&date, out, QStringLiteral("date-dialog.png")) && ok;
     date.hide();
 
     // The site dialog with Paris: 48°52' N, 2°21' E.
-    CLongLat site(0, LatitudeEntry{48, 52, false, LongitudeEntry{2, 21, false}},
+    LatitudeLongitudeDialog site(0, LatitudeEntry{48, 52, false, LongitudeEntry{2, 21, false}},
                   LatitudeCheck::Valid);
     site.show();
     ok = save(&site, out, QStringLiteral("latlong-dialog.png")) && ok;
@@ -106,20 +106,20 @@ int main(int argc, char** argv) {
     ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("helio-window.png")) && ok;
     // The next phenomena of Mars from that date, and the seasons of Mars
     // over 2024 and 2025.
-    DATE_TIME marsDate;
+    DateTime marsDate;
     marsDate.setLocal(when.year, when.month, when.day, when.hour, when.minute, 1, 0);
-    CConjOpp phenomena(0, CConjOpp::searchLines(marsDate, kPhenomenaMars, 0, 0));
+    ConjunctionDialog phenomena(0, ConjunctionDialog::searchLines(marsDate, kPhenomenaMars, 0, 0));
     phenomena.show();
     ok = save(&phenomena, out, QStringLiteral("conjunction-dialog.png")) && ok;
     phenomena.hide();
-    MARS mars;
-    DATE_TIME seasonStart;
+    Mars mars;
+    DateTime seasonStart;
     seasonStart.setLocal(2024, 1, 1, 0, 0, 1, 0);
-    MarsSeasonList seasons;
+    MarsSeasonSearchResult seasons;
     searchMarsSeasons(mars, seasonStart, 2025, 0, 0, seasons);
     QStringList seasonLines;
     for (int i = 0; i < seasons.count; ++i) seasonLines << QString::fromUtf8(seasons.lines[i]);
-    CSaison* list = CSaison::showLines(frame->activeView(), 0, seasonLines);
+    MarsSeasonList* list = MarsSeasonList::showLines(frame->activeView(), 0, seasonLines);
     ok = save(list, out, QStringLiteral("seasons-list.png")) && ok;
     list->hide();
 

@@ -5,10 +5,10 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "app/CommandIds.h"
-#include "app/ui/CDataDialog.h"
-#include "app/ui/TitleWidthFitter.h"
-#include "planets/BodyDataRecord.h"
+#include "app/ui/DataDialog.h"
+#include "common/commands/CommandIds.h"
+#include "common/text/BodyDataRecord.h"
+#include "common/ui/TitleWidthFitter.h"
 #include "tests/app/ui/AppFixture.h"
 
 using namespace vantorel;
@@ -36,7 +36,7 @@ int countColour(const QImage& image, Rgb c) {
 }  // namespace
 
 TEST(DataDialog, LayoutInDialogUnitsAndCaptionsByLanguage) {
-    CDataDialog d(1);
+    DataDialog d(1);
     // Its designed 165 pixels, widened only as far as its title needs.
     const int width = std::max(165, titleWidthNeeded(d.windowTitle()));
     EXPECT_EQ(d.size(), QSize(width, 379));
@@ -50,8 +50,8 @@ TEST(DataDialog, LayoutInDialogUnitsAndCaptionsByLanguage) {
     // Every text control of the record exists.
     for (int id : BodyDataRecord::kControlIds)
         EXPECT_TRUE(d.control(id) != nullptr || id == 1039) << id;
-    EXPECT_EQ(CDataDialog::placement(1920, 165), QPoint(1745, 35));
-    CDataDialog es(2);
+    EXPECT_EQ(DataDialog::placement(1920, 165), QPoint(1745, 35));
+    DataDialog es(2);
     EXPECT_EQ(es.control(1103)->text(), QString::fromUtf8("Máximo"));
     EXPECT_EQ(es.findChild<QGroupBox*>("ctl1140")->title(), QString::fromUtf8("Diámetros comparativos"));
 }
@@ -68,7 +68,7 @@ TEST(DataDialog, EachFillReplacesEveryField) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
     started.app->showDataDialog(QStringLiteral("MARS"));
-    CDataDialog* d = started.app->dataDialog();
+    DataDialog* d = started.app->dataDialog();
     ASSERT_NE(d, nullptr);
     started.app->fillDataDialog(recordOf("mars", 25.1f, "12.5\"", 3.5f));
     started.app->fillDataDialog(recordOf("jup", 50.0f, "44.0\"", 30.0f));
@@ -87,7 +87,7 @@ TEST(DataDialog, DiscsForMaximumEqualToCurrentCoincide) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
     started.app->showDataDialog(QStringLiteral("MARS"));
-    CDataDialog* d = started.app->dataDialog();
+    DataDialog* d = started.app->dataDialog();
     started.app->fillDataDialog(recordOf("m", 25.1f, "25.1\"", 3.5f));
     const QImage equal = d->renderBackground();
     // Only the legend oval keeps the purple.

@@ -7,30 +7,30 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/CommandIds.h"
-#include "app/DateTimeCommand.h"
-#include "app/ui/CPlaceholderView.h"
-#include "app/ui/DateSel.h"
-#include "sky/ui/CHelioView.h"
-#include "planets/ui/CVantorelView.h"
+#include "common/commands/CommandIds.h"
+#include "common/settings/DateTimeCommand.h"
+#include "common/ui/DateTimeDialog.h"
+#include "planets/ui/DataTableView.h"
+#include "sky/ui/HeliocentricView.h"
 #include "tests/app/ui/AppFixture.h"
+#include "tests/app/ui/PlaceholderView.h"
 #include "tests/support/ModalDriver.h"
 
 using namespace vantorel;
 
 namespace {
 
-CPlaceholderView* placeholder(CChildView* v) { return qobject_cast<CPlaceholderView*>(v); }
+PlaceholderView* placeholder(ChildView* v) { return qobject_cast<PlaceholderView*>(v); }
 
-DateSel* dateSel(QWidget* w) {
-    auto* d = qobject_cast<DateSel*>(w);
+DateTimeDialog* dateSel(QWidget* w) {
+    auto* d = qobject_cast<DateTimeDialog*>(w);
     EXPECT_NE(d, nullptr);
     return d;
 }
 
-void type(DateSel* d, DateSel::Control c, const QString& text) { d->field(c)->setEditText(text); }
+void type(DateTimeDialog* d, DateTimeDialog::Control c, const QString& text) { d->field(c)->setEditText(text); }
 
-bool focusOn(DateSel* d, DateSel::Control c) {
+bool focusOn(DateTimeDialog* d, DateTimeDialog::Control c) {
     QWidget* focus = d->focusWidget();
     return focus && (focus == d->field(c) || d->field(c)->isAncestorOf(focus));
 }
@@ -43,7 +43,7 @@ TEST(DateDialogWindow, ThirtyFirstOfFebruaryIsRefusedAndThePreviousDateKept) {
     started.usePlaceholder(DocTypeId::Saturn);
     // A window kind that still opens the placeholder view.
     started.command(ID_OPEN_SATURN);
-    CPlaceholderView* mars = placeholder(started.frame().activeView());
+    PlaceholderView* mars = placeholder(started.frame().activeView());
     ASSERT_NE(mars, nullptr);
     const DateEntry before = dateEntryOf(mars->date(), false);
     EXPECT_EQ(before, (DateEntry{15, 1, 2024, 21, 30, false}));
@@ -51,25 +51,25 @@ TEST(DateDialogWindow, ThirtyFirstOfFebruaryIsRefusedAndThePreviousDateKept) {
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            DateSel* d = dateSel(w);
+            DateTimeDialog* d = dateSel(w);
             EXPECT_EQ(d->windowTitle(), QStringLiteral("Date - Time"));
-            EXPECT_EQ(d->field(DateSel::kDay)->currentText(), QStringLiteral("15"));
-            EXPECT_EQ(d->field(DateSel::kHour)->currentText(), QStringLiteral("21"));
-            d->field(DateSel::kMonth)->setCurrentIndex(1);
+            EXPECT_EQ(d->field(DateTimeDialog::kDay)->currentText(), QStringLiteral("15"));
+            EXPECT_EQ(d->field(DateTimeDialog::kHour)->currentText(), QStringLiteral("21"));
+            d->field(DateTimeDialog::kMonth)->setCurrentIndex(1);
             // The February list stops at 28; 31 is typed all the same.
-            EXPECT_EQ(d->field(DateSel::kDay)->count(), 28);
-            type(d, DateSel::kDay, "31");
+            EXPECT_EQ(d->field(DateTimeDialog::kDay)->count(), 28);
+            type(d, DateTimeDialog::kDay, "31");
             d->accept();
         })
         .accept()  // the message
         .then([](QWidget* w) {
-            DateSel* d = dateSel(w);
+            DateTimeDialog* d = dateSel(w);
             EXPECT_EQ(d->entry(), (DateEntry{15, 1, 2024, 21, 30, false}));
-            EXPECT_TRUE(focusOn(d, DateSel::kDay));
+            EXPECT_TRUE(focusOn(d, DateTimeDialog::kDay));
             d->reject();
         });
     started.command(ID_DATE_TIME);
-    EXPECT_EQ(driver.seen(), (QStringList{"DateSel", "message: The day is not valid.", "DateSel"}));
+    EXPECT_EQ(driver.seen(), (QStringList{"DateTimeDialog", "message: The day is not valid.", "DateTimeDialog"}));
     EXPECT_EQ(dateEntryOf(mars->date(), false), before);
     EXPECT_EQ(mars->computeCount(), 1);
 }
@@ -79,26 +79,26 @@ TEST(DateDialogWindow, YearAfter2050IsRefusedWithTheFocusOnTheYear) {
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Jupiter);
     started.command(ID_OPEN_JUPITER);
-    CPlaceholderView* venus = placeholder(started.frame().activeView());
+    PlaceholderView* venus = placeholder(started.frame().activeView());
     ASSERT_NE(venus, nullptr);
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            DateSel* d = dateSel(w);
-            type(d, DateSel::kYear, "2051");
+            DateTimeDialog* d = dateSel(w);
+            type(d, DateTimeDialog::kYear, "2051");
             d->accept();
         })
         .accept()
         .then([](QWidget* w) {
-            DateSel* d = dateSel(w);
-            EXPECT_TRUE(focusOn(d, DateSel::kYear));
-            EXPECT_EQ(d->field(DateSel::kYear)->currentText(), QStringLiteral("2024"));
+            DateTimeDialog* d = dateSel(w);
+            EXPECT_TRUE(focusOn(d, DateTimeDialog::kYear));
+            EXPECT_EQ(d->field(DateTimeDialog::kYear)->currentText(), QStringLiteral("2024"));
             d->reject();
         });
     started.command(ID_DATE_TIME);
     EXPECT_EQ(driver.seen(),
-              (QStringList{"DateSel", QString::fromUtf8("message: Año inválido (1985 - 2050)."),
-                           "DateSel"}));
+              (QStringList{"DateTimeDialog", QString::fromUtf8("message: Año inválido (1985 - 2050)."),
+                           "DateTimeDialog"}));
     EXPECT_EQ(venus->date().localYear, 2024);
 }
 
@@ -107,7 +107,7 @@ TEST(DateDialogWindow, UnchangedValuesAreNotAChangeAndANewDateIs) {
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
     started.command(ID_OPEN_SATURN);
-    CPlaceholderView* saturn = placeholder(started.frame().activeView());
+    PlaceholderView* saturn = placeholder(started.frame().activeView());
     {
         ModalDriver driver;
         driver.accept();
@@ -117,8 +117,8 @@ TEST(DateDialogWindow, UnchangedValuesAreNotAChangeAndANewDateIs) {
 
     ModalDriver change;
     change.then([](QWidget* w) {
-        DateSel* d = dateSel(w);
-        d->field(DateSel::kMinute)->setCurrentIndex(45);
+        DateTimeDialog* d = dateSel(w);
+        d->field(DateTimeDialog::kMinute)->setCurrentIndex(45);
         d->accept();
     });
     started.command(ID_DATE_TIME);
@@ -132,14 +132,14 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
     started.usePlaceholder(DocTypeId::Jupiter);
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     started.command(ID_OPEN_SATURN);
-    CChildView* saturn = f.activeView();
+    ChildView* saturn = f.activeView();
     started.command(ID_OPEN_JUPITER);
     started.command(ID_OPEN_HELIOCENTRIC);
     started.command(ID_OPEN_DATA_TABLE);
-    CChildView* table = f.activeView();
-    ASSERT_NE(qobject_cast<CVantorelView*>(table), nullptr);
+    ChildView* table = f.activeView();
+    ASSERT_NE(qobject_cast<DataTableView*>(table), nullptr);
 
     {
         // The data table's dialog cannot share its date.
@@ -155,12 +155,12 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     started.activate(saturn);
     ModalDriver driver;
     driver.then([](QWidget* w) {
-        DateSel* d = dateSel(w);
+        DateTimeDialog* d = dateSel(w);
         EXPECT_TRUE(d->allWindowsBox()->isEnabled());
         EXPECT_FALSE(d->allWindowsBox()->isChecked());
-        type(d, DateSel::kYear, "1999");
-        d->field(DateSel::kMonth)->setCurrentIndex(7);
-        d->field(DateSel::kDay)->setCurrentIndex(10);
+        type(d, DateTimeDialog::kYear, "1999");
+        d->field(DateTimeDialog::kMonth)->setCurrentIndex(7);
+        d->field(DateTimeDialog::kDay)->setCurrentIndex(10);
         d->allWindowsBox()->setChecked(true);
         d->accept();
     });
@@ -168,12 +168,12 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
     EXPECT_TRUE(started.app->settings().useCommonDate);
     EXPECT_EQ(dateEntryOf(started.app->settings().commonDate, false),
               (DateEntry{11, 8, 1999, 21, 30, false}));
-    for (CChildView* v : f.views()) {
+    for (ChildView* v : f.views()) {
         const int expectedYear = v == table ? 2024 : 1999;
-        const auto* helio = qobject_cast<CHelioView*>(v);
-        const auto* tableView = qobject_cast<CVantorelView*>(v);
+        const auto* helio = qobject_cast<HeliocentricView*>(v);
+        const auto* tableView = qobject_cast<DataTableView*>(v);
         const double year = helio ? helio->document().dateTime.localYear
-                            : tableView ? const_cast<CVantorelView*>(tableView)->document().dt.localYear
+                            : tableView ? const_cast<DataTableView*>(tableView)->document().dt.localYear
                                         : placeholder(v)->date().localYear;
         EXPECT_EQ(year, expectedYear) << v->documentTitle().toStdString();
     }
@@ -185,18 +185,18 @@ TEST(DateDialogWindow, AllWindowsSetsTheCommonDateForEveryChild) {
 
 TEST(DateDialogWindow, MonthChangeRebuildsTheDaysAndCurrentTimeReadsTheClock) {
     FixedClock clock({2035, 2, 27, 6, 7, 0});
-    DateSel d(0, DateEntry{31, 1, 2000, 10, 20, false}, true, 0, clock);
-    EXPECT_EQ(d.field(DateSel::kDay)->count(), 31);
-    d.field(DateSel::kMonth)->setCurrentIndex(1);
+    DateTimeDialog d(0, DateEntry{31, 1, 2000, 10, 20, false}, true, 0, clock);
+    EXPECT_EQ(d.field(DateTimeDialog::kDay)->count(), 31);
+    d.field(DateTimeDialog::kMonth)->setCurrentIndex(1);
     // The day list follows the month but the day shown stays the day.
-    EXPECT_EQ(d.field(DateSel::kDay)->count(), 28);
-    EXPECT_EQ(d.field(DateSel::kDay)->currentText(), QStringLiteral("31"));
-    d.field(DateSel::kMonth)->setCurrentIndex(3);
-    EXPECT_EQ(d.field(DateSel::kDay)->count(), 30);
-    EXPECT_EQ(d.field(DateSel::kDay)->currentText(), QStringLiteral("31"));
+    EXPECT_EQ(d.field(DateTimeDialog::kDay)->count(), 28);
+    EXPECT_EQ(d.field(DateTimeDialog::kDay)->currentText(), QStringLiteral("31"));
+    d.field(DateTimeDialog::kMonth)->setCurrentIndex(3);
+    EXPECT_EQ(d.field(DateTimeDialog::kDay)->count(), 30);
+    EXPECT_EQ(d.field(DateTimeDialog::kDay)->currentText(), QStringLiteral("31"));
 
     // The year list holds every year the program computes, no more.
-    QComboBox* years = d.field(DateSel::kYear);
+    QComboBox* years = d.field(DateTimeDialog::kYear);
     EXPECT_EQ(years->itemText(0), QStringLiteral("1985"));
     EXPECT_EQ(years->itemText(years->count() - 1), QStringLiteral("2050"));
     // 2035 is listed; 2061 is not, so the year is left empty.
@@ -205,13 +205,13 @@ TEST(DateDialogWindow, MonthChangeRebuildsTheDaysAndCurrentTimeReadsTheClock) {
     clock.set({2061, 2, 27, 6, 7, 0});
     d.selectCurrentTime();
     EXPECT_EQ(d.entry(), (DateEntry{27, 2, 0, 6, 7, false}));
-    EXPECT_EQ(d.field(DateSel::kYear)->currentIndex(), -1);
+    EXPECT_EQ(d.field(DateTimeDialog::kYear)->currentIndex(), -1);
     clock.set({2029, 12, 31, 23, 59, 0});
     d.selectCurrentTime();
     EXPECT_EQ(d.entry(), (DateEntry{31, 12, 2029, 23, 59, false}));
 
     // Spanish captions, the year with a single colon.
-    DateSel es(2, DateEntry{1, 1, 2000, 0, 0, false}, false, 0, clock);
+    DateTimeDialog es(2, DateEntry{1, 1, 2000, 0, 0, false}, false, 0, clock);
     EXPECT_EQ(es.windowTitle(), QStringLiteral("Fecha - Hora"));
     bool found = false;
     for (QLabel* l : es.findChildren<QLabel*>()) found = found || l->text() == QString::fromUtf8("Año:");
@@ -222,7 +222,7 @@ namespace {
 
 // Types into a field as a user does: select what it shows, type the keys,
 // then leave the field with Tab so the list takes the typed entry.
-void typeAsUser(DateSel& d, DateSel::Control c, const char* keys) {
+void typeAsUser(DateTimeDialog& d, DateTimeDialog::Control c, const char* keys) {
     QComboBox* field = d.field(c);
     field->setFocus(Qt::TabFocusReason);
     field->lineEdit()->selectAll();
@@ -232,12 +232,12 @@ void typeAsUser(DateSel& d, DateSel::Control c, const char* keys) {
 
 DateEntry typedThenRead(const DateEntry& start, const char* day, const char* month, const char* year) {
     FixedClock clock({2024, 1, 1, 0, 0, 0});
-    DateSel d(0, start, true, 0, clock);
+    DateTimeDialog d(0, start, true, 0, clock);
     d.show();
     QApplication::setActiveWindow(&d);
-    typeAsUser(d, DateSel::kDay, day);
-    typeAsUser(d, DateSel::kMonth, month);
-    if (year) typeAsUser(d, DateSel::kYear, year);
+    typeAsUser(d, DateTimeDialog::kDay, day);
+    typeAsUser(d, DateTimeDialog::kMonth, month);
+    if (year) typeAsUser(d, DateTimeDialog::kYear, year);
     return d.entry();
 }
 
@@ -257,12 +257,12 @@ TEST(DateDialogWindow, TypedDayIsNeverReplacedWhenTheMonthChanges) {
               (DateEntry{31, 5, 2024, 20, 0, false}));
     // The month typed first, then the day.
     FixedClock clock({2024, 1, 1, 0, 0, 0});
-    DateSel d(0, DateEntry{10, 4, 2024, 20, 0, false}, true, 0, clock);
+    DateTimeDialog d(0, DateEntry{10, 4, 2024, 20, 0, false}, true, 0, clock);
     d.show();
     QApplication::setActiveWindow(&d);
-    typeAsUser(d, DateSel::kMonth, "12");
-    EXPECT_EQ(d.field(DateSel::kDay)->count(), 31);
-    typeAsUser(d, DateSel::kDay, "31");
+    typeAsUser(d, DateTimeDialog::kMonth, "12");
+    EXPECT_EQ(d.field(DateTimeDialog::kDay)->count(), 31);
+    typeAsUser(d, DateTimeDialog::kDay, "31");
     EXPECT_EQ(d.entry(), (DateEntry{31, 12, 2024, 20, 0, false}));
 }
 
@@ -271,22 +271,22 @@ TEST(DateDialogWindow, ThirtyFirstOfFebruaryTypedByKeysIsRefusedWithItsMessage) 
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
     started.command(ID_OPEN_SATURN);
-    CPlaceholderView* view = placeholder(started.frame().activeView());
+    PlaceholderView* view = placeholder(started.frame().activeView());
     ASSERT_NE(view, nullptr);
     const DateEntry before = dateEntryOf(view->date(), false);
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            DateSel* d = dateSel(w);
+            DateTimeDialog* d = dateSel(w);
             EXPECT_FALSE(d->allWindowsBox()->isChecked());
-            typeAsUser(*d, DateSel::kDay, "31");
-            typeAsUser(*d, DateSel::kMonth, "2");
+            typeAsUser(*d, DateTimeDialog::kDay, "31");
+            typeAsUser(*d, DateTimeDialog::kMonth, "2");
             d->accept();
         })
         .accept()
         .then([](QWidget* w) { dateSel(w)->reject(); });
     started.command(ID_DATE_TIME);
-    EXPECT_EQ(driver.seen(), (QStringList{"DateSel", QString::fromUtf8("message: Le jour entré n'est pas valide."),
-                                          "DateSel"}));
+    EXPECT_EQ(driver.seen(), (QStringList{"DateTimeDialog", QString::fromUtf8("message: Le jour entré n'est pas valide."),
+                                          "DateTimeDialog"}));
     EXPECT_EQ(dateEntryOf(view->date(), false), before);
 }

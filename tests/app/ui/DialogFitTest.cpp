@@ -9,14 +9,14 @@
 
 #include <string>
 
-#include "app/CommandIds.h"
-#include "app/ui/CDataDialog.h"
-#include "app/ui/TitleWidthFitter.h"
-#include "moon/ui/CLuneView.h"
-#include "moon/ui/CPhaseLune.h"
-#include "moon/ui/CXLunar.h"
+#include "app/ui/DataDialog.h"
+#include "common/commands/CommandIds.h"
+#include "common/ui/TitleWidthFitter.h"
+#include "moon/ui/LunarXList.h"
+#include "moon/ui/MoonPhaseTable.h"
+#include "moon/ui/MoonView.h"
+#include "planets/ui/SatelliteInfoDialog.h"
 #include "satellites/SatelliteInfoRecord.h"
-#include "satellites/ui/CSatInfo.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -86,14 +86,14 @@ TEST(DialogFit, EveryDialogShowsItsTextsWholeInEachLanguage) {
         s.frame().activeView()->grab();
         expectEverythingFits(s.app->dataDialog(), lang + " data dialog, Moon");
         s.command(ID_MOON_PHASES);
-        expectEverythingFits(CLuneView::phaseTable(), lang + " phase table");
+        expectEverythingFits(MoonView::phaseTable(), lang + " phase table");
         s.command(ID_LUNAR_X);
-        expectEverythingFits(CLuneView::lunarXList(), lang + " Lunar X list");
-        for (QWidget* w : {static_cast<QWidget*>(CLuneView::phaseTable()),
-                           static_cast<QWidget*>(CLuneView::lunarXList())})
+        expectEverythingFits(MoonView::lunarXList(), lang + " Lunar X list");
+        for (QWidget* w : {static_cast<QWidget*>(MoonView::phaseTable()),
+                           static_cast<QWidget*>(MoonView::lunarXList())})
             if (w) w->close();
 
-        CSatInfo info(satelliteInfo(SatelliteFamily::Saturn, 0), language);
+        SatelliteInfoDialog info(satelliteInfo(SatelliteFamily::Saturn, 0), language);
         info.show();
         expectEverythingFits(&info, lang + " satellite information");
     }

@@ -5,11 +5,11 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "app/SettingsFile.h"
-#include "app/ui/CFormatDate.h"
-#include "app/ui/CLangue.h"
-#include "app/ui/CLongLat.h"
-#include "app/ui/CTimezone.h"
+#include "app/ui/DateFormatDialog.h"
+#include "app/ui/LanguageDialog.h"
+#include "app/ui/LatitudeLongitudeDialog.h"
+#include "app/ui/TimeZoneDialog.h"
+#include "common/settings/SettingsFile.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -21,14 +21,14 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
         ModalDriver driver;
         driver
             .then([](QWidget* w) {
-                auto* d = qobject_cast<CLangue*>(w);
+                auto* d = qobject_cast<LanguageDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 EXPECT_TRUE(d->radio(0)->isChecked());
                 d->radio(1)->setChecked(true);
                 d->accept();
             })
             .then([](QWidget* w) {
-                auto* d = qobject_cast<CFormatDate*>(w);
+                auto* d = qobject_cast<DateFormatDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 // Already in the language just chosen.
                 EXPECT_EQ(d->windowTitle(), QStringLiteral("Affichage de la date"));
@@ -37,7 +37,7 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
                 d->accept();
             })
             .then([](QWidget* w) {
-                auto* d = qobject_cast<CTimezone*>(w);
+                auto* d = qobject_cast<TimeZoneDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 EXPECT_TRUE(d->sizeRadio(0)->isChecked());
                 d->westRadio()->setChecked(true);
@@ -45,7 +45,7 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
                 d->accept();
             })
             .then([](QWidget* w) {
-                auto* d = qobject_cast<CLongLat*>(w);
+                auto* d = qobject_cast<LatitudeLongitudeDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 d->degreesField()->setText("45");
                 d->minutesField()->setText("30");
@@ -53,7 +53,7 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
             });
         ASSERT_TRUE(started.start());
         EXPECT_EQ(driver.seen(),
-                  (QStringList{"CLangue", "CFormatDate", "CTimezone", "CLongLat"}));
+                  (QStringList{"LanguageDialog", "DateFormatDialog", "TimeZoneDialog", "LatitudeLongitudeDialog"}));
         EXPECT_EQ(readSettingsText(),
                   "[Vantorel]\nLangue=1\nDATE=2\nFuseauH=-9\nFuseauM=30\nDisplayWarning=1\n"
                   "Latituded=45\nLatitudem=30\n");
@@ -65,7 +65,7 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
 
     // The same directory, a second start: no question.
     ModalDriver second;
-    CVantorelApp again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
+    Application again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
     ASSERT_TRUE(again.initInstance());
     EXPECT_TRUE(second.seen().isEmpty());
     EXPECT_FLOAT_EQ(again.settings().latitude, 45.5f);
@@ -80,7 +80,7 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
         .reject()     // time zone cancelled
         .reject();    // latitude cancelled
     ASSERT_TRUE(started.start());
-    EXPECT_EQ(driver.seen(), (QStringList{"CLangue", "CFormatDate", "CTimezone", "CLongLat"}));
+    EXPECT_EQ(driver.seen(), (QStringList{"LanguageDialog", "DateFormatDialog", "TimeZoneDialog", "LatitudeLongitudeDialog"}));
     EXPECT_EQ(started.app->settings().languageIndex(), 0);
     EXPECT_EQ(started.app->settings().dateFormat, 0);
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
@@ -94,7 +94,7 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
     EXPECT_FALSE(SettingsFile::readInt("Latitudem").has_value());
     started.app.reset();
     // The driver rejects what comes beyond its script and records it.
-    CVantorelApp again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
+    Application again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
     ASSERT_TRUE(again.initInstance());
-    EXPECT_EQ(driver.seen().mid(4), (QStringList{"CLangue", "CFormatDate", "CLongLat"}));
+    EXPECT_EQ(driver.seen().mid(4), (QStringList{"LanguageDialog", "DateFormatDialog", "LatitudeLongitudeDialog"}));
 }

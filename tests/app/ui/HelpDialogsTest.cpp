@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "app/CommandIds.h"
-#include "app/ui/CAboutDlg.h"
+#include "app/ui/AboutDialog.h"
+#include "common/commands/CommandIds.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -16,7 +16,7 @@ TEST(HelpDialogs, AboutAndReferenceFromTheHelpMenu) {
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            auto* about = qobject_cast<CAboutDlg*>(w);
+            auto* about = qobject_cast<AboutDialog*>(w);
             ASSERT_NE(about, nullptr);
             EXPECT_EQ(about->windowTitle(), QString::fromUtf8("À propos de Vantorel"));
             const QString credits = about->credits()->text();
@@ -35,5 +35,5 @@ TEST(HelpDialogs, AboutAndReferenceFromTheHelpMenu) {
     // The About box took the start-up picture away.
     EXPECT_FALSE(started.frame().mdiClient()->splashPending());
     started.command(ID_REFERENCE);
-    EXPECT_EQ(driver.seen(), (QStringList{"CAboutDlg", "CReference"}));
+    EXPECT_EQ(driver.seen(), (QStringList{"AboutDialog", "ReferenceDialog"}));
 }

@@ -4,24 +4,24 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/CommandIds.h"
 #include "app/paint/SplashPicture.h"
-#include "app/ui/CDataDialog.h"
-#include "app/ui/CPlaceholderView.h"
-#include "sky/ui/CCielView.h"
-#include "planets/ui/CVantorelView.h"
+#include "app/ui/DataDialog.h"
+#include "common/commands/CommandIds.h"
+#include "planets/ui/DataTableView.h"
+#include "sky/ui/SkyChartView.h"
 #include "tests/app/ui/AppFixture.h"
+#include "tests/app/ui/PlaceholderView.h"
 
 using namespace vantorel;
 
 namespace {
-CPlaceholderView* placeholder(CChildView* v) { return qobject_cast<CPlaceholderView*>(v); }
+PlaceholderView* placeholder(ChildView* v) { return qobject_cast<PlaceholderView*>(v); }
 
 // A Jupiter view of its own that notes the phenomenon dates it is sent.
-class JupiterDateView : public CChildView {
+class JupiterDateView : public ChildView {
 public:
-    explicit JupiterDateView(const ViewContext& c) : CChildView(c.app, c.frame, DocTypeId::Jupiter) {}
-    void onJupiterDate(const DATE_TIME& date) override { years.push_back(date.localYear); }
+    explicit JupiterDateView(const ViewContext& c) : ChildView(c.host, DocTypeId::Jupiter) {}
+    void onJupiterDate(const DateTime& date) override { years.push_back(date.localYear); }
     std::vector<double> years;
 };
 }  // namespace
@@ -29,7 +29,7 @@ public:
 TEST(MainFrame, StartsWithTheSplashAndTheProjectionPane) {
     StartedApp started(0, "Projection=3\n");
     ASSERT_TRUE(started.start());
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     // The offscreen screen is 800 pixels wide: narrower than 801.
     ASSERT_LT(QGuiApplication::primaryScreen()->geometry().width(), 801);
     EXPECT_TRUE(f.isMaximized());
@@ -37,7 +37,7 @@ TEST(MainFrame, StartsWithTheSplashAndTheProjectionPane) {
     EXPECT_EQ(started.app->settings().latituded, 0);
     EXPECT_EQ(f.windowCount(), 0);
 
-    CMdiClient* mdi = f.mdiClient();
+    MdiArea* mdi = f.mdiClient();
     ASSERT_TRUE(mdi->splashPending());
     const QRect place = mdi->splashPlace();
     EXPECT_EQ(place.size(), QSize(406, 284));
@@ -64,11 +64,11 @@ TEST(MainFrame, OpenersCountBodyWindowsAndTitleThem) {
     StartedApp started(2);
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     started.command(ID_OPEN_SATURN);
-    CChildView* first = f.activeView();
+    ChildView* first = f.activeView();
     started.command(ID_OPEN_SATURN);
-    CChildView* second = f.activeView();
+    ChildView* second = f.activeView();
     EXPECT_NE(first, second);
     EXPECT_EQ(first->parentWidget()->size(), QSize(260, 260));
     EXPECT_NE(first->parentWidget()->pos(), second->parentWidget()->pos());
@@ -92,14 +92,14 @@ TEST(MainFrame, MessagesReachEveryChildBeforeReturning) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     started.usePlaceholder(DocTypeId::Jupiter);
     for (int id : {ID_OPEN_SATURN, ID_OPEN_JUPITER, ID_OPEN_SKY, ID_OPEN_DATA_TABLE}) started.command(id);
-    auto* table = qobject_cast<CVantorelView*>(f.activeView());
+    auto* table = qobject_cast<DataTableView*>(f.activeView());
     ASSERT_NE(table, nullptr);
     f.sendToAllChildren(WM_RECOMPUTE_ZONE);
-    for (CChildView* v : f.views()) {
-        if (CPlaceholderView* p = placeholder(v)) {
+    for (ChildView* v : f.views()) {
+        if (PlaceholderView* p = placeholder(v)) {
             EXPECT_EQ(p->computeCount(), 2);
         }
     }
@@ -107,9 +107,9 @@ TEST(MainFrame, MessagesReachEveryChildBeforeReturning) {
     // The common date reaches the body and sky windows, not the data table.
     started.app->settings().commonDate.setLocal(1999, 8, 11, 11, 0, 0, 0);
     f.sendToAllChildren(WM_RECOMPUTE_DATE);
-    for (CChildView* v : f.views()) {
+    for (ChildView* v : f.views()) {
         if (v == table) continue;
-        const auto* sky = qobject_cast<CCielView*>(v);
+        const auto* sky = qobject_cast<SkyChartView*>(v);
         EXPECT_EQ(sky ? sky->document().dateTime.localYear : placeholder(v)->date().localYear, 1999);
     }
     EXPECT_EQ(table->document().dt.localYear, 2024);
@@ -118,13 +118,13 @@ TEST(MainFrame, MessagesReachEveryChildBeforeReturning) {
 TEST(MainFrame, ClosingTheLastCountedWindowEmptiesPanesAndClosesTheDataDialog) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     started.command(ID_OPEN_MARS);
-    CChildView* mars = f.activeView();
+    ChildView* mars = f.activeView();
     ASSERT_TRUE(started.app->dataDialogShown());
     EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MARS"));
     started.command(ID_OPEN_MOON);
-    CChildView* moon = f.activeView();
+    ChildView* moon = f.activeView();
     // The dialog was open: the Moon opener does not open another, and the
     // Moon window, now active, fills it with its own panel.
     EXPECT_EQ(started.app->dataDialog()->controlText(1009).trimmed(), QStringLiteral("MOON"));
@@ -151,9 +151,9 @@ TEST(MainFrame, ClosingTheLastCountedWindowEmptiesPanesAndClosesTheDataDialog) {
 TEST(MainFrame, DataDialogCommandOpensItAgainAfterTheUserClosedIt) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     started.command(ID_OPEN_JUPITER);
-    CDataDialog* dialog = started.app->dataDialog();
+    DataDialog* dialog = started.app->dataDialog();
     ASSERT_NE(dialog, nullptr);
     const QRect screen = f.screen()->geometry();
     EXPECT_EQ(dialog->pos(), QPoint(screen.width() - dialog->width() - 10, 35));
@@ -169,7 +169,7 @@ TEST(MainFrame, DataDialogCommandOpensItAgainAfterTheUserClosedIt) {
 TEST(MainFrame, SatellitesOpensASecondCountedJupiterWindow) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     started.command(ID_OPEN_MARS);
     f.updateCommandStates();
     // Only a Jupiter window's menu has the item, and only there it works.
@@ -183,7 +183,7 @@ TEST(MainFrame, SatellitesOpensASecondCountedJupiterWindow) {
     EXPECT_TRUE(f.currentAction(ID_OPEN_JUPITER_SATELLITES)->isEnabled());
     EXPECT_TRUE(f.currentAction(ID_TRACKING)->isEnabled());
     started.command(ID_OPEN_JUPITER_SATELLITES);
-    CChildView* satellites = f.activeView();
+    ChildView* satellites = f.activeView();
     EXPECT_EQ(satellites->docType(), DocTypeId::JupiterSatellites);
     EXPECT_EQ(satellites->documentTitle(), QStringLiteral(" Jupiter"));
     EXPECT_EQ(f.windowCount(), 3);
@@ -203,7 +203,7 @@ TEST(MainFrame, APhenomenonDateReachesTheViewsThatTakeIt) {
     auto* jupiter = dynamic_cast<JupiterDateView*>(started.frame().activeView());
     ASSERT_NE(jupiter, nullptr);
     started.command(ID_OPEN_MARS);
-    DATE_TIME phenomenon;
+    DateTime phenomenon;
     phenomenon.setLocal(2031, 5, 6, 7, 8, 0, 0);
     started.frame().sendToAllChildren(WM_JUPITER_DATE, &phenomenon);
     EXPECT_EQ(jupiter->years, std::vector<double>{2031});

@@ -4,15 +4,15 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "app/CommandIds.h"
-#include "app/ui/CChildView.h"
+#include "common/commands/CommandIds.h"
+#include "common/ui/ChildView.h"
 #include "tests/app/ui/AppFixture.h"
 
 using namespace vantorel;
 
 namespace {
 
-QStringList popupTitles(const CMainFrame& f) {
+QStringList popupTitles(const MainWindow& f) {
     QStringList t;
     for (QAction* a : f.menuBar()->actions()) t << a->text();
     return t;
@@ -27,7 +27,7 @@ QStringList items(const QMenu* menu) {
     return t;
 }
 
-QMenu* popupTitled(const CMainFrame& f, const QString& title) {
+QMenu* popupTitled(const MainWindow& f, const QString& title) {
     for (QMenu* m : f.currentMenus())
         if (m->title() == title) return m;
     return nullptr;
@@ -64,7 +64,7 @@ TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
         SCOPED_TRACE(lang);
         StartedApp started(lang);
         ASSERT_TRUE(started.start());
-        CMainFrame& f = started.frame();
+        MainWindow& f = started.frame();
         EXPECT_EQ(popupTitles(f), expectedTitles[lang]);
         EXPECT_EQ(items(f.currentMenus()[2]), expectedPlanet[lang]);
         EXPECT_EQ(items(f.currentMenus()[1]), expectedPreference[lang]);
@@ -75,7 +75,7 @@ TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
 TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     StartedApp started(1);
     ASSERT_TRUE(started.start());
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     // Nothing prints yet: the main menu's Print is greyed, Print Setup not.
     f.updateCommandStates();
     EXPECT_FALSE(f.currentAction(ID_FILE_PRINT)->isEnabled());
@@ -83,7 +83,7 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     EXPECT_EQ(f.currentAction(ID_DATE_TIME), nullptr);
 
     started.command(ID_OPEN_MARS);
-    CChildView* mars = f.activeView();
+    ChildView* mars = f.activeView();
     ASSERT_NE(mars, nullptr);
     EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage",
                                            "&Réglages", "&Option", "F&enêtre", "&?"}));
@@ -112,7 +112,7 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     EXPECT_NE(popupTitled(f, "&Option"), nullptr);
 
     // The last window gone, the main menu returns.
-    for (CChildView* v : f.views()) started.closeWindow(v);
+    for (ChildView* v : f.views()) started.closeWindow(v);
     EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage", "&?"}));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("VANTOREL"));
 }
@@ -120,7 +120,7 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
 TEST(MenuWindow, StatusBarItemTogglesWithItsCheckMark) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
-    CMainFrame& f = started.frame();
+    MainWindow& f = started.frame();
     f.updateCommandStates();
     EXPECT_TRUE(f.currentAction(ID_VIEW_STATUS_BAR)->isChecked());
     started.command(ID_VIEW_STATUS_BAR);

@@ -4,9 +4,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/CommandIds.h"
-#include "app/ui/CChildView.h"
-#include "app/ui/PrintServices.h"
+#include "common/commands/CommandIds.h"
+#include "common/ui/ChildView.h"
+#include "common/ui/PrintServices.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -15,9 +15,9 @@ using namespace vantorel;
 namespace {
 
 // A window kind with its own view that prints.
-class PrintingView : public CChildView {
+class PrintingView : public ChildView {
 public:
-    PrintingView(const ViewContext& c) : CChildView(c.app, c.frame, DocTypeId::Sky) {}
+    PrintingView(const ViewContext& c) : ChildView(c.host, DocTypeId::Sky) {}
     bool printable() const override { return true; }
     QImage printPicture() override {
         ++rendered;

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/CommandIds.h"
+#include "common/commands/CommandIds.h"
 #include "tests/app/ui/AppFixture.h"
 
 using namespace vantorel;

@@ -6,14 +6,14 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "app/CommandIds.h"
-#include "app/SettingsFile.h"
-#include "app/ui/CLangue.h"
-#include "app/ui/CLongLat.h"
-#include "app/ui/CPlaceholderView.h"
-#include "app/ui/CProjection.h"
-#include "app/ui/CTimezone.h"
+#include "app/ui/LanguageDialog.h"
+#include "app/ui/LatitudeLongitudeDialog.h"
+#include "app/ui/ProjectionDialog.h"
+#include "app/ui/TimeZoneDialog.h"
+#include "common/commands/CommandIds.h"
+#include "common/settings/SettingsFile.h"
 #include "tests/app/ui/AppFixture.h"
+#include "tests/app/ui/PlaceholderView.h"
 #include "tests/support/ModalDriver.h"
 
 using namespace vantorel;
@@ -24,7 +24,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            auto* d = qobject_cast<CLongLat*>(w);
+            auto* d = qobject_cast<LatitudeLongitudeDialog*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false, {}}));
             d->degreesField()->setText("90");
@@ -33,7 +33,7 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
         })
         .accept()
         .then([](QWidget* w) {
-            auto* d = qobject_cast<CLongLat*>(w);
+            auto* d = qobject_cast<LatitudeLongitudeDialog*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d->entry(), (LatitudeEntry{45, 0, false, {}}));
             EXPECT_EQ(d->focusWidget(), d->minutesField());
@@ -43,8 +43,8 @@ TEST(SettingsWindow, LatitudeRefusedThenTakenAndWritten) {
             d->accept();
         });
     started.command(ID_LATITUDE);
-    EXPECT_EQ(driver.seen(), (QStringList{"CLongLat", "message: The latitude is not valid (0 - 59 minutes) ",
-                                          "CLongLat"}));
+    EXPECT_EQ(driver.seen(), (QStringList{"LatitudeLongitudeDialog", "message: The latitude is not valid (0 - 59 minutes) ",
+                                          "LatitudeLongitudeDialog"}));
     EXPECT_FLOAT_EQ(started.app->settings().latitude, -0.5f);
     EXPECT_TRUE(started.app->settings().hemisphereChanged);
     EXPECT_EQ(SettingsFile::readInt("Latituded"), 0);
@@ -58,11 +58,11 @@ TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
     ASSERT_TRUE(started.start());
     started.usePlaceholder(DocTypeId::Saturn);
     started.command(ID_OPEN_SATURN);
-    auto* mars = qobject_cast<CPlaceholderView*>(started.frame().activeView());
+    auto* mars = qobject_cast<PlaceholderView*>(started.frame().activeView());
     ASSERT_NE(mars, nullptr);
     ModalDriver driver;
     driver.then([](QWidget* w) {
-        auto* d = qobject_cast<CTimezone*>(w);
+        auto* d = qobject_cast<TimeZoneDialog*>(w);
         ASSERT_NE(d, nullptr);
         EXPECT_TRUE(d->eastRadio()->isChecked());
         EXPECT_TRUE(d->sizeRadio(1)->isChecked());  // the file's 1 h
@@ -85,7 +85,7 @@ TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
     EXPECT_EQ(mars->date().zoneHours, -9);
 
     // Back east, the sizes come back.
-    CTimezone again(0, ZoneChoice{14, true});
+    TimeZoneDialog again(0, ZoneChoice{14, true});
     EXPECT_FALSE(again.sizeRadio(8)->isEnabled());
     again.eastRadio()->setChecked(true);
     EXPECT_TRUE(again.sizeRadio(8)->isEnabled());
@@ -98,7 +98,7 @@ TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {
     {
         ModalDriver driver;
         driver.then([](QWidget* w) {
-            auto* d = qobject_cast<CProjection*>(w);
+            auto* d = qobject_cast<ProjectionDialog*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_FALSE(d->horizontalBox()->isChecked());
             // The note names the instrument of each combination as the boxes change.
@@ -123,7 +123,7 @@ TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {
 
     ModalDriver cancel;
     cancel.then([](QWidget* w) {
-        auto* d = qobject_cast<CProjection*>(w);
+        auto* d = qobject_cast<ProjectionDialog*>(w);
         d->horizontalBox()->setChecked(false);
         d->reject();
     });
@@ -137,7 +137,7 @@ TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            auto* d = qobject_cast<CLangue*>(w);
+            auto* d = qobject_cast<LanguageDialog*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_TRUE(d->radio(0)->isChecked());
             d->radio(2)->setChecked(true);
@@ -145,7 +145,7 @@ TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
         })
         .accept();
     started.command(ID_LANGUAGE);
-    EXPECT_EQ(driver.seen(), (QStringList{"CLangue",
+    EXPECT_EQ(driver.seen(), (QStringList{"LanguageDialog",
                                           "message: Restart Vantorel for the new language to take effect."}));
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
     EXPECT_EQ(started.app->settings().language, 0);

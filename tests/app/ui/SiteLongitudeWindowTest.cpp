@@ -5,17 +5,17 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/CommandIds.h"
-#include "app/SettingsFile.h"
-#include "app/ui/CLongLat.h"
-#include "planets/ui/CPlanetViews.h"
+#include "app/ui/LatitudeLongitudeDialog.h"
+#include "common/commands/CommandIds.h"
+#include "common/settings/SettingsFile.h"
+#include "planets/ui/PlanetViews.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
 using namespace vantorel;
 
 namespace {
-int minutesOf(const DATE_TIME& dt) {
+int minutesOf(const DateTime& dt) {
     return dt.transitHour * 60 + dt.transitMinute;
 }
 } // namespace
@@ -25,9 +25,9 @@ TEST(SiteLongitudeWindow, TheDialogSetsAndClearsTheLongitude) {
     ASSERT_TRUE(started.start());
     EXPECT_EQ(started.frame().paneText(1), QStringLiteral("Long.: fuseau"));
     started.command(ID_OPEN_MARS);
-    auto* mars = qobject_cast<CPlanetView*>(started.frame().activeView());
+    auto* mars = qobject_cast<PlanetView*>(started.frame().activeView());
     ASSERT_NE(mars, nullptr);
-    const DATE_TIME& dt = mars->document().dt;
+    const DateTime& dt = mars->document().dt;
     const int transitAtZone = minutesOf(dt);
     const std::string before = readSettingsText();
 
@@ -35,7 +35,7 @@ TEST(SiteLongitudeWindow, TheDialogSetsAndClearsTheLongitude) {
         ModalDriver driver;
         driver
             .then([](QWidget* w) {
-                auto* d = qobject_cast<CLongLat*>(w);
+                auto* d = qobject_cast<LatitudeLongitudeDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 EXPECT_EQ(d->windowTitle(), QStringLiteral("Latitude et longitude"));
                 EXPECT_TRUE(d->longitudeDegreesField()->text().isEmpty());
@@ -44,7 +44,7 @@ TEST(SiteLongitudeWindow, TheDialogSetsAndClearsTheLongitude) {
             })
             .accept()
             .then([](QWidget* w) {
-                auto* d = qobject_cast<CLongLat*>(w);
+                auto* d = qobject_cast<LatitudeLongitudeDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 // Opened again on the stored values, the focus on the bad entry.
                 EXPECT_TRUE(d->longitudeDegreesField()->text().isEmpty());
@@ -57,9 +57,9 @@ TEST(SiteLongitudeWindow, TheDialogSetsAndClearsTheLongitude) {
         started.command(ID_LATITUDE);
         EXPECT_EQ(
             driver.seen(),
-            (QStringList{"CLongLat",
+            (QStringList{"LatitudeLongitudeDialog",
                          "message: La longitude saisie n'est pas valide (0 - 180 degr\u00e9s) ",
-                         "CLongLat"}));
+                         "LatitudeLongitudeDialog"}));
     }
     EXPECT_EQ(SettingsFile::readInt("Longituded"), -3);
     EXPECT_EQ(SettingsFile::readInt("Longitudem"), 42);
@@ -73,7 +73,7 @@ TEST(SiteLongitudeWindow, TheDialogSetsAndClearsTheLongitude) {
     {
         ModalDriver clear;
         clear.then([](QWidget* w) {
-            auto* d = qobject_cast<CLongLat*>(w);
+            auto* d = qobject_cast<LatitudeLongitudeDialog*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d->longitudeDegreesField()->text(), QStringLiteral("3"));
             EXPECT_TRUE(d->westRadio()->isChecked());
@@ -82,7 +82,7 @@ TEST(SiteLongitudeWindow, TheDialogSetsAndClearsTheLongitude) {
             d->accept();
         });
         started.command(ID_LATITUDE);
-        EXPECT_EQ(clear.seen(), QStringList{"CLongLat"});
+        EXPECT_EQ(clear.seen(), QStringList{"LatitudeLongitudeDialog"});
     }
     mars->grab();
     EXPECT_EQ(minutesOf(dt), transitAtZone);

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "app/ui/WindowServices.h"
+#include "common/ui/WindowServices.h"
 
 using namespace vantorel;
 

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
+#include "common/settings/Settings.h"
 #include "engine/Angles.h"
-#include "moon/CLuneDoc.h"
+#include "moon/MoonDocument.h"
 #include "moon/paint/MoonPicture.h"
 
 namespace vantorel {
@@ -36,7 +36,7 @@ QImage moonAt(int year, int month, int day, int hour, int projection) {
     Settings settings;
     settings.latitude = 48.8f;
     settings.zoneHours = 1;
-    CLuneDoc doc(settings);
+    MoonDocument doc(settings);
     doc.projection = projection;
     doc.setDate(year, month, day, hour, 0);
     DrawingSurface s(260, 260);
@@ -67,7 +67,7 @@ TEST(MoonPicture, LitHalfFacesTheSunOnceTurnedByTheAxis) {
             Settings settings;
             settings.latitude = 48.8f;
             settings.zoneHours = 1;
-            CLuneDoc doc(settings);
+            MoonDocument doc(settings);
             doc.projection = code;
             doc.setDate(2024, 3, day, 21, 0);
             // Days where the axis leans well over and the lit part has a

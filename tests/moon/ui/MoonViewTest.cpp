@@ -9,22 +9,22 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
-#include "app/ui/DateSel.h"
-#include "moon/ui/CLuneView.h"
-#include "moon/ui/CPhaseLune.h"
-#include "moon/ui/CXLunar.h"
+#include "common/commands/CommandIds.h"
+#include "common/ui/DateTimeDialog.h"
+#include "moon/ui/LunarXList.h"
+#include "moon/ui/MoonPhaseTable.h"
+#include "moon/ui/MoonView.h"
 #include "tests/app/ui/AppFixture.h"
-#include "tests/support/TypeKeys.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/TypeKeys.h"
 
 using namespace vantorel;
 
 namespace {
 
-CLuneView* openMoon(StartedApp& s) {
+MoonView* openMoon(StartedApp& s) {
     s.command(ID_OPEN_MOON);
-    auto* view = qobject_cast<CLuneView*>(s.frame().activeView());
+    auto* view = qobject_cast<MoonView*>(s.frame().activeView());
     if (view) view->resize(260, 260);
     return view;
 }
@@ -32,9 +32,9 @@ CLuneView* openMoon(StartedApp& s) {
 TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CLuneView* moon = openMoon(s);
+    MoonView* moon = openMoon(s);
     ASSERT_NE(moon, nullptr);
-    CLuneDoc& doc = moon->document();
+    MoonDocument& doc = moon->document();
     EXPECT_EQ(doc.dateTime.localHour, 21);  // the clock's 2024-01-15 21:30
     EXPECT_FALSE(doc.phasesRefresh);
     typeKeys(moon, "3H");
@@ -55,7 +55,7 @@ TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
 TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CLuneView* moon = openMoon(s);
+    MoonView* moon = openMoon(s);
     ASSERT_NE(moon, nullptr);
     moon->resize(300, 300);
     EXPECT_EQ(moon->zoom(), 100);
@@ -95,7 +95,7 @@ TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
     EXPECT_EQ(moon->picture().pixel(5, 220) & 0xffffffu, 0u);
 
     // Shift steps the Moon's clock back too.
-    CLuneDoc& doc = moon->document();
+    MoonDocument& doc = moon->document();
     const double day = doc.dateTime.localDay;
     QTest::keyClick(moon, Qt::Key_D, Qt::ShiftModifier);
     EXPECT_EQ(doc.dateTime.localDay, day - 1);
@@ -105,10 +105,10 @@ TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
 void changeDate(StartedApp& s, int monthIndex, const char* hour) {
     ModalDriver driver;
     driver.then([=](QWidget* w) {
-        auto* d = qobject_cast<DateSel*>(w);
+        auto* d = qobject_cast<DateTimeDialog*>(w);
         ASSERT_NE(d, nullptr);
-        if (monthIndex >= 0) d->field(DateSel::kMonth)->setCurrentIndex(monthIndex);
-        if (hour) d->field(DateSel::kHour)->setEditText(QString::fromLatin1(hour));
+        if (monthIndex >= 0) d->field(DateTimeDialog::kMonth)->setCurrentIndex(monthIndex);
+        if (hour) d->field(DateTimeDialog::kHour)->setEditText(QString::fromLatin1(hour));
         d->accept();
     });
     s.command(ID_DATE_TIME);
@@ -117,8 +117,8 @@ void changeDate(StartedApp& s, int monthIndex, const char* hour) {
 TEST(MoonView, OnlyAChangeOfMonthFlagsTheTwoLists) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CLuneView* moon = openMoon(s);
-    CLuneDoc& doc = moon->document();
+    MoonView* moon = openMoon(s);
+    MoonDocument& doc = moon->document();
     changeDate(s, -1, "10");
     EXPECT_EQ(doc.dateTime.localHour, 10);
     EXPECT_FALSE(doc.phasesRefresh);
@@ -133,9 +133,9 @@ TEST(MoonView, OnlyAChangeOfMonthFlagsTheTwoLists) {
 TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CLuneView* moon = openMoon(s);
+    MoonView* moon = openMoon(s);
     s.command(ID_MOON_PHASES);
-    CPhaseLune* table = CLuneView::phaseTable();
+    MoonPhaseTable* table = MoonView::phaseTable();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->windowTitle(), QStringLiteral("The Moon's phases"));
     // January 2024: first quarter on the 18th, full moon on the 25th.
@@ -143,7 +143,7 @@ TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
     EXPECT_EQ(table->fieldText(2, PhaseTableText::kFirstDate), QStringLiteral("01/25"));
     EXPECT_EQ(table->phasePicture(0).size(), QSize(33, 33));
     s.command(ID_MOON_PHASES);
-    EXPECT_EQ(CLuneView::phaseTable(), table);
+    EXPECT_EQ(MoonView::phaseTable(), table);
 
     // A step to another month refills it at the next paint.
     typeKeys(moon, "30D");
@@ -152,10 +152,10 @@ TEST(MoonView, PhaseTableOpensOnceFillsAndOpensAgainAfterClosing) {
 
     table->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(CLuneView::phaseTable(), nullptr);
+    EXPECT_EQ(MoonView::phaseTable(), nullptr);
     s.command(ID_MOON_PHASES);
-    ASSERT_NE(CLuneView::phaseTable(), nullptr);
-    CLuneView::phaseTable()->close();
+    ASSERT_NE(MoonView::phaseTable(), nullptr);
+    MoonView::phaseTable()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -171,10 +171,10 @@ TEST(MoonView, PhasePicturesShowTheirPhase) {
             }
         return std::make_pair(sum, sum > 0 ? weighted / sum : 0.0);
     };
-    const auto newMoon = lit(CPhaseLune::phasePictureFor(270.0, 0));
-    const auto full = lit(CPhaseLune::phasePictureFor(90.0, 0));
-    const auto first = lit(CPhaseLune::phasePictureFor(0.0, 0));
-    const auto last = lit(CPhaseLune::phasePictureFor(180.0, 0));
+    const auto newMoon = lit(MoonPhaseTable::phasePictureFor(270.0, 0));
+    const auto full = lit(MoonPhaseTable::phasePictureFor(90.0, 0));
+    const auto first = lit(MoonPhaseTable::phasePictureFor(0.0, 0));
+    const auto last = lit(MoonPhaseTable::phasePictureFor(180.0, 0));
     EXPECT_LT(newMoon.first, 0.1 * full.first);
     EXPECT_NEAR(first.first / full.first, 0.5, 0.12);
     EXPECT_GT(first.second, 16.0 + 3.0);  // lit on the right to the eye
@@ -184,10 +184,10 @@ TEST(MoonView, PhasePicturesShowTheirPhase) {
 TEST(MoonView, LunarXListOpensFilledAndReopens) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CLuneView* moon = openMoon(s);
+    MoonView* moon = openMoon(s);
     (void)moon;
     s.command(ID_LUNAR_X);
-    CXLunar* list = CLuneView::lunarXList();
+    LunarXList* list = MoonView::lunarXList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Lunar X Times"));
     // One line per first quarter from January to December 2024.
@@ -195,14 +195,14 @@ TEST(MoonView, LunarXListOpensFilledAndReopens) {
     EXPECT_TRUE(list->list()->item(0)->text().startsWith(QStringLiteral("2024/01/1")))
         << list->list()->item(0)->text().toStdString();
     s.command(ID_LUNAR_X);
-    EXPECT_EQ(CLuneView::lunarXList(), list);
+    EXPECT_EQ(MoonView::lunarXList(), list);
     list->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(CLuneView::lunarXList(), nullptr);
+    EXPECT_EQ(MoonView::lunarXList(), nullptr);
     s.command(ID_LUNAR_X);
-    ASSERT_NE(CLuneView::lunarXList(), nullptr);
-    EXPECT_EQ(CLuneView::lunarXList()->list()->count(), 12);
-    CLuneView::lunarXList()->close();
+    ASSERT_NE(MoonView::lunarXList(), nullptr);
+    EXPECT_EQ(MoonView::lunarXList()->list()->count(), 12);
+    MoonView::lunarXList()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 #include "engine/Angles.h"
 #include "planets/paint/BodyMaps.h"
 #include "planets/paint/DiscRenderer.h"

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "planets/CVantorelDoc.h"
+#include "common/settings/Settings.h"
+#include "planets/DataTableDocument.h"
 #include "planets/DataTableText.h"
 #include "planets/paint/DataTablePicture.h"
 
@@ -25,7 +25,7 @@ std::vector<DrawnTableLine> tableAt(int y, int mo, int d, int h, int mi, int lan
     Settings s;
     s.zoneHours = 1;
     s.latitude = 45.0f;
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     doc.dt.setLocal(y, mo, d, h, mi, 1, 0);
     doc.computeTable();
     return layoutDataTable(dataTableLines(doc, language, 0), dataTableFont());
@@ -80,7 +80,7 @@ TEST(DataTablePicture, RowsOneLineApartOnAWhitePage) {
     for (const DrawnTableLine& l : lines) EXPECT_LT(l.y + rh, dataTablePageExtent(dataTableFont()).height());
 
     Settings s;
-    CVantorelDoc doc(DATE_TIME(), s);
+    DataTableDocument doc(DateTime(), s);
     doc.dt.setLocal(2024, 3, 21, 21, 0, 0, 0);
     doc.computeTable();
     const QImage picture = dataTablePicture(dataTableLines(doc, 0, 0));

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "app/paint/DrawingSurface.h"
-#include "engine/PLANETE.h"
-#include "planets/CMarsDoc.h"
-#include "planets/CUranusDoc.h"
-#include "planets/CVenusDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "common/settings/Settings.h"
+#include "engine/Planet.h"
+#include "planets/MarsDocument.h"
+#include "planets/UranusDocument.h"
+#include "planets/VenusDocument.h"
 #include "planets/paint/PlanetPicture.h"
 #include "tests/support/TempWorkingDir.h"
 
@@ -27,7 +27,7 @@ Settings site() {
 TEST(PlanetPicture, DiscFillsTheZoomAtTheCentre) {
     TempWorkingDir dir;
     Settings settings = site();
-    CMarsDoc doc(DATE_TIME{}, settings);
+    MarsDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2005, 11, 7, 23, 0, 1, 0);
     doc.computeBody();
     EXPECT_FALSE(doc.satellitesAvailable);  // no record files here
@@ -55,7 +55,7 @@ TEST(PlanetPicture, DiscFillsTheZoomAtTheCentre) {
 TEST(PlanetPicture, SatellitesFollowTheirOffsetsAndTheProjection) {
     TempWorkingDir dir;
     Settings settings = site();
-    CMarsDoc doc(DATE_TIME{}, settings);
+    MarsDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2005, 11, 7, 23, 0, 1, 0);
     doc.computeBody();
     doc.satellitesAvailable = true;
@@ -88,7 +88,7 @@ TEST(PlanetPicture, SatellitesFollowTheirOffsetsAndTheProjection) {
 // projection turns it.
 TEST(PlanetPicture, MarsShowsItsPhaseOnTheSideAwayFromTheSun) {
     Settings settings = site();
-    CMarsDoc doc(DATE_TIME{}, settings);
+    MarsDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2024, 10, 15, 22, 0, 2, 0);
     doc.computeBody();
     ASSERT_NEAR(doc.body().illumination, 0.878, 0.002);
@@ -134,7 +134,7 @@ TEST(PlanetPicture, MarsShowsItsPhaseOnTheSideAwayFromTheSun) {
 
 TEST(PlanetPicture, UranusStaysFull) {
     Settings settings = site();
-    CUranusDoc doc(DATE_TIME{}, settings);
+    UranusDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2024, 10, 15, 22, 0, 2, 0);
     doc.computeBody();
     DrawingSurface s(200, 200);
@@ -148,7 +148,7 @@ TEST(PlanetPicture, UranusStaysFull) {
 
 TEST(PlanetPicture, PrintingDrawsOnWhite) {
     Settings settings = site();
-    CVenusDoc doc(DATE_TIME{}, settings);
+    VenusDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2020, 5, 20, 12, 0, 1, 0);
     doc.computeBody();
     DrawingSurface s(260, 260);

@@ -22,10 +22,10 @@
 
 #include <fstream>
 
-#include "app/CommandIds.h"
-#include "app/ui/DateSel.h"
-#include "app/ui/PrintServices.h"
-#include "planets/ui/CVantorelView.h"
+#include "common/commands/CommandIds.h"
+#include "common/ui/DateTimeDialog.h"
+#include "common/ui/PrintServices.h"
+#include "planets/ui/DataTableView.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 
@@ -33,9 +33,9 @@ using namespace vantorel;
 
 namespace {
 
-CVantorelView* openTable(StartedApp& s) {
+DataTableView* openTable(StartedApp& s) {
     s.command(ID_OPEN_DATA_TABLE);
-    return qobject_cast<CVantorelView*>(s.frame().activeView());
+    return qobject_cast<DataTableView*>(s.frame().activeView());
 }
 
 bool enabled(StartedApp& s, int id) {
@@ -62,10 +62,10 @@ int textBands(const QImage& page) {
 TEST(DataTableView, OpensAtTheClockAndKeepsItsOwnDate) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CVantorelView* table = openTable(s);
+    DataTableView* table = openTable(s);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->documentTitle(), QStringLiteral(" Data"));
-    const DATE_TIME& dt = table->document().dt;
+    const DateTime& dt = table->document().dt;
     EXPECT_EQ(dt.localYear, 2024);
     EXPECT_EQ(dt.localDay, 15);
     EXPECT_EQ(dt.localHour, 21);
@@ -89,10 +89,10 @@ TEST(DataTableView, OpensAtTheClockAndKeepsItsOwnDate) {
     // Its own date command, without the offer to date every window.
     ModalDriver driver;
     driver.then([](QWidget* w) {
-        auto* dialog = qobject_cast<DateSel*>(w);
+        auto* dialog = qobject_cast<DateTimeDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         EXPECT_FALSE(dialog->allWindowsBox()->isEnabled());
-        dialog->field(DateSel::kYear)->setEditText(QStringLiteral("2025"));
+        dialog->field(DateTimeDialog::kYear)->setEditText(QStringLiteral("2025"));
         dialog->accept();
     });
     s.command(ID_DATE_TIME);

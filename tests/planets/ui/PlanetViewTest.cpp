@@ -6,16 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
-#include "planets/CMarsDoc.h"
-#include "planets/ui/CPlanetViews.h"
-#include "satellites/ui/CSatInfo.h"
+#include "common/commands/CommandIds.h"
+#include "planets/MarsDocument.h"
+#include "planets/ui/PlanetViews.h"
+#include "planets/ui/SatelliteInfoDialog.h"
 
 #include <QListWidget>
-#include "app/ui/DateSel.h"
+#include "common/ui/DateTimeDialog.h"
 #include "tests/app/ui/AppFixture.h"
-#include "tests/support/TypeKeys.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/TypeKeys.h"
 
 #include <QComboBox>
 #include <QSet>
@@ -24,9 +24,9 @@ using namespace vantorel;
 
 namespace {
 
-CPlanetView* open(StartedApp& s, int command) {
+PlanetView* open(StartedApp& s, int command) {
     s.command(command);
-    auto* view = qobject_cast<CPlanetView*>(s.frame().activeView());
+    auto* view = qobject_cast<PlanetView*>(s.frame().activeView());
     if (view) view->resize(260, 260);
     return view;
 }
@@ -34,9 +34,9 @@ CPlanetView* open(StartedApp& s, int command) {
 TEST(PlanetView, CountPrefixKeysStepTheClock) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* mars = open(s, ID_OPEN_MARS);
+    PlanetView* mars = open(s, ID_OPEN_MARS);
     ASSERT_NE(mars, nullptr);
-    DATE_TIME& dt = mars->document().dt;
+    DateTime& dt = mars->document().dt;
     // The window opened at the clock: 2024-01-15 21:30.
     EXPECT_EQ(dt.localDay, 15);
     typeKeys(mars, "12H");
@@ -59,24 +59,24 @@ TEST(PlanetView, CountPrefixKeysStepTheClock) {
 TEST(PlanetView, DateDialogRefuses31FebruaryKeepsTheDateAndComputesOnAChange) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* venus = open(s, ID_OPEN_VENUS);
-    CPlanetDoc& doc = venus->document();
+    PlanetView* venus = open(s, ID_OPEN_VENUS);
+    PlanetDocument& doc = venus->document();
     const double transitBefore = doc.dt.transitHour * 60 + doc.dt.transitMinute;
     ModalDriver driver;
     driver
         .then([](QWidget* w) {
-            auto* d = qobject_cast<DateSel*>(w);
+            auto* d = qobject_cast<DateTimeDialog*>(w);
             ASSERT_NE(d, nullptr);
-            d->field(DateSel::kMonth)->setCurrentIndex(1);
-            d->field(DateSel::kDay)->setEditText(QStringLiteral("31"));
+            d->field(DateTimeDialog::kMonth)->setCurrentIndex(1);
+            d->field(DateTimeDialog::kDay)->setEditText(QStringLiteral("31"));
             d->accept();
         })
         .accept()  // the message
         .then([](QWidget* w) {
-            auto* d = qobject_cast<DateSel*>(w);
+            auto* d = qobject_cast<DateTimeDialog*>(w);
             ASSERT_NE(d, nullptr);
-            d->field(DateSel::kMonth)->setCurrentIndex(5);  // June
-            d->field(DateSel::kDay)->setEditText(QStringLiteral("20"));
+            d->field(DateTimeDialog::kMonth)->setCurrentIndex(5);  // June
+            d->field(DateTimeDialog::kDay)->setEditText(QStringLiteral("20"));
             d->accept();
         });
     doc.redrawDisc = false;
@@ -93,7 +93,7 @@ TEST(PlanetView, DateDialogRefuses31FebruaryKeepsTheDateAndComputesOnAChange) {
 TEST(PlanetView, ZoomLimitsGreyTheItemsAndTheZoomIsKept) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* mars = open(s, ID_OPEN_MARS);
+    PlanetView* mars = open(s, ID_OPEN_MARS);
     EXPECT_EQ(mars->zoom(), 80);
     EXPECT_FALSE(mars->commandState(ID_MARS_ZOOM_IN)->enabled);
     s.command(ID_MARS_ZOOM_IN);
@@ -108,7 +108,7 @@ TEST(PlanetView, ZoomLimitsGreyTheItemsAndTheZoomIsKept) {
     s.closeWindow(mars);
     EXPECT_NE(readSettingsText().find("MarsZoom=30"), std::string::npos) << readSettingsText();
 
-    CPlanetView* uranus = open(s, ID_OPEN_URANUS);
+    PlanetView* uranus = open(s, ID_OPEN_URANUS);
     EXPECT_EQ(uranus->zoom(), 10);
     EXPECT_FALSE(uranus->commandState(ID_URANUS_ZOOM_OUT)->enabled);
     QTest::keyClick(uranus, Qt::Key_Minus, Qt::KeypadModifier);
@@ -117,7 +117,7 @@ TEST(PlanetView, ZoomLimitsGreyTheItemsAndTheZoomIsKept) {
     EXPECT_EQ(uranus->zoom(), 20);
 
     // Mercury's disc is fixed.
-    CPlanetView* mercury = open(s, ID_OPEN_MERCURY);
+    PlanetView* mercury = open(s, ID_OPEN_MERCURY);
     EXPECT_EQ(mercury->zoom(), 100);
     QTest::keyClick(mercury, Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(mercury->zoom(), 100);
@@ -126,7 +126,7 @@ TEST(PlanetView, ZoomLimitsGreyTheItemsAndTheZoomIsKept) {
 TEST(PlanetView, MainKeyboardZoomsAndShiftStepsTheClockBack) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* mars = open(s, ID_OPEN_MARS);
+    PlanetView* mars = open(s, ID_OPEN_MARS);
     ASSERT_NE(mars, nullptr);
     EXPECT_EQ(mars->zoom(), 80);
     // "-" and "+" as the menus show them, and "=" (the "+" key unshifted).
@@ -140,7 +140,7 @@ TEST(PlanetView, MainKeyboardZoomsAndShiftStepsTheClockBack) {
     EXPECT_EQ(mars->zoom(), 80);
 
     // Shift steps back by the same count, across the day, month and year.
-    DATE_TIME& dt = mars->document().dt;
+    DateTime& dt = mars->document().dt;
     dt.setLocal(2024, 1, 1, 0, 10, 1, 0);
     QTest::keyClick(mars, Qt::Key_M, Qt::ShiftModifier);
     EXPECT_EQ(dt.localMinute, 9);
@@ -174,10 +174,10 @@ TEST(PlanetView, CascadeKeepsEveryWindowBigEnoughForItsPicture) {
     s.frame().show();
     for (int id : {ID_OPEN_MOON, ID_OPEN_MARS, ID_OPEN_MERCURY, ID_OPEN_URANUS}) s.command(id);
     QList<QSize> before;
-    for (CChildView* v : s.frame().views()) before.push_back(v->size());
+    for (ChildView* v : s.frame().views()) before.push_back(v->size());
     s.command(ID_WINDOW_CASCADE);
     QCoreApplication::processEvents();
-    const QList<CChildView*> views = s.frame().views();
+    const QList<ChildView*> views = s.frame().views();
     ASSERT_EQ(views.size(), before.size());
     QSet<int> corners;
     for (int i = 0; i < views.size(); ++i) {
@@ -195,8 +195,8 @@ TEST(PlanetView, CascadeKeepsEveryWindowBigEnoughForItsPicture) {
 TEST(PlanetView, TrackingStepsAMinutePerTickAndThePanelFollowsTheActiveWindow) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* a = open(s, ID_OPEN_MARS);
-    CPlanetView* b = open(s, ID_OPEN_MARS);
+    PlanetView* a = open(s, ID_OPEN_MARS);
+    PlanetView* b = open(s, ID_OPEN_MARS);
     b->document().dt.setLocal(2024, 1, 15, 3, 5, 1, 0);
     b->document().computeBody();
     s.activate(a);
@@ -225,8 +225,8 @@ TEST(PlanetView, TrackingStepsAMinutePerTickAndThePanelFollowsTheActiveWindow) {
 TEST(PlanetView, ClickOnASatelliteOpensItsInformationBox) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* mars = open(s, ID_OPEN_MARS);
-    CPlanetDoc& doc = mars->document();
+    PlanetView* mars = open(s, ID_OPEN_MARS);
+    PlanetDocument& doc = mars->document();
     doc.satellitesAvailable = true;
     doc.satellites = {{true, 8.0, 3.0}, {true, -20.0, -5.0}};
     doc.redrawDisc = true;
@@ -237,7 +237,7 @@ TEST(PlanetView, ClickOnASatelliteOpensItsInformationBox) {
     QString opened;
     auto closeWhenShown = [&] {
         QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<CSatInfo*>(QApplication::activeModalWidget())) {
+            if (auto* box = qobject_cast<SatelliteInfoDialog*>(QApplication::activeModalWidget())) {
                 opened = box->windowTitle();
                 box->reject();
             }
@@ -256,8 +256,8 @@ TEST(PlanetView, ClickOnASatelliteOpensItsInformationBox) {
 TEST(PlanetView, ProjectionChangedWhileInactiveIsTakenAtActivation) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    CPlanetView* mars = open(s, ID_OPEN_MARS);
-    CPlanetView* venus = open(s, ID_OPEN_VENUS);
+    PlanetView* mars = open(s, ID_OPEN_MARS);
+    PlanetView* venus = open(s, ID_OPEN_VENUS);
     mars->grab();
     const QImage before = mars->picture().copy();
     EXPECT_EQ(mars->document().projection, 0);

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "app/paint/DrawingSurface.h"
-#include "engine/JUPITER.h"
-#include "satellites/CJupiterDoc.h"
+#include "common/paint/DrawingSurface.h"
+#include "common/settings/Settings.h"
+#include "satellites/JupiterDocument.h"
+#include "satellites/JupiterSystem.h"
 #include "satellites/paint/JupiterPicture.h"
 #include "tests/support/TempWorkingDir.h"
 
@@ -20,12 +20,12 @@ namespace {
 struct Picture {
     TempWorkingDir wd;  // the Red Spot reference writes the settings file
     Settings settings;
-    CJupiterDoc doc;
+    JupiterDocument doc;
     DrawingSurface surface{300, 280};
     DiscRenderer renderer{DiscRenderer::kJupiter};
     JupiterPictureLayout layout;
 
-    Picture(int day, int hour, int minute, int projection = 0) : doc(DATE_TIME{}, settings) {
+    Picture(int day, int hour, int minute, int projection = 0) : doc(DateTime{}, settings) {
         doc.dt.setLocal(2024, 1, day, hour, minute, 0, 0);
         doc.computeBody();
         doc.projection = projection;
@@ -96,7 +96,7 @@ TEST(JupiterPicture, DiscIsFlattenedAndTheSatellitesShareItsScale) {
     EXPECT_EQ(p.at(150, 140 - 94), kBlack);
     EXPECT_NE(p.at(150, 140 - 89), kBlack);
     // A satellite lands 98 pixels per Jupiter radius from the centre.
-    const JUPITER& j = p.doc.planet();
+    const JupiterSystem& j = p.doc.planet();
     EXPECT_EQ(l.satellites[3].x, 150 - static_cast<int>(98.0 * j.AX[3]));
     EXPECT_EQ(l.satellites[3].y, 140 + static_cast<int>(98.0 * j.AY[3]));
 }
@@ -155,7 +155,7 @@ TEST(JupiterPicture, RedSpotOutlineFollowsTheReferenceLongitude) {
 TEST(JupiterStrip, ScaleLegendAndSatellites) {
     TempWorkingDir wd;
     Settings settings;
-    CJupiterDoc doc(DATE_TIME{}, settings);
+    JupiterDocument doc(DateTime{}, settings);
     doc.dt.setLocal(2024, 1, 16, 18, 0, 0, 0);
     doc.computeBody();
     DrawingSurface s(640, 140);
@@ -165,7 +165,7 @@ TEST(JupiterStrip, ScaleLegendAndSatellites) {
     EXPECT_EQ(s.pixel(320 + 11, 72), (Rgb{255, 255, 0}));
     EXPECT_EQ(s.pixel(320 + 14, 72), (Rgb{0, 0, 0}));
     EXPECT_EQ(s.pixel(320 + 5, 70), (Rgb{0, 0, 0}));  // the equator line
-    const JUPITER& j = doc.planet();
+    const JupiterSystem& j = doc.planet();
     for (int i = 0; i < 4; ++i) {
         const GalileanSpot& sat = l.satellites[static_cast<size_t>(i)];
         EXPECT_EQ(sat.x, 320 + static_cast<int>(12.0 * j.AX[i])) << i;  // code 0: west to the right

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/paint/DrawingSurface.h"
+#include "common/paint/DrawingSurface.h"
 #include "satellites/paint/SaturnSatPicture.h"
 
 namespace vantorel {

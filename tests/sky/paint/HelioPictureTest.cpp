@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "app/Settings.h"
-#include "sky/CHelioDoc.h"
+#include "common/settings/Settings.h"
+#include "sky/HeliocentricDocument.h"
 #include "sky/paint/HelioPicture.h"
 
 using namespace vantorel;
@@ -16,7 +16,7 @@ Rgb at(DrawingSurface& s, int x, int y) { return s.pixel(x, y).value_or(Rgb{-1, 
 
 struct Helio {
     Settings settings;
-    CHelioDoc doc{settings};
+    HeliocentricDocument doc{settings};
     explicit Helio(int language = 0) {
         settings.language = language;
         doc.setDate(2026, 12, 8, 20, 0);

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/Settings.h"
-#include "sky/CCielDoc.h"
+#include "common/settings/Settings.h"
+#include "sky/SkyChartDocument.h"
 #include "sky/paint/SkyChartPicture.h"
 #include "tests/support/TempWorkingDir.h"
 
@@ -31,7 +31,7 @@ bool alone(const SkyChartDescription& d, std::size_t i) {
 
 struct Chart {
     Settings settings;
-    CCielDoc doc{settings};
+    SkyChartDocument doc{settings};
     Chart() {
         settings.language = 0;
         settings.dateFormat = 0;

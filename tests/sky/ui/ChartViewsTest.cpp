@@ -11,12 +11,12 @@
 
 #include <filesystem>
 
-#include "app/CommandIds.h"
-#include "app/Paths.h"
-#include "app/ui/PrintServices.h"
-#include "sky/ui/CCielChild.h"
-#include "sky/ui/CCielView.h"
-#include "sky/ui/CHelioView.h"
+#include "common/commands/CommandIds.h"
+#include "common/files/Paths.h"
+#include "common/ui/PrintServices.h"
+#include "sky/ui/HeliocentricView.h"
+#include "sky/ui/SkyChartFrame.h"
+#include "sky/ui/SkyChartView.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/SkyCatalogues.h"
 
@@ -39,7 +39,7 @@ TEST(SkyWindow, OpensAtTheMainWindowsWidthWithItsDateAndPanes) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
     s.frame().resize(1200, 800);
-    auto* sky = open<CCielView>(s, ID_OPEN_SKY);
+    auto* sky = open<SkyChartView>(s, ID_OPEN_SKY);
     ASSERT_NE(sky, nullptr);
     auto* frame = qobject_cast<QMdiSubWindow*>(sky->parentWidget());
     ASSERT_NE(frame, nullptr);
@@ -66,7 +66,7 @@ TEST(SkyWindow, DrawsAfreshOnlyForANewDateOrAnotherHemisphere) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
     copySkyCatalogues();
-    auto* sky = open<CCielView>(s, ID_OPEN_SKY);
+    auto* sky = open<SkyChartView>(s, ID_OPEN_SKY);
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->drawCount(), 1);
     EXPECT_GT(sky->description().stars, 4000);
@@ -105,7 +105,7 @@ TEST(SkyWindow, TheZoomedSkyIsRegisteredAndOpenedByNoCommand) {
 TEST(HelioWindow, OpensAtItsFixedSizeAndPrintsBlackOnWhite) {
     StartedApp s(2);
     ASSERT_TRUE(s.start());
-    auto* helio = open<CHelioView>(s, ID_OPEN_HELIOCENTRIC);
+    auto* helio = open<HeliocentricView>(s, ID_OPEN_HELIOCENTRIC);
     ASSERT_NE(helio, nullptr);
     auto* frame = qobject_cast<QMdiSubWindow*>(helio->parentWidget());
     EXPECT_EQ(frame->size(), QSize(350, 430));
@@ -135,7 +135,7 @@ TEST(HelioWindow, APrintedPdfShowsTheOrbits) {
     if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     StartedApp s(0);
     ASSERT_TRUE(s.start());
-    auto* helio = open<CHelioView>(s, ID_OPEN_HELIOCENTRIC);
+    auto* helio = open<HeliocentricView>(s, ID_OPEN_HELIOCENTRIC);
     ASSERT_NE(helio, nullptr);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,0 +1,211 @@
+#include "app/ui/Application.h"
+
+#include <QCoreApplication>
+
+#include "common/ui/TitleWidthFitter.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+
+#include "app/paint/SplashPicture.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/DataDialog.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/ReferenceDialog.h"
+#include "app/ui/SettingsDialogs.h"
+#include "common/commands/CommandIds.h"
+#include "common/settings/SettingsCommands.h"
+#include "common/settings/SettingsFile.h"
+#include "common/text/BodyDataRecord.h"
+#include "common/ui/PrintServices.h"
+
+namespace vantorel {
+
+namespace {
+// Below this screen width the main window starts maximised.
+constexpr int kSmallScreenWidth = 801;
+}  // namespace
+
+Application::Application(std::unique_ptr<Clock> clock) : clock_(std::move(clock)) {
+    // Dies with the application object, which takes it off the filters.
+    if (QCoreApplication* core = QCoreApplication::instance())
+        core->installEventFilter(new TitleWidthFitter(this));
+}
+
+Application::~Application() {
+    delete dataDialog_.data();
+    if (generator_) delete generator_.data();
+    mainFrame_.reset();
+}
+
+SettingsDialogHost& Application::dialogs() {
+    if (dialogs_) return *dialogs_;
+    if (!ownDialogs_)
+        ownDialogs_ = std::make_unique<SettingsDialogs>(
+            settings_, [this]() -> QWidget* { return mainFrame_.get(); });
+    return *ownDialogs_;
+}
+
+bool Application::initInstance(SettingsDialogHost* host) {
+    if (host) dialogs_ = host;
+    settings_.projection = 0;
+    settings_.splashPending = true;
+    SettingsFile::readSettings(settings_);
+    runFirstStart(settings_, dialogs(), helpFile_);
+
+    registry_.registerAll(settings_.languageIndex());
+    installViewFactories(registry_);
+
+    // The command line is read and not acted upon: no file or window opens
+    // from it.
+    (void)QCoreApplication::arguments();
+
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(makeProgramIcon())));
+    mainFrame_ = std::make_unique<MainWindow>(*this);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (screen && screen->geometry().width() < kSmallScreenWidth) {
+        mainFrame_->showMaximized();
+    } else {
+        mainFrame_->resize(std::min(1100, available.width() * 9 / 10),
+                           std::min(760, available.height() * 9 / 10));
+        mainFrame_->show();
+    }
+
+    settings_.latituded = 0;
+    settings_.latitudem = 0;
+    settings_.hemisphereChanged = false;
+    mainFrame_->showProjectionPane();
+    mainFrame_->showLongitudePane();
+    mainFrame_->showSplash();
+    return true;
+}
+
+// ---- data dialog -------------------------------------------------------------
+
+bool Application::dataDialogShown() const { return dataDialog_ && dataDialog_->isVisible(); }
+
+DataDialog* Application::dataDialog() const { return dataDialog_.data(); }
+
+void Application::showDataDialog(const QString& name) {
+    if (dataDialogShown()) return;
+    if (!dataDialog_) dataDialog_ = new DataDialog(settings_.languageIndex(), mainFrame_.get());
+    dataDialog_->setControlText(1009, name);
+    const QScreen* screen = mainFrame_ ? mainFrame_->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    dataDialog_->move(area.topLeft() + DataDialog::placement(area.width(), dataDialog_->width()));
+    dataDialog_->show();
+}
+
+void Application::fillDataDialog(const BodyDataRecord& record) {
+    if (!dataDialogShown()) return;
+    for (int i = 0; i < BodyDataRecord::kTextCount; ++i)
+        dataDialog_->setControlText(BodyDataRecord::kControlIds[i],
+                                    QString::fromStdString(record.text(i)));
+    dataDialog_->setDiameters(
+        ComparativeDiameters{record.maximumDiameter, record.currentDiameter(), record.minimumDiameter});
+}
+
+void Application::closeDataDialog() { delete dataDialog_.data(); }
+
+// ---- commands ----------------------------------------------------------------
+
+std::optional<CommandState> Application::commandState(int id) const {
+    switch (id) {
+    case ID_FILE_PRINT_SETUP:
+    case ID_APP_EXIT:
+    case ID_DATE_SETTING:
+    case ID_LANGUAGE:
+    case ID_APP_ABOUT:
+    case ID_REFERENCE:
+        return CommandState{};
+    case ID_JUPITER_SATELLITES_GENERATOR:
+        if (registry_.phenomenaGeneratorFactory()) return CommandState{};
+        return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+void Application::onCommand(int id) {
+    if (!commandState(id)) return;
+    const int language = settings_.languageIndex();
+    switch (id) {
+    case ID_FILE_PRINT_SETUP: pageSetup(mainFrame_.get(), printer()); break;
+    case ID_APP_EXIT:
+        if (mainFrame_) mainFrame_->close();
+        break;
+    case ID_DATE_SETTING: dateFormatCommand(); break;
+    case ID_LANGUAGE: languageCommand(); break;
+    case ID_APP_ABOUT: {
+        mainFrame_->eraseSplash();
+        AboutDialog dialog(language, mainFrame_.get());
+        dialog.exec();
+        break;
+    }
+    case ID_REFERENCE: {
+        mainFrame_->eraseSplash();
+        ReferenceDialog dialog(language, mainFrame_.get());
+        dialog.exec();
+        break;
+    }
+    case ID_JUPITER_SATELLITES_GENERATOR:
+        mainFrame_->eraseSplash();
+        if (generator_) {
+            generator_->raise();
+            generator_->activateWindow();
+        } else if (QWidget* w = registry_.phenomenaGeneratorFactory()(*mainFrame_)) {
+            generator_ = w;
+            w->show();
+        }
+        break;
+    default: break;
+    }
+}
+
+void Application::latitudeCommand() {
+    mainFrame_->eraseSplash();
+    if (!enterLatitude(settings_, dialogs())) return;
+    // A new longitude moves rise, transit, set and the altitude like a new
+    // latitude: every window recomputes at its repaint.
+    settings_.placeSite(mainFrame_->blankDate());
+    mainFrame_->showLongitudePane();
+    mainFrame_->repaintAllChildren();
+}
+
+void Application::timeZoneCommand() {
+    mainFrame_->eraseSplash();
+    if (!enterZone(settings_, dialogs())) return;
+    settings_.placeSite(mainFrame_->blankDate());
+    mainFrame_->sendToAllChildren(WM_RECOMPUTE_ZONE);
+}
+
+void Application::projectionCommand() {
+    mainFrame_->eraseSplash();
+    if (!enterProjection(settings_, dialogs())) return;
+    mainFrame_->showProjectionPane();
+    mainFrame_->repaintAllChildren();
+}
+
+void Application::dateFormatCommand() {
+    if (enterDateFormat(settings_, dialogs())) mainFrame_->repaintAllChildren();
+}
+
+void Application::languageCommand() {
+    mainFrame_->eraseSplash();
+    chooseLanguage(settings_, dialogs());
+}
+
+QPrinter& Application::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        preparePrinter(*printer_);
+    }
+    return *printer_;
+}
+
+}  // namespace vantorel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+#include "common/paint/ComparativeDiscs.h"
+
+class QLabel;
+
+// The data panel of the body windows: one modeless window at the right edge
+// of the screen with the figures of the body looked at, and three discs that
+// compare its apparent diameter now with its largest and smallest.
+
+namespace vantorel {
+
+class DataDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Client size in dialog units.
+    static constexpr int kWidthUnits = 110;
+    static constexpr int kHeightUnits = 233;
+
+    DataDialog(int language, QWidget* parent = nullptr);
+
+    // The text control of a number of the layout (1009, 1027 .. 1049, 1100,
+    // 1101, 1102 .. 1104); nullptr for any other number.
+    QLabel* control(int id) const { return controls_.value(id, nullptr); }
+    void setControlText(int id, const QString& text);
+    QString controlText(int id) const;
+
+    void setDiameters(const ComparativeDiameters& d);
+    const ComparativeDiameters& diameters() const { return diameters_; }
+
+    // Top-left corner at the right edge of a screen of that width.
+    static QPoint placement(int screenWidth, int clientWidth);
+    // The picture behind the controls: background, discs and legend.
+    QImage renderBackground() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* addText(int id, int x, int y, int w, int h, const QString& text = QString(),
+                    bool toEdge = false);
+    // Places the texts from their designed places, moving columns right and
+    // widening the window until every text fits its font: the designed
+    // places were made for one small system font, and the longer words of
+    // French and Spanish did not fit them.
+    void fitTexts();
+
+    struct Place {
+        QRect designed;
+        bool toEdge = false;
+    };
+    QHash<int, QLabel*> controls_;
+    QHash<int, Place> places_;
+    int fittedWidth_ = 0;
+    ComparativeDiameters diameters_;
+};
+
+}  // namespace vantorel

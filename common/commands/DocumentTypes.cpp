@@ -1,0 +1,64 @@
+#include "common/commands/DocumentTypes.h"
+
+#include <cstddef>
+
+#include "common/text/LanguageText.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::array<DocumentType, kDocTypeCount> kTypes = {{
+    {DocTypeId::DataTable, {131, 159, 169},
+     MenuKind::Tables, -1, ID_OPEN_DATA_TABLE, -1, " Data", false, nullptr},
+    {DocTypeId::Mars, {130, 162, 173}, MenuKind::Mars, -1,
+     ID_OPEN_MARS, kTitleMars, nullptr, true, "MARS"},
+    {DocTypeId::Jupiter, {146, 160, 171},
+     MenuKind::Jupiter, -1, ID_OPEN_JUPITER, kTitleJupiter, nullptr, true, "JUPITER"},
+    {DocTypeId::JupiterSatellites, {146, 160, 171}, MenuKind::Jupiter, -1, ID_OPEN_JUPITER_SATELLITES, kTitleJupiter, nullptr,
+     true, nullptr},
+    {DocTypeId::Saturn, {153, 166, 176},
+     MenuKind::Saturn, -1, ID_OPEN_SATURN, kTitleSaturn, nullptr, true, "SATURNE"},
+    {DocTypeId::Venus, {155, 168, 178},
+     MenuKind::MercuryVenus, -1, ID_OPEN_VENUS, kTitleVenus, nullptr, true, " VENUS"},
+    {DocTypeId::Mercury, {132, 163, 174},
+     MenuKind::MercuryVenus, -1, ID_OPEN_MERCURY, kTitleMercury, nullptr, true, "MERCURE"},
+    {DocTypeId::Moon, {134, 161, 172}, MenuKind::Moon, -1,
+     ID_OPEN_MOON, kTitleMoon, nullptr, true, " MOON"},
+    {DocTypeId::Uranus, {195, 196, 198},
+     MenuKind::Uranus, -1, ID_OPEN_URANUS, kTitleUranus, nullptr, true, "URANUS"},
+    {DocTypeId::Sky, {157, 167, 177}, MenuKind::Tables, -1,
+     ID_OPEN_SKY, kTitleSky, nullptr, false, nullptr},
+    {DocTypeId::Heliocentric, {147, 158, 170},
+     MenuKind::Tables, -1, ID_OPEN_HELIOCENTRIC, kTitleHeliocentric, nullptr, false, nullptr},
+    {DocTypeId::ZoomedSky, {157, 157, 157},
+     MenuKind::Tables, kEnglish, 0, kTitleSky, nullptr, false, nullptr},
+}};
+
+}  // namespace
+
+const std::array<DocumentType, kDocTypeCount>& documentTypes() { return kTypes; }
+
+const DocumentType& documentType(DocTypeId id) { return kTypes[static_cast<std::size_t>(id)]; }
+
+const DocumentType* documentTypeForCommand(int command) {
+    if (command == 0) return nullptr;
+    for (const DocumentType& t : kTypes)
+        if (t.openCommand == command) return &t;
+    return nullptr;
+}
+
+int menuResourceFor(const DocumentType& type, int language) {
+    return type.menuResource[static_cast<std::size_t>(safeLanguage(language))];
+}
+
+int mainMenuResource(int language) {
+    constexpr int kMain[3] = {129, 164, 175};
+    return kMain[safeLanguage(language)];
+}
+
+int menuLanguageFor(const DocumentType& type, int language) {
+    return type.fixedMenuLanguage >= 0 ? type.fixedMenuLanguage : safeLanguage(language);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/settings/LatitudeEntry.h"
+#include "common/settings/Settings.h"
+#include "common/settings/TimeZoneChoice.h"
+
+// What the settings commands and the first start do with the answers of their
+// dialogs: which keys they write, when they ask again, what a cancel leaves.
+// The dialogs themselves are behind SettingsDialogHost, so this runs in tests
+// without windows.
+
+namespace vantorel {
+
+class SettingsDialogHost {
+public:
+    virtual ~SettingsDialogHost() = default;
+    // Each returns nothing when the dialog was cancelled or dismissed.
+    virtual std::optional<int> askLanguage(int preselected) = 0;
+    virtual std::optional<int> askDateFormat(int preselected) = 0;
+    virtual std::optional<ZoneChoice> askZone(const ZoneChoice& shown) = 0;
+    // `lastError` says which entry gets the focus after a refused entry.
+    virtual std::optional<LatitudeEntry> askLatitude(const LatitudeEntry& shown,
+                                                     LatitudeCheck lastError) = 0;
+    virtual void reportLatitudeError(LatitudeCheck check) = 0;
+    virtual std::optional<int> askProjection(int code) = 0;
+    // Shown when a new language is chosen, in the language still in use.
+    virtual void showRestartMessage(const char* text) = 0;
+    // Shown once per run when a setting could not be written to the file.
+    virtual void reportSettingsNotSaved(const char* /*text*/) {}
+};
+
+// The help file of a language: english\vantorel.hlp, francais\vantfr.hlp,
+// espanol\vantes.hlp.
+const char* helpFileFor(int language);
+
+// The message that a new language needs a restart, in `language`.
+const char* restartMessage(int language);
+// The message that the settings file cannot be written, in `language`.
+const char* settingsNotSavedMessage(int language);
+
+// Whether the stored language counts as chosen. Anything but 0, 1 or 2
+// (99 when never chosen, or a damaged value) asks again.
+inline bool languageChosen(int language) { return language >= 0 && language <= 2; }
+
+// The latitude dialog until a valid entry or Cancel. True when a new
+// latitude was stored.
+bool enterLatitude(Settings& s, SettingsDialogHost& host);
+// The time zone dialog on the current zone; on OK the zone is stored and
+// true returned.
+bool enterZone(Settings& s, SettingsDialogHost& host);
+// The date format dialog on the current format; on OK the format is stored.
+bool enterDateFormat(Settings& s, SettingsDialogHost& host);
+// The projection dialog on the current code; on OK the code is stored.
+bool enterProjection(Settings& s, SettingsDialogHost& host);
+// The language dialog on the current language. A different choice shows the
+// restart message and writes Langue; the language in use stays for this run.
+// True when Langue was written.
+bool chooseLanguage(Settings& s, SettingsDialogHost& host);
+
+// The questions of a first start, each only when its key is missing, in this
+// order: language, date format, time zone, latitude. `helpFile` receives the
+// help file of a language chosen here.
+void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile);
+
+}  // namespace vantorel

@@ -1,0 +1,216 @@
+#include "common/settings/SettingsFile.h"
+
+#include "common/files/Paths.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "common/files/SafeFile.h"
+#include "common/text/SettingsText.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr const char* kSection = "Vantorel";
+constexpr int kMaxZoom = 80;
+// A settings file is a few hundred bytes; anything this large is not one,
+// and reading it whole must not cost memory without bound.
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+
+struct LoadedSettings {
+    FileRead file;
+    SettingsText text;
+};
+
+LoadedSettings load(const std::string& path) {
+    LoadedSettings loaded{readRegularFile(path, kMaxSettingsBytes), SettingsText(kSection)};
+    if (loaded.file.ok()) loaded.text = SettingsText::parse(loaded.file.bytes, kSection);
+    return loaded;
+}
+
+// A key's value when it lies in lo..hi; anything else reads as missing.
+std::optional<int> inRange(const SettingsText& text, const char* key, int lo, int hi) {
+    const std::optional<int> v = text.value(key);
+    if (v && *v >= lo && *v <= hi) return v;
+    return std::nullopt;
+}
+
+// The zone as stored: hours -13..13, or 50..63 for a western zone written in
+// the date record's own encoding (50 + hours), and minutes 0..59, the whole
+// no more than 13 hours from Greenwich.
+bool validZone(int hours, int minutes) {
+    if (minutes < 0 || minutes > 59) return false;
+    if (hours > 63 || (hours > 13 && hours < 50) || hours < -13) return false;
+    const int magnitude = hours >= 50 ? hours - 50 : (hours < 0 ? -hours : hours);
+    return magnitude * 60 + minutes <= 13 * 60;
+}
+
+// Remembers a write that did not reach the file, so that the user hears of
+// it once.
+bool noteSaved(Settings& s, bool written) {
+    if (!written) s.settingsNotSaved = true;
+    return written;
+}
+
+int zoomKey(const char* key, int lowest, int fallback) {
+    const LoadedSettings loaded = load(SettingsFile::settingsPath());
+    const std::optional<int> v = loaded.text.value(key);
+    if (!v || *v < lowest) return fallback;
+    return std::min(*v, kMaxZoom);
+}
+
+}  // namespace
+
+std::string SettingsFile::settingsPath() { return Paths::settingsFile().string(); }
+
+std::optional<int> SettingsFile::readInt(const std::string& key) {
+    return load(settingsPath()).text.value(key);
+}
+
+int SettingsFile::readInt(const std::string& key, int fallback) {
+    return readInt(key).value_or(fallback);
+}
+
+SettingsWrite SettingsFile::writeKey(const std::string& key, int value) {
+    const std::string path = settingsPath();
+    LoadedSettings loaded = load(path);
+    // Only a file read whole (or none at all) may be replaced: anything else
+    // would lose the lines that could not be read.
+    if (loaded.file.status != ReadStatus::Read && loaded.file.status != ReadStatus::Missing)
+        return SettingsWrite::Refused;
+    if (loaded.file.ok() && isReadOnlyFile(path)) return SettingsWrite::Refused;
+    if (!Paths::makeParentDirectory(path)) return SettingsWrite::Failed;
+    loaded.text.set(key, value);
+    return writeFileAtomically(path, loaded.text.serialize()) ? SettingsWrite::Written
+                                                              : SettingsWrite::Failed;
+}
+
+bool SettingsFile::writeInt(const std::string& key, int value) {
+    return writeKey(key, value) == SettingsWrite::Written;
+}
+
+float latitudeFromKeys(int degrees, int minutes) {
+    // In long long: the magnitude of INT_MIN does not fit an int.
+    const double magnitude = static_cast<double>(std::llabs(degrees)) + std::llabs(minutes) / 60.0;
+    const bool south = degrees < 0 || (degrees == 0 && minutes < 0);
+    return static_cast<float>(south ? -magnitude : magnitude);
+}
+
+std::optional<double> longitudeFromKeys(std::optional<int> degrees, std::optional<int> minutes) {
+    if (!degrees || !minutes) return std::nullopt;
+    const int d = *degrees, m = *minutes;
+    if (d < -180 || d > 180) return std::nullopt;
+    // A negative minutes value carries the sign only when the degrees cannot.
+    if (m > 59 || m < (d == 0 ? -59 : 0)) return std::nullopt;
+    if ((d == 180 || d == -180) && m != 0) return std::nullopt;
+    const double magnitude = std::abs(d) + std::abs(m) / 60.0;  // both bounded above
+    return (d < 0 || m < 0) ? -magnitude : magnitude;
+}
+
+void Settings::setLanguage(int index) {
+    language = index;
+    languageOffset = vantorel::languageOffset(index);
+}
+
+int SettingsFile::readSettings(Settings& s) { return applySettings(load(settingsPath()).text, s); }
+
+int SettingsFile::applySettings(const SettingsText& t, Settings& s) {
+    // Every value is checked against its range here, once: a damaged value
+    // reads as missing, so the first start asks for it again, and nothing
+    // later meets a zone of two billion hours.
+    std::optional<int> degrees = inRange(t, "Latituded", -90, 90);
+    std::optional<int> minutes = inRange(t, "Latitudem", -59, 59);
+    // Negative minutes carry the sign of a southern latitude under one degree.
+    if (degrees && minutes &&
+        ((*minutes < 0 && *degrees != 0) || std::abs(*degrees) * 60 + std::abs(*minutes) > 90 * 60))
+        degrees = minutes = std::nullopt;
+    s.latituded = degrees.value_or(kNotSet);
+    s.latitudem = minutes.value_or(kNotSet);
+    s.redSpotLongitude = inRange(t, "GRS", 0, 359).value_or(80);
+    s.projection = inRange(t, "Projection", 0, 3).value_or(0);
+    s.setLanguage(inRange(t, "Langue", 0, 2).value_or(kNotSet));
+    const std::optional<int> zoneHours = t.value("FuseauH");
+    const std::optional<int> zoneMinutes = t.value("FuseauM");
+    const bool zoneValid = validZone(zoneHours.value_or(0), zoneMinutes.value_or(0));
+    s.zoneHours = zoneValid ? zoneHours.value_or(0) : 0;
+    s.zoneMinutes = zoneValid ? zoneMinutes.value_or(0) : 0;
+    s.dateFormat = inRange(t, "DATE", 0, 3).value_or(kNotSet);
+    // A damaged zone asks the first-start zone question again.
+    s.displayWarning = zoneValid ? inRange(t, "DisplayWarning", 0, 1).value_or(0) : 0;
+    s.latitude = latitudeFromKeys(s.latituded, s.latitudem);
+    s.longitude = longitudeFromKeys(t.value("Longituded"), t.value("Longitudem"));
+    return s.displayWarning;
+}
+
+bool SettingsFile::writeLatitude(Settings& s, int degrees, int minutes, bool south) {
+    degrees = std::abs(degrees);
+    minutes = std::abs(minutes);
+    int storedDegrees = south ? -degrees : degrees;
+    int storedMinutes = minutes;
+    // Zero degrees cannot carry the sign: a southern latitude under one degree
+    // keeps it in the minutes instead.
+    if (south && degrees == 0) storedMinutes = -minutes;
+    const double magnitude = degrees + minutes / 60.0;
+    s.latitude = static_cast<float>(south ? -magnitude : magnitude);
+    const bool ok = writeInt("Latituded", storedDegrees);
+    return noteSaved(s, writeInt("Latitudem", storedMinutes) && ok);
+}
+
+bool SettingsFile::writeZone(Settings& s, int hours, int minutes) {
+    s.zoneHours = hours;
+    s.zoneMinutes = minutes;
+    const bool ok = writeInt("FuseauH", hours);
+    return noteSaved(s, writeInt("FuseauM", minutes) && ok);
+}
+
+bool SettingsFile::writeLongitude(Settings& s, int degrees, int minutes, bool west) {
+    degrees = std::abs(degrees);
+    minutes = std::abs(minutes);
+    // As for the latitude, zero degrees cannot carry the sign: a site under
+    // one degree west keeps it in the minutes.
+    const int storedDegrees = west ? -degrees : degrees;
+    const int storedMinutes = (west && degrees == 0) ? -minutes : minutes;
+    s.longitude = longitudeFromKeys(storedDegrees, storedMinutes);
+    const bool ok = writeInt("Longituded", storedDegrees);
+    return noteSaved(s, writeInt("Longitudem", storedMinutes) && ok);
+}
+
+bool SettingsFile::clearLongitude(Settings& s) {
+    s.longitude.reset();
+    const bool ok = writeInt("Longituded", kLongitudeNotSet);
+    return noteSaved(s, writeInt("Longitudem", 0) && ok);
+}
+
+bool SettingsFile::writeFirstStartZone(Settings& s, int hours, int minutes) {
+    const bool ok = writeZone(s, hours, minutes);
+    s.displayWarning = 1;
+    return noteSaved(s, writeInt("DisplayWarning", 1) && ok);
+}
+
+bool SettingsFile::writeProjection(Settings& s, int code) {
+    s.projection = code;
+    return noteSaved(s, writeInt("Projection", code));
+}
+
+bool SettingsFile::writeDateFormat(Settings& s, int format) {
+    s.dateFormat = format;
+    return noteSaved(s, writeInt("DATE", format));
+}
+
+bool SettingsFile::writeRedSpotLongitude(Settings& s, int longitude) {
+    s.redSpotLongitude = longitude;
+    return noteSaved(s, writeInt("GRS", longitude));
+}
+
+bool SettingsFile::writeLanguage(int language) { return writeInt("Langue", language); }
+
+int SettingsFile::readMarsZoom() { return zoomKey("MarsZoom", 20, 80); }
+int SettingsFile::readUranusZoom() { return zoomKey("UranusZoom", 10, 10); }
+bool SettingsFile::writeMarsZoom(double zoom) { return writeInt("MarsZoom", static_cast<int>(zoom)); }
+bool SettingsFile::writeUranusZoom(double zoom) {
+    return writeInt("UranusZoom", static_cast<int>(zoom));
+}
+
+}  // namespace vantorel

@@ -1,0 +1,199 @@
+#include "common/ui/PrintServices.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/files/Paths.h"
+#include "common/text/LanguageText.h"
+#include "common/ui/DialogHelpers.h"
+#include "common/ui/WindowServices.h"
+
+namespace vantorel {
+
+namespace {
+
+constexpr TextTriple kWrotePdf{
+    "No printer is installed: the page was written to the PDF file\n%1",
+    "Aucune imprimante n'est install\u00e9e : la page a \u00e9t\u00e9 \u00e9crite dans le "
+    "fichier PDF\n%1",
+    "No hay ninguna impresora instalada: la p\u00e1gina se ha guardado en el archivo PDF\n%1"};
+constexpr TextTriple kPrintFailed{
+    "The page could not be printed or written to\n%1",
+    "La page n'a pas pu \u00eatre imprim\u00e9e ni \u00e9crite dans\n%1",
+    "No se ha podido imprimir la p\u00e1gina ni guardarla en\n%1"};
+
+// Turns the printer for one job and back when the job ends.
+class JobSettings {
+public:
+    JobSettings(QPrinter& printer, const PrintJob& job)
+        : printer_(printer), orientation_(printer.pageLayout().orientation()),
+          colour_(printer.colorMode()), name_(printer.docName()) {
+        printer.setPageOrientation(job.orientation);
+        if (job.monochrome) printer.setColorMode(QPrinter::GrayScale);
+        printer.setDocName(job.documentName);
+    }
+    ~JobSettings() {
+        printer_.setPageOrientation(orientation_);
+        printer_.setColorMode(colour_);
+        printer_.setDocName(name_);
+    }
+    JobSettings(const JobSettings&) = delete;
+    JobSettings& operator=(const JobSettings&) = delete;
+
+private:
+    QPrinter& printer_;
+    QPageLayout::Orientation orientation_;
+    QPrinter::ColorMode colour_;
+    QString name_;
+};
+
+QString pdfName(const QString& documentName) {
+    QString name = documentName.trimmed();
+    // Characters a file name cannot hold on some systems.
+    for (QChar& c : name)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('-');
+    return QStringLiteral("Vantorel%1.pdf").arg(name.isEmpty() ? QString() : QStringLiteral(" - ") + name);
+}
+
+// Every page the program writes to a file goes through here: a temporary
+// file beside the target, renamed over it once the page is complete.
+bool writePdf(const QString& path, const QPageLayout& layout, const PrintJob& job) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(job.documentName);
+        pdf.setCreator(QStringLiteral("Vantorel"));
+        pdf.setResolution(300);
+        pdf.setPageLayout(layout);
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            file.cancelWriting();
+            return false;
+        }
+        job.paint(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()).translated(
+                               -pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()));
+        painter.end();
+    }
+    return file.commit();
+}
+
+void report(QWidget* parent, PrintOutcome outcome, const QPrinter& printer, int language) {
+    if (outcome == PrintOutcome::Failed) {
+        playExclamationSound();
+        messageBox(parent, tr3(kPrintFailed, language)
+                               .arg(printer.outputFormat() == QPrinter::PdfFormat
+                                        ? QDir::toNativeSeparators(printer.outputFileName())
+                                        : printer.printerName()));
+    } else if (outcome == PrintOutcome::WrotePdf && !printerInstalled()) {
+        messageBox(parent, tr3(kWrotePdf, language)
+                               .arg(QDir::toNativeSeparators(
+                                   QFileInfo(printer.outputFileName()).absoluteFilePath())));
+    }
+}
+
+}  // namespace
+
+PagePainter picturePage(std::function<QImage()> render) {
+    return [render = std::move(render)](QPainter& painter, const QRect& page) {
+        const QImage picture = render();
+        const QRect target = isotropicTarget(picture.size(), page.size(), page.topLeft());
+        // Smooth scaling would mix colours the picture never had.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(target, picture);
+    };
+}
+
+bool printerInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+QString unusedPdfPath(const QString& name) {
+    // Beside the settings file in use, as every file the program writes.
+    const std::filesystem::path settings = Paths::settingsFile();
+    QDir folder = QDir::current();
+    if (!settings.empty() && Paths::makeParentDirectory(settings))
+        folder = QDir(QString::fromStdString(settings.parent_path().string()));
+    const QFileInfo base(folder, name);
+    QString path = base.absoluteFilePath();
+    for (int n = 2; QFileInfo::exists(path) && n < 10000; ++n)
+        path = base.absoluteDir().filePath(
+            QStringLiteral("%1 (%2).%3").arg(base.completeBaseName()).arg(n).arg(base.suffix()));
+    return path;
+}
+
+void preparePrinter(QPrinter& printer) {
+    if (printerInstalled()) return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+}
+
+PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job) {
+    if (!job.paint) return PrintOutcome::Failed;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty()) return PrintOutcome::Failed;
+        return writePdf(printer.outputFileName(), printer.pageLayout(), job) ? PrintOutcome::WrotePdf
+                                                                             : PrintOutcome::Failed;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintOutcome::Failed;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    job.paint(painter, QRect(QPoint(0, 0), page.size()));
+    return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+bool printPicture(QPrinter& printer, const QImage& picture) {
+    PrintJob job;
+    job.paint = picturePage([picture] { return picture; });
+    return printJobOn(printer, job) != PrintOutcome::Failed;
+}
+
+PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob& job, int language) {
+    JobSettings settings(printer, job);
+    // Without a printer the dialog offers its PDF file, named after the window.
+    if (!printerInstalled() && printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(unusedPdfPath(pdfName(job.documentName)));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+    const PrintOutcome outcome = printJobOn(printer, job);
+    report(parent, outcome, printer, language);
+    return outcome;
+}
+
+PrintOutcome printDirect(QWidget* parent, QPrinter& printer, const PrintJob& job, int language) {
+    JobSettings settings(printer, job);
+    if (!printerInstalled()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(unusedPdfPath(pdfName(job.documentName)));
+    }
+    const PrintOutcome outcome = printJobOn(printer, job);
+    report(parent, outcome, printer, language);
+    return outcome;
+}
+
+void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job) {
+    JobSettings settings(printer, job);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) {
+        QPainter painter;
+        if (!painter.begin(p)) return;
+        const QRect page = p->pageLayout().paintRectPixels(p->resolution());
+        job.paint(painter, QRect(QPoint(0, 0), page.size()));
+    });
+    dialog.exec();
+}
+
+bool pageSetup(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace vantorel

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QPageLayout>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+#include "common/paint/PageMapping.h"
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// Printing of a window: the same drawing as on the screen, laid on the page
+// with an isotropic mapping (one scale for both axes, so circles stay
+// circles). Without an installed printer the page goes to a PDF file, written
+// whole or not at all, and the user is told where it went.
+
+namespace vantorel {
+
+// Draws one page: `page` is the printable area in the painter's device pixels.
+using PagePainter = std::function<void(QPainter& painter, const QRect& page)>;
+
+// What a window gives the print commands.
+struct PrintJob {
+    PagePainter paint;
+    // The page is turned this way while the window prints, and back after.
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    bool monochrome = false;
+    // The window's title: the name of the print job and of its PDF file.
+    QString documentName;
+};
+
+// A job that lays the picture `render` makes isotropically on the page.
+PagePainter picturePage(std::function<QImage()> render);
+
+// Whether the system knows a printer.
+bool printerInstalled();
+
+// The file a page goes to when no printer is installed: `name` beside the
+// settings file in use, with " (2)", " (3)" ... before ".pdf" when taken, so no
+// file is ever replaced that the user did not choose.
+QString unusedPdfPath(const QString& name);
+
+enum class PrintOutcome { Printed, WrotePdf, Cancelled, Failed };
+
+// Prints the job on `printer` as it is set, without a dialog. A printer set to
+// PDF output writes its file through a temporary file renamed over it.
+PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job);
+
+// Lays `picture` on the printer's page, isotropically, within the page's
+// printable area. False when the printer could not start.
+bool printPicture(QPrinter& printer, const QImage& picture);
+
+// The Print command: the print dialog, then the page. The Print directly
+// command: the page on the current printer, or a new PDF file when no printer
+// is installed. Print Preview: the preview window, which can print too. Each
+// tells the user (in `language`) where a PDF went when no printer is
+// installed, and when a page could not be written.
+PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob& job, int language);
+PrintOutcome printDirect(QWidget* parent, QPrinter& printer, const PrintJob& job, int language);
+void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job);
+// The Print Setup command: paper size, orientation and margins.
+bool pageSetup(QWidget* parent, QPrinter& printer);
+
+// Prepares the program's printer: PDF output when no printer is installed.
+void preparePrinter(QPrinter& printer);
+
+}  // namespace vantorel

@@ -1,0 +1,145 @@
+#pragma once
+
+// The date and time record of one document: a civil date and clock time in the
+// observer's zone and everything derived from it (universal time, Julian day,
+// time arguments, delta T, sidereal time, nutation and obliquity, and the last
+// rise/transit/set and altitude results).
+
+#include <functional>
+#include <optional>
+
+namespace vantorel {
+
+// Result of julianDayToCalendar.
+struct CalendarTime {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+CalendarTime julianDayToCalendar(double jd);
+
+// Result codes of validateDate and validateTime.
+enum DateCheck : int {
+    kDateValid = 1,
+    kYearOutOfRange = 2,
+    kMonthOutOfRange = 3,
+    kDayOutOfRange = 4,
+    kHourOutOfRange = 5,
+    kMinuteOutOfRange = 6,
+};
+
+// The years the program computes for.
+constexpr int kFirstYear = 1985;
+constexpr int kLastYear = 2050;
+
+// delta T (dynamical minus universal time) in seconds for a calendar year.
+double deltaTSeconds(int year);
+
+// A body's apparent right ascension and declination (degrees) at the fraction
+// m of a day from 0 h UT of a record's date (m may fall outside 0..1).
+using PlaceAtDayFraction = std::function<void(double m, double& raDeg, double& decDeg)>;
+
+class DateTime {
+public:
+    DateTime() { initDateTime(); }
+
+    // 1-6: calendar fields (whole numbers held as doubles)
+    double utDay, utMonth, utYear;
+    double localDay, localMonth, localYear;
+    // 7-12: derived time arguments
+    double JD;      // Julian day of the instant, universal time
+    double t;       // Julian millennia from J2000.0
+    double T;       // Julian centuries from J2000.0
+    double JDE;     // JD + delta T
+    double deltaT;  // days
+    double theta0;  // Greenwich mean sidereal time at 0 h UT, degrees
+    // 13-14: zone, positive east; hours >= 50 encode a west zone (50 - h)
+    int zoneHours, zoneMinutes;
+    // 15-18: clock
+    double utHour, utMinute;
+    double localHour, localMinute;
+    // 19-27: fundamental arguments (radians, not reduced), nutation, obliquity
+    double D, M, Mprime, F, Omega;
+    double deltaPsi;      // arc seconds
+    double deltaEpsilon;  // arc seconds
+    double epsilon;       // true obliquity, radians
+    double epsilon0;      // mean obliquity, radians
+    // 28-35: last rise/transit/set (UT after computeRiseTransitSet, local after riseSetToLocal)
+    int riseHour, riseMinute, transitHour, transitMinute, setHour, setMinute;
+    float riseHourAngle;       // radians
+    float localSiderealTime;   // degrees 0-360
+    // 36-37: last altitude, whole degrees and hundredths
+    double altitudeDegrees, altitudeHundredths;
+    // 38
+    int monthLengths[12];
+    // Whether the last rise/transit/set found a rise and a set: a body that
+    // stays above or below the horizon all day keeps only its transit.
+    int riseSetCondition;
+    bool hasRiseSet() const { return riseSetCondition == kRisesAndSets; }
+    enum RiseSetCondition : int { kRisesAndSets = 0, kAlwaysAbove = 1, kAlwaysBelow = -1 };
+    // The observer's own longitude, degrees east of Greenwich, when the user
+    // gave one. Without it the centre of the zone stands in (15 degrees an
+    // hour), which puts rise and set up to an hour or two off in wide zones
+    // and in summer time; the zone still turns universal into clock time.
+    std::optional<double> siteLongitude;
+
+    void initDateTime();
+    int validateDate();
+    int validateTime() const;
+    void computeDate();
+    void setEpoch(double jd);
+    // theta0 and the local sidereal time: at the site's longitude when one is
+    // set, else at the centre of the zone.
+    void computeSiderealTime();
+    // L of computeRiseTransitSet (degrees, positive west): the site's
+    // longitude when one is set, else the centre of the zone.
+    double longitudeWest() const;
+    int carryLocalTime();
+    int carryHours();
+    bool normaliseLocalDate();
+    void computeNutation();
+    void computeAltitude(double raDeg, double decRad, double latitudeDeg);
+    // The last altitude as one signed number of degrees (the pair keeps the
+    // hundredths positive when the whole degrees are not zero).
+    double altitude() const;
+
+    // Rise, transit and set of the date from three daily places. `places`:
+    // apparent right ascensions at 0 h UT of the day before, the day and the
+    // day after, then the three declinations (degrees). h0 in radians, L in
+    // degrees positive west, phi in degrees. Writes the UT times, the rise hour
+    // angle and riseSetCondition.
+    // `corrections`: how many times the rise and set (and the transit) are
+    // corrected at most; after the first, only while a correction still moves
+    // the time by 10 seconds or more. One is enough for the planets; the Moon,
+    // 13 degrees a day, needs a few. `exactPlace`, when given, replaces the
+    // interpolation in the corrections: the three-day parabola misses the
+    // Moon's place by a few hundredths of a degree, up to a minute of time
+    // where it rises at a grazing angle.
+    void computeRiseTransitSet(const double places[6], double h0, double L, double phi,
+                               int corrections = 1, const PlaceAtDayFraction& exactPlace = {});
+    // The three event times to local clock time with the record's zone.
+    void riseSetToLocal();
+    // Sets the instant from a Julian day: JD, t, T, delta T and JDE exactly,
+    // and the local date and clock from it and the zone (seconds dropped).
+    void setJulianDay(double jd);
+
+
+    // Length of a local month (1-12) with the February rule of this record.
+    int monthLength(int month) const;
+    // Rewrites the February entry from the local year (divisible by 4: 29 days).
+    void setFebruaryLength();
+
+    // Convenience used by documents: set local date, clock time and zone.
+    void setLocal(int year, int month, int day, int hour, int minute, int zoneH, int zoneM);
+    // Zone as signed hours (west negative), from the stored encoding.
+    double zoneOffsetHours() const;
+    // Zone as signed whole hours and signed minutes (the minutes take the sign
+    // of the hours: 3 h 30 west is -3, -30), from the stored encoding.
+    void zoneParts(int& hours, int& minutes) const;
+};
+
+}  // namespace vantorel

@@ -1,0 +1,193 @@
+// The phenomena generator window: its texts and defaults, the refusals in
+// order and in each language, a whole year generated while the window keeps
+// answering, the read-only refusal of a second year and a cancelled run that
+// leaves nothing.
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "common/commands/CommandIds.h"
+#include "satellites/ui/PhenomenaGeneratorDialog.h"
+#include "tests/app/ui/AppFixture.h"
+#include "tests/support/ModalDriver.h"
+
+using namespace vantorel;
+namespace fs = std::filesystem;
+
+namespace {
+
+PhenomenaGeneratorDialog* openGenerator(StartedApp& s) {
+    s.command(ID_JUPITER_SATELLITES_GENERATOR);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* g = qobject_cast<PhenomenaGeneratorDialog*>(w); g && g->isVisible()) return g;
+    return nullptr;
+}
+
+// Waits for the run to end, the event loop turning meanwhile.
+bool waitForEnd(PhenomenaGeneratorDialog* g, int seconds = 240) {
+    if (!g->running()) return true;
+    QEventLoop loop;
+    QObject::connect(g, &PhenomenaGeneratorDialog::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !g->running();
+}
+
+// The message the Start button gives, or empty.
+QString startAndReadMessage(PhenomenaGeneratorDialog* g) {
+    ModalDriver driver;
+    driver.accept();
+    g->startButton()->click();
+    return driver.seen().isEmpty() ? QString() : driver.seen()[0];
+}
+
+}  // namespace
+
+TEST(SatPhenSet, TextsDefaultsAndOneWindowOnly) {
+    StartedApp s(1);
+    ASSERT_TRUE(s.start());
+    PhenomenaGeneratorDialog* g = openGenerator(s);
+    ASSERT_NE(g, nullptr);
+    EXPECT_FALSE(g->isModal());
+    EXPECT_EQ(g->windowTitle(), QStringLiteral("Satellites de Jupiter (ph\u00e9nom\u00e8ne g\u00e9ocentrique)"));
+    EXPECT_EQ(g->controlText(1121), QStringLiteral("Date de d\u00e9part"));
+    EXPECT_EQ(g->controlText(1136), QStringLiteral("Fichier utilis\u00e9 avec Vantorel."));
+    EXPECT_EQ(g->controlText(1), QStringLiteral("Lancer"));
+    EXPECT_EQ(g->controlText(2), QStringLiteral("Sortir"));
+    // Today, the default name, one day, a text file.
+    EXPECT_EQ(g->edit(1000)->text(), QStringLiteral("15"));
+    EXPECT_EQ(g->edit(1001)->text(), QStringLiteral("1"));
+    EXPECT_EQ(g->edit(1002)->text(), QStringLiteral("2024"));
+    EXPECT_EQ(g->edit(1127)->text(), QStringLiteral("JupSat.txt"));
+    EXPECT_EQ(g->edit(1133)->text(), QStringLiteral("1"));
+    EXPECT_TRUE(g->radio(1129)->isChecked());
+    EXPECT_TRUE(g->radio(1135)->isChecked());
+    EXPECT_FALSE(g->cancelButton()->isEnabled());
+    // The command again only brings the same window forward.
+    EXPECT_EQ(openGenerator(s), g);
+    int generators = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) generators += qobject_cast<PhenomenaGeneratorDialog*>(w) != nullptr;
+    EXPECT_EQ(generators, 1);
+}
+
+TEST(SatPhenSet, RefusalsInOrderAndInEachLanguage) {
+    const char* dayLimit[3] = {"The longest period in days is 60",
+                               "La p\u00e9riode maximale en jours est 60",
+                               "El per\u00edodo m\u00e1ximo en d\u00edas es 60"};
+    const char* monthLimit[3] = {"The longest period in months is 11",
+                                 "La p\u00e9riode maximale en mois est 11",
+                                 "El per\u00edodo m\u00e1ximo en meses es 11"};
+    const char* yearLimit[3] = {"The longest period in years is 1",
+                                "La p\u00e9riode maximale en ann\u00e9es est 1",
+                                "El per\u00edodo m\u00e1ximo en a\u00f1os es 1"};
+    const char* yearRefused[3] = {"The year is not valid.", "L'ann\u00e9e entr\u00e9e n'est pas valide.",
+                                  "A\u00f1o inv\u00e1lido."};
+    for (int lang = 0; lang < 3; ++lang) {
+        StartedApp s(lang);
+        ASSERT_TRUE(s.start());
+        PhenomenaGeneratorDialog* g = openGenerator(s);
+        ASSERT_NE(g, nullptr);
+        const auto message = [](const char* text) {
+            return QStringLiteral("message: ") + QString::fromUtf8(text);
+        };
+        g->edit(1133)->setText(QStringLiteral("61"));
+        EXPECT_EQ(startAndReadMessage(g), message(dayLimit[lang])) << lang;
+        g->radio(1130)->setChecked(true);
+        g->edit(1133)->setText(QStringLiteral("12"));
+        EXPECT_EQ(startAndReadMessage(g), message(monthLimit[lang])) << lang;
+        g->radio(1131)->setChecked(true);
+        g->edit(1133)->setText(QStringLiteral("2"));
+        EXPECT_EQ(startAndReadMessage(g), message(yearLimit[lang])) << lang;
+        // The date is checked before the count.
+        g->edit(1002)->setText(QStringLiteral("1984"));
+        EXPECT_EQ(startAndReadMessage(g), message(yearRefused[lang])) << lang;
+        g->edit(1002)->setText(QStringLiteral("two thousand"));
+        EXPECT_EQ(startAndReadMessage(g), message(yearRefused[lang])) << lang;
+        EXPECT_FALSE(g->running());
+        EXPECT_FALSE(fs::exists("JupSat.txt"));
+    }
+}
+
+TEST(SatPhenSet, YearlyFileOnceBarsReachTheirEndsThenTheReadOnlyRefusal) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    PhenomenaGeneratorDialog* g = openGenerator(s);
+    ASSERT_NE(g, nullptr);
+    g->edit(1002)->setText(QStringLiteral("2031"));
+    g->radio(1136)->setChecked(true);
+    int periodMax = 0, dayMax = 0, periodMoves = 0;
+    QObject::connect(g->bar(1138), &QProgressBar::valueChanged, [&](int v) {
+        periodMax = std::max(periodMax, v);
+        ++periodMoves;
+    });
+    QObject::connect(g->bar(1140), &QProgressBar::valueChanged, [&](int v) { dayMax = std::max(dayMax, v); });
+    g->startButton()->click();
+    EXPECT_TRUE(g->running());
+    EXPECT_FALSE(g->startButton()->isEnabled());
+    EXPECT_TRUE(g->cancelButton()->isEnabled());
+    ASSERT_TRUE(waitForEnd(g));
+    EXPECT_TRUE(g->lastResult().ok) << g->lastResult().message;
+    EXPECT_EQ(g->bar(1138)->maximum(), 366);
+    EXPECT_EQ(periodMax, 366);
+    EXPECT_EQ(dayMax, 24);
+    EXPECT_GT(periodMoves, 10);  // it advanced during the run, not only at the end
+    EXPECT_EQ(g->bar(1138)->value(), 0);
+    EXPECT_TRUE(fs::exists("j2031.sat"));
+
+    // The same year again: refused, the file untouched.
+    const auto size = fs::file_size("j2031.sat");
+    g->startButton()->click();
+    ModalDriver driver;
+    driver.accept();
+    ASSERT_TRUE(waitForEnd(g));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(g->lastResult().ok);
+    ASSERT_EQ(driver.seen().size(), 1);
+    EXPECT_EQ(driver.seen()[0], QStringLiteral("message: The file j2031.sat  exists and Vantorel uses it. "
+                                               "It cannot be overwritten."));
+    EXPECT_EQ(fs::file_size("j2031.sat"), size);
+}
+
+TEST(SatPhenSet, CancelLeavesNoFileAndTheWindowGoesOn) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    PhenomenaGeneratorDialog* g = openGenerator(s);
+    ASSERT_NE(g, nullptr);
+    g->edit(1002)->setText(QStringLiteral("2032"));
+    g->radio(1136)->setChecked(true);
+    g->startButton()->click();
+    ASSERT_TRUE(g->running());
+    // Let a few days go by, then cancel.
+    QEventLoop loop;
+    QObject::connect(g->bar(1138), &QProgressBar::valueChanged, &loop, [&](int v) {
+        if (v >= 3) loop.quit();
+    });
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    g->cancelButton()->click();
+    ASSERT_TRUE(waitForEnd(g));
+    EXPECT_TRUE(g->lastResult().cancelled);
+    EXPECT_TRUE(g->startButton()->isEnabled());
+    int files = 0;
+    for (const auto& e : fs::directory_iterator(s.wd.path()))
+        files += e.path().filename().string().rfind("j2032", 0) == 0;
+    EXPECT_EQ(files, 0);
+
+    // A listing of a few days from the same window then runs to its end.
+    g->radio(1135)->setChecked(true);
+    g->edit(1133)->setText(QStringLiteral("2"));
+    g->startButton()->click();
+    ASSERT_TRUE(waitForEnd(g));
+    EXPECT_TRUE(g->lastResult().ok) << g->lastResult().message;
+    EXPECT_TRUE(fs::exists("JupSat.txt"));
+}
