@@ -3,6 +3,8 @@
 # that are missing. Uses sudo when not run as root.
 set -e
 PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils dpkg-dev clang"
+# Named time zones: CCTZ and the tz database it reads.
+PACKAGES="$PACKAGES libcctz-dev tzdata"
 # pdftoppm: the printing tests turn a printed PDF back into a picture.
 PACKAGES="$PACKAGES poppler-utils"
 SUDO=""

@@ -134,7 +134,9 @@ TEST(ConjunctionDialog, EveryPlanetWindowOpensItWithItsPlanetsEvents) {
         ASSERT_EQ(lines.size(), c.lines) << c.open;
         EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8(c.firstEvent))) << lines[0].toStdString();
         // Each planet has its own dates (the two Jupiter windows share one).
-        if (c.open != ID_OPEN_JUPITER_SATELLITES) EXPECT_NE(lines, previousFirst);
+        if (c.open != ID_OPEN_JUPITER_SATELLITES) {
+            EXPECT_NE(lines, previousFirst);
+        }
         previousFirst = lines;
     }
 }

@@ -58,7 +58,9 @@ TEST(SkyWindow, OpensAtTheMainWindowsWidthWithItsDateAndPanes) {
     EXPECT_TRUE(s.frame().currentAction(ID_DATE_TIME)->isEnabled());
     // The working directory has no data/: bodies and labels only, unless an
     // installed copy of the catalogues is found.
-    if (Paths::dataFile("etoiles.dat").empty()) EXPECT_EQ(sky->description().stars, 0);
+    if (Paths::dataFile("etoiles.dat").empty()) {
+        EXPECT_EQ(sky->description().stars, 0);
+    }
     EXPECT_EQ(sky->description().bodies.size(), 10u);
 }
 
