@@ -110,9 +110,42 @@ std::string fullPrecision(double v) {
     return buf;
 }
 
+size_t utf8SequenceLength(const std::string& s, size_t i) {
+    if (i >= s.size()) return 0;
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) return 1;
+    size_t len = 0;
+    unsigned char lo = 0x80, hi = 0xbf;  // range of the second byte
+    if (c >= 0xc2 && c <= 0xdf) len = 2;
+    else if (c == 0xe0) len = 3, lo = 0xa0;
+    else if (c == 0xed) len = 3, hi = 0x9f;  // no surrogates
+    else if (c >= 0xe1 && c <= 0xef) len = 3;
+    else if (c == 0xf0) len = 4, lo = 0x90;
+    else if (c == 0xf4) len = 4, hi = 0x8f;
+    else if (c >= 0xf1 && c <= 0xf3) len = 4;
+    else return 0;
+    if (i + len > s.size()) return 0;
+    const unsigned char second = static_cast<unsigned char>(s[i + 1]);
+    if (second < lo || second > hi) return 0;
+    for (size_t k = 2; k < len; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xc0) != 0x80) return 0;
+    return len;
+}
+
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (size_t i = 0; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x80) {
+            const size_t len = utf8SequenceLength(s, i);
+            if (len == 0) {
+                out += "\xef\xbf\xbd";  // U+FFFD REPLACEMENT CHARACTER
+            } else {
+                out.append(s, i, len);
+                i += len - 1;
+            }
+            continue;
+        }
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;

@@ -36,8 +36,12 @@ std::optional<ZoneArg> parseZone(const std::string& text, std::string& message);
 
 // "%.17g": every double at full precision.
 std::string fullPrecision(double v);
-// A JSON string literal.
+// A JSON string literal, always valid UTF-8: bytes that are not (a file
+// name in another encoding) become U+FFFD.
 std::string jsonString(const std::string& s);
+// The length of the well-formed UTF-8 sequence at s[i] (no overlong form,
+// no surrogate, nothing past U+10FFFF); 0 when there is none.
+size_t utf8SequenceLength(const std::string& s, size_t i);
 
 struct CommandSyntax;
 class CliValues;

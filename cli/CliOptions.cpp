@@ -205,14 +205,8 @@ std::string quoted(const std::string& value) {
     for (size_t i = 0; i < n;) {
         const unsigned char c = static_cast<unsigned char>(value[i]);
         // Length of a well-formed UTF-8 sequence starting here, else 0.
-        size_t len = 0;
-        if (c >= 0x20 && c < 0x7f) len = 1;
-        else if (c >= 0xc2 && c <= 0xdf) len = 2;
-        else if (c >= 0xe0 && c <= 0xef) len = 3;
-        else if (c >= 0xf0 && c <= 0xf4) len = 4;
-        bool wellFormed = len > 0 && i + len <= value.size();
-        for (size_t k = 1; wellFormed && k < len; ++k)
-            wellFormed = (static_cast<unsigned char>(value[i + k]) & 0xc0) == 0x80;
+        const size_t len = c >= 0x20 && c != 0x7f ? utf8SequenceLength(value, i) : 0;
+        bool wellFormed = len > 0;
         // The C1 controls U+0080..U+009F steer terminals as much as ESC does.
         if (wellFormed && len == 2 && c == 0xc2 && static_cast<unsigned char>(value[i + 1]) < 0xa0)
             wellFormed = false;
@@ -357,9 +351,19 @@ std::optional<CliValues> parseCommandLine(const CommandSyntax& syntax, const std
             if (value) return fail("argument --" + name + ": takes no value, got " + quoted(*value));
             value = std::string();
         } else if (!value) {
-            // A value may itself start with '-' (a west zone, a negative number).
+            // A value may itself start with '-' (a west zone, a negative number),
+            // but one of the command's options there is a forgotten value
+            // ("--out --json"): a file named "--json" is written only as
+            // --out=--json.
             if (i + 1 >= argv.size()) return fail("argument --" + name + ": missing value");
             value = argv[++i];
+            if (value->rfind("--", 0) == 0) {
+                const std::string next = value->substr(2, value->find('=') - 2);
+                if (next == "help" || optionNamed(next) != nullptr)
+                    return fail("argument --" + name + ": missing value before --" + next +
+                                " (a value that starts with -- is given as --" + name +
+                                "=VALUE)");
+            }
         }
         given.emplace_back(o, *value);
     }

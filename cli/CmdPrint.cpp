@@ -1,11 +1,9 @@
 // vantorel-cli print: what the printer would get from a printable window,
 // written to a PDF file.
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QString>
+#include <QPainter>
+#include <QRect>
 
 #include <iostream>
 #include <string>
@@ -13,6 +11,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
+#include "common/paint/PictureFiles.h"
+#include "common/text/FileErrorText.h"
 
 namespace vantorel::cli {
 namespace {
@@ -37,24 +37,16 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
 
     OffscreenGui gui;
     const std::string& path = values.text("out");
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << "vantorel-cli print: cannot write " << path << "\n";
-        return 1;
-    }
+    const QPageLayout layout(QPageSize(QPageSize::A4),
+                             kind->landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                             QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     RenderResult result;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(kind->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setResolution(300);
-        QPainter painter(&pdf);
-        const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+    const int error = writePdfFile(path, layout, QString(), [&](QPainter& painter, const QRect& page) {
         result = kind->print(request, painter, page.width(), page.height());
-    }
-    if (!file.commit()) {
-        err << "vantorel-cli print: cannot write " << path << "\n";
+    });
+    if (error) {
+        err << "vantorel-cli print: " << cannotWriteFileMessage(path, error, request.language)
+            << "\n";
         return 1;
     }
     if (values.flag("json")) {

@@ -1,8 +1,6 @@
 // vantorel-cli render: the picture a window shows, written to a PNG without
 // opening a window.
 #include <QImage>
-#include <QSaveFile>
-#include <QString>
 
 #include <iostream>
 #include <string>
@@ -11,6 +9,8 @@
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
 #include "common/paint/DrawingSurface.h"
+#include "common/paint/PictureFiles.h"
+#include "common/text/FileErrorText.h"
 
 namespace vantorel::cli {
 namespace {
@@ -35,13 +35,13 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
     DrawingSurface surface(request.width, request.height);
     const RenderResult result = kind->paint(request, surface);
 
-    // Through a temporary file renamed into place: a killed run never leaves
-    // a truncated picture where an older one stood.
+    // Through a temporary file renamed into place: a killed run or a full
+    // disk never leaves a truncated picture where an older one stood. The
+    // name is written with exactly the bytes given.
     const std::string& path = values.text("out");
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || !surface.image().save(&file, "PNG") ||
-        !file.commit()) {
-        err << "vantorel-cli render: cannot write " << path << "\n";
+    if (const int error = writePngFile(path, surface.image())) {
+        err << "vantorel-cli render: " << cannotWriteFileMessage(path, error, request.language)
+            << "\n";
         return 1;
     }
     if (values.flag("json")) {

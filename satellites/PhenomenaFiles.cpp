@@ -9,6 +9,7 @@
 
 #include "common/files/Paths.h"
 #include "common/files/SafeFile.h"
+#include "common/text/FileErrorText.h"
 #include "common/text/LanguageText.h"
 #include "engine/DateTime.h"
 
@@ -22,11 +23,6 @@ constexpr TextTriple kFileInUse = {
     "The file %s  exists and Vantorel uses it. It cannot be overwritten.",
     "Le fichier %s  existe et Vantorel l'utilise. Il ne peut pas être écrasé.",
     "El archivo %s  existe y Vantorel lo utiliza. No se puede sobrescribir."};
-constexpr const char* kCannotOpenYearly = "Can't open the file";
-constexpr const char* kCannotOpenText = "Cannot open the file.";
-constexpr TextTriple kCannotWriteText = {"Error writing the file %s; the old file is kept.",
-                                         "Erreur d'écriture du fichier %s ; l'ancien fichier est conservé.",
-                                         "Error al escribir el archivo %s; se conserva el archivo anterior."};
 constexpr TextTriple kTextFileExists = {
     "The file %s already exists; it is not replaced.",
     "Le fichier %s existe déjà ; il n'est pas remplacé.",
@@ -115,6 +111,17 @@ private:
     int hour_ = -1;
 };
 
+// Every use of a folder of yearly files clears what killed runs of any
+// year left in it, and beside the file itself when it is a link.
+void removeYearlyTemporaries(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    removeStaleTemporariesIn(folder.empty() ? "." : folder.string(), [](const std::string& name) {
+        return name.size() == 9 && name[0] == 'j' && name.compare(5, 4, ".sat") == 0 &&
+               name.find_first_not_of("0123456789", 1) == 5;
+    });
+    if (const std::string real = finalTarget(path); real != path) removeStaleTemporaries(real);
+}
+
 bool isLeap(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 int monthLength(int year, int month) {
@@ -146,6 +153,8 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
     }
     const fs::path targetPath = Paths::yearlyFileToWrite(name);
     const std::string target = targetPath.string();
+    // Killed runs' leftovers go even when this run is refused below.
+    removeYearlyTemporaries(target);
     // A whole file of that year is the program's own and stays; anything
     // else under the name (left empty by a crash, cut short) may be replaced.
     const FileRead existing = readRegularFile(target, kMaxYearlyFileBytes);
@@ -155,8 +164,11 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
     }
     const bool damaged = existing.status != ReadStatus::Missing;
     AtomicFile out;
-    if (!Paths::makeParentDirectory(targetPath) || !out.open(target)) {
-        result.message = kCannotOpenYearly;
+    // A folder that cannot be made shows as the cause of the failed open.
+    Paths::makeParentDirectory(targetPath);
+    // Our own files are read-only: a damaged one is replaced all the same.
+    if (!out.open(target, damaged)) {
+        result.message = cannotWriteFileMessage(target, out.error(), language);
         return result;
     }
     // 31 December of the year before, 0 h UT, to 1 January of the year after,
@@ -168,19 +180,23 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
     GalileanPhenomenaSearch search(sat, source, mode);
     ProgressTracker tracker(first, progress);
     std::string line;
+    bool writeFailed = false;  // a full disk: no use computing the rest
     search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
         if (cancel && cancel->load(std::memory_order_relaxed)) search.stop();
         tracker.at(m);
         for (int i = 0; i < sat.rows.count(); ++i) {
             line.assign(sat.rows[i].text);
             line += '\n';
-            out.write(line);
+            if (!out.write(line) && !writeFailed) {
+                writeFailed = true;
+                search.stop();
+            }
             ++result.rows;
         }
         sat.rows.clear();
     });
     sat.fileMode = false;
-    if (search.stopped()) {
+    if (search.stopped() && !writeFailed) {
         out.discard();
         result.cancelled = true;
         result.rows = 0;
@@ -189,8 +205,9 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
     // Made read-only before it appears under its name; a file that appeared
     // meanwhile under the name is left alone unless it was the damaged one.
     if (!out.commit(damaged ? AtomicFile::Replace::Always : AtomicFile::Replace::Never, true)) {
-        result.message = out.existed() && !damaged ? formatted(kFileInUse(language), name)
-                                                   : std::string(kCannotOpenYearly);
+        result.message = out.existed() && !damaged
+                             ? formatted(kFileInUse(language), name)
+                             : cannotWriteFileMessage(target, out.error(), language);
         return result;
     }
     result.ok = true;
@@ -243,6 +260,7 @@ std::optional<std::vector<YearlyRow>> parseYearlyFile(std::string_view bytes, in
 
 bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zoneHours,
                        int zoneMinutes, bool frenchCodes, PhenomenonRows& rows) {
+    removeYearlyTemporaries(path);
     const FileRead file = readRegularFile(path, kMaxYearlyFileBytes);
     if (!file.ok()) return false;
     const std::optional<std::vector<YearlyRow>> parsed = parseYearlyFile(file.bytes, day.year);
@@ -345,7 +363,7 @@ FileResult generateTextFile(const TextFileRequest& r, GalileanMoons& sat, Jupite
     }
     AtomicFile out;
     if (!out.open(r.path)) {
-        result.message = kCannotOpenText;
+        result.message = cannotWriteFileMessage(r.path, out.error(), r.language);
         return result;
     }
     std::string text;
@@ -410,7 +428,7 @@ FileResult generateTextFile(const TextFileRequest& r, GalileanMoons& sat, Jupite
                                                   : AtomicFile::Replace::Never)) {
         result.message = !r.replaceExisting && out.existed()
                              ? formatted(kTextFileExists(r.language), r.path)
-                             : formatted(kCannotWriteText(r.language), r.path);
+                             : cannotWriteFileMessage(r.path, out.error(), r.language);
         return result;
     }
     result.ok = true;

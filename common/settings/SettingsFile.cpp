@@ -54,6 +54,8 @@ bool noteSaved(Settings& s, bool written) {
     return written;
 }
 
+bool written(SettingsWrite result) { return result == SettingsWrite::Written; }
+
 int zoomKey(const char* key, int lowest, int fallback) {
     const LoadedSettings loaded = load(SettingsFile::settingsPath());
     const std::optional<int> v = loaded.text.value(key);
@@ -74,15 +76,23 @@ int SettingsFile::readInt(const std::string& key, int fallback) {
 }
 
 SettingsWrite SettingsFile::writeKey(const std::string& key, int value) {
+    return writeKeys({{key.c_str(), value}});
+}
+
+SettingsWrite SettingsFile::writeKeys(std::initializer_list<std::pair<const char*, int>> keys) {
     const std::string path = settingsPath();
+    if (!Paths::makeParentDirectory(path)) return SettingsWrite::Failed;
+    // Read, changed and written under the lock: another program's write
+    // between our read and our rename would otherwise be lost.
+    const FileLock lock(path);
     LoadedSettings loaded = load(path);
     // Only a file read whole (or none at all) may be replaced: anything else
     // would lose the lines that could not be read.
     if (loaded.file.status != ReadStatus::Read && loaded.file.status != ReadStatus::Missing)
         return SettingsWrite::Refused;
     if (loaded.file.ok() && isReadOnlyFile(path)) return SettingsWrite::Refused;
-    if (!Paths::makeParentDirectory(path)) return SettingsWrite::Failed;
-    loaded.text.set(key, value);
+    if (lock.timedOut()) return SettingsWrite::Failed;
+    for (const auto& [key, value] : keys) loaded.text.set(key, value);
     return writeFileAtomically(path, loaded.text.serialize()) ? SettingsWrite::Written
                                                               : SettingsWrite::Failed;
 }
@@ -154,15 +164,14 @@ bool SettingsFile::writeLatitude(Settings& s, int degrees, int minutes, bool sou
     if (south && degrees == 0) storedMinutes = -minutes;
     const double magnitude = degrees + minutes / 60.0;
     s.latitude = static_cast<float>(south ? -magnitude : magnitude);
-    const bool ok = writeInt("Latituded", storedDegrees);
-    return noteSaved(s, writeInt("Latitudem", storedMinutes) && ok);
+    return noteSaved(s, written(writeKeys({{"Latituded", storedDegrees},
+                                           {"Latitudem", storedMinutes}})));
 }
 
 bool SettingsFile::writeZone(Settings& s, int hours, int minutes) {
     s.zoneHours = hours;
     s.zoneMinutes = minutes;
-    const bool ok = writeInt("FuseauH", hours);
-    return noteSaved(s, writeInt("FuseauM", minutes) && ok);
+    return noteSaved(s, written(writeKeys({{"FuseauH", hours}, {"FuseauM", minutes}})));
 }
 
 bool SettingsFile::writeLongitude(Settings& s, int degrees, int minutes, bool west) {
@@ -173,20 +182,22 @@ bool SettingsFile::writeLongitude(Settings& s, int degrees, int minutes, bool we
     const int storedDegrees = west ? -degrees : degrees;
     const int storedMinutes = (west && degrees == 0) ? -minutes : minutes;
     s.longitude = longitudeFromKeys(storedDegrees, storedMinutes);
-    const bool ok = writeInt("Longituded", storedDegrees);
-    return noteSaved(s, writeInt("Longitudem", storedMinutes) && ok);
+    return noteSaved(s, written(writeKeys({{"Longituded", storedDegrees},
+                                           {"Longitudem", storedMinutes}})));
 }
 
 bool SettingsFile::clearLongitude(Settings& s) {
     s.longitude.reset();
-    const bool ok = writeInt("Longituded", kLongitudeNotSet);
-    return noteSaved(s, writeInt("Longitudem", 0) && ok);
+    return noteSaved(s, written(writeKeys({{"Longituded", kLongitudeNotSet}, {"Longitudem", 0}})));
 }
 
 bool SettingsFile::writeFirstStartZone(Settings& s, int hours, int minutes) {
-    const bool ok = writeZone(s, hours, minutes);
+    s.zoneHours = hours;
+    s.zoneMinutes = minutes;
     s.displayWarning = 1;
-    return noteSaved(s, writeInt("DisplayWarning", 1) && ok);
+    return noteSaved(s, written(writeKeys({{"FuseauH", hours},
+                                           {"FuseauM", minutes},
+                                           {"DisplayWarning", 1}})));
 }
 
 bool SettingsFile::writeProjection(Settings& s, int code) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/settings/Settings.h"
 #include "common/text/SettingsText.h"
@@ -11,7 +13,10 @@
 // write goes to a temporary file renamed over the old one, so a crash never
 // leaves a half-written file. A file that exists but cannot be read whole (not
 // a regular file, over 64 KiB, unreadable) reads as missing and is never
-// rewritten, nor is a read-only one: the user's lines are never lost.
+// rewritten, nor is a read-only one: the user's lines are never lost. Two
+// programs may write at once (two windows, the window and the command line):
+// each write takes a lock, reads the file as it is then, changes only its own
+// keys and writes it back, so no one's keys are lost.
 
 namespace vantorel {
 
@@ -33,6 +38,8 @@ public:
     // Writes one key; false when the file could not be written.
     static bool writeInt(const std::string& key, int value);
     static SettingsWrite writeKey(const std::string& key, int value);
+    // Several keys in one write: no other program sees half of them.
+    static SettingsWrite writeKeys(std::initializer_list<std::pair<const char*, int>> keys);
 
     // Reads the nine application keys in their order, then the longitude,
     // fills `s` (latitude included) and returns DisplayWarning. A value

@@ -87,7 +87,7 @@ bool ChildView::onCommand(int id) {
     else if (id == ID_FILE_PRINT_DIRECT)
         printDirect(this, host_.printer(), job, language());
     else
-        printPreview(this, host_.printer(), job);
+        printPreview(this, host_.printer(), job, language());
     return true;
 }
 

@@ -1,20 +1,22 @@
 #include "common/ui/PrintServices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSetupDialog>
+#include <QPaintEngine>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "common/files/Paths.h"
+#include "common/paint/PictureFiles.h"
+#include "common/text/FileErrorText.h"
 #include "common/text/LanguageText.h"
 #include "common/ui/DialogHelpers.h"
 #include "common/ui/WindowServices.h"
@@ -66,32 +68,16 @@ QString pdfName(const QString& documentName) {
     return QStringLiteral("Vantorel%1.pdf").arg(name.isEmpty() ? QString() : QStringLiteral(" - ") + name);
 }
 
-// Every page the program writes to a file goes through here: a temporary
-// file beside the target, renamed over it once the page is complete.
-bool writePdf(const QString& path, const QPageLayout& layout, const PrintJob& job) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(job.documentName);
-        pdf.setCreator(QStringLiteral("Vantorel"));
-        pdf.setResolution(300);
-        pdf.setPageLayout(layout);
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            file.cancelWriting();
-            return false;
-        }
-        job.paint(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()).translated(
-                               -pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()));
-        painter.end();
-    }
-    return file.commit();
-}
-
-void report(QWidget* parent, PrintOutcome outcome, const QPrinter& printer, int language) {
+void report(QWidget* parent, PrintOutcome outcome, int error, const QPrinter& printer,
+            int language) {
     if (outcome == PrintOutcome::Failed) {
         playExclamationSound();
+        if (printer.outputFormat() == QPrinter::PdfFormat && error != 0) {
+            messageBox(parent, QString::fromStdString(cannotWriteFileMessage(
+                                   QDir::toNativeSeparators(printer.outputFileName()).toStdString(),
+                                   error, language)));
+            return;
+        }
         messageBox(parent, tr3(kPrintFailed, language)
                                .arg(printer.outputFormat() == QPrinter::PdfFormat
                                         ? QDir::toNativeSeparators(printer.outputFileName())
@@ -136,12 +122,17 @@ void preparePrinter(QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
 }
 
-PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job) {
+PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job, int* error) {
+    if (error) *error = 0;
     if (!job.paint) return PrintOutcome::Failed;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty()) return PrintOutcome::Failed;
-        return writePdf(printer.outputFileName(), printer.pageLayout(), job) ? PrintOutcome::WrotePdf
-                                                                             : PrintOutcome::Failed;
+        // Every page the program writes to a file goes through the safe-file
+        // code, under the name's bytes as the system spells them.
+        const int failed = writePdfFile(QFile::encodeName(printer.outputFileName()).toStdString(),
+                                        printer.pageLayout(), job.documentName, job.paint);
+        if (error) *error = failed;
+        return failed == 0 ? PrintOutcome::WrotePdf : PrintOutcome::Failed;
     }
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::Failed;
@@ -163,8 +154,9 @@ PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob&
         printer.setOutputFileName(unusedPdfPath(pdfName(job.documentName)));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
-    const PrintOutcome outcome = printJobOn(printer, job);
-    report(parent, outcome, printer, language);
+    int error = 0;
+    const PrintOutcome outcome = printJobOn(printer, job, &error);
+    report(parent, outcome, error, printer, language);
     return outcome;
 }
 
@@ -174,15 +166,26 @@ PrintOutcome printDirect(QWidget* parent, QPrinter& printer, const PrintJob& job
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(unusedPdfPath(pdfName(job.documentName)));
     }
-    const PrintOutcome outcome = printJobOn(printer, job);
-    report(parent, outcome, printer, language);
+    int error = 0;
+    const PrintOutcome outcome = printJobOn(printer, job, &error);
+    report(parent, outcome, error, printer, language);
     return outcome;
 }
 
-void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job) {
+void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job, int language) {
     JobSettings settings(printer, job);
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) {
+        // The preview's own Print to a PDF file: through the safe-file code
+        // like every page written, never by the printer straight into the
+        // file. (The preview pages are drawn on another engine.)
+        if (p->outputFormat() == QPrinter::PdfFormat && p->paintEngine() &&
+            p->paintEngine()->type() == QPaintEngine::Pdf) {
+            int error = 0;
+            const PrintOutcome outcome = printJobOn(*p, job, &error);
+            if (outcome == PrintOutcome::Failed) report(parent, outcome, error, *p, language);
+            return;
+        }
         QPainter painter;
         if (!painter.begin(p)) return;
         const QRect page = p->pageLayout().paintRectPixels(p->resolution());

@@ -48,8 +48,10 @@ QString unusedPdfPath(const QString& name);
 enum class PrintOutcome { Printed, WrotePdf, Cancelled, Failed };
 
 // Prints the job on `printer` as it is set, without a dialog. A printer set to
-// PDF output writes its file through a temporary file renamed over it.
-PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job);
+// PDF output writes its file through a temporary file renamed over it;
+// `error` receives the cause when that file could not be written (see
+// writePdfFile).
+PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job, int* error = nullptr);
 
 // Lays `picture` on the printer's page, isotropically, within the page's
 // printable area. False when the printer could not start.
@@ -62,7 +64,7 @@ bool printPicture(QPrinter& printer, const QImage& picture);
 // installed, and when a page could not be written.
 PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob& job, int language);
 PrintOutcome printDirect(QWidget* parent, QPrinter& printer, const PrintJob& job, int language);
-void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job);
+void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job, int language = 0);
 // The Print Setup command: paper size, orientation and margins.
 bool pageSetup(QWidget* parent, QPrinter& printer);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,31 @@ TEST(CliArguments, MalformedLinesAreRefused) {
          "satellites: argument --body: expected one of jupiter, saturn, mars, uranus, got 'pluto'"},
     };
     for (const BadLine& c : cases) expectRefused(c);
+}
+
+// A forgotten value never takes the next option for itself: "--out --json"
+// would write a file named --json. A value that does start with -- is given
+// as --out=VALUE; a negative number still follows its option.
+TEST(CliArguments, AnOptionIsNeverTakenForAValue) {
+    TempWorkingDir wd;
+    const std::string render = "render --window moon --date 2024-03-17 --time 21:00 --width 64 "
+                               "--height 64 ";
+    expectRefused({(render + "--out --json").c_str(),
+                   "render: argument --out: missing value before --json (a value that starts "
+                   "with -- is given as --out=VALUE)"});
+    expectRefused({"phenomena-file --text --force --start 2011-01-01 --unit day --count 1",
+                   "phenomena-file: argument --text: missing value before --force (a value that "
+                   "starts with -- is given as --text=VALUE)"});
+    expectRefused({"seasons --start 2000 --years --zone=+1",
+                   "seasons: argument --years: missing value before --zone (a value that starts "
+                   "with -- is given as --years=VALUE)"});
+    EXPECT_FALSE(std::filesystem::exists("--json"));
+
+    EXPECT_EQ(runCli(render + "--out=--json").status, 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file("--json"));
+    EXPECT_EQ(runCli(render + "--out --not-an-option.png").status, 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file("--not-an-option.png"));
+    EXPECT_EQ(runCli("seasons --start 2000 --years 1 --zone -5").status, 0);
 }
 
 TEST(CliArguments, EchoedValuesHaveTheirControlCharactersEscaped) {

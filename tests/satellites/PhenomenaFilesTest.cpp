@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <fstream>
@@ -13,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "common/files/SafeFile.h"
 #include "common/settings/TimeZoneChoice.h"
+#include "common/text/LanguageText.h"
 #include "satellites/PhenomenaFiles.h"
 #include "tests/satellites/GalileanTestSupport.h"
 #include "tests/satellites/KeplerPlaceSource.h"
@@ -233,7 +236,8 @@ TEST(PhenomenaFiles, CountLimitsAndStartDateAreChecked) {
     r.year = 2005;
     r.path = (dir.path() / "no-such-dir" / "x.txt").string();
     const FileResult res = generateTextFile(r, sat, source, SearchMode::Fast, {});
-    EXPECT_EQ(res.message, "Cannot open the file.");
+    EXPECT_EQ(res.message, "Cannot write the file " + r.path +
+                               ": No such file or directory. Nothing was changed.");
 }
 
 // ---- damaged, planted and interrupted files ------------------------------------
@@ -395,7 +399,7 @@ TEST(PhenomenaFiles, AListingIsReplacedWholeOrNotAtAll) {
         res = generateTextFile(r, sat, source, SearchMode::Fast, {});
     }
     EXPECT_FALSE(res.ok);
-    EXPECT_NE(res.message.find("Error writing the file JupSat.txt"), std::string::npos) << res.message;
+    EXPECT_EQ(res.message, "Cannot write the file JupSat.txt: File too large. Nothing was changed.");
     EXPECT_EQ(readAll("JupSat.txt"), "the old listing\n");
 
     // Replaced when asked, keeping its mode, through a link to its target.
@@ -439,4 +443,117 @@ TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
     }
     EXPECT_EQ(days, 34 * 365);
     EXPECT_GT(rows, 34 * 365 * 5);
+}
+
+// ---- full disks, refused targets, killed runs ------------------------------------
+
+namespace {
+
+class FailingWrites {
+public:
+    explicit FailingWrites(int error) {
+        setFileStepHookForTesting([error](FileStep step, const std::string&) {
+            return step == FileStep::Write ? error : 0;
+        });
+    }
+    ~FailingWrites() { setFileStepHookForTesting({}); }
+};
+
+pid_t endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::vector<std::string> namesIn(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+// A full disk stops the yearly file at once and says which file and why, in
+// the active language; nothing is left behind.
+TEST(PhenomenaFiles, AFullDiskIsNamedWithItsCause) {
+    TempWorkingDir wd;
+    writeBytes("vantorel.ini", "[Vantorel]\n");
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    FileResult res;
+    {
+        const FailingWrites full(ENOSPC);
+        res = generateYearlyFile(2007, sat, source, SearchMode::Fast, kFrench);
+    }
+    EXPECT_FALSE(res.ok);
+    EXPECT_FALSE(res.cancelled);
+    EXPECT_EQ(res.message.rfind("Impossible d'\u00e9crire le fichier /", 0), 0u) << res.message;
+    EXPECT_NE(res.message.find("/j2007.sat : Plus de place sur le disque. Rien n'a \u00e9t\u00e9 "
+                               "modifi\u00e9."),
+              std::string::npos)
+        << res.message;
+    EXPECT_EQ(namesIn(wd.path()), std::vector<std::string>{"vantorel.ini"});
+    // Stopped at the first failed row, not at the end of the year.
+    const long callsWhenFull = source.calls;
+    ASSERT_TRUE(generateYearlyFile(2007, sat, source, SearchMode::Fast, 0).ok);
+    EXPECT_LT(callsWhenFull * 10, source.calls - callsWhenFull);
+}
+
+// A FIFO is no file of ours to replace, damaged as it may look, and a
+// read-only listing stays even when replacing was asked for.
+TEST(PhenomenaFiles, NeitherAFifoNorAReadOnlyListingIsReplaced) {
+    TempWorkingDir wd;
+    writeBytes("vantorel.ini", "[Vantorel]\n");
+    ASSERT_EQ(mkfifo("j2008.sat", 0600), 0);
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    FileResult res = generateYearlyFile(2008, sat, source, SearchMode::Fast, 0);
+    EXPECT_FALSE(res.ok);
+    EXPECT_NE(res.message.find("j2008.sat: it is not a regular file"), std::string::npos)
+        << res.message;
+    EXPECT_TRUE(fs::is_fifo("j2008.sat"));
+    EXPECT_EQ(source.calls, 0);
+
+    writeBytes("ro.txt", "kept\n");
+    fs::permissions("ro.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    TextFileRequest r = listingRequest("ro.txt");
+    r.replaceExisting = true;
+    r.language = kSpanish;
+    res = generateTextFile(r, sat, source, SearchMode::Fast, {});
+    EXPECT_FALSE(res.ok);
+    EXPECT_EQ(res.message, "No se puede escribir el archivo ro.txt: el archivo es de solo lectura. "
+                           "No se ha modificado nada.");
+    EXPECT_EQ(readAll("ro.txt"), "kept\n");
+    EXPECT_EQ(source.calls, 0);  // refused before any work
+}
+
+// A killed run's temporary beside a yearly file goes at the next use of the
+// folder: a refused generation, a read.
+TEST_F(YearlyFile, AKilledRunsTemporaryGoesAtTheNextUse) {
+    ASSERT_TRUE(result.ok);
+    const fs::path left =
+        dir->userDataFile("j2005.sat.tmp-" + std::to_string(endedProcess()) + "-AbC123");
+    writeBytes(left, "killed 0.3 s in");
+    PlaceDrivenSatellites sat;
+    KeplerPlaceSource source;
+    EXPECT_FALSE(generateYearlyFile(2005, sat, source, SearchMode::Fast, 0).ok);
+    EXPECT_FALSE(fs::exists(left));
+
+    // Another year's leftover goes too; a file of another kind is not
+    // this folder's use to judge.
+    const std::string dead = std::to_string(endedProcess());
+    const fs::path otherYear = dir->userDataFile("j2012.sat.tmp-" + dead + "-XyZ789");
+    const fs::path notOurs = dir->userDataFile("notes.txt.tmp-" + dead + "-XyZ789");
+    writeBytes(left, "killed again");
+    writeBytes(otherYear, "killed in 2012");
+    writeBytes(notOurs, "another file's");
+    PhenomenonRows rows;
+    EXPECT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), {2005, 6, 1, 0, 0}, 0,
+                                  0, false, rows));
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_FALSE(fs::exists(otherYear));
+    EXPECT_TRUE(fs::exists(notOurs));
+    fs::remove(notOurs);
 }

@@ -123,7 +123,8 @@ TEST(PhenomenaGenerator, ListingReplacesTheOldOneWholeKeepingItsModeAndFollowing
     const FileResult bad = generateTextFile(threeDays("missing/dir/JupSat.txt"), sat, source,
                                             SearchMode::Fast, {});
     EXPECT_FALSE(bad.ok);
-    EXPECT_EQ(bad.message, "Cannot open the file.");
+    EXPECT_EQ(bad.message, "Cannot write the file missing/dir/JupSat.txt: No such file or "
+                           "directory. Nothing was changed.");
 }
 
 TEST(PhenomenaGenerator, RunReportsEveryDayUpToTheEndOfThePeriod) {

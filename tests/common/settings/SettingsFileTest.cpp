@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <fstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <sstream>
 
+#include "common/files/SafeFile.h"
 #include "common/settings/SettingsFile.h"
 #include "common/text/LanguageText.h"
 #include "tests/support/TempWorkingDir.h"
@@ -285,4 +289,39 @@ TEST(SettingsFileSafety, ZoomsOutsideTheWindowsRangeFallBack) {
     writeFile("[Vantorel]\nMarsZoom=30\nUranusZoom=2147483647\n");
     EXPECT_EQ(SettingsFile::readMarsZoom(), 30);
     EXPECT_EQ(SettingsFile::readUranusZoom(), 80);
+}
+
+// Two programs write at once: one is slowed at the flush, between reading
+// the file and renaming its new version over it; the other's key, written
+// meanwhile, must survive, as must the key both found there.
+TEST(SettingsFileSafety, TwoWritersAtOnceKeepEachOthersKeys) {
+    TempWorkingDir wd;
+    writeFile("[Vantorel]\nLangue=1\n");
+    std::atomic<bool> slowAtFlush{false};
+    std::thread::id slowed;
+    setFileStepHookForTesting([&](FileStep step, const std::string&) {
+        if (step == FileStep::Sync && std::this_thread::get_id() == slowed) {
+            slowAtFlush = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        }
+        return 0;
+    });
+    std::thread first([&] {
+        slowed = std::this_thread::get_id();  // read by others only once it is slowed
+        Settings s;
+        EXPECT_TRUE(SettingsFile::writeLatitude(s, 45, 30, false));
+    });
+    while (!slowAtFlush) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    Settings s;
+    EXPECT_TRUE(SettingsFile::writeProjection(s, 2));
+    first.join();
+    setFileStepHookForTesting({});
+
+    Settings r;
+    SettingsFile::readSettings(r);
+    EXPECT_EQ(r.language, 1);
+    EXPECT_EQ(r.latituded, 45);
+    EXPECT_EQ(r.latitudem, 30);
+    EXPECT_EQ(r.projection, 2);
+    EXPECT_FALSE(std::filesystem::exists("vantorel.ini.lock"));
 }
