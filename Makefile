@@ -6,9 +6,12 @@ BUILD ?= build
 deps:
 	@sh tools/install-deps.sh
 
+# ccache, when the machine has it, makes a second build of the same sources quick.
+LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 configure: deps
 	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
-	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo; fi
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER); fi
 
 build: configure
 	cmake --build $(BUILD) --parallel
