@@ -4,6 +4,7 @@
 #include "common/settings/Settings.h"
 #include "engine/Mars.h"
 #include "moon/MoonDocument.h"
+#include "moon/MoonPlace.h"
 #include "sky/ConjunctionSearch.h"
 #include "sky/MarsSeasonSearch.h"
 
@@ -24,6 +25,20 @@ void BM_MoonFullComputation(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoonFullComputation)->Unit(benchmark::kMicrosecond);
+
+// The Moon's rise, transit and set of one local date: three places through
+// the day, then each event corrected at the Moon's own place.
+void BM_MoonRiseTransitSet(benchmark::State& state) {
+    DateTime start;
+    start.setLocal(2026, 12, 8, 10, 6, 1, 0);
+    const double latitude = state.range(0);
+    for (auto _ : state) {
+        DateTime dt = start;
+        computeMoonRiseTransitSet(dt, latitude);
+        benchmark::DoNotOptimize(dt.riseMinute);
+    }
+}
+BENCHMARK(BM_MoonRiseTransitSet)->Arg(48)->Arg(65)->Arg(90)->Unit(benchmark::kMicrosecond);
 
 // A whole year's Lunar X search from January: whole hours, then minutes.
 void BM_LunarXYear(benchmark::State& state) {

@@ -1,5 +1,6 @@
-// A planet panel's whole computation: rise/transit/set over three days plus
-// the instant (four apparent places, three light-time passes each) and the altitude.
+// A planet panel's whole computation: rise/transit/set of the local date (three
+// apparent places through the day) plus the instant (four places, three
+// light-time passes each) and the altitude.
 #include <benchmark/benchmark.h>
 
 #include "engine/BodySequence.h"

@@ -1,5 +1,5 @@
 // vantorel-cli ephem: each body's panel figures, computed by the sequence a
-// body document runs (three days for rise/transit/set, the instant, the altitude).
+// body document runs (rise/transit/set of the local date, the instant, the altitude).
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -58,21 +58,30 @@ struct Instant {
     double latitude = 0;
 };
 
+// Rise, transit and set of the record's local date, for one body.
+using DayEventsOf = std::function<void(DateTime&)>;
+
 // Runs the document sequence for `place` and adds rise, transit, set and altitude.
 void runSequence(DateTime& dt, EarthSun& es, const BodyPlace& place, const Instant& at,
-                 std::vector<Figure>& out, double h0 = kPlanetRiseAltitude,
-                 int corrections = 1) {
-    computeRiseTransitSetDay(dt, es, place, at.latitude, h0, corrections);
+                 std::vector<Figure>& out, const DayEventsOf& dayEvents) {
+    dayEvents(dt);
     if (at.jd)
         dt.setJulianDay(*at.jd);
     else
         dt.computeDate();
     computePlaceAndAltitude(dt, es, place, at.latitude);
-    const bool rs = dt.hasRiseSet();
-    out.push_back(clockTime("rise", rs, dt.riseHour, dt.riseMinute));
-    out.push_back(clockTime("transit", true, dt.transitHour, dt.transitMinute));
-    out.push_back(clockTime("set", rs, dt.setHour, dt.setMinute));
+    out.push_back(clockTime("rise", dt.riseOnDate, dt.riseHour, dt.riseMinute));
+    out.push_back(clockTime("transit", dt.transitOnDate, dt.transitHour, dt.transitMinute));
+    out.push_back(clockTime("set", dt.setOnDate, dt.setHour, dt.setMinute));
     out.push_back(number("altitude_deg", dt.altitude(), "%.2f"));
+}
+
+// The sequence of a planet or the Sun, at a fixed rise altitude.
+void runSequence(DateTime& dt, EarthSun& es, const BodyPlace& place, const Instant& at,
+                 std::vector<Figure>& out, double h0 = kPlanetRiseAltitude) {
+    runSequence(dt, es, place, at, out, [&](DateTime& d) {
+        computeRiseTransitSetDay(d, es, place, at.latitude, h0);
+    });
 }
 
 std::vector<Figure> sunFigures(DateTime& dt, EarthSun& es, const Instant& at) {
@@ -89,13 +98,9 @@ std::vector<Figure> sunFigures(DateTime& dt, EarthSun& es, const Instant& at) {
 
 std::vector<Figure> moonFigures(DateTime& dt, EarthSun& es, const Instant& at) {
     MoonTheory moon;
-    // The standard altitude from the Moon's distance at the instant.
-    DateTime probe = dt;
-    if (at.jd) probe.setJulianDay(*at.jd);
-    computeInstant(probe, es, moonPlace(moon));
     std::vector<Figure> rts;
-    runSequence(dt, es, moonPlace(moon), at, rts, moonRiseAltitude(moon.distance),
-                kMoonCorrections);
+    runSequence(dt, es, moonPlace(moon), at, rts,
+                [&at](DateTime& d) { computeMoonRiseTransitSet(d, at.latitude); });
     std::vector<Figure> f = {
         number("ra_deg", toDeg(moon.rightAscension)),
         number("dec_deg", toDeg(moon.declination)),

@@ -35,46 +35,42 @@ void computeInstant(DateTime& dt, EarthSun& es, const BodyPlace& place) {
     place(dt, es, ra, dec);
 }
 
-void computeRiseTransitSetDay(DateTime& dt, EarthSun& es, const BodyPlace& place,
-                              double latitudeDeg, double h0, int corrections) {
-    const double day = dt.localDay, month = dt.localMonth, year = dt.localYear;
-    const double hour = dt.localHour, minute = dt.localMinute;
-    const int zoneH = dt.zoneHours, zoneM = dt.zoneMinutes;
+PlaceAtInstant placeAtInstant(const DateTime& like, EarthSun& es, const BodyPlace& place,
+                              double h0) {
+    return [like, &es, place, h0](double jdUt) {
+        DateTime at = like;
+        at.setJulianDay(jdUt);
+        at.computeNutation();
+        SkyPlace p;
+        place(at, es, p.raDeg, p.decDeg);
+        p.riseAltitudeRad = h0;
+        return p;
+    };
+}
 
-    // A day 0 or one beyond the month is left to the Julian-day formula.
-    double places[6];
-    dt.zoneHours = dt.zoneMinutes = 0;
-    dt.localHour = dt.localMinute = 0;
-    DateTime dayStart;
-    for (int k = 0; k < 3; ++k) {
-        dt.localDay = day + (k - 1);
-        dt.computeDate();
-        dt.computeNutation();
-        if (k == 1) dayStart = dt;
-        place(dt, es, places[k], places[k + 3]);
-    }
-    // Repeated corrections take the body's own place at each trial instant.
-    PlaceAtDayFraction exactPlace;
-    if (corrections > 1) {
-        exactPlace = [&](double m, double& raDeg, double& decDeg) {
-            DateTime at = dayStart;
-            at.setJulianDay(dayStart.JD + m);
-            at.computeNutation();
-            place(at, es, raDeg, decDeg);
-        };
-    }
-
-    dt.localDay = day;
-    dt.localMonth = month;
-    dt.localYear = year;
-    dt.localHour = hour;
-    dt.localMinute = minute;
-    dt.zoneHours = zoneH;
-    dt.zoneMinutes = zoneM;
+void computeRiseTransitSetDay(DateTime& dt, const PlaceAtInstant& place, double latitudeDeg,
+                              bool refineAtOwnPlace) {
+    const LocalDay day = localDayOf(dt);
+    const DayEvents events =
+        findDayEvents(day, place, latitudeDeg, -dt.longitudeWest(), refineAtOwnPlace);
+    auto put = [&day](const std::optional<double>& jd, bool& onDate, int& hour, int& minute) {
+        onDate = jd.has_value();
+        const int clock = onDate ? day.clockMinute(*jd) : 0;
+        hour = clock / 60;
+        minute = clock % 60;
+    };
+    put(events.riseJd, dt.riseOnDate, dt.riseHour, dt.riseMinute);
+    put(events.transitJd, dt.transitOnDate, dt.transitHour, dt.transitMinute);
+    put(events.setJd, dt.setOnDate, dt.setHour, dt.setMinute);
+    dt.riseHourAngle = static_cast<float>(events.riseHourAngleRad);
+    dt.riseSetCondition = events.condition;
     dt.computeDate();
     dt.computeSiderealTime();
-    dt.computeRiseTransitSet(places, h0, dt.longitudeWest(), latitudeDeg, corrections, exactPlace);
-    dt.riseSetToLocal();
+}
+
+void computeRiseTransitSetDay(DateTime& dt, EarthSun& es, const BodyPlace& place,
+                              double latitudeDeg, double h0) {
+    computeRiseTransitSetDay(dt, placeAtInstant(dt, es, place, h0), latitudeDeg);
 }
 
 void computePlaceAndAltitude(DateTime& dt, EarthSun& es, const BodyPlace& place,
@@ -86,8 +82,8 @@ void computePlaceAndAltitude(DateTime& dt, EarthSun& es, const BodyPlace& place,
 }
 
 void computeBodyDocument(DateTime& dt, EarthSun& es, const BodyPlace& place, double latitudeDeg,
-                         double h0, int corrections) {
-    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0, corrections);
+                         double h0) {
+    computeRiseTransitSetDay(dt, es, place, latitudeDeg, h0);
     dt.computeDate();
     computePlaceAndAltitude(dt, es, place, latitudeDeg);
 }

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "engine/RiseTransitSet.h"
+
 namespace vantorel {
 
 class DateTime;
@@ -30,16 +32,22 @@ BodyPlace sunPlace();
 // computeNutation, then `place`.
 void computeInstant(DateTime& dt, EarthSun& earthSun, const BodyPlace& place);
 
-// Rise, transit and set of the local date: the places at 0 h UT of the day
-// before, the day and the day after, then computeSiderealTime,
-// computeRiseTransitSet at the record's longitude (the site's, else the
-// zone's) with at most `corrections` correction steps, and riseSetToLocal.
-// With more than one step the corrections use the body's own place at each
-// trial instant (the Moon's way to the exact root).
-// Leaves the record at its own date, clock and zone.
+// The body's place at any universal instant, computed in a copy of `like`
+// (its zone and delta T) through `place`, with a fixed rise altitude (radians).
+// Keeps a reference to `earthSun` only.
+PlaceAtInstant placeAtInstant(const DateTime& like, EarthSun& earthSun, const BodyPlace& place,
+                              double h0);
+
+// Rise, transit and set of the record's local date at its longitude (the
+// site's, else the zone's centre) by findDayEvents, written into the record
+// as local clock times with the flags of those found; then computeDate and
+// computeSiderealTime for the record's own instant. Every panel, table and
+// the command line take their times from here.
+void computeRiseTransitSetDay(DateTime& dt, const PlaceAtInstant& place, double latitudeDeg,
+                              bool refineAtOwnPlace = false);
+// The same for a planet or the Sun at a fixed rise altitude.
 void computeRiseTransitSetDay(DateTime& dt, EarthSun& earthSun, const BodyPlace& place,
-                              double latitudeDeg, double h0 = kPlanetRiseAltitude,
-                              int corrections = 1);
+                              double latitudeDeg, double h0 = kPlanetRiseAltitude);
 
 // For the instant the record already holds (computeDate or setJulianDay
 // done): computeNutation, `place`, then the altitude at the local sidereal
@@ -50,6 +58,6 @@ void computePlaceAndAltitude(DateTime& dt, EarthSun& earthSun, const BodyPlace& 
 // What a body document runs for one date: the rise/transit/set day, the
 // instant, then the altitude.
 void computeBodyDocument(DateTime& dt, EarthSun& earthSun, const BodyPlace& place,
-                         double latitudeDeg, double h0 = kPlanetRiseAltitude, int corrections = 1);
+                         double latitudeDeg, double h0 = kPlanetRiseAltitude);
 
 }  // namespace vantorel

@@ -44,6 +44,7 @@ void DateTime::initDateTime() {
     riseHourAngle = 0;
     localSiderealTime = 0;
     altitudeDegrees = altitudeHundredths = 0;
+    riseOnDate = transitOnDate = setOnDate = false;
     riseSetCondition = kRisesAndSets;
     siteLongitude.reset();
     for (int i = 0; i < 12; ++i) monthLengths[i] = kMonthLengths[i];

@@ -5,7 +5,6 @@
 // time arguments, delta T, sidereal time, nutation and obliquity, and the last
 // rise/transit/set and altitude results).
 
-#include <functional>
 #include <optional>
 
 namespace vantorel {
@@ -39,10 +38,6 @@ constexpr int kLastYear = 2050;
 // delta T (dynamical minus universal time) in seconds for a calendar year.
 double deltaTSeconds(int year);
 
-// A body's apparent right ascension and declination (degrees) at the fraction
-// m of a day from 0 h UT of a record's date (m may fall outside 0..1).
-using PlaceAtDayFraction = std::function<void(double m, double& raDeg, double& decDeg)>;
-
 class DateTime {
 public:
     DateTime() { initDateTime(); }
@@ -68,7 +63,8 @@ public:
     double deltaEpsilon;  // arc seconds
     double epsilon;       // true obliquity, radians
     double epsilon0;      // mean obliquity, radians
-    // 28-35: last rise/transit/set (UT after computeRiseTransitSet, local after riseSetToLocal)
+    // 28-35: last rise/transit/set of the local date, local clock times
+    // (computeRiseTransitSetDay of engine/BodySequence.h)
     int riseHour, riseMinute, transitHour, transitMinute, setHour, setMinute;
     float riseHourAngle;       // radians
     float localSiderealTime;   // degrees 0-360
@@ -76,10 +72,12 @@ public:
     double altitudeDegrees, altitudeHundredths;
     // 38
     int monthLengths[12];
-    // Whether the last rise/transit/set found a rise and a set: a body that
-    // stays above or below the horizon all day keeps only its transit.
+    // Which of the three fall on the local date: the Moon misses a rise, a
+    // transit or a set about once a month, and a body that stays above or
+    // below the horizon all day has neither rise nor set.
+    bool riseOnDate, transitOnDate, setOnDate;
+    // Without a rise and a set: whether the body stayed up or down all day.
     int riseSetCondition;
-    bool hasRiseSet() const { return riseSetCondition == kRisesAndSets; }
     enum RiseSetCondition : int { kRisesAndSets = 0, kAlwaysAbove = 1, kAlwaysBelow = -1 };
     // The observer's own longitude, degrees east of Greenwich, when the user
     // gave one. Without it the centre of the zone stands in (15 degrees an
@@ -95,7 +93,7 @@ public:
     // theta0 and the local sidereal time: at the site's longitude when one is
     // set, else at the centre of the zone.
     void computeSiderealTime();
-    // L of computeRiseTransitSet (degrees, positive west): the site's
+    // The longitude of rise, transit and set (degrees, positive west): the site's
     // longitude when one is set, else the centre of the zone.
     double longitudeWest() const;
     int carryLocalTime();
@@ -107,22 +105,6 @@ public:
     // hundredths positive when the whole degrees are not zero).
     double altitude() const;
 
-    // Rise, transit and set of the date from three daily places. `places`:
-    // apparent right ascensions at 0 h UT of the day before, the day and the
-    // day after, then the three declinations (degrees). h0 in radians, L in
-    // degrees positive west, phi in degrees. Writes the UT times, the rise hour
-    // angle and riseSetCondition.
-    // `corrections`: how many times the rise and set (and the transit) are
-    // corrected at most; after the first, only while a correction still moves
-    // the time by 10 seconds or more. One is enough for the planets; the Moon,
-    // 13 degrees a day, needs a few. `exactPlace`, when given, replaces the
-    // interpolation in the corrections: the three-day parabola misses the
-    // Moon's place by a few hundredths of a degree, up to a minute of time
-    // where it rises at a grazing angle.
-    void computeRiseTransitSet(const double places[6], double h0, double L, double phi,
-                               int corrections = 1, const PlaceAtDayFraction& exactPlace = {});
-    // The three event times to local clock time with the record's zone.
-    void riseSetToLocal();
     // Sets the instant from a Julian day: JD, t, T, delta T and JDE exactly,
     // and the local date and clock from it and the zone (seconds dropped).
     void setJulianDay(double jd);

@@ -65,10 +65,10 @@ void MoonDocument::computeFull() {
 
 void MoonDocument::computeEvents() {
     events = dateTime;
+    computeMoonRiseTransitSet(events, settings_.latitude);
     EarthSun sun;
     MoonTheory probe;
-    computeBodyDocument(events, sun, moonPlace(probe), settings_.latitude,
-                        moonRiseAltitude(moon.distance));
+    computePlaceAndAltitude(events, sun, moonPlace(probe), settings_.latitude);
 }
 
 void MoonDocument::updateStep() {

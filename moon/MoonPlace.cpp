@@ -25,4 +25,20 @@ double moonRiseAltitude(double distanceKm) {
     return 0.7275 * parallax - toRad(0.5667);
 }
 
+PlaceAtInstant moonPlaceAtInstant(const DateTime& like, MoonTheory& scratch) {
+    return [like, &scratch](double jdUt) {
+        DateTime at = like;
+        at.setJulianDay(jdUt);
+        at.computeNutation();
+        scratch.computePlace(at);
+        return SkyPlace{toDeg(scratch.rightAscension), toDeg(scratch.declination),
+                        moonRiseAltitude(scratch.distance)};
+    };
+}
+
+void computeMoonRiseTransitSet(DateTime& dt, double latitudeDeg) {
+    MoonTheory scratch;
+    computeRiseTransitSetDay(dt, moonPlaceAtInstant(dt, scratch), latitudeDeg, true);
+}
+
 }  // namespace vantorel

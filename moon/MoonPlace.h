@@ -18,9 +18,14 @@ BodyPlace moonPlace(MoonTheory& moon);
 // semi-diameter), the handbook's value for a body this near.
 double moonRiseAltitude(double distanceKm);
 
-// Correction steps allowed for the Moon's rise, transit and set: moving 13
-// degrees a day, one step from the three-day interpolation leaves it minutes
-// off; three or four at its own place bring it under 10 seconds.
-constexpr int kMoonCorrections = 8;
+// The Moon's apparent place and rise altitude at any universal instant
+// (nutation and the position series only), computed in a copy of `like`;
+// keeps a reference to `scratch`, which it overwrites.
+PlaceAtInstant moonPlaceAtInstant(const DateTime& like, MoonTheory& scratch);
+
+// The Moon's rise, transit and set of the record's local date, each corrected
+// at the Moon's own place and distance: what its window, the data table and
+// `ephem` show.
+void computeMoonRiseTransitSet(DateTime& dt, double latitudeDeg);
 
 }  // namespace vantorel

@@ -35,6 +35,9 @@ class MoonTheory {
     // longitude for the same instant. In search mode the phase table and month
     // phases are left as they are and the Lunar X test is armed.
     void computeMoon(const DateTime& dt, double sunLongitudeRad, bool searchMode);
+    // Steps 1 to 5 alone: the apparent place and distance, all a search of
+    // the Moon's rise and set needs.
+    void computePlace(const DateTime& dt) { computePosition(dt); }
     // The Sun's right ascension and declination in degrees, distance in AU.
     void computeIlluminatedFraction(double sunRaDeg, double sunDecDeg, double sunDistanceAU);
     // Empties the first-quarter records and the first 14 Lunar X lines.

@@ -71,12 +71,12 @@ void DataTableDocument::computeTable() {
     // so a row reads exactly as that planet's window does.
     for (int i = 0; i < kPlanetCount; ++i) {
         computeBodyDocument(dt, earthSun, planetPlace(planetAt(i)), latitude);
-        const bool crosses = dt.hasRiseSet();
         events_[static_cast<size_t>(i * 3)] =
-            crosses ? clockText(dt.riseHour, dt.riseMinute) : kNoEventTime;
-        events_[static_cast<size_t>(i * 3 + 1)] = clockText(dt.transitHour, dt.transitMinute);
+            dt.riseOnDate ? clockText(dt.riseHour, dt.riseMinute) : kNoEventTime;
+        events_[static_cast<size_t>(i * 3 + 1)] =
+            dt.transitOnDate ? clockText(dt.transitHour, dt.transitMinute) : kNoEventTime;
         events_[static_cast<size_t>(i * 3 + 2)] =
-            crosses ? clockText(dt.setHour, dt.setMinute) : kNoEventTime;
+            dt.setOnDate ? clockText(dt.setHour, dt.setMinute) : kNoEventTime;
     }
 
     // The Red Spot's transits of the local day leave Jupiter at the instant.

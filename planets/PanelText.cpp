@@ -65,15 +65,15 @@ std::string timeStatusText(int language, double hour, double minute) {
 }
 
 std::string riseStatusText(int language, const DateTime& dt) {
-    return eventText(kRiseLabel, language, dt.hasRiseSet(), dt.riseHour, dt.riseMinute);
+    return eventText(kRiseLabel, language, dt.riseOnDate, dt.riseHour, dt.riseMinute);
 }
 
 std::string transitStatusText(int language, const DateTime& dt) {
-    return eventText(kTransitLabel, language, true, dt.transitHour, dt.transitMinute);
+    return eventText(kTransitLabel, language, dt.transitOnDate, dt.transitHour, dt.transitMinute);
 }
 
 std::string setStatusText(int language, const DateTime& dt) {
-    return eventText(kSetLabel, language, dt.hasRiseSet(), dt.setHour, dt.setMinute);
+    return eventText(kSetLabel, language, dt.setOnDate, dt.setHour, dt.setMinute);
 }
 
 std::string altitudeText(double wholeDegrees, double hundredths) {

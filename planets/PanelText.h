@@ -11,7 +11,7 @@ namespace vantorel {
 
 class DateTime;
 
-// Shown instead of a rise or set time on a day the body does not cross the horizon.
+// Shown instead of a rise, transit or set time on a date without one.
 inline constexpr const char* kNoEventTime = "--: --";
 
 // printf into a std::string (texts of up to 159 characters).
@@ -32,8 +32,8 @@ std::string scaleText(double bodyKm, double diameterArcsec, bool compact = false
 
 // Status bar panes.
 std::string timeStatusText(int language, double hour, double minute);
-// Rise, transit, set from the record's last (local) results; rise and set
-// show kNoEventTime on a day without them.
+// Rise, transit, set from the record's last (local) results; kNoEventTime
+// for one that does not fall on the date.
 std::string riseStatusText(int language, const DateTime& dt);
 std::string transitStatusText(int language, const DateTime& dt);
 std::string setStatusText(int language, const DateTime& dt);

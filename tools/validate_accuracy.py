@@ -16,7 +16,7 @@ zone (which stands in for the longitude) and latitude, it compares:
     design says so, so each place is compared twice: with the reference at
     the true instant, and with the reference at the same clock reading taken
     as dynamical time (what the theory itself is good for);
-  - rise, transit and set (local clock minutes of the local day);
+  - rise, transit and set of the local date (local clock minutes);
   - the Galilean moons (X, Y in Jupiter radii), Saturn's eight moons (X, Y in
     Saturn radii), and the offsets of the moons of Mars and Uranus (arc
     seconds east and north of the planet).
@@ -69,10 +69,10 @@ PROMISE = {
                 "near planet's small distance",
     "moon_distance": "a few tens of km: the distance terms of Meeus's table 47.A stop "
                      "at a few km",
-    "rts": "a minute or two: three-day interpolation (Meeus ch. 15), times given to the "
-           "minute, the zone standing in for the longitude",
-    "rts_moon": "minutes: the Moon moves 13° a day, more than the three-day interpolation "
-                "with a single correction step follows (Meeus ch. 15 iterates)",
+    "rts": "half a minute: the place interpolated through the local day, times rounded "
+           "to the minute, the zone standing in for the longitude",
+    "rts_moon": "half a minute: each event corrected at the Moon's own place and distance, "
+                "times rounded to the minute",
     "galilean": "a few hundredths of Jupiter's radius, under 1\" (Meeus ch. 44, "
                 "abridged E2x3)",
     "saturn": "none: mean circular orbits with fixed periods and phases, drawn as a picture; "
@@ -212,7 +212,8 @@ def main():
     distance = {b: Stat(b.capitalize(), "", "") for b in PLANETS}
     rts = {(g, k): Stat("%s, %s" % (g.capitalize(), k), "min", PROMISE["rts"])
            for g in ("sun", "moon", "planets") for k in ("rise", "transit", "set")}
-    rts_missing = {"sun": 0, "moon": 0, "planets": 0}
+    rts_missing = {"sun": 0, "moon": 0, "planets": 0}  # the reference has one, the program not
+    rts_extra = {"sun": 0, "moon": 0, "planets": 0}  # the program has one, the reference not
     moons = {b: Stat(b.capitalize(), "", "") for b in MOONS}
     no_data = {b: 0 for b in MOONS}
 
@@ -242,30 +243,27 @@ def main():
                 distance[b].add((got["distance_au"] - tt[2]) / tt[2] * 1e6, where)
 
         # Rise, transit and set, every third instant (the reference is searched
-        # body by body). The program interpolates within the universal day of
-        # the local date and shows the result in local time, so the reference
-        # is searched in that universal day, as an almanac gives the times.
+        # body by body): the events of the local date, whose clock time rounded
+        # to the minute falls on it, as the program gives them.
         if i % 3 == 0:
-            ut_day = math.floor(jd + zone / 24 + 0.5) - 0.5
+            half_minute = 0.5 / 1440
+            day_start = math.floor(jd + zone / 24 + 0.5) - 0.5 - zone / 24 - half_minute
             for b in PLANETS[:-1]:
                 got = bodies[b]
                 group = b if b in ("sun", "moon") else "planets"
-                ev = swe_event(ut_day, b, 15 * zone, lat, "-rise")
-                ev.update(swe_event(ut_day, b, 15 * zone, lat, "-metr"))
+                ev = swe_event(day_start, b, 15 * zone, lat, "-rise")
+                ev.update(swe_event(day_start, b, 15 * zone, lat, "-metr"))
                 for kind, key in (("rise", "rise"), ("transit", "mtransit"), ("set", "set")):
                     mine = local_minutes(got.get(kind))
-                    if mine is None:
+                    on_date = key in ev and ev[key] - day_start < 1
+                    if mine is None or not on_date:
+                        if mine is None and on_date:
+                            rts_missing[group] += 1
+                        elif mine is not None:
+                            rts_extra[group] += 1
                         continue
-                    if key not in ev or ev[key] - ut_day >= 1:
-                        # No such event in that day; the program still shows the
-                        # interpolation's time.
-                        rts_missing[group] += 1
-                        continue
-                    ref = (ev[key] - ut_day) * 1440
-                    mine_ut = (mine - 60 * zone) % 1440
-                    # 23:59 against 00:01 is two minutes, not a day.
-                    error = (mine_ut - ref + 720) % 1440 - 720
-                    rts[(group, kind)].add(error, "%s, %s, zone %+d, latitude %.1f" % (
+                    ref = (ev[key] - day_start) * 1440 - 0.5
+                    rts[(group, kind)].add(mine - ref, "%s, %s, zone %+d, latitude %.1f" % (
                         b.capitalize(), where, zone, lat))
 
         date = utc_text(jd)[:10]
@@ -307,11 +305,26 @@ def main():
         if (i + 1) % 50 == 0:
             print("%d instants, %.0f s" % (i + 1, time.time() - started), file=sys.stderr)
 
-    write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no_data,
-                 time.time() - started)
+    write_report(opts, place_ut, place_tt, distance, rts, (rts_missing, rts_extra), moons,
+                 no_data, time.time() - started)
 
 
-def write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no_data, seconds):
+def kept_section(path, title):
+    """The lines of a section another tool writes into the report, to keep."""
+    p = pathlib.Path(path)
+    if not p.exists():
+        return []
+    old = p.read_text(encoding="utf-8").split("\n")
+    if title not in old:
+        return []
+    start = old.index(title)
+    end = next((i for i in range(start + 1, len(old)) if old[i].startswith("## ")), len(old))
+    return old[start:end]
+
+
+def write_report(opts, place_ut, place_tt, distance, rts, rts_counts, moons, no_data, seconds):
+    rts_missing, rts_extra = rts_counts
+    usno = kept_section(opts.out, "## Rise and set against the US Naval Observatory")
     lines = []
     add = lines.append
     add("# Accuracy of Vantorel")
@@ -360,14 +373,13 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no
     add("")
     add("## Rise, transit and set")
     add("")
-    add("The program interpolates three daily places within the universal day of the local")
-    add("date (Meeus ch. 15), the zone standing in for the longitude (15° an hour), and shows")
-    add("the times in local time; the reference is searched in that same universal day at")
-    add("the zone's longitude and the instant's latitude as an almanac gives them: upper limb")
-    add("with refraction, the Moon's parallax included (`swetest -rise`, `-metr`), every third")
-    add("instant, the Sun, the Moon and the planets to Neptune. Where the reference finds no")
-    add("such event in that day, the")
-    add("program still shows the interpolation's time; those cases are counted, not compared.")
+    add("The rise, transit and set of the local date (00:00 to 24:00 on the clock, each time")
+    add("rounded to the minute), the zone standing in for the longitude (15° an hour), against")
+    add("the reference's events of that date at the zone's longitude and the instant's latitude")
+    add("as an almanac gives them: upper limb with refraction, the Moon's parallax included")
+    add("(`swetest -rise`, `-metr`), every third instant, the Sun, the Moon and the planets to")
+    add("Neptune. An event one side finds on the date and the other not is counted, not")
+    add("compared. The error is the program's minute less the reference's exact time.")
     add("")
     add("| Event | Median | Worst | Worst at | Theory promises |")
     add("|---|---|---|---|---|")
@@ -376,9 +388,13 @@ def write_report(opts, place_ut, place_tt, distance, rts, rts_missing, moons, no
             s.promise = PROMISE["rts_moon"]
         add(s.row(1))
     add("")
-    add("No event in the universal day (not compared): Sun %d, Moon %d, planets %d." % (
-        rts_missing["sun"], rts_missing["moon"], rts_missing["planets"]))
+    add("On the date for the reference only: Sun %d, Moon %d, planets %d; for the program "
+        "only: Sun %d, Moon %d, planets %d." % (
+            rts_missing["sun"], rts_missing["moon"], rts_missing["planets"],
+            rts_extra["sun"], rts_extra["moon"], rts_extra["planets"]))
     add("")
+    if usno:
+        lines.extend(usno)
     add("## Moons")
     add("")
     add("The distance in arc seconds between the two places of each moon relative to its")
@@ -430,13 +446,13 @@ NOTES_TEMPLATE = """
 - **The Moon at the true instant**: the lunar theory runs at universal time, so its place
   is where the Moon stood delta T (55 to 75 s) earlier: 30" to 50". At the same clock
   reading in dynamical time the theory itself stays within its promise.
-- **Rise, transit and set** are the events of the universal day of the local date, shown
-  in local time (the panel shows clock times without dates), so in zones far from Greenwich an event may belong to the local day
-  before or after. On the day a month when the Moon has no rise (or set) in that
-  universal day, the time shown is the interpolation's, a neighbouring event moved by
-  the day's retardation. The Moon's standard altitude includes its parallax; its
-  remaining minutes come from interpolating a body that moves 13° a day from three
-  daily places with a single correction step, worst at high latitudes.
+- **Rise, transit and set** are the events of the local date: the body's place is taken
+  at the start, the middle and the end of the local day and followed between them, the
+  altitude compared with the rise altitude between the culminations; the Moon's events
+  are then corrected at its own place and distance. A date without an event shows none
+  (the Moon skips a rise, a transit or a set about once a month). Against the US Naval
+  Observatory's tables (the section above) every event of 2019 at their sites falls
+  within a minute, in every zone tried.
 %SATURN%- **Pluto** is astrometric J2000 in the FK5 frame; the reference's ICRS frame differs by
   a few hundredths of an arc second, and Meeus's 43-term series (valid 1885-2099)
   accounts for the rest, and for the 20 ppm (0.0006 AU) of its distance.

@@ -136,6 +136,14 @@ TEST(MoonDocument, StatusPanesGiveTheMoonsRiseTransitAndSetOfTheDay) {
     // The window's own instant is untouched by the events' computation.
     EXPECT_EQ(doc.dateTime.localHour, 12);
     EXPECT_EQ(doc.dateTime.localDay, 20);
+
+    // The times `ephem` gives for the same date and site (its test expects
+    // the same two): 07:31 and 11:20 on 2026-12-08 at 48 deg 48' N, zone +1.
+    settings.latitude = 48.8f;
+    MoonDocument december(settings);
+    december.setDate(2026, 12, 8, 10, 6);
+    EXPECT_EQ(december.statusTexts().rise, "Rise: 07: 31");
+    EXPECT_EQ(december.statusTexts().transit, "Transit: 11: 20");
 }
 
 TEST(MoonDocument, AgeIsCountedInDaysInEachLanguage) {

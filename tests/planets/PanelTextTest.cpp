@@ -31,15 +31,19 @@ TEST(PanelText, StatusPanes) {
     dt.transitMinute = 40;
     dt.setHour = 19;
     dt.setMinute = 2;
+    dt.riseOnDate = dt.transitOnDate = dt.setOnDate = true;
     EXPECT_EQ(riseStatusText(0, dt), "Rise: 06: 05");
     EXPECT_EQ(riseStatusText(1, dt), "Lever: 06: 05");
     EXPECT_EQ(transitStatusText(2, dt), "Tr\u00e1nsito: 12: 40");
     EXPECT_EQ(setStatusText(1, dt), "Coucher: 19: 02");
     EXPECT_EQ(setStatusText(7, dt), "Set: 19: 02");  // a damaged language index reads as English
-    dt.riseSetCondition = DateTime::kAlwaysAbove;
+    dt.riseOnDate = dt.setOnDate = false;
     EXPECT_EQ(riseStatusText(0, dt), "Rise: --: --");
     EXPECT_EQ(setStatusText(2, dt), "Puesta: --: --");
     EXPECT_EQ(transitStatusText(0, dt), "Transit: 12: 40");
+    // The Moon's day without a transit.
+    dt.transitOnDate = false;
+    EXPECT_EQ(transitStatusText(1, dt), "Transit: --: --");
     EXPECT_EQ(timeStatusText(1, 9, 5), "Heure: 09: 05");
 }
 
