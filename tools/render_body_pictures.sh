@@ -32,7 +32,7 @@ done
 IO_SHADOW="--date 2024-01-16 --time 18:00 --zone 0"
 for code in 0 3; do
   "$BUILD/vantorel-cli" render --window jupiter $IO_SHADOW --projection "$code" \
-    --out "$OUT/jupiter-code$code.png"
+    --width 300 --height 280 --zoom 1 --out "$OUT/jupiter-code$code.png"
 done
 "$BUILD/vantorel-cli" render --window jupiter-satellites $IO_SHADOW --projection 0 \
   --out "$OUT/jupiter-satellites-code0.png"

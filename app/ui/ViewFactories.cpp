@@ -24,8 +24,11 @@ void installViewFactories(DocumentTypeRegistry& registry) {
                             [](const ViewContext& c) { return new MercuryView(c); });
     registry.setViewFactory(DocTypeId::Venus, [](const ViewContext& c) { return new VenusView(c); });
     registry.setViewFactory(DocTypeId::Mars, [](const ViewContext& c) { return new MarsView(c); });
-    registry.setViewFactory(DocTypeId::Jupiter,
-                            [](const ViewContext& c) { return new JupiterView(c); }, QSize(300, 280));
+    // The disc: twice as wide as high, so that at the level that opens it
+    // the four moons stand beside a globe of some size.
+    registry.setViewFactory(
+        DocTypeId::Jupiter, [](const ViewContext& c) { return new JupiterView(c); },
+        QSize(600, 300));
     // The strip: wide enough for Callisto's orbit on both sides.
     registry.setViewFactory(DocTypeId::JupiterSatellites,
                             [](const ViewContext& c) { return new JupiterSatellitesView(c); },

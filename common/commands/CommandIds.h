@@ -40,6 +40,8 @@ enum CommandId : int {
     ID_MARS_ZOOM_OUT = 32818,
     ID_URANUS_ZOOM_IN = 32825,
     ID_URANUS_ZOOM_OUT = 32826,
+    ID_JUPITER_ZOOM_IN = 32835,
+    ID_JUPITER_ZOOM_OUT = 32836,
     // Phenomena in the Jupiter windows, zoom in in the Saturn window.
     ID_PHENOMENON_OR_SATURN_ZOOM_IN = 32821,
     ID_SATURN_ZOOM_OUT = 32822,

@@ -53,6 +53,8 @@ constexpr CommandText kCommands[] = {
     {ID_MARS_ZOOM_OUT, {"Zoom o&ut    -", "Zoo&m   -", "Zoo&m   -"}},
     {ID_URANUS_ZOOM_IN, {"&Zoom in   +", "&Zoom   +", "&Zoom   +"}},
     {ID_URANUS_ZOOM_OUT, {"Zoom o&ut -", "Zoo&m   -", "Zoo&m   -"}},
+    {ID_JUPITER_ZOOM_IN, {"&Zoom in   +", "&Zoom   +", "&Zoom   +"}},
+    {ID_JUPITER_ZOOM_OUT, {"Zoom o&ut -", "Zoo&m   -", "Zoo&m   -"}},
     {ID_PHENOMENON_OR_SATURN_ZOOM_IN, {"&Phenomenon", "&Phénomènes", "&Fenómenos"}},
     {ID_SATURN_ZOOM_OUT, {"Zoom o&ut -", "Zoo&m   -", "Zoo&m   -"}},
     {ID_RED_SPOT_REFERENCE,
@@ -141,7 +143,8 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME, ID_TRACKING, ID_RED_SPOT_REFERENCE}));
         menu.push_back(popup(kOption, kind,
                              {ID_OPEN_JUPITER_SATELLITES, ID_PHENOMENON_OR_SATURN_ZOOM_IN,
-                              ID_CONJUNCTION_OPPOSITION}));
+                              ID_CONJUNCTION_OPPOSITION, ID_JUPITER_ZOOM_IN,
+                              ID_JUPITER_ZOOM_OUT}));
         break;
     case MenuKind::Saturn:
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));

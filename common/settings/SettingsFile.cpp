@@ -223,5 +223,10 @@ bool SettingsFile::writeMarsZoom(double zoom) { return writeInt("MarsZoom", stat
 bool SettingsFile::writeUranusZoom(double zoom) {
     return writeInt("UranusZoom", static_cast<int>(zoom));
 }
+int SettingsFile::readJupiterZoom(int highest, int fallback) {
+    const std::optional<int> v = readInt("JupiterZoom");
+    return v && *v >= 0 && *v <= highest ? *v : fallback;
+}
+bool SettingsFile::writeJupiterZoom(int level) { return writeInt("JupiterZoom", level); }
 
 }  // namespace vantorel

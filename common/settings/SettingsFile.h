@@ -69,6 +69,10 @@ public:
     static int readUranusZoom();
     static bool writeMarsZoom(double zoom);
     static bool writeUranusZoom(double zoom);
+    // The Jupiter window's zoom level, 0..highest; anything else (or none)
+    // reads as `fallback`.
+    static int readJupiterZoom(int highest, int fallback);
+    static bool writeJupiterZoom(int level);
 };
 
 }  // namespace vantorel

@@ -1,6 +1,7 @@
 #include "planets/ui/JupiterViews.h"
 
 #include "common/commands/CommandIds.h"
+#include "common/settings/SettingsFile.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
 #include "common/ui/WindowServices.h"
@@ -8,6 +9,7 @@
 #include "planets/ui/PhenomenaList.h"
 #include "planets/ui/RedSpotDialog.h"
 #include "satellites/GalileanPlacement.h"
+#include "satellites/JupiterZoom.h"
 
 namespace vantorel {
 
@@ -18,19 +20,34 @@ namespace {
 constexpr int kConjunctionRowOfJupiter = 6;
 
 PlanetView::ViewTraits jupiterTraits(bool disc) {
-    // No zoom: the disc has its fixed size and the strip its scale.
-    PlanetView::ViewTraits t{static_cast<int>(kJupiterDiscRadius),
-                              static_cast<int>(kJupiterDiscRadius),
-                              0,
-                              0,
+    // The disc zooms by the levels of JupiterZoom, kept in the settings; the
+    // view counts its zoom upwards as it comes closer, the levels the other
+    // way (0 fills the window), so it keeps the last level less the level.
+    // The strip has its fixed scale.
+    constexpr int kLast = JupiterZoom::kLevels - 1;
+    PlanetView::ViewTraits t{disc ? 0 : 1,
+                              disc ? kLast : 1,
+                              disc ? ID_JUPITER_ZOOM_IN : 0,
+                              disc ? ID_JUPITER_ZOOM_OUT : 0,
                               disc,
-                              false,
+                              disc,
                               ID_CONJUNCTION_OPPOSITION,
                               kConjunctionRowOfJupiter,
                               {},
                               {},
                               SatelliteFamily::Jupiter,
                               satelliteCount(SatelliteFamily::Jupiter)};
+    if (disc) {
+        t.readZoom = [] {
+            return kLast - SettingsFile::readJupiterZoom(kLast, JupiterZoom::kDefaultLevel);
+        };
+        t.writeZoom = [](double zoom) {
+            SettingsFile::writeJupiterZoom(kLast - static_cast<int>(zoom));
+        };
+        t.zoomStep = 1;
+        // As in Saturn's window: a left double click comes closer.
+        t.leftDoubleClickZoomsIn = true;
+    }
     t.hitReach = disc ? 6 : 4;
     return t;
 }
@@ -45,10 +62,6 @@ JupiterSatellitesView::SharedDocument JupiterSatellitesView::documentFor(const V
             return {shared, false};
     return {std::make_shared<JupiterDocument>(c.blankDate, c.host.settings()), true};
 }
-
-namespace {
-
-}  // namespace
 
 // ---- shared --------------------------------------------------------------------------
 
@@ -147,8 +160,10 @@ JupiterView::JupiterView(const ViewContext& c)
                        std::make_shared<JupiterDocument>(c.blankDate, c.host.settings()),
                        jupiterTraits(true), true) {}
 
+int JupiterView::level() const { return JupiterZoom::kLevels - 1 - zoom(); }
+
 std::vector<SatelliteSpot> JupiterView::paintPicture(DrawingSurface& surface) {
-    layout_ = paintJupiterPicture(surface, jupiter(), renderer());
+    layout_ = paintJupiterPicture(surface, jupiter(), renderer(), level());
     return spotsOf(layout_);
 }
 

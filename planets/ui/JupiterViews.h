@@ -57,6 +57,9 @@ class JupiterView : public JupiterViewBase {
 public:
     explicit JupiterView(const ViewContext& context);
 
+    // The zoom level of JupiterZoom shown (0: the globe fills the window).
+    int level() const;
+
     void onJupiterDate(const DateTime& date) override;
 
 protected:

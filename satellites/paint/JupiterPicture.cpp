@@ -1,5 +1,6 @@
 #include "satellites/paint/JupiterPicture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -53,14 +54,18 @@ void sprinkleStars(DrawingSurface& s) {
 }
 
 JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, JupiterDocument& doc,
-                                         DiscRenderer& renderer) {
+                                         DiscRenderer& renderer, int level) {
     JupiterPictureLayout out;
     out.width = s.width();
     out.height = s.height();
+    out.zoomLevel = std::clamp(level, 0, JupiterZoom::kLevels - 1);
     out.centreX = s.width() / 2;
     out.centreY = s.height() / 2;
-    out.equatorialRadius = kJupiterDiscRadius;
-    out.polarRadius = kJupiterDiscRadius / kJupiterFlattening;
+    const double radius = JupiterZoom::discRadius(out.zoomLevel, s.width(), s.height());
+    // Pixels for two Jupiter radii: the satellites' scale.
+    const double scale = 2.0 * radius;
+    out.equatorialRadius = radius;
+    out.polarRadius = radius / kJupiterFlattening;
     s.fill(kBlack);
 
     const JupiterSystem& j = doc.planet();
@@ -68,7 +73,7 @@ JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, JupiterDocument& doc
     const int redSpot = doc.redSpotLongitude();
     const double system2 = j.system2Deg;
     renderer.setCentre(static_cast<float>(out.centreX), static_cast<float>(out.centreY));
-    renderer.setRadius(static_cast<float>(kJupiterDiscRadius));
+    renderer.setRadius(static_cast<float>(radius));
     renderer.setPolarScale(1.0 / kJupiterFlattening);
     // The map's own Red Spot is turned to the reference longitude, so the
     // belts and the spot the user sees agree with the outline drawn over it.
@@ -94,18 +99,17 @@ JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, JupiterDocument& doc
     doc.computeSatellitesForDrawing();
     s.setBackgroundMode(BackgroundMode::Transparent);
     for (int i = 0; i < 4; ++i) {
-        const int size = galileanDotSize(i, kJupiterDiscScale);
+        const int size = galileanDotSize(i, scale);
         if (j.shadowOnDisc[i]) {
             const ScreenPoint p = placeSatellite(out.centreX, out.centreY, projection,
-                                                 kJupiterDiscScale, kJupiterDiscScale,
-                                                 j.AX[4 + i], j.AY[4 + i]);
+                                                 scale, scale, j.AX[4 + i], j.AY[4 + i]);
             s.setPen(PenStyle::Solid, 1, kBlack);
             s.setBrush(kBlack);
             s.ellipse(p.x - size / 2, p.y - size / 2, p.x - size / 2 + size, p.y - size / 2 + size);
             out.shadows[static_cast<size_t>(i)] = {true, p.x, p.y};
         }
         const ScreenPoint p = placeSatellite(out.centreX, out.centreY, projection,
-                                             kJupiterDiscScale, kJupiterDiscScale, j.AX[i], j.AY[i]);
+                                             scale, scale, j.AX[i], j.AY[i]);
         out.satellites[static_cast<size_t>(i)] = {false, p.x, p.y};
         if (hidden(j, i)) continue;
         const Rgb colour = colourOf(i);

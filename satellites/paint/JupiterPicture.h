@@ -4,6 +4,7 @@
 
 #include "common/paint/DrawingSurface.h"
 #include "planets/paint/DiscRenderer.h"
+#include "satellites/JupiterZoom.h"
 
 // The pictures of the two Jupiter windows, drawn from a Jupiter document: the
 // telescope view of the flattened disc with its background stars, the Red
@@ -24,6 +25,7 @@ struct GalileanSpot {
 
 struct JupiterPictureLayout {
     int width = 0, height = 0;
+    int zoomLevel = 0;  // the disc view's (JupiterZoom)
     int centreX = 0, centreY = 0;
     double equatorialRadius = 0.0, polarRadius = 0.0;
     bool redSpotFacing = false;  // the spot's centre is on the visible hemisphere
@@ -32,17 +34,15 @@ struct JupiterPictureLayout {
     std::array<GalileanSpot, 4> shadows{};  // the disc view only
 };
 
-// Equatorial radius of the disc view's globe, pixels: the satellites' scale
-// is 196 pixels for two Jupiter radii.
-constexpr double kJupiterDiscRadius = 98.0;
-constexpr double kJupiterDiscScale = 2.0 * kJupiterDiscRadius;
 // Longitude of the Red Spot on the stored map, System II degrees.
 constexpr int kMapRedSpotLongitude = 47;
 
-// The disc view. Computes the satellites at the document's instant (no row
-// is recorded).
+// The disc view at a zoom level of JupiterZoom: the globe's equatorial
+// radius in pixels is also the satellites' scale per Jupiter radius.
+// Computes the satellites at the document's instant (no row is recorded).
 JupiterPictureLayout paintJupiterPicture(DrawingSurface& s, JupiterDocument& doc,
-                                         DiscRenderer& renderer);
+                                         DiscRenderer& renderer,
+                                         int level = JupiterZoom::kDefaultLevel);
 
 // The strip: k = 1883000 km / (width - 6) per pixel, the disc a circle of
 // (142984 div k) div 4 pixels, the satellites at the same scale so that

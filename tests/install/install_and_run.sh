@@ -21,12 +21,22 @@ for f in bin/vantorel bin/vantorel-cli \
          share/applications/org.vantorel.Vantorel.desktop \
          share/metainfo/org.vantorel.Vantorel.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.vantorel.Vantorel.svg \
-         share/man/man1/vantorel.1 share/man/man1/vantorel-cli.1 \
+         share/man/man1/vantorel.1.gz share/man/man1/vantorel-cli.1.gz \
+         share/doc/vantorel/copyright share/doc/vantorel/changelog.gz \
+         share/doc/vantorel/CATALOGUES.txt \
          share/bash-completion/completions/vantorel-cli; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
-grep -q '^\.B satellites' "$prefix/share/man/man1/vantorel-cli.1" ||
+[ ! -e "$prefix/share/vantorel/CATALOGUES.txt" ] || fail "documentation among the data"
+gzip -dc "$prefix/share/man/man1/vantorel-cli.1.gz" | grep -q '^\.B satellites' ||
   fail "the manual page of vantorel-cli lists no commands"
+gzip -dc "$prefix/share/man/man1/vantorel.1.gz" | grep -q '^\.TH VANTOREL 1' ||
+  fail "the manual page of vantorel is not a page"
+gzip -dc "$prefix/share/doc/vantorel/changelog.gz" | head -n 1 | grep -q "^vantorel ($version) " ||
+  fail "the changelog does not start with version $version"
+head -n 1 "$prefix/share/doc/vantorel/copyright" |
+  grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in Debian's format"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/org.vantorel.Vantorel.desktop"
 fi

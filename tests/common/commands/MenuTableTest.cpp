@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 
@@ -113,10 +114,42 @@ TEST(MenuTable, ChildMenusRepeatTheMainItemsAndAddTheirOwn) {
                                               ID_MARS_ZOOM_OUT}));
     const std::vector<MenuPopup> jupiter = menuLayout(MenuKind::Jupiter);
     EXPECT_EQ(ids(jupiter[4]), (std::vector<int>{ID_DATE_TIME, ID_TRACKING, ID_RED_SPOT_REFERENCE}));
+    EXPECT_EQ(ids(jupiter[5]), (std::vector<int>{ID_OPEN_JUPITER_SATELLITES,
+                                                 ID_PHENOMENON_OR_SATURN_ZOOM_IN,
+                                                 ID_CONJUNCTION_OPPOSITION, ID_JUPITER_ZOOM_IN,
+                                                 ID_JUPITER_ZOOM_OUT}));
+    EXPECT_STREQ(jupiter[5].items[3].text(1), "&Zoom   +");
+    EXPECT_STREQ(jupiter[5].items[4].text(2), "Zoo&m   -");
     const std::vector<MenuPopup> saturn = menuLayout(MenuKind::Saturn);
     EXPECT_STREQ(saturn[5].items[1].text(2), "&Zoom   +");
     // The table windows have no options popup.
     EXPECT_EQ(menuLayout(MenuKind::Tables).size(), 7u);
+}
+
+namespace {
+
+// The letter after the single '&' of a text, lower case; 0 for none.
+char mnemonic(const char* text) {
+    for (const char* p = text; *p; ++p)
+        if (p[0] == '&' && p[1] && p[1] != '&')
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(p[1])));
+    return 0;
+}
+
+}  // namespace
+
+// The keyboard reaches an item by its underlined letter: two items of one
+// popup with the same letter make one of them unreachable that way.
+TEST(MenuTable, JupiterOptionsKeepOneMnemonicEach) {
+    const MenuPopup options = menuLayout(MenuKind::Jupiter)[5];
+    for (int lang = 0; lang < 3; ++lang) {
+        std::set<char> letters;
+        for (const MenuItem& item : options.items) {
+            const char m = mnemonic(item.text(lang));
+            ASSERT_NE(m, 0) << item.text(lang);
+            EXPECT_TRUE(letters.insert(m).second) << item.text(lang) << ", language " << lang;
+        }
+    }
 }
 
 TEST(DocumentTypes, RegisteredInOrderWithTheMenusOfEachLanguage) {

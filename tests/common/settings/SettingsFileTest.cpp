@@ -52,6 +52,7 @@ TEST(SettingsFile, EveryKeyRoundTripsInTheWorkingDirectory) {
     ASSERT_TRUE(SettingsFile::writeLanguage(1));
     ASSERT_TRUE(SettingsFile::writeMarsZoom(55.9));
     ASSERT_TRUE(SettingsFile::writeUranusZoom(12));
+    ASSERT_TRUE(SettingsFile::writeJupiterZoom(3));
     EXPECT_TRUE(std::filesystem::exists(wd.file("vantorel.ini")));
     EXPECT_FLOAT_EQ(s.latitude, -45.5f);
 
@@ -69,6 +70,7 @@ TEST(SettingsFile, EveryKeyRoundTripsInTheWorkingDirectory) {
     EXPECT_EQ(r.languageOffset, 200);
     EXPECT_EQ(SettingsFile::readMarsZoom(), 55);
     EXPECT_EQ(SettingsFile::readUranusZoom(), 12);
+    EXPECT_EQ(SettingsFile::readJupiterZoom(7, 7), 3);
 
     // One section, each key once, integers only.
     const std::string text = readFile(wd.file("vantorel.ini"));
@@ -289,6 +291,15 @@ TEST(SettingsFileSafety, ZoomsOutsideTheWindowsRangeFallBack) {
     writeFile("[Vantorel]\nMarsZoom=30\nUranusZoom=2147483647\n");
     EXPECT_EQ(SettingsFile::readMarsZoom(), 30);
     EXPECT_EQ(SettingsFile::readUranusZoom(), 80);
+    // Jupiter's levels: a level beyond the window's, a negative one or a
+    // missing key open the window at its default.
+    for (const char* text : {"[Vantorel]\nJupiterZoom=8\n", "[Vantorel]\nJupiterZoom=-1\n",
+                             "[Vantorel]\nJupiterZoom=x\n", "[Vantorel]\n"}) {
+        writeFile(text);
+        EXPECT_EQ(SettingsFile::readJupiterZoom(7, 6), 6) << text;
+    }
+    writeFile("[Vantorel]\nJupiterZoom=0\n");
+    EXPECT_EQ(SettingsFile::readJupiterZoom(7, 6), 0);
 }
 
 // Two programs write at once: one is slowed at the flush, between reading

@@ -110,7 +110,8 @@ TEST(JupiterView, BodilessWindowEmptiesTheBodyPanesAndTheDataDialog) {
 }
 
 TEST(JupiterView, OccultedSatellitesCannotBeClickedOthersOpenTheirBox) {
-    StartedApp s(0);
+    // The globe filling the window: Io and its shadow stand apart on it.
+    StartedApp s(0, "JupiterZoom=0\n");
     ASSERT_TRUE(s.start());
     JupiterView* view = open<JupiterView>(s, ID_OPEN_JUPITER);
     ASSERT_NE(view, nullptr);
@@ -134,7 +135,8 @@ TEST(JupiterView, OccultedSatellitesCannotBeClickedOthersOpenTheirBox) {
 }
 
 TEST(JupiterView, RedSpotReferenceRefuses360AndWrites359KeepingTheOtherKeys) {
-    StartedApp s(0, "GRS=20\nMarsZoom=50\n");
+    // The globe filling the window, so that the spot's move shows.
+    StartedApp s(0, "GRS=20\nMarsZoom=50\nJupiterZoom=0\n");
     ASSERT_TRUE(s.start());
     JupiterView* view = open<JupiterView>(s, ID_OPEN_JUPITER);
     ASSERT_NE(view, nullptr);
@@ -178,6 +180,83 @@ TEST(JupiterView, RedSpotReferenceRefuses360AndWrites359KeepingTheOtherKeys) {
     cancel.reject();
     s.command(ID_RED_SPOT_REFERENCE);
     EXPECT_EQ(view->jupiter().redSpotLongitude(), 359);
+}
+
+namespace {
+
+// Satellite i's offset from the disc's centre, pixels.
+QPoint offset(const JupiterPictureLayout& l, int i) {
+    return {l.satellites[static_cast<size_t>(i)].x - l.centreX,
+            l.satellites[static_cast<size_t>(i)].y - l.centreY};
+}
+
+}  // namespace
+
+TEST(JupiterView, ZoomRunsFromAllFourMoonsToTheFilledWindowAndIsKept) {
+    StartedApp s(0, "Mystery=5\n");
+    ASSERT_TRUE(s.start());
+    JupiterView* view = open<JupiterView>(s, ID_OPEN_JUPITER, QSize(600, 300));
+    ASSERT_NE(view, nullptr);
+    // A new window shows the four moons (Io and Europa behind the disc then).
+    EXPECT_EQ(view->level(), JupiterZoom::kDefaultLevel);
+    const JupiterPictureLayout widest = view->layout();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(view->rect().contains(widest.satellites[static_cast<size_t>(i)].x,
+                                          widest.satellites[static_cast<size_t>(i)].y))
+            << i;
+    EXPECT_FALSE(view->commandState(ID_JUPITER_ZOOM_OUT)->enabled);
+    EXPECT_TRUE(view->commandState(ID_JUPITER_ZOOM_IN)->enabled);
+
+    // "+" of the main keyboard and of the keypad, then the menu, come closer:
+    // the radius grows, and Callisto keeps its place in Jupiter radii.
+    QTest::keyClick(view, Qt::Key_Plus);
+    EXPECT_EQ(view->level(), 6);
+    QTest::keyClick(view, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(view->level(), 5);
+    view->grab();
+    const JupiterPictureLayout closer = view->layout();
+    const double ratio = closer.equatorialRadius / widest.equatorialRadius;
+    EXPECT_GT(ratio, 1.5);
+    EXPECT_NEAR(offset(closer, 3).x(), offset(widest, 3).x() * ratio, 1.0 + ratio);
+    EXPECT_NEAR(offset(closer, 3).y(), offset(widest, 3).y() * ratio, 1.0 + ratio);
+    for (int i = 0; i < 9; ++i) s.command(ID_JUPITER_ZOOM_IN);
+    EXPECT_EQ(view->level(), 0);
+    EXPECT_FALSE(view->commandState(ID_JUPITER_ZOOM_IN)->enabled);
+    EXPECT_TRUE(view->commandState(ID_JUPITER_ZOOM_OUT)->enabled);
+    view->grab();
+    // The globe fills the height.
+    EXPECT_NEAR(2.0 * view->layout().polarRadius, view->height() - 4, 0.01);
+
+    // "-", the menu and the double clicks (left closer, right farther).
+    QTest::keyClick(view, Qt::Key_Minus);
+    EXPECT_EQ(view->level(), 1);
+    QTest::mouseDClick(view, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(view->level(), 2);
+    QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(view->level(), 1);
+    s.command(ID_JUPITER_ZOOM_OUT);
+    EXPECT_EQ(view->level(), 2);
+    // The time keys are still the window's.
+    typeKeys(view, "2D");
+    EXPECT_EQ(view->jupiter().dt.localDay, 17);
+
+    // The strip does not zoom.
+    auto* strip = open<JupiterSatellitesView>(s, ID_OPEN_JUPITER_SATELLITES, QSize(640, 140));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_FALSE(strip->commandState(ID_JUPITER_ZOOM_IN).has_value());
+    QTest::keyClick(strip, Qt::Key_Plus);
+    EXPECT_EQ(view->level(), 2);
+
+    // The level is kept at the window's end, beside the other keys, and a
+    // new window opens at it.
+    s.closeWindow(strip);
+    s.closeWindow(view);
+    const std::string kept = readSettingsText();
+    EXPECT_NE(kept.find("JupiterZoom=2\n"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("Mystery=5\n"), std::string::npos) << kept;
+    JupiterView* again = open<JupiterView>(s, ID_OPEN_JUPITER, QSize(600, 300));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->level(), 2);
 }
 
 TEST(JupiterView, PhenomenaListDrivesTheDiscAndFollowsTheDay) {

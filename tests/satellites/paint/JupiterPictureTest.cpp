@@ -30,8 +30,9 @@ struct Picture {
         doc.computeBody();
         doc.projection = projection;
     }
-    const JupiterPictureLayout& paint() {
-        layout = paintJupiterPicture(surface, doc, renderer);
+    // Level 0: the globe fills the picture.
+    const JupiterPictureLayout& paint(int level = 0) {
+        layout = paintJupiterPicture(surface, doc, renderer, level);
         return layout;
     }
     Rgb at(int x, int y) { return surface.pixel(x, y).value_or(Rgb{-1, -1, -1}); }
@@ -89,25 +90,63 @@ TEST(JupiterPicture, DiscIsFlattenedAndTheSatellitesShareItsScale) {
     const JupiterPictureLayout& l = p.paint();
     EXPECT_EQ(l.centreX, 150);
     EXPECT_EQ(l.centreY, 140);
-    EXPECT_DOUBLE_EQ(l.equatorialRadius, 98.0);
-    EXPECT_NEAR(l.polarRadius, 91.47, 0.01);
-    // The globe's painted extent.
-    EXPECT_NE(p.at(150 + 96, 140), kBlack);
-    EXPECT_EQ(p.at(150, 140 - 94), kBlack);
-    EXPECT_NE(p.at(150, 140 - 89), kBlack);
-    // A satellite lands 98 pixels per Jupiter radius from the centre.
+    // The globe fills the height less two pixels either side.
+    EXPECT_NEAR(l.polarRadius, 138.0, 0.01);
+    EXPECT_NEAR(l.equatorialRadius, 138.0 * kJupiterFlattening, 0.01);
+    // Its painted extent.
+    const int rx = static_cast<int>(l.equatorialRadius);
+    const int ry = static_cast<int>(l.polarRadius);
+    EXPECT_NE(p.at(150 + rx - 2, 140), kBlack);
+    EXPECT_EQ(p.at(150 + rx + 2, 140), kBlack);
+    EXPECT_NE(p.at(150, 140 - ry + 3), kBlack);
+    EXPECT_EQ(p.at(150, 140 - ry - 1), kBlack);
+    // A satellite lands the disc's radius in pixels per Jupiter radius from
+    // the centre, on every level.
     const JupiterSystem& j = p.doc.planet();
-    EXPECT_EQ(l.satellites[3].x, 150 - static_cast<int>(98.0 * j.AX[3]));
-    EXPECT_EQ(l.satellites[3].y, 140 + static_cast<int>(98.0 * j.AY[3]));
+    for (int level = 0; level < JupiterZoom::kLevels; ++level) {
+        const JupiterPictureLayout& z = p.paint(level);
+        EXPECT_EQ(z.zoomLevel, level);
+        EXPECT_DOUBLE_EQ(z.equatorialRadius, JupiterZoom::discRadius(level, 300, 280));
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(z.satellites[i].x, 150 - static_cast<int>(z.equatorialRadius * j.AX[i]))
+                << level << " " << i;
+            EXPECT_EQ(z.satellites[i].y, 140 + static_cast<int>(z.equatorialRadius * j.AY[i]))
+                << level << " " << i;
+        }
+    }
+}
+
+TEST(JupiterPicture, RedSpotScalesWithTheLevelAndNeverFloodsTheGlobe) {
+    Picture p(16, 18, 0, 0);
+    const int cm = static_cast<int>(p.doc.planet().system2Deg);
+    ASSERT_TRUE(p.doc.setRedSpotLongitude(cm));
+    const JupiterPictureLayout filled = p.paint(0);
+    ASSERT_TRUE(filled.redSpotFacing);
+    const double across = (filled.redSpotY - filled.centreY) / filled.polarRadius;
+    for (int level = 0; level < JupiterZoom::kLevels; ++level) {
+        const JupiterPictureLayout& l = p.paint(level);
+        ASSERT_TRUE(l.redSpotFacing) << level;
+        // The same place in Jupiter radii, to the pixel.
+        EXPECT_NEAR(l.redSpotY - l.centreY, across * l.polarRadius, 1.5) << level;
+        EXPECT_NEAR(l.redSpotX, l.centreX, 1) << level;
+        // The spot's colour covers a patch of the globe, never the globe
+        // (a fill escaping its outline would take it all).
+        int spot = 0;
+        for (int y = 0; y < 280; ++y)
+            for (int x = 0; x < 300; ++x) spot += p.at(x, y) == kSpot;
+        const double globe = 3.14159 * l.equatorialRadius * l.polarRadius;
+        EXPECT_LT(spot, 0.05 * globe + 4) << level;
+        if (l.equatorialRadius > 20) EXPECT_GT(spot, 0) << level;
+    }
 }
 
 TEST(JupiterPicture, StarsStayPutAndAvoidTheGlobe) {
     Picture p(16, 18, 0);
-    p.paint();
+    p.paint(JupiterZoom::kDefaultLevel);
     const QImage first = p.surface.image().copy();
     p.doc.dt.setLocal(2024, 1, 16, 18, 1, 0, 0);
     p.doc.computeBody();
-    p.paint();
+    p.paint(JupiterZoom::kDefaultLevel);
     const QImage second = p.surface.image().copy();
     int stars = 0;
     for (int y = 0; y < 280; ++y)
