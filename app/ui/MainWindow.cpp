@@ -92,6 +92,7 @@ const MainWindow::MenuSet& MainWindow::menuSet(MenuKind kind, int language) {
             const QString text = QString::fromUtf8(item.text(language));
             QAction* action = menu->addAction(text);
             action->setData(item.id);
+            action->setStatusTip(QString::fromUtf8(item.prompt(language)));
             // The key named after a tab works as well as reads: "\tCtrl+P".
             if (text.contains(QLatin1Char('\t')))
                 action->setShortcut(QKeySequence(text.section(QLatin1Char('\t'), 1)));

@@ -29,6 +29,13 @@ inline int zoomKeyDirection(int qtKey) {
     return 0;
 }
 
+// Keys typed bare or with Shift (or on the keypad). With Ctrl, Alt or Meta a
+// key belongs to a menu or a shortcut, whether or not one answers it, and
+// never steps a window's clock.
+inline bool isPlainKey(Qt::KeyboardModifiers modifiers) {
+    return !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 struct CommandState {
     bool enabled = true;
     bool checked = false;

@@ -119,6 +119,10 @@ void MoonView::onRecomputeDate() {
 void MoonView::onRecomputeZone() { changed(); }
 
 void MoonView::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainKey(event->modifiers())) {
+        ChildView::keyPressEvent(event);
+        return;
+    }
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         keys_.digit(key - Qt::Key_0);

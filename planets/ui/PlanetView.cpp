@@ -121,6 +121,10 @@ void PlanetView::dateChangedByDialog() { doc_->dateChanged(); }
 // ---- keys and mouse -------------------------------------------------------------
 
 void PlanetView::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainKey(event->modifiers())) {
+        ChildView::keyPressEvent(event);
+        return;
+    }
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         keys_.digit(key - Qt::Key_0);

@@ -52,6 +52,23 @@ TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     EXPECT_FALSE(doc.imageDirty);
 }
 
+TEST(MoonView, KeysWithCtrlAltOrMetaLeaveTheClockAlone) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    MoonView* moon = openMoon(s);
+    ASSERT_NE(moon, nullptr);
+    MoonDocument& doc = moon->document();
+    const double day = doc.dateTime.localDay;
+    const double hour = doc.dateTime.localHour;
+    for (Qt::KeyboardModifier m : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier})
+        for (Qt::Key key : {Qt::Key_J, Qt::Key_D, Qt::Key_H, Qt::Key_2})
+            QTest::keyClick(moon, key, m);
+    EXPECT_EQ(doc.dateTime.localDay, day);
+    EXPECT_EQ(doc.dateTime.localHour, hour);
+    typeKeys(moon, "H");
+    EXPECT_EQ(doc.dateTime.localHour, hour + 1);
+}
+
 TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
