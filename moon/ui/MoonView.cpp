@@ -118,6 +118,18 @@ void MoonView::onRecomputeDate() {
 
 void MoonView::onRecomputeZone() { changed(); }
 
+void MoonView::onSettingsChanged() {
+    // A new date format reads at once in the status bar and in the lists
+    // this window filled, not at the next time step; a new site moves the
+    // Lunar X times.
+    if (doc_.active) showPanel(PanelContent{doc_.statusTexts(), doc_.panel()});
+    if (phaseTable() && phaseTable()->parentWidget() == this)
+        phaseTable()->fill(
+            fillPhaseTable(doc_.moon.monthPhases, MoonTheory::kMonthPhaseCount, settings().dateFormatIndex()));
+    if (lunarXList() && lunarXList()->parentWidget() == this) fillLunarXList();
+    update();
+}
+
 void MoonView::keyPressEvent(QKeyEvent* event) {
     if (!isPlainKey(event->modifiers())) {
         ChildView::keyPressEvent(event);
