@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "app/ui/Application.h"
+#include "app/ui/DataDialog.h"
 #include "app/ui/MdiArea.h"
 #include "common/commands/CommandIds.h"
 #include "common/settings/LongitudeEntry.h"
@@ -320,5 +321,8 @@ QAbstractScrollArea* MainWindow::workspace() const { return mdi_; }
 bool MainWindow::dataDialogShown() const { return app_.dataDialogShown(); }
 void MainWindow::showDataDialog(const QString& name) { app_.showDataDialog(name); }
 void MainWindow::fillDataDialog(const BodyDataRecord& record) { app_.fillDataDialog(record); }
+QRect MainWindow::dataDialogFrame() const {
+    return app_.dataDialogShown() ? app_.dataDialog()->frameGeometry() : QRect();
+}
 
 }  // namespace vantorel
