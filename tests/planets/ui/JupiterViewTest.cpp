@@ -180,6 +180,14 @@ TEST(JupiterView, RedSpotReferenceRefuses360AndWrites359KeepingTheOtherKeys) {
     EXPECT_EQ(view->jupiter().redSpotLongitude(), 359);
 }
 
+TEST(JupiterView, PhenomenaListTextsInSpanish) {
+    const PhenomenaList list(2);
+    EXPECT_EQ(list.windowTitle(), QString::fromUtf8("Fenómenos de los satélites"));
+    EXPECT_TRUE(list.controlText(1050).endsWith(QStringLiteral("Sat.   Fen"))) << list.controlText(1050).toStdString();
+    EXPECT_TRUE(list.controlText(1051).contains(QString::fromUtf8("Ganímedes")));
+    EXPECT_FALSE(list.controlText(1051).contains(QStringLiteral("Ganymede")));
+}
+
 TEST(JupiterView, PhenomenaListDrivesTheDiscAndFollowsTheDay) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
