@@ -210,7 +210,7 @@ ChildView* MainWindow::openWindow(DocTypeId typeId, ChildView* source) {
     mdi_->addSubWindow(frame);
     view->setDocumentTitle(type.titleIndex >= 0
                                ? QString::fromUtf8(titleTable[titleRowOffset() + type.titleIndex])
-                               : QString::fromUtf8(type.fixedTitle));
+                               : QString::fromUtf8(type.fixedTitle(app_.settings().languageIndex())));
     cascadePosition(frame);
     frame->show();
     view->initialUpdate();

@@ -249,6 +249,11 @@ TEST(JupiterView, SatellitesStripSharesTheDocumentAndOpensTheBoxes) {
     EXPECT_EQ(&strip->jupiter(), &disc->jupiter());
     EXPECT_EQ(strip->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(s.frame().windowCount(), 2);
+    // Two windows on one document, told apart by their titles.
+    EXPECT_TRUE(disc->documentTitle().startsWith(QStringLiteral(" Jupiter -- 2024/01/15")))
+        << disc->documentTitle().toStdString();
+    EXPECT_TRUE(strip->documentTitle().startsWith(QStringLiteral(" Satellites de Jupiter -- 2024/01/15")))
+        << strip->documentTitle().toStdString();
     // A step of the shared document moves both windows.
     typeKeys(strip, "2H");
     EXPECT_EQ(disc->jupiter().dt.localHour, 23);
