@@ -13,6 +13,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
+#include "common/paint/PrintedPage.h"
+#include "common/text/PageHeading.h"
+#include "engine/DateTime.h"
 
 namespace vantorel::cli {
 namespace {
@@ -46,12 +49,19 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
     {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(kind->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        pdf.setPageOrientation(pageOrientationFor(QSize(kind->width, kind->height)));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
         QPainter painter(&pdf);
-        const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        result = kind->print(request, painter, page.width(), page.height());
+        const QRect page(QPoint(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+        // The heading the window's own print gives: title, date, time, zone
+        // and site.
+        DateTime local;
+        local.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                       request.clock.minute, request.zone.hours, request.zone.minutes);
+        const QRect below =
+            paintPageHeading(painter, page, pageHeadingLines(request.settings, kind->title(request), local));
+        result = kind->print(request, painter, below);
     }
     if (!file.commit()) {
         err << "vantorel-cli print: cannot write " << path << "\n";

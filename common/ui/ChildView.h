@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "common/commands/DocumentTypes.h"
 #include "common/settings/Settings.h"
@@ -91,7 +93,14 @@ public:
     // resolution) gives its own job instead.
     virtual bool printable() const { return false; }
     virtual QImage printPicture() { return QImage(); }
+    // The job turns the page to the window's shape and heads it with the
+    // title, date, time, zone and site.
     virtual PrintJob printJob();
+    // The heading of every page this window prints.
+    std::vector<std::string> pageHeading() const;
+    // The date and time the window shows, for the heading; null when it
+    // shows none.
+    virtual const DateTime* printedDate() const { return nullptr; }
 
 protected:
     // The Date - Time command on `dt`: the dialog until a valid entry or

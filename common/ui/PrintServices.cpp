@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "common/files/Paths.h"
+#include "common/paint/PrintedPage.h"
 #include "common/text/LanguageText.h"
 #include "common/ui/DialogHelpers.h"
 #include "common/ui/WindowServices.h"
@@ -82,8 +83,8 @@ bool writePdf(const QString& path, const QPageLayout& layout, const PrintJob& jo
             file.cancelWriting();
             return false;
         }
-        job.paint(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()).translated(
-                               -pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()));
+        const QRect area = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        paintJobPage(painter, QRect(QPoint(0, 0), area.size()), job);
         painter.end();
     }
     return file.commit();
@@ -104,6 +105,14 @@ void report(QWidget* parent, PrintOutcome outcome, const QPrinter& printer, int 
 }
 
 }  // namespace
+
+void paintJobPage(QPainter& painter, const QRect& page, const PrintJob& job) {
+    const QRect below = paintPageHeading(painter, page, job.heading);
+    if (!job.paint) return;
+    painter.save();
+    job.paint(painter, below);
+    painter.restore();
+}
 
 PagePainter picturePage(std::function<QImage()> render) {
     return [render = std::move(render)](QPainter& painter, const QRect& page) {
@@ -146,7 +155,7 @@ PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job) {
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::Failed;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    job.paint(painter, QRect(QPoint(0, 0), page.size()));
+    paintJobPage(painter, QRect(QPoint(0, 0), page.size()), job);
     return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
@@ -186,7 +195,7 @@ void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job) {
         QPainter painter;
         if (!painter.begin(p)) return;
         const QRect page = p->pageLayout().paintRectPixels(p->resolution());
-        job.paint(painter, QRect(QPoint(0, 0), page.size()));
+        paintJobPage(painter, QRect(QPoint(0, 0), page.size()), job);
     });
     dialog.exec();
 }

@@ -27,6 +27,7 @@ public:
     void onRecomputeDate() override;
     void onRecomputeZone() override;
     bool printable() const override { return true; }
+    const DateTime* printedDate() const override { return &doc_->dateTime; }
 
 protected:
     void dateChangedByDialog() override;
