@@ -158,13 +158,14 @@ TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
 }
 
-// Day/month/year chosen in the date format dialog.
-static void chooseDayMonthYear(StartedApp& started) {
+// A format chosen in the date format dialog: 2 day/month/year, 3
+// month/day/year.
+static void chooseDateFormat(StartedApp& started, int format) {
     ModalDriver driver;
-    driver.then([](QWidget* w) {
+    driver.then([format](QWidget* w) {
         auto* d = qobject_cast<DateFormatDialog*>(w);
         ASSERT_NE(d, nullptr);
-        d->radio(2)->setChecked(true);
+        d->radio(format)->setChecked(true);
         d->accept();
     });
     started.command(ID_DATE_SETTING);
@@ -192,7 +193,7 @@ TEST(SettingsWindow, ANewDateFormatReachesTheStatusBarAndTheMoonsListsAtOnce) {
     ASSERT_GT(lunarX->list()->count(), 0);
     const QString lunarXBefore = lunarX->list()->item(0)->text();
 
-    chooseDayMonthYear(started);
+    chooseDateFormat(started, 2);
     QCoreApplication::processEvents();
     // No time step: the format shows in the Mars window's pane and in the
     // Moon window's lists as soon as the dialog closes.
@@ -206,4 +207,12 @@ TEST(SettingsWindow, ANewDateFormatReachesTheStatusBarAndTheMoonsListsAtOnce) {
     started.activate(f.views().front());
     QCoreApplication::processEvents();
     EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 15/01/2024"));
+
+    // And the sky chart, whose picture does not change with the format.
+    started.command(ID_OPEN_SKY);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 15/01/2024"));
+    chooseDateFormat(started, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 01/15/2024"));
 }
