@@ -12,7 +12,10 @@
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
 #include "common/paint/PictureFiles.h"
+#include "common/paint/PrintedPage.h"
 #include "common/text/FileErrorText.h"
+#include "common/text/PageHeading.h"
+#include "engine/DateTime.h"
 
 namespace vantorel::cli {
 namespace {
@@ -37,12 +40,18 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
 
     OffscreenGui gui;
     const std::string& path = values.text("out");
-    const QPageLayout layout(QPageSize(QPageSize::A4),
-                             kind->landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+    const QPageLayout layout(QPageSize(QPageSize::A4), pageOrientationFor(QSize(kind->width, kind->height)),
                              QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     RenderResult result;
     const int error = writePdfFile(path, layout, QString(), [&](QPainter& painter, const QRect& page) {
-        result = kind->print(request, painter, page.width(), page.height());
+        // The heading the window's own print gives: title, date, time, zone
+        // and site.
+        DateTime local;
+        local.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                       request.clock.minute, request.zone.hours, request.zone.minutes);
+        const QRect below =
+            paintPageHeading(painter, page, pageHeadingLines(request.settings, kind->title(request), local));
+        result = kind->print(request, painter, below);
     });
     if (error) {
         err << "vantorel-cli print: " << cannotWriteFileMessage(path, error, request.language)

@@ -2,19 +2,16 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 
-#include <algorithm>
+#include "common/paint/PageMapping.h"
 
 namespace vantorel::cli {
 
-void drawOnPage(QPainter& painter, const QImage& picture, int pageWidth, int pageHeight) {
-    if (picture.isNull() || pageWidth <= 0 || pageHeight <= 0) return;
-    const double scale = std::min(static_cast<double>(pageWidth) / picture.width(),
-                                  static_cast<double>(pageHeight) / picture.height());
+void drawOnPage(QPainter& painter, const QImage& picture, const QRect& page) {
+    if (picture.isNull() || page.isEmpty()) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, static_cast<int>(picture.width() * scale),
-                            static_cast<int>(picture.height() * scale)),
-                      picture);
+    painter.drawImage(isotropicTarget(picture.size(), page.size(), page.topLeft()), picture);
 }
 
 }  // namespace vantorel::cli

@@ -4,6 +4,8 @@
 // white.
 #include <QImage>
 #include <QPainter>
+#include <QRect>
+#include <QString>
 
 #include <cstdio>
 #include <string>
@@ -11,6 +13,7 @@
 #include "cli/PagePicture.h"
 #include "cli/RenderWindow.h"
 #include "common/paint/DrawingSurface.h"
+#include "common/text/LanguageText.h"
 #include "sky/paint/HelioPicture.h"
 
 namespace vantorel::cli {
@@ -56,17 +59,20 @@ RenderResult paintHelioWindow(const RenderRequest& request, DrawingSurface& surf
 
 // The view's picture for paper, spread over the page with one scale for both
 // directions; pixels stay sharp.
-RenderResult printHelio(const RenderRequest& request, QPainter& painter, int pageWidth,
-                        int pageHeight) {
+RenderResult printHelio(const RenderRequest& request, QPainter& painter, const QRect& page) {
     DrawingSurface surface(kDefaultWidth, kDefaultHeight);
     const RenderResult result = drawHelio(request, surface, true);
-    drawOnPage(painter, surface.image(), pageWidth, pageHeight);
+    drawOnPage(painter, surface.image(), page);
     return result;
+}
+
+std::string helioTitle(const RenderRequest& request) {
+    return QString::fromUtf8(windowTitle(request.language, kTitleHeliocentric)).trimmed().toStdString();
 }
 
 const RenderWindowRegistrar helio({"helio", 0, 0, 0, kDefaultWidth, kDefaultHeight,
                                    paintHelioWindow});
-const PrintWindowRegistrar helioPrint({"helio", printHelio});
+const PrintWindowRegistrar helioPrint({"helio", printHelio, helioTitle, kDefaultWidth, kDefaultHeight});
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -22,7 +22,8 @@ RenderResult paintSaturnWindow(const RenderRequest& request, DrawingSurface& sur
     doc.projection = request.projection;
     DiscRenderer renderer(DiscRenderer::kSaturn);
     const SaturnSatDrawing d =
-        paintSaturnSatPicture(surface, doc.moons, renderer, request.zoom, request.projection);
+        paintSaturnSatPicture(surface, doc.moons, renderer, request.zoom, request.projection,
+                              request.language);
 
     int approximate = 0;
     for (const SaturnMoonPlace& m : doc.moons.moons) approximate += m.approximate ? 1 : 0;

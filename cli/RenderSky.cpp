@@ -4,6 +4,8 @@
 // catalogues drew.
 #include <QImage>
 #include <QPainter>
+#include <QRect>
+#include <QString>
 
 #include <cstdio>
 #include <string>
@@ -55,16 +57,23 @@ RenderResult paintSky(const RenderRequest& request, DrawingSurface& surface) {
 
 // The printed chart is the screen's, laid on the page with one scale for
 // both directions.
-RenderResult printSky(const RenderRequest& request, QPainter& painter, int pageWidth,
-                      int pageHeight) {
+RenderResult printSky(const RenderRequest& request, QPainter& painter, const QRect& page) {
     DrawingSurface surface(kDefaultWidth, kDefaultHeight);
     const RenderResult result = paintSky(request, surface);
-    drawOnPage(painter, surface.image(), pageWidth, pageHeight);
+    drawOnPage(painter, surface.image(), page);
     return result;
 }
 
+std::string skyTitle(const RenderRequest& request) {
+    const Settings settings = request.settings;
+    SkyChartDocument doc(settings);
+    doc.setDate(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                request.clock.minute);
+    return QString::fromStdString(doc.windowTitleText()).trimmed().toStdString();
+}
+
 const RenderWindowRegistrar sky({"sky", 0, 0, 0, kDefaultWidth, kDefaultHeight, paintSky});
-const PrintWindowRegistrar skyPrint({"sky", printSky});
+const PrintWindowRegistrar skyPrint({"sky", printSky, skyTitle, kDefaultWidth, kDefaultHeight});
 
 }  // namespace
 }  // namespace vantorel::cli

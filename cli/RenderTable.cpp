@@ -2,10 +2,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QString>
 
 #include <string>
 
 #include "cli/RenderWindow.h"
+#include "common/commands/DocumentTypes.h"
 #include "common/paint/DrawingSurface.h"
 #include "common/paint/PageMapping.h"
 #include "planets/DataTableDocument.h"
@@ -48,17 +50,24 @@ RenderResult paintTableWindow(const RenderRequest& request, DrawingSurface& surf
     return describe(paintDataTable(painter, lines, dataTableFont()));
 }
 
-RenderResult printTableWindow(const RenderRequest& request, QPainter& painter, int pageWidth,
-                              int pageHeight) {
+RenderResult printTableWindow(const RenderRequest& request, QPainter& painter, const QRect& page) {
     const std::vector<TableLine> lines = computeTable(request, request.settings);
     // The window's pixels mapped isotropically onto the page.
-    mapWindowOntoPage(painter, dataTablePageExtent(dataTableFont()), QRect(0, 0, pageWidth, pageHeight));
+    mapWindowOntoPage(painter, dataTablePageExtent(dataTableFont()), page);
     return describe(paintDataTable(painter, lines, dataTableFont()));
+}
+
+std::string tableTitle(const RenderRequest& request) {
+    return QString::fromUtf8(documentType(DocTypeId::DataTable).fixedTitle(request.language))
+        .trimmed()
+        .toStdString();
 }
 
 const RenderWindowRegistrar table({"table", 0, 0, 0, kDataTableExtent.width(),
                                    kDataTableExtent.height(), paintTableWindow});
-const PrintWindowRegistrar printTable({"table", printTableWindow, true});
+// The table's window is wider than high: a sideways page.
+const PrintWindowRegistrar printTable({"table", printTableWindow, tableTitle, kDataTableExtent.width(),
+                                       kDataTableExtent.height()});
 
 }  // namespace
 }  // namespace vantorel::cli

@@ -8,6 +8,7 @@
 #include "common/settings/Settings.h"
 
 class QPainter;
+class QRect;
 
 // The windows `vantorel-cli render` and `vantorel-cli print` can draw. Each
 // window kind lives in its own Render*.cpp and registers itself, so a new
@@ -65,13 +66,16 @@ struct RenderWindowRegistrar {
 };
 
 // The windows that print, and how each lays itself out on a page: `page` is
-// the printable area in device pixels of the painter.
+// the area below the page's heading, in device pixels of the painter.
 struct PrintWindowKind {
     const char* name;
-    RenderResult (*print)(const RenderRequest& request, QPainter& painter, int pageWidth,
-                          int pageHeight);
-    // The page is turned sideways for windows wider than high.
-    bool landscape = false;
+    RenderResult (*print)(const RenderRequest& request, QPainter& painter, const QRect& page);
+    // The window's title, the first line of the heading.
+    std::string (*title)(const RenderRequest& request);
+    // The shape of the printed drawing: the page is turned sideways for a
+    // drawing wider than high.
+    int width;
+    int height;
 };
 
 const std::vector<PrintWindowKind>& printWindows();

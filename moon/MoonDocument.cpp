@@ -209,7 +209,7 @@ BodyDataRecord MoonDocument::panel() const {
     r.raValue = rightAscensionText(moon.raHours, moon.raMinutes, moon.raSeconds);
     r.decValue = formatDeclination(toDeg(moon.declination));
     r.diameterValue = printf1("%02.1f'", moon.apparentDiameter);
-    r.distanceValue = std::to_string(static_cast<int>(moon.displayDistance)) + " KM";
+    r.distanceValue = std::to_string(static_cast<int>(moon.displayDistance)) + " km";
     r.illuminationValue = illuminationText(moon.illuminatedFraction);
     r.poleInclinationValue = centralLongitudeText(moon.colongitude);
     r.centralLongitudeValue2 = printf1("%02.2f\u00b0", moon.librationLongitude);
@@ -222,8 +222,8 @@ BodyDataRecord MoonDocument::panel() const {
                       moon.moonAge);
     r.seasonName = age;
     r.scaleText = moon.apparentDiameter > 0
-                      ? printf1("1\" = %.2f Km", 3476.0 / (moon.apparentDiameter * 60.0))
-                      : "1\" = -- Km";
+                      ? printf1("1\" = %.2f km", 3476.0 / (moon.apparentDiameter * 60.0))
+                      : "1\" = -- km";
     r.maximumDiameter = 33.5f;
     r.minimumDiameter = 29.36f;
     return r;

@@ -42,7 +42,8 @@ std::string magnitudeText(double magnitude) { return formattedText("%02.1f", mag
 std::string diameterText(double arcsec) { return formattedText("%02.1f\"", arcsec); }
 
 std::string distanceText(double au, int language, int decimals) {
-    const char* unit = safeLanguage(language) == kFrench ? "UA" : "AU";
+    // French and Spanish write the astronomical unit UA.
+    const char* unit = safeLanguage(language) == kEnglish ? "AU" : "UA";
     if (decimals < 0 || decimals > 9) decimals = 5;
     return formattedText("%02.*f %s", decimals, au, unit);
 }
@@ -56,8 +57,8 @@ std::string poleInclinationText(double radians) {
 std::string centralLongitudeText(double degrees) { return formattedText("%03.2f\u00b0", degrees); }
 
 std::string scaleText(double bodyKm, double diameterArcsec, bool compact) {
-    if (!(diameterArcsec > 0)) return compact ? "1\" = --Km" : "1\" = -- Km";
-    return formattedText(compact ? "1\" = %.2fKm" : "1\" = %.2f Km", bodyKm / diameterArcsec);
+    if (!(diameterArcsec > 0)) return compact ? "1\" = --km" : "1\" = -- km";
+    return formattedText(compact ? "1\" = %.2fkm" : "1\" = %.2f km", bodyKm / diameterArcsec);
 }
 
 std::string timeStatusText(int language, double hour, double minute) {

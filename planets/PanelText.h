@@ -21,13 +21,13 @@ std::string formattedText(const char* fmt, ...);
 std::string rightAscensionText(int hours, int minutes, int seconds);  // "%02d: %02d: %02d"
 std::string magnitudeText(double magnitude);                          // "%02.1f"
 std::string diameterText(double arcsec);                              // '%02.1f"'
-// "%02.05f AU" ("UA" in French); Saturn's panel prints three decimals.
+// "%02.05f AU" ("UA" in French and Spanish); Saturn's panel prints three decimals.
 std::string distanceText(double au, int language, int decimals = 5);
 std::string illuminationText(double fraction);        // "%02.1f%" of fraction x 100
 std::string poleInclinationText(double radians);      // "%02.1f°"
 std::string centralLongitudeText(double degrees);     // "%03.2f°"
-// '1" = %.2f Km' of the body's diameter in km over its apparent diameter;
-// `compact` drops the blank before "Km".
+// '1" = %.2f km' of the body's diameter in km over its apparent diameter;
+// `compact` drops the blank before "km".
 std::string scaleText(double bodyKm, double diameterArcsec, bool compact = false);
 
 // Status bar panes.

@@ -40,7 +40,7 @@ struct PlanetDocProfile {
     const char* seasonFiller;       // fields 21-23 of the bodies without seasons
     int distanceDecimals;           // field 4
     double bodyKm;                  // scale text: the body's diameter, km
-    bool compactScale;              // '1" = %.2fKm'
+    bool compactScale;              // '1" = %.2fkm'
     float maximumDiameter;          // arc seconds
     float minimumDiameter;
     const char* centralLongitudeLabel2;  // field 19

@@ -15,9 +15,9 @@ constexpr GalileanLook kLooks[4] = {
 
 constexpr TextTriple kShadows[4] = {
     {"Shadow of Io", "Ombre d'Io", "Sombra de Io"},
-    {"Shadow of Europa", "Ombre d'Europe", "Sombra de Europe"},
-    {"Shadow of Ganymede", "Ombre de Ganymède", "Sombra de Ganymede"},
-    {"Shadow of Callisto", "Ombre de Callisto", "Sombra de Callisto"}};
+    {"Shadow of Europa", "Ombre d'Europe", "Sombra de Europa"},
+    {"Shadow of Ganymede", "Ombre de Ganymède", "Sombra de Ganímedes"},
+    {"Shadow of Callisto", "Ombre de Callisto", "Sombra de Calisto"}};
 
 int clampSatellite(int satellite) { return satellite < 0 ? 0 : satellite > 3 ? 3 : satellite; }
 

@@ -20,8 +20,8 @@ const TextTriple kRefused{"The longitude entered is not valid.", "La longitude e
 
 const PlanetDocProfile JupiterDocument::kProfile = {
     kTitleJupiter,
-    {"  JUPITER", "  JUPITER", "  JUPITER"},
-    {"Red Spot transit", "Transit de la tache", "Mancha roja"},
+    {"  JUPITER", "  JUPITER", "  J\u00daPITER"},
+    {"Red Spot transit", "Transit de la tache rouge", "Mancha roja"},
     "        ",
     5,
     kPlanetDiameterKm,

@@ -9,6 +9,8 @@ PACKAGES="$PACKAGES libcctz-dev tzdata"
 PACKAGES="$PACKAGES poppler-utils"
 # Debian's checks of the package that .ci/run builds.
 PACKAGES="$PACKAGES lintian"
+# Qt's own dialogs in French and Spanish, read at run time.
+PACKAGES="$PACKAGES qt6-translations-l10n"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 updated=""

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <QTranslator>
 
 #include "app/paint/SplashPicture.h"
 #include "app/ui/AboutDialog.h"
@@ -56,7 +58,10 @@ bool Application::initInstance(SettingsDialogHost* host) {
     settings_.projection = 0;
     settings_.splashPending = true;
     SettingsFile::readSettings(settings_);
+    if (settings_.language != kNotSet) useQtTranslations(settings_.languageIndex());
     runFirstStart(settings_, dialogs(), helpFile_);
+    // The first start may have chosen the language just now.
+    useQtTranslations(settings_.languageIndex());
 
     registry_.registerAll(settings_.languageIndex());
     installViewFactories(registry_);
@@ -198,6 +203,20 @@ void Application::dateFormatCommand() {
 void Application::languageCommand() {
     mainFrame_->eraseSplash();
     chooseLanguage(settings_, dialogs());
+}
+
+bool Application::useQtTranslations(int language) {
+    const char* code = language == kFrench ? "fr" : language == kSpanish ? "es" : nullptr;
+    const QString name = code ? QStringLiteral("qtbase_") + QLatin1String(code) : QString();
+    if (qtTranslator_ && qtTranslator_->objectName() == name) return true;
+    qtTranslator_.reset();  // a translator removes itself from the application
+    if (!code) return false;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+    translator->setObjectName(name);
+    QCoreApplication::installTranslator(translator.get());
+    qtTranslator_ = std::move(translator);
+    return true;
 }
 
 QPrinter& Application::printer() {

@@ -13,6 +13,7 @@
 #include "engine/Clock.h"
 
 class QPrinter;
+class QTranslator;
 class QWidget;
 
 // The application object: the settings while the program runs, the common
@@ -70,6 +71,12 @@ public:
 
     QPrinter& printer();
 
+    // Puts Qt's own dialogs and buttons (printing, page setup, files, OK,
+    // Cancel...) in the language: Qt's translations for French and Spanish,
+    // none for English. Without the translation files they stay in English.
+    // True when a translation was loaded.
+    bool useQtTranslations(int language);
+
 private:
     std::unique_ptr<Clock> clock_;
     Settings settings_;
@@ -81,6 +88,7 @@ private:
     std::unique_ptr<SettingsDialogHost> ownDialogs_;
     SettingsDialogHost* dialogs_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QTranslator> qtTranslator_;
 };
 
 }  // namespace vantorel

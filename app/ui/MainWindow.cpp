@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "app/ui/Application.h"
+#include "app/ui/DataDialog.h"
 #include "app/ui/MdiArea.h"
 #include "common/commands/CommandIds.h"
 #include "common/settings/LongitudeEntry.h"
@@ -92,6 +93,7 @@ const MainWindow::MenuSet& MainWindow::menuSet(MenuKind kind, int language) {
             const QString text = QString::fromUtf8(item.text(language));
             QAction* action = menu->addAction(text);
             action->setData(item.id);
+            action->setStatusTip(QString::fromUtf8(item.prompt(language)));
             // The key named after a tab works as well as reads: "\tCtrl+P".
             if (text.contains(QLatin1Char('\t')))
                 action->setShortcut(QKeySequence(text.section(QLatin1Char('\t'), 1)));
@@ -208,7 +210,7 @@ ChildView* MainWindow::openWindow(DocTypeId typeId, ChildView* source) {
     mdi_->addSubWindow(frame);
     view->setDocumentTitle(type.titleIndex >= 0
                                ? QString::fromUtf8(titleTable[titleRowOffset() + type.titleIndex])
-                               : QString::fromUtf8(type.fixedTitle));
+                               : QString::fromUtf8(type.fixedTitle(app_.settings().languageIndex())));
     cascadePosition(frame);
     frame->show();
     view->initialUpdate();
@@ -319,5 +321,8 @@ QAbstractScrollArea* MainWindow::workspace() const { return mdi_; }
 bool MainWindow::dataDialogShown() const { return app_.dataDialogShown(); }
 void MainWindow::showDataDialog(const QString& name) { app_.showDataDialog(name); }
 void MainWindow::fillDataDialog(const BodyDataRecord& record) { app_.fillDataDialog(record); }
+QRect MainWindow::dataDialogFrame() const {
+    return app_.dataDialogShown() ? app_.dataDialog()->frameGeometry() : QRect();
+}
 
 }  // namespace vantorel

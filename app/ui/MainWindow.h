@@ -95,6 +95,7 @@ public:
     bool dataDialogShown() const override;
     void showDataDialog(const QString& name) override;
     void fillDataDialog(const BodyDataRecord& record) override;
+    QRect dataDialogFrame() const override;
 
 private:
     struct MenuSet {

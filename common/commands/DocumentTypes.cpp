@@ -8,31 +8,37 @@ namespace vantorel {
 
 namespace {
 
+constexpr TextTriple kNoTitle{"", "", ""};
+constexpr TextTriple kDataTitle{" Data", " Donn\u00e9es", " Datos"};
+// The strip of the satellites is told apart from the disc's window.
+constexpr TextTriple kJupiterSatellitesTitle{" Jupiter's satellites", " Satellites de Jupiter",
+                                             " Sat\u00e9lites de J\u00fapiter"};
+
 constexpr std::array<DocumentType, kDocTypeCount> kTypes = {{
     {DocTypeId::DataTable, {131, 159, 169},
-     MenuKind::Tables, -1, ID_OPEN_DATA_TABLE, -1, " Data", false, nullptr},
+     MenuKind::Tables, -1, ID_OPEN_DATA_TABLE, -1, kDataTitle, false, nullptr},
     {DocTypeId::Mars, {130, 162, 173}, MenuKind::Mars, -1,
-     ID_OPEN_MARS, kTitleMars, nullptr, true, "MARS"},
+     ID_OPEN_MARS, kTitleMars, kNoTitle, true, "MARS"},
     {DocTypeId::Jupiter, {146, 160, 171},
-     MenuKind::Jupiter, -1, ID_OPEN_JUPITER, kTitleJupiter, nullptr, true, "JUPITER"},
-    {DocTypeId::JupiterSatellites, {146, 160, 171}, MenuKind::Jupiter, -1, ID_OPEN_JUPITER_SATELLITES, kTitleJupiter, nullptr,
-     true, nullptr},
+     MenuKind::Jupiter, -1, ID_OPEN_JUPITER, kTitleJupiter, kNoTitle, true, "JUPITER"},
+    {DocTypeId::JupiterSatellites, {146, 160, 171}, MenuKind::Jupiter, -1, ID_OPEN_JUPITER_SATELLITES, -1,
+     kJupiterSatellitesTitle, true, nullptr},
     {DocTypeId::Saturn, {153, 166, 176},
-     MenuKind::Saturn, -1, ID_OPEN_SATURN, kTitleSaturn, nullptr, true, "SATURNE"},
+     MenuKind::Saturn, -1, ID_OPEN_SATURN, kTitleSaturn, kNoTitle, true, "SATURNE"},
     {DocTypeId::Venus, {155, 168, 178},
-     MenuKind::MercuryVenus, -1, ID_OPEN_VENUS, kTitleVenus, nullptr, true, " VENUS"},
+     MenuKind::MercuryVenus, -1, ID_OPEN_VENUS, kTitleVenus, kNoTitle, true, " VENUS"},
     {DocTypeId::Mercury, {132, 163, 174},
-     MenuKind::MercuryVenus, -1, ID_OPEN_MERCURY, kTitleMercury, nullptr, true, "MERCURE"},
+     MenuKind::MercuryVenus, -1, ID_OPEN_MERCURY, kTitleMercury, kNoTitle, true, "MERCURE"},
     {DocTypeId::Moon, {134, 161, 172}, MenuKind::Moon, -1,
-     ID_OPEN_MOON, kTitleMoon, nullptr, true, " MOON"},
+     ID_OPEN_MOON, kTitleMoon, kNoTitle, true, " MOON"},
     {DocTypeId::Uranus, {195, 196, 198},
-     MenuKind::Uranus, -1, ID_OPEN_URANUS, kTitleUranus, nullptr, true, "URANUS"},
+     MenuKind::Uranus, -1, ID_OPEN_URANUS, kTitleUranus, kNoTitle, true, "URANUS"},
     {DocTypeId::Sky, {157, 167, 177}, MenuKind::Tables, -1,
-     ID_OPEN_SKY, kTitleSky, nullptr, false, nullptr},
+     ID_OPEN_SKY, kTitleSky, kNoTitle, false, nullptr},
     {DocTypeId::Heliocentric, {147, 158, 170},
-     MenuKind::Tables, -1, ID_OPEN_HELIOCENTRIC, kTitleHeliocentric, nullptr, false, nullptr},
+     MenuKind::Tables, -1, ID_OPEN_HELIOCENTRIC, kTitleHeliocentric, kNoTitle, false, nullptr},
     {DocTypeId::ZoomedSky, {157, 157, 157},
-     MenuKind::Tables, kEnglish, 0, kTitleSky, nullptr, false, nullptr},
+     MenuKind::Tables, kEnglish, 0, kTitleSky, kNoTitle, false, nullptr},
 }};
 
 }  // namespace

@@ -35,7 +35,7 @@ struct DocumentType {
     int fixedMenuLanguage;
     int openCommand;         // 0 when no main-window command opens it directly
     int titleIndex;          // into the window title table; -1 for a fixed title
-    const char* fixedTitle;  // used when titleIndex is -1
+    TextTriple fixedTitle;   // used when titleIndex is -1
     // Counted in windowCount: the body windows, whose closing empties the
     // status bar and closes the data dialog when the last goes.
     bool counted;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/commands/CommandPrompts.h"
+
 namespace vantorel {
 
 namespace {
@@ -23,7 +25,7 @@ constexpr CommandText kCommands[] = {
     {ID_TIME_ZONE, {"T&ime zone", "&Fuseau horaire", "&Huso horario"}},
     {ID_PROJECTION, {"&Telescope projection", "Projection du &télescope", "&Proyección del telescopio"}},
     {ID_DATE_SETTING, {"&Date format", "&Affichage de la date", "&Formato de fecha"}},
-    {ID_LANGUAGE, {"L&anguage", "L&angue", "L&enguaje"}},
+    {ID_LANGUAGE, {"L&anguage", "La&ngue", "L&enguaje"}},
     {ID_OPEN_MOON, {"M&oon", "&Lune", "&Luna"}},
     {ID_OPEN_MERCURY, {"&Mercury", "&Mercure", "&Mercurio"}},
     {ID_OPEN_VENUS, {"&Venus", "&Vénus", "&Venus"}},
@@ -38,7 +40,7 @@ constexpr CommandText kCommands[] = {
      {"J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"}},
     {ID_VIEW_STATUS_BAR, {"&Status Bar", "Barre d'é&tat", "Barra de &estado"}},
     {ID_DATA_DIALOG, {"&Data dialog", "&Dialogue des données", "&Diálogo de datos"}},
-    {ID_OPEN_SKY, {"&Sky", "&Ciel", "&Cielo"}},
+    {ID_OPEN_SKY, {"S&ky", "&Ciel", "&Cielo"}},
     {ID_OPEN_HELIOCENTRIC, {"&Heliocentric", "&Héliocentrique", "&Heliocéntrico"}},
     {ID_DATE_TIME, {"&Date - Time", "&Date - Heure", "&Fecha - Hora"}},
     {ID_TRACKING, {"T&racking", "&Suivi", "&Seguimiento"}},
@@ -58,11 +60,11 @@ constexpr CommandText kCommands[] = {
     {ID_PHENOMENON_OR_SATURN_ZOOM_IN, {"&Phenomenon", "&Phénomènes", "&Fenómenos"}},
     {ID_SATURN_ZOOM_OUT, {"Zoom o&ut -", "Zoo&m   -", "Zoo&m   -"}},
     {ID_RED_SPOT_REFERENCE,
-     {"Jupiter's Red Spot reference", "&Longitude de référence de la tache rouge",
-      "Longitud de referencia de la mancha roja"}},
+     {"Jupiter's Red &Spot reference", "&Longitude de référence de la tache rouge",
+      "&Longitud de referencia de la mancha roja"}},
     {ID_OPEN_JUPITER_SATELLITES, {"&Satellites", "&Satellites", "&Satélites"}},
-    {ID_MOON_PHASES, {"Moon's phases", "&Phases de la Lune", "&Fases de la Luna"}},
-    {ID_LUNAR_X, {"Lunar X", "Le X lunaire", "X lunar"}},
+    {ID_MOON_PHASES, {"Moon's &phases", "&Phases de la Lune", "&Fases de la Luna"}},
+    {ID_LUNAR_X, {"&Lunar X", "Le &X lunaire", "&X lunar"}},
     {ID_WINDOW_CASCADE, {"&Cascade", "&Cascade", "&Cascada"}},
     {ID_APP_ABOUT, {"&About Vantorel...", "&À propos de Vantorel...", "&Acerca de Vantorel..."}},
     {ID_REFERENCE, {"&Reference", "&Références", "&Referencia"}},
@@ -74,14 +76,16 @@ constexpr TextTriple kFile{"&File", "&Fichier", "&Archivo"};
 constexpr TextTriple kPreference{"P&references", "P&références", "P&referencias"};
 constexpr TextTriple kPlanet{"&Planet", "&Planète", "&Planeta"};
 constexpr TextTriple kView{"&View", "&Affichage", "&Ver"};
-constexpr TextTriple kSetting{"&Setting", "&Réglages", "&Ajustes"};
+// Each title answers its own Alt key: Réglages and Ajustes would share R
+// and A with Préférences and Archivo.
+constexpr TextTriple kSetting{"&Setting", "Ré&glages", "A&justes"};
 constexpr TextTriple kOption{"&Option", "&Option", "&Opción"};
 constexpr TextTriple kWindow{"&Window", "F&enêtre", "V&entana"};
 constexpr TextTriple kHelp{"&Help", "&?", "&?"};
 
 MenuPopup popup(const TextTriple& title, MenuKind kind, std::initializer_list<int> ids) {
     MenuPopup p{title, {}};
-    for (int id : ids) p.items.push_back(MenuItem{id, commandText(id, kind)});
+    for (int id : ids) p.items.push_back(MenuItem{id, commandText(id, kind), commandPrompt(id, kind)});
     return p;
 }
 

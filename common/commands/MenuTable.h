@@ -25,6 +25,8 @@ enum class MenuKind {
 struct MenuItem {
     int id = ID_SEPARATOR;  // ID_SEPARATOR draws a separator line
     TextTriple text{"", "", ""};
+    // What the status bar says while the item is highlighted.
+    TextTriple prompt{"", "", ""};
     bool isSeparator() const { return id == ID_SEPARATOR; }
 };
 

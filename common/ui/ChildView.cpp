@@ -5,10 +5,12 @@
 #include <functional>
 
 #include "common/commands/CommandIds.h"
+#include "common/paint/PrintedPage.h"
 #include "common/settings/DateTimeCommand.h"
 #include "common/settings/Settings.h"
 #include "common/text/BodyDataRecord.h"
 #include "common/text/DateText.h"
+#include "common/text/PageHeading.h"
 #include "common/ui/DateTimeDialog.h"
 #include "common/ui/DialogHelpers.h"
 #include "common/ui/WindowHost.h"
@@ -75,8 +77,18 @@ bool isPrintCommand(int id) {
 PrintJob ChildView::printJob() {
     PrintJob job;
     job.paint = picturePage([this] { return printPicture(); });
+    // The picture is the window's: a wide chart goes on a sideways page.
+    job.orientation = pageOrientationFor(size());
     job.documentName = documentTitle().trimmed();
+    job.heading = pageHeading();
     return job;
+}
+
+std::vector<std::string> ChildView::pageHeading() const {
+    const std::string title = documentTitle().trimmed().toStdString();
+    const DateTime* date = printedDate();
+    if (!date) return {title};
+    return pageHeadingLines(host_.settings(), title, *date);
 }
 
 bool ChildView::onCommand(int id) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "common/commands/DocumentTypes.h"
 #include "common/settings/Settings.h"
@@ -27,6 +29,13 @@ inline int zoomKeyDirection(int qtKey) {
     if (qtKey == Qt::Key_Plus || qtKey == Qt::Key_Equal) return 1;
     if (qtKey == Qt::Key_Minus) return -1;
     return 0;
+}
+
+// Keys typed bare or with Shift (or on the keypad). With Ctrl, Alt or Meta a
+// key belongs to a menu or a shortcut, whether or not one answers it, and
+// never steps a window's clock.
+inline bool isPlainKey(Qt::KeyboardModifiers modifiers) {
+    return !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 struct CommandState {
@@ -84,7 +93,14 @@ public:
     // resolution) gives its own job instead.
     virtual bool printable() const { return false; }
     virtual QImage printPicture() { return QImage(); }
+    // The job turns the page to the window's shape and heads it with the
+    // title, date, time, zone and site.
     virtual PrintJob printJob();
+    // The heading of every page this window prints.
+    std::vector<std::string> pageHeading() const;
+    // The date and time the window shows, for the heading; null when it
+    // shows none.
+    virtual const DateTime* printedDate() const { return nullptr; }
 
 protected:
     // The Date - Time command on `dt`: the dialog until a valid entry or

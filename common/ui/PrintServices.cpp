@@ -16,6 +16,7 @@
 
 #include "common/files/Paths.h"
 #include "common/paint/PictureFiles.h"
+#include "common/paint/PrintedPage.h"
 #include "common/text/FileErrorText.h"
 #include "common/text/LanguageText.h"
 #include "common/ui/DialogHelpers.h"
@@ -91,6 +92,14 @@ void report(QWidget* parent, PrintOutcome outcome, int error, const QPrinter& pr
 
 }  // namespace
 
+void paintJobPage(QPainter& painter, const QRect& page, const PrintJob& job) {
+    const QRect below = paintPageHeading(painter, page, job.heading);
+    if (!job.paint) return;
+    painter.save();
+    job.paint(painter, below);
+    painter.restore();
+}
+
 PagePainter picturePage(std::function<QImage()> render) {
     return [render = std::move(render)](QPainter& painter, const QRect& page) {
         const QImage picture = render();
@@ -129,15 +138,16 @@ PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job, int* error) {
         if (printer.outputFileName().isEmpty()) return PrintOutcome::Failed;
         // Every page the program writes to a file goes through the safe-file
         // code, under the name's bytes as the system spells them.
-        const int failed = writePdfFile(QFile::encodeName(printer.outputFileName()).toStdString(),
-                                        printer.pageLayout(), job.documentName, job.paint);
+        const int failed = writePdfFile(
+            QFile::encodeName(printer.outputFileName()).toStdString(), printer.pageLayout(),
+            job.documentName, [&job](QPainter& painter, const QRect& page) { paintJobPage(painter, page, job); });
         if (error) *error = failed;
         return failed == 0 ? PrintOutcome::WrotePdf : PrintOutcome::Failed;
     }
     QPainter painter;
     if (!painter.begin(&printer)) return PrintOutcome::Failed;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    job.paint(painter, QRect(QPoint(0, 0), page.size()));
+    paintJobPage(painter, QRect(QPoint(0, 0), page.size()), job);
     return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
@@ -189,7 +199,7 @@ void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job, int l
         QPainter painter;
         if (!painter.begin(p)) return;
         const QRect page = p->pageLayout().paintRectPixels(p->resolution());
-        job.paint(painter, QRect(QPoint(0, 0), page.size()));
+        paintJobPage(painter, QRect(QPoint(0, 0), page.size()), job);
     });
     dialog.exec();
 }

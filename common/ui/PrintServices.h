@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "common/paint/PageMapping.h"
 
@@ -21,7 +23,8 @@ class QWidget;
 
 namespace vantorel {
 
-// Draws one page: `page` is the printable area in the painter's device pixels.
+// Draws one page: `page` is the area below the heading in the painter's
+// device pixels.
 using PagePainter = std::function<void(QPainter& painter, const QRect& page)>;
 
 // What a window gives the print commands.
@@ -29,6 +32,9 @@ struct PrintJob {
     PagePainter paint;
     // The page is turned this way while the window prints, and back after.
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    // Printed across the top of the page: the title, then the date, time,
+    // zone and site (common/text/PageHeading.h).
+    std::vector<std::string> heading;
     bool monochrome = false;
     // The window's title: the name of the print job and of its PDF file.
     QString documentName;
@@ -36,6 +42,10 @@ struct PrintJob {
 
 // A job that lays the picture `render` makes isotropically on the page.
 PagePainter picturePage(std::function<QImage()> render);
+
+// One whole page of a job: its heading at the top of `page`, its drawing
+// below.
+void paintJobPage(QPainter& painter, const QRect& page, const PrintJob& job);
 
 // Whether the system knows a printer.
 bool printerInstalled();

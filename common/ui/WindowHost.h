@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QAbstractScrollArea;
@@ -47,6 +48,9 @@ public:
     virtual bool dataDialogShown() const = 0;
     virtual void showDataDialog(const QString& name) = 0;
     virtual void fillDataDialog(const BodyDataRecord& record) = 0;
+    // Where the data dialog stands on the screen, its frame included, so the
+    // other small windows open clear of it; empty while it is not shown.
+    virtual QRect dataDialogFrame() const { return {}; }
 };
 
 }  // namespace vantorel

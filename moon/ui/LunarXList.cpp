@@ -1,8 +1,12 @@
 #include "moon/ui/LunarXList.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "moon/MoonDocument.h"
 
@@ -18,6 +22,16 @@ LunarXList::LunarXList(int language, QWidget* parent) : QDialog(parent) {
     layout->addWidget(heading_);
     layout->addWidget(list_);
     resize(220, 300);
+}
+
+void LunarXList::fitContents() {
+    const QFontMetrics metrics(list_->font());
+    int widest = 0;
+    for (int i = 0; i < list_->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list_->item(i)->text()));
+    list_->setMinimumWidth(widest + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width() +
+                           metrics.averageCharWidth());
+    resize(std::max(width(), layout()->minimumSize().width()), height());
 }
 
 QString LunarXList::heading() const { return heading_->text(); }

@@ -21,6 +21,8 @@ public:
     // Keeps `lines` and the count, then shows every non-empty line among the
     // first `count`.
     void fill(const std::vector<std::string>& lines, int count);
+    // Wide enough for the heading and every line, the scroll bar beside.
+    void fitContents();
     QListWidget* list() const { return list_; }
     QString heading() const;
 

@@ -1,16 +1,15 @@
 #include "moon/ui/MoonView.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
 #include <QPainter>
-#include <QScreen>
 
 #include "common/commands/CommandIds.h"
 #include "common/paint/DrawingSurface.h"
 #include "common/settings/DateTimeCommand.h"
+#include "common/ui/ToolWindowPlacement.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
 #include "common/ui/WindowServices.h"
@@ -33,11 +32,6 @@ QPointer<MoonPhaseTable>& phaseTableWindow() {
 QPointer<LunarXList>& lunarXWindow() {
     static QPointer<LunarXList> window;
     return window;
-}
-
-QSize screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
 }
 
 }  // namespace
@@ -118,7 +112,23 @@ void MoonView::onRecomputeDate() {
 
 void MoonView::onRecomputeZone() { changed(); }
 
+void MoonView::onSettingsChanged() {
+    // A new date format reads at once in the status bar and in the lists
+    // this window filled, not at the next time step; a new site moves the
+    // Lunar X times.
+    if (doc_.active) showPanel(PanelContent{doc_.statusTexts(), doc_.panel()});
+    if (phaseTable() && phaseTable()->parentWidget() == this)
+        phaseTable()->fill(
+            fillPhaseTable(doc_.moon.monthPhases, MoonTheory::kMonthPhaseCount, settings().dateFormatIndex()));
+    if (lunarXList() && lunarXList()->parentWidget() == this) fillLunarXList();
+    update();
+}
+
 void MoonView::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainKey(event->modifiers())) {
+        ChildView::keyPressEvent(event);
+        return;
+    }
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         keys_.digit(key - Qt::Key_0);
@@ -179,30 +189,46 @@ void MoonView::fillLunarXList() {
 }
 
 void MoonView::openPhaseTable() {
-    if (!phaseTable()) {
-        auto* table = new MoonPhaseTable(language(), doc_.projection, this);
-        table->setAttribute(Qt::WA_DeleteOnClose);
-        table->setWindowFlag(Qt::Window);
-        table->adjustSize();
-        const QSize screen = screenSize();
-        table->move(screen.width() - table->width() - 10, screen.height() - table->height() - 40);
-        phaseTableWindow() = table;
-        table->show();
+    if (phaseTable()) {
+        phaseTable()->fill(
+            fillPhaseTable(doc_.moon.monthPhases, MoonTheory::kMonthPhaseCount, settings().dateFormatIndex()));
+        return;
     }
-    phaseTable()->fill(
+    auto* table = new MoonPhaseTable(language(), doc_.projection, this);
+    table->setAttribute(Qt::WA_DeleteOnClose);
+    table->setWindowFlag(Qt::Window);
+    phaseTableWindow() = table;
+    // Filled and sized before it is placed: placed first, the dates widened
+    // it beyond the screen's right edge.
+    table->fill(
         fillPhaseTable(doc_.moon.monthPhases, MoonTheory::kMonthPhaseCount, settings().dateFormatIndex()));
+    table->adjustSize();
+    // At the bottom right of the screen.
+    placeToolWindow(
+        table,
+        [](QSize frame, QRect screen) {
+            return QPoint(screen.right() + 1 - frame.width() - 10, screen.bottom() + 1 - frame.height() - 40);
+        },
+        host().dataDialogFrame());
+    table->show();
 }
 
 void MoonView::openLunarXList() {
-    if (!lunarXList()) {
-        auto* list = new LunarXList(language(), this);
-        list->setAttribute(Qt::WA_DeleteOnClose);
-        list->setWindowFlag(Qt::Window);
-        list->move(screenSize().width() - list->width() - 10, 435);
-        lunarXWindow() = list;
-        list->show();
+    if (lunarXList()) {
+        fillLunarXList();
+        return;
     }
+    auto* list = new LunarXList(language(), this);
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    list->setWindowFlag(Qt::Window);
+    lunarXWindow() = list;
     fillLunarXList();
+    list->fitContents();
+    // At the right of the screen, below the data dialog's usual place.
+    placeToolWindow(
+        list, [](QSize frame, QRect screen) { return QPoint(screen.right() + 1 - frame.width() - 10, screen.top() + 435); },
+        host().dataDialogFrame());
+    list->show();
 }
 
 bool MoonView::onCommand(int id) {

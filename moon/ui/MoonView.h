@@ -38,6 +38,7 @@ public:
     std::optional<CommandState> commandState(int id) const override;
     void onRecomputeDate() override;
     void onRecomputeZone() override;
+    void onSettingsChanged() override;
 
     // The two windows of the application, while they are open.
     static MoonPhaseTable* phaseTable();

@@ -289,7 +289,11 @@ void DiscRenderer::paintMapPixels(QImage& target, const QImage& map, int L0, int
             int column = static_cast<int>(std::lround((lon + L0) * sign));
             column %= 360;
             if (column < 0) column += 360;
-            int row = static_cast<int>(std::lround(north ? lat + 90.0 : 90.0 - lat));
+            // Row j holds the degree of latitude from j - 90 to j - 89
+            // (tools/make_maps.py samples it at its middle), so it is found
+            // by the whole degree below, not the nearest: rounding drew
+            // every band of the maps half a degree toward the south.
+            int row = static_cast<int>(std::floor(north ? lat + 90.0 : 90.0 - lat));
             row = std::clamp(row, 0, 179);
             line[px] = 0xff000000u | reinterpret_cast<const QRgb*>(map.constScanLine(row))[column];
         }

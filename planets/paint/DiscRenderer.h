@@ -126,8 +126,8 @@ public:
                       int centralLongitude);
 
     // ---- whole pictures --------------------------------------------------------
-    // Paints the 360 x 180 map (row 0 at latitude -90, column i at longitude
-    // i) onto the visible hemisphere, writing straight into the picture, then
+    // Paints the 360 x 180 map (row j the latitudes from j - 90 to j - 89,
+    // column i centred on longitude i) onto the visible hemisphere, writing straight into the picture, then
     // shades the night side unless the seed is kNoShading.
     void paintMap(DrawingSurface& s, double centralLongitudeDeg, double tiltRad, int projection,
                   const QImage& map, Terminator terminator = {});

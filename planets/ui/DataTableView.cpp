@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/commands/CommandIds.h"
+#include "common/paint/PrintedPage.h"
 #include "common/text/DateText.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
@@ -111,11 +112,14 @@ void DataTableView::onRecomputeZone() { recompute(); }
 // title. Either way the table is computed again.
 void DataTableView::onSettingsChanged() { recompute(); }
 
+const DateTime* DataTableView::printedDate() const { return &doc_->dt; }
+
 PrintJob DataTableView::printJob() {
     PrintJob job;
-    job.orientation = QPageLayout::Landscape;
+    job.orientation = pageOrientationFor(dataTablePageExtent(dataTableFont()));
     job.monochrome = true;
     job.documentName = documentTitle().trimmed();
+    job.heading = pageHeading();
     // The table is drawn again at the paper's resolution, not as a picture.
     const std::vector<TableLine> lines =
         dataTableLines(*doc_, language(), settings().dateFormatIndex());

@@ -34,6 +34,7 @@ public:
 
     bool printable() const override { return true; }
     PrintJob printJob() override;
+    const DateTime* printedDate() const override;
 
 protected:
     void dateChangedByDialog() override;

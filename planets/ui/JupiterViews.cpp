@@ -1,6 +1,7 @@
 #include "planets/ui/JupiterViews.h"
 
 #include "common/commands/CommandIds.h"
+#include "common/commands/DocumentTypes.h"
 #include "common/settings/SettingsFile.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
@@ -49,6 +50,8 @@ PlanetView::ViewTraits jupiterTraits(bool disc) {
         t.leftDoubleClickZoomsIn = true;
     }
     t.hitReach = disc ? 6 : 4;
+    // Two windows on one document: the strip's title says which it is.
+    if (!disc) t.windowName = documentType(DocTypeId::JupiterSatellites).fixedTitle;
     return t;
 }
 

@@ -17,12 +17,12 @@ namespace vantorel {
 namespace {
 
 constexpr TextTriple kCaption{"Phenomena of the satellites", "Ph\u00e9nom\u00e8nes des satellites",
-                              "Fen\u00f3menos del sat\u00e9lite"};
+                              "Fen\u00f3menos de los sat\u00e9lites"};
 constexpr TextTriple kHeader{"  Day   H    M     Sat.   phe", "  Jour   H    M     Sat.   phe",
-                             "  D\u00eda   H    M     Sat.   fen"};
+                             "  D\u00eda   H    M     Sat.   Fen"};
 constexpr TextTriple kSatellites{"I  : Io,  II : Europa,\nIII: Ganymede,  IV: Callisto",
                                  "I  : Io,  II : Europe,\nIII: Ganym\u00e8de,  IV: Callisto",
-                                 "I  : Io,  II : Europa,\nIII: Ganymede,  IV: Callisto"};
+                                 "I  : Io,  II : Europa,\nIII: Gan\u00edmedes,  IV: Calisto"};
 constexpr TextTriple kUpperGroup{"Phenomenon", "Ph\u00e9nom\u00e8nes", "Fen\u00f3menos"};
 constexpr TextTriple kLowerGroup{"Description", "Description", "Descripci\u00f3n"};
 constexpr TextTriple kLegend{

@@ -53,8 +53,10 @@ PlanetView::~PlanetView() {
 }
 
 void PlanetView::updateTitle() {
+    const char* name = traits_.windowName ? (*traits_.windowName)(language())
+                                          : vantorel::windowTitle(language(), doc_->profile().titleIndex);
     const QString title = QStringLiteral("%1 -- %2     ")
-                              .arg(QString::fromUtf8(vantorel::windowTitle(language(), doc_->profile().titleIndex)),
+                              .arg(QString::fromUtf8(name),
                                    QString::fromStdString(unlabelledDateText(
                                        settings().dateFormatIndex(), doc_->dt.localYear,
                                        doc_->dt.localMonth, doc_->dt.localDay)));
@@ -121,6 +123,10 @@ void PlanetView::dateChangedByDialog() { doc_->dateChanged(); }
 // ---- keys and mouse -------------------------------------------------------------
 
 void PlanetView::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainKey(event->modifiers())) {
+        ChildView::keyPressEvent(event);
+        return;
+    }
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         keys_.digit(key - Qt::Key_0);

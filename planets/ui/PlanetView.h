@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/ui/ChildView.h"
@@ -50,6 +51,9 @@ public:
         // A click this many pixels left or right of a satellite, and from
         // as many above down to its row, opens its information.
         int hitReach = 6;
+        // The name the title gives before the date; the body's name from
+        // the title table when there is none.
+        std::optional<TextTriple> windowName;
     };
 
     // `initialiseDocument` is false for a second window on a document that

@@ -10,7 +10,7 @@ namespace vantorel {
 
 SatelliteInfoDialog::SatelliteInfoDialog(const SatelliteInfoRecord& record, int language, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(record.name));
+    setWindowTitle(QString::fromStdString(record.title(language)));
     auto* grid = new QGridLayout(this);
     struct Row {
         int labelId;

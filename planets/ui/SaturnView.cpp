@@ -21,7 +21,7 @@ SaturnDocument& SaturnView::saturnDocument() { return static_cast<SaturnDocument
 
 std::vector<SatelliteSpot> SaturnView::paintPicture(DrawingSurface& surface) {
     const SaturnDocument& doc = saturnDocument();
-    drawing_ = paintSaturnSatPicture(surface, doc.moons, renderer(), level(), doc.projection);
+    drawing_ = paintSaturnSatPicture(surface, doc.moons, renderer(), level(), doc.projection, language());
     std::vector<SatelliteSpot> spots;
     for (int i = 0; i < kSaturnSatellites; ++i) {
         if (!drawing_.moonDrawn[i]) continue;

@@ -12,6 +12,7 @@
 #include "satellites/GalileanPlacement.h"
 #include "satellites/JupiterDocument.h"
 #include "satellites/JupiterSystem.h"
+#include "satellites/SatelliteInfoRecord.h"
 
 namespace vantorel {
 
@@ -148,13 +149,11 @@ JupiterPictureLayout paintJupiterStrip(DrawingSurface& s, JupiterDocument& doc, 
     s.setBackgroundMode(BackgroundMode::Transparent);
     if (!printing) {
         const int lang = doc.language();
-        const char* names[4] = {"Io", pickText(lang, "Europa", "Europe", "Europe"),
-                                pickText(lang, "Ganymede", "Ganym\u00e8de", "Ganym\u00e8de"),
-                                "Callisto"};
         static constexpr int kLegendX[4] = {3, 22, 85, 178};
         for (int i = 0; i < 4; ++i) {
             s.setTextColour(colourOf(i));
-            s.textOut(kLegendX[i], 2, QString::fromUtf8(names[i]));
+            s.textOut(kLegendX[i], 2,
+                      QString::fromUtf8(satelliteInfo(SatelliteFamily::Jupiter, i).localName(lang)));
         }
     }
 

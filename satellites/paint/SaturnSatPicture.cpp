@@ -5,19 +5,17 @@
 
 #include <QString>
 
+#include "satellites/SatelliteInfoRecord.h"
+
 namespace vantorel {
 namespace {
 
 constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kMagenta{255, 0, 255};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kCyan{0, 255, 255};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kMoonColours[kSaturnSatellites] = {kWhite, kMagenta, kGreen, kCyan,
-                                                 kRed,   kMagenta, kWhite, kGreen};
-constexpr int kLegendX[kSaturnSatellites] = {3, 54, 128, 179, 225, 267, 305, 371};
-constexpr const char* kLegend[kSaturnSatellites] = {"Mimas", "Enceladus", "Tethys", "Dione",
-                                                    "Rhea",  "Titan",     "Hyperion", "Iapetus"};
+// Eight colours apart from one another and bright enough on black: white,
+// magenta, green, cyan, red, orange, light blue, pink.
+constexpr Rgb kMoonColours[kSaturnSatellites] = {
+    {255, 255, 255}, {255, 0, 255}, {0, 255, 0},     {0, 255, 255},
+    {255, 0, 0},     {255, 165, 0}, {140, 140, 255}, {255, 150, 200}};
 
 // A moon on the far side of the rings' plane (north of the centre in the
 // ring frame when the Earth is north of it) is hidden while it stands within
@@ -33,7 +31,8 @@ bool behindGlobe(const SaturnMoonPlace& m, double ringTilt) {
 Rgb saturnMoonColour(int i) { return kMoonColours[std::clamp(i, 0, kSaturnSatellites - 1)]; }
 
 SaturnSatDrawing paintSaturnSatPicture(DrawingSurface& s, const SaturnMoonSet& moons,
-                                       DiscRenderer& renderer, int zoomLevel, int projection) {
+                                       DiscRenderer& renderer, int zoomLevel, int projection,
+                                       int language) {
     SaturnSatDrawing out;
     const Rgb background = renderer.whiteBackground ? kWhite : Rgb{0, 0, 0};
     s.fill(background);
@@ -76,12 +75,20 @@ SaturnSatDrawing paintSaturnSatPicture(DrawingSurface& s, const SaturnMoonSet& m
         s.ellipse(x - 2, y - 2, x + 2, y + 2);
     }
 
+    // The legend along the top, each name in its moon's colour, laid out by
+    // the names' widths in the language.
     s.setBackgroundMode(BackgroundMode::Transparent);
+    const int gap = s.textWidth(QStringLiteral("  "));
+    int x = 3;
     for (int i = 0; i < kSaturnSatellites; ++i) {
+        const QString name = QString::fromUtf8(satelliteInfo(SatelliteFamily::Saturn, i).localName(language));
         s.setTextColour(renderer.whiteBackground && kMoonColours[i] == kWhite ? Rgb{0, 0, 0}
                                                                             : kMoonColours[i]);
-        s.textOut(kLegendX[i], 0, QString::fromLatin1(kLegend[i]));
+        s.textOut(x, 0, name);
+        out.legendX[i] = x;
+        x += s.textWidth(name) + gap;
     }
+    out.legendRight = x - gap;
     return out;
 }
 

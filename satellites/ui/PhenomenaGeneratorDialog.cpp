@@ -25,8 +25,8 @@ namespace vantorel {
 namespace {
 
 constexpr TextTriple kTitle{"Jupiter's satellites (geocentric phenomena)",
-                            "Satellites de Jupiter (ph\u00e9nom\u00e8ne g\u00e9ocentrique)",
-                            "Sat\u00e9lite de J\u00fapiter"};
+                            "Satellites de Jupiter (ph\u00e9nom\u00e8nes g\u00e9ocentriques)",
+                            "Sat\u00e9lites de J\u00fapiter (fen\u00f3menos geoc\u00e9ntricos)"};
 constexpr TextTriple kStartGroup{"Start date", "Date de d\u00e9part", "Fecha de partida"};
 constexpr TextTriple kDay{"Day:", "Jour:", "D\u00eda:"};
 constexpr TextTriple kMonth{"Month:", "Mois:", "Mes:"};
@@ -41,7 +41,7 @@ constexpr TextTriple kCountPrompt{
     "Entrer le nombre de jours, mois ou\nann\u00e9e pour la simulation.",
     "Entrar el n\u00famero de d\u00edas, meses o\na\u00f1os para la simulaci\u00f3n."};
 constexpr TextTriple kOutputGroup{"Output file", "Type de fichier de sortie",
-                                  "Typo de archivo de salida"};
+                                  "Tipo de archivo de salida"};
 constexpr TextTriple kTextOutput{"Generate a text file.", "G\u00e9n\u00e9rer un fichier texte.",
                                  "Generar un archivo de texto."};
 constexpr TextTriple kYearlyOutput{"Generate file for Vantorel.", "Fichier utilis\u00e9 avec Vantorel.",

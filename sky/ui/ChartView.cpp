@@ -50,6 +50,13 @@ void ChartView::onRecomputeZone() {
     documentChanged();
 }
 
+void ChartView::onSettingsChanged() {
+    // A new date format reads in the status bar at once; the picture takes
+    // a new latitude or projection at its paint.
+    if (active_) fillPanes();
+    update();
+}
+
 void ChartView::dateChangedByDialog() {
     doc_->compute();
     documentChanged();

@@ -26,7 +26,9 @@ public:
     std::optional<CommandState> commandState(int id) const override;
     void onRecomputeDate() override;
     void onRecomputeZone() override;
+    void onSettingsChanged() override;
     bool printable() const override { return true; }
+    const DateTime* printedDate() const override { return &doc_->dateTime; }
 
 protected:
     void dateChangedByDialog() override;

@@ -101,13 +101,13 @@ TEST(MoonDocument, PanelTexts) {
     EXPECT_EQ(r.bodyName, "    LUNE");
     EXPECT_EQ(r.raValue, "08: 58: 45");
     EXPECT_EQ(r.decValue, "+13\u00b0 46'");
-    EXPECT_EQ(r.distanceValue, "368409 KM");
+    EXPECT_EQ(r.distanceValue, "368409 km");
     EXPECT_EQ(r.diameterValue, "32.4'");
     EXPECT_EQ(r.poleInclinationLabel, "Colongitude :");
     EXPECT_EQ(r.centralLongitudeValue2, "-1.23\u00b0");
     EXPECT_EQ(r.seasonGroupLabel, "  \u00c2ge :");
     EXPECT_EQ(r.seasonName, std::to_string(doc.moon.moonAge) + (doc.moon.moonAge == 1 ? " jour" : " jours"));
-    EXPECT_EQ(r.scaleText, "1\" = 1.79 Km");
+    EXPECT_EQ(r.scaleText, "1\" = 1.79 km");
     EXPECT_FLOAT_EQ(r.maximumDiameter, 33.5f);
     const StatusTexts status = doc.statusTexts();
     EXPECT_EQ(status.date, "Date: 1992/04/12");

@@ -14,13 +14,13 @@ TEST(PanelText, DataPanelValues) {
     EXPECT_EQ(diameterText(25.13), "25.1\"");
     EXPECT_EQ(distanceText(0.372719, 0), "0.37272 AU");
     EXPECT_EQ(distanceText(0.372719, 1), "0.37272 UA");
-    EXPECT_EQ(distanceText(8.1234567, 2, 3), "8.123 AU");
+    EXPECT_EQ(distanceText(8.1234567, 2, 3), "8.123 UA");
     EXPECT_EQ(illuminationText(0.6471), "64.7%");
     EXPECT_EQ(poleInclinationText(-0.25), "-14.3\u00b0");
     EXPECT_EQ(centralLongitudeText(7.5), "7.50\u00b0");
-    EXPECT_EQ(scaleText(6794.0, 25.0), "1\" = 271.76 Km");
-    EXPECT_EQ(scaleText(51118.0, 3.7, true), "1\" = 13815.68Km");
-    EXPECT_EQ(scaleText(6794.0, 0.0), "1\" = -- Km");
+    EXPECT_EQ(scaleText(6794.0, 25.0), "1\" = 271.76 km");
+    EXPECT_EQ(scaleText(51118.0, 3.7, true), "1\" = 13815.68km");
+    EXPECT_EQ(scaleText(6794.0, 0.0), "1\" = -- km");
 }
 
 TEST(PanelText, StatusPanes) {

@@ -53,7 +53,10 @@ TEST(GalileanPlacement, LettersColoursAndShadowNames) {
     EXPECT_STREQ(shadowName(0, 0), "Shadow of Io");
     EXPECT_STREQ(shadowName(1, 1), "Ombre d'Europe");
     EXPECT_STREQ(shadowName(2, 1), "Ombre de Ganymède");
-    EXPECT_STREQ(shadowName(3, 2), "Sombra de Callisto");
+    // The Spanish names, not the French or English ones.
+    EXPECT_STREQ(shadowName(1, 2), "Sombra de Europa");
+    EXPECT_STREQ(shadowName(2, 2), "Sombra de Ganímedes");
+    EXPECT_STREQ(shadowName(3, 2), "Sombra de Calisto");
     // Out of range falls back to the nearest satellite rather than reading past the table.
     EXPECT_STREQ(shadowName(7, 0), "Shadow of Callisto");
 }

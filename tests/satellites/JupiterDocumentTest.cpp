@@ -106,7 +106,7 @@ TEST(JupiterDocument, PanelCarriesBothSystemsTheRedSpotAndTheScale) {
     JupiterDocument doc(dayRecord(2005, 4, 3, 21, 30), settings);
     doc.initialise(FixedClock({2005, 4, 3, 21, 30, 0}));
     const PanelContent p = doc.fillDataPanel();
-    EXPECT_EQ(p.record.bodyName, "  JUPITER");
+    EXPECT_EQ(p.record.bodyName, "  J\u00daPITER");
     EXPECT_EQ(p.record.seasonGroupLabel, "Mancha roja");
     EXPECT_EQ(p.record.centralLongitudeLabel2, "Sist. II ");
     EXPECT_EQ(p.record.centralLongitudeValue3, "Sist. I ");
@@ -119,7 +119,7 @@ TEST(JupiterDocument, PanelCarriesBothSystemsTheRedSpotAndTheScale) {
     // 1" = 142984 km / diameter, about 3000 km at opposition.
     const double km = 142984.0 / doc.planet().diameterArcsec;
     char scale[32];
-    std::snprintf(scale, sizeof scale, "1\" = %.2f Km", km);
+    std::snprintf(scale, sizeof scale, "1\" = %.2f km", km);
     EXPECT_EQ(p.record.scaleText, scale);
     EXPECT_NE(p.status.time.find("Hora: 21: 30"), std::string::npos) << p.status.time;
 }
@@ -136,4 +136,14 @@ TEST(JupiterDocument, DrawingClassifiesWithoutRecordingAndTheDaySearchRestoresTh
     EXPECT_GT(doc.planet().rows.count(), 3);
     EXPECT_DOUBLE_EQ(doc.planet().ra, ra);
     EXPECT_EQ(doc.dt.localHour, 12);
+}
+
+TEST(JupiterDocument, TheRedSpotLabelIsWholeInFrench) {
+    Settings settings;
+    settings.language = 1;
+    JupiterDocument doc(dayRecord(2005, 4, 3, 21, 30), settings);
+    doc.initialise(FixedClock({2005, 4, 3, 21, 30, 0}));
+    const PanelContent p = doc.fillDataPanel();
+    EXPECT_EQ(p.record.seasonGroupLabel, "Transit de la tache rouge");
+    EXPECT_EQ(p.record.bodyName, "  JUPITER");
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "satellites/SatelliteInfoRecord.h"
 #include "satellites/SaturnSatellites.h"
@@ -127,4 +129,43 @@ TEST(SatelliteInfo, RecordsAndApparentDiameter) {
                  "William Bond, William Lassell, 1848");
     EXPECT_STREQ(satelliteInfo(SatelliteFamily::Uranus, 4).name, "Miranda - V");
     EXPECT_STREQ(satelliteInfo(SatelliteFamily::Mars, 9).name, "Phobos - I");
+}
+
+TEST(SatelliteInfo, TheSizeIsTheRadiusAndTheApparentSizeTwiceIt) {
+    // The box calls the size "Radius": Titan's is 2 575 km, not its
+    // diameter of 5 150. The angular size at 1 AU must be the diameter's.
+    constexpr double kAuKm = 149597870.7;
+    // "2 575 km", or three semi-axes "205x130x110" (their geometric mean).
+    const auto radiusKm = [](const std::string& text) {
+        std::vector<double> axes;
+        std::string number;
+        for (char c : text.substr(0, text.find("km"))) {
+            if (c == 'x') {
+                axes.push_back(std::stod(number));
+                number.clear();
+            } else if (c != ' ') {
+                number += c;
+            }
+        }
+        axes.push_back(std::stod(number));
+        double product = 1;
+        for (double a : axes) product *= a;
+        return std::pow(product, 1.0 / static_cast<double>(axes.size()));
+    };
+    EXPECT_NEAR(radiusKm("2 575 km"), 2575, 1e-9);
+    EXPECT_NEAR(radiusKm("205x130x110"), std::cbrt(205.0 * 130 * 110), 1e-9);
+    int checked = 0;
+    for (SatelliteFamily family : {SatelliteFamily::Saturn, SatelliteFamily::Mars,
+                                   SatelliteFamily::Uranus, SatelliteFamily::Jupiter}) {
+        for (int i = 0; i < satelliteCount(family); ++i) {
+            const SatelliteInfoRecord r = satelliteInfo(family, i);
+            EXPECT_EQ(std::string(r.distance).find("Km"), std::string::npos) << r.name;
+            if (r.diameterAt1AUDeg == 0.0f) continue;
+            const double diameterKm = r.diameterAt1AUDeg * std::acos(-1.0) / 180.0 * kAuKm;
+            EXPECT_NEAR(diameterKm / (2.0 * radiusKm(r.size)), 1.0, 0.02) << r.name << " " << r.size;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 17);
+    EXPECT_STREQ(satelliteInfo(SatelliteFamily::Saturn, 5).size, "2 575 km");
 }

@@ -78,7 +78,7 @@ TEST(MainFrame, OpenersCountBodyWindowsAndTitleThem) {
     EXPECT_EQ(f.activeView()->documentTitle(), QStringLiteral(" Cielo"));
     started.command(ID_OPEN_HELIOCENTRIC);
     started.command(ID_OPEN_DATA_TABLE);
-    EXPECT_EQ(f.activeView()->documentTitle(), QStringLiteral(" Data"));
+    EXPECT_EQ(f.activeView()->documentTitle(), QStringLiteral(" Datos"));
     // Sky, heliocentric and data table are not counted.
     EXPECT_EQ(f.windowCount(), 3);
     EXPECT_EQ(f.views().size(), 6);
@@ -185,7 +185,8 @@ TEST(MainFrame, SatellitesOpensASecondCountedJupiterWindow) {
     started.command(ID_OPEN_JUPITER_SATELLITES);
     ChildView* satellites = f.activeView();
     EXPECT_EQ(satellites->docType(), DocTypeId::JupiterSatellites);
-    EXPECT_EQ(satellites->documentTitle(), QStringLiteral(" Jupiter"));
+    // Told apart from the disc's window by its title.
+    EXPECT_EQ(satellites->documentTitle(), QStringLiteral(" Jupiter's satellites"));
     EXPECT_EQ(f.windowCount(), 3);
     EXPECT_NE(f.currentAction(ID_RED_SPOT_REFERENCE), nullptr);
     // The strip tracks nothing of its own; the data dialog shows Jupiter.

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QStatusBar>
 
 #include "common/commands/CommandIds.h"
@@ -56,7 +57,7 @@ TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
         {"32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
          "32815 &Date format", "32799 L&anguage"},
         {"32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &télescope",
-         "32815 &Affichage de la date", "32799 L&angue"},
+         "32815 &Affichage de la date", "32799 La&ngue"},
         {"32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del telescopio",
          "32815 &Formato de fecha", "32799 L&enguaje"},
     };
@@ -86,9 +87,9 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     ChildView* mars = f.activeView();
     ASSERT_NE(mars, nullptr);
     EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage",
-                                           "&Réglages", "&Option", "F&enêtre", "&?"}));
+                                           "Ré&glages", "&Option", "F&enêtre", "&?"}));
     EXPECT_EQ(items(popupTitled(f, "&Fichier")), QStringList{"57665 &Quitter"});
-    EXPECT_EQ(items(popupTitled(f, "&Réglages")),
+    EXPECT_EQ(items(popupTitled(f, "Ré&glages")),
               (QStringList{"32781 &Date - Heure", "32774 &Suivi"}));
     EXPECT_EQ(items(popupTitled(f, "&Option")),
               (QStringList{"32775 &Chercher une longitude centrale...", "32804 &Saisons",
@@ -129,4 +130,40 @@ TEST(MenuWindow, StatusBarItemTogglesWithItsCheckMark) {
     EXPECT_FALSE(f.currentAction(ID_VIEW_STATUS_BAR)->isChecked());
     started.command(ID_VIEW_STATUS_BAR);
     EXPECT_TRUE(f.statusBar()->isVisibleTo(&f));
+}
+
+TEST(MenuWindow, EveryItemOfEveryMenuPromptsInTheStatusBarInItsLanguage) {
+    for (int lang = 0; lang < 3; ++lang) {
+        SCOPED_TRACE(lang);
+        StartedApp started(lang);
+        ASSERT_TRUE(started.start());
+        MainWindow& f = started.frame();
+        QSet<QString> prompts;
+        const auto check = [&] {
+            for (QMenu* menu : f.currentMenus())
+                for (QAction* a : menu->actions()) {
+                    if (a->isSeparator()) continue;
+                    EXPECT_FALSE(a->statusTip().isEmpty()) << a->text().toStdString();
+                    prompts.insert(a->statusTip());
+                }
+        };
+        check();
+        for (int id : {ID_OPEN_MARS, ID_OPEN_MOON, ID_OPEN_JUPITER, ID_OPEN_SATURN, ID_OPEN_URANUS,
+                       ID_OPEN_VENUS, ID_OPEN_SKY}) {
+            started.command(id);
+            check();
+        }
+        // One sentence per kind of command: the zooms share theirs, nothing
+        // else does.
+        EXPECT_EQ(prompts.size(), 41);
+        // Highlighting an item of the menu bar's popups shows its prompt.
+        QAction* dateTime = f.currentAction(ID_DATE_TIME);
+        ASSERT_NE(dateTime, nullptr);
+        dateTime->showStatusText(f.menuBar());
+        EXPECT_EQ(f.statusBar()->currentMessage(), dateTime->statusTip());
+        const char* expected[3] = {"Set the date and time of this window",
+                                   "Régler la date et l'heure de cette fenêtre",
+                                   "Ajustar la fecha y la hora de esta ventana"};
+        EXPECT_EQ(dateTime->statusTip(), QString::fromUtf8(expected[lang]));
+    }
 }

@@ -1,17 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 
+#include "app/ui/DateFormatDialog.h"
 #include "app/ui/LanguageDialog.h"
 #include "app/ui/LatitudeLongitudeDialog.h"
 #include "app/ui/ProjectionDialog.h"
 #include "app/ui/TimeZoneDialog.h"
 #include "common/commands/CommandIds.h"
 #include "common/settings/SettingsFile.h"
+#include "moon/ui/LunarXList.h"
+#include "moon/ui/MoonPhaseTable.h"
+#include "moon/ui/MoonView.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/app/ui/PlaceholderView.h"
 #include "tests/support/ModalDriver.h"
@@ -150,4 +156,63 @@ TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
     EXPECT_EQ(started.app->settings().language, 0);
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
+}
+
+// A format chosen in the date format dialog: 2 day/month/year, 3
+// month/day/year.
+static void chooseDateFormat(StartedApp& started, int format) {
+    ModalDriver driver;
+    driver.then([format](QWidget* w) {
+        auto* d = qobject_cast<DateFormatDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        d->radio(format)->setChecked(true);
+        d->accept();
+    });
+    started.command(ID_DATE_SETTING);
+    EXPECT_TRUE(driver.finished());
+}
+
+TEST(SettingsWindow, ANewDateFormatReachesTheStatusBarAndTheMoonsListsAtOnce) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    MainWindow& f = started.frame();
+    f.resize(1000, 700);
+    f.show();
+    started.command(ID_OPEN_MOON);
+    started.command(ID_MOON_PHASES);
+    started.command(ID_LUNAR_X);
+    MoonPhaseTable* table = MoonView::phaseTable();
+    LunarXList* lunarX = MoonView::lunarXList();
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(lunarX, nullptr);
+    started.command(ID_OPEN_MARS);
+    QCoreApplication::processEvents();
+    // Year/month/day at first: the clock's 2024-01-15.
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 2024/01/15"));
+    EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("01/18"));
+    ASSERT_GT(lunarX->list()->count(), 0);
+    const QString lunarXBefore = lunarX->list()->item(0)->text();
+
+    chooseDateFormat(started, 2);
+    QCoreApplication::processEvents();
+    // No time step: the format shows in the Mars window's pane and in the
+    // Moon window's lists as soon as the dialog closes.
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 15/01/2024"));
+    EXPECT_EQ(table->fieldText(1, PhaseTableText::kFirstDate), QStringLiteral("18/01"));
+    EXPECT_NE(lunarX->list()->item(0)->text(), lunarXBefore);
+    EXPECT_TRUE(lunarX->list()->item(0)->text().contains(QStringLiteral("/2024")))
+        << lunarX->list()->item(0)->text().toStdString();
+
+    // The Moon window active shows it too.
+    started.activate(f.views().front());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 15/01/2024"));
+
+    // And the sky chart, whose picture does not change with the format.
+    started.command(ID_OPEN_SKY);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 15/01/2024"));
+    chooseDateFormat(started, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.paneText(7), QStringLiteral("Date: 01/15/2024"));
 }

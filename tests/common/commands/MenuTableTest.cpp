@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "common/commands/CommandPrompts.h"
 #include "common/commands/DocumentTypes.h"
 #include "common/commands/MenuTable.h"
 
@@ -35,10 +36,10 @@ TEST(MenuTable, MainMenuHasFivePopupsInEachLanguage) {
               (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&?"}));
     EXPECT_EQ(titles(MenuKind::Main, 2), (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&?"}));
     EXPECT_EQ(titles(MenuKind::Mars, 1),
-              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&Réglages", "&Option",
+              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "Ré&glages", "&Option",
                  "F&enêtre", "&?"}));
     EXPECT_EQ(titles(MenuKind::Moon, 2),
-              (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&Ajustes", "&Opción",
+              (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "A&justes", "&Opción",
                  "V&entana", "&?"}));
 }
 
@@ -53,14 +54,14 @@ TEST(MenuTable, CommandTextsInTheThreeLanguages) {
         {57607, "&Print...\tCtrl+P", "&Impression...\tCtrl+P", "&Imprimir...\tCtrl+P"},
         {57606, "P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."},
         {32809, "T&ime zone", "&Fuseau horaire", "&Huso horario"},
-        {32799, "L&anguage", "L&angue", "L&enguaje"},
+        {32799, "L&anguage", "La&ngue", "L&enguaje"},
         {32784, "J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"},
         {59393, "&Status Bar", "Barre d'é&tat", "Barra de &estado"},
         {32794, "&Data dialog", "&Dialogue des données", "&Diálogo de datos"},
         {32819, "&Zoom in      +", "&Zoom  +", "&Zoom  +"},
         {32818, "Zoom o&ut    -", "Zoo&m   -", "Zoo&m   -"},
-        {32814, "Jupiter's Red Spot reference", "&Longitude de référence de la tache rouge",
-         "Longitud de referencia de la mancha roja"},
+        {32814, "Jupiter's Red &Spot reference", "&Longitude de référence de la tache rouge",
+         "&Longitud de referencia de la mancha roja"},
         {57664, "&About Vantorel...", "&À propos de Vantorel...", "&Acerca de Vantorel..."},
     };
     for (const Row& r : rows) {
@@ -177,4 +178,84 @@ TEST(DocumentTypes, RegisteredInOrderWithTheMenusOfEachLanguage) {
     EXPECT_FALSE(documentType(DocTypeId::Sky).counted);
     EXPECT_STREQ(documentType(DocTypeId::Moon).dataDialogName, " MOON");
     EXPECT_STREQ(documentType(DocTypeId::Saturn).dataDialogName, "SATURNE");
+}
+
+namespace {
+
+// The key a menu text answers to with Alt or inside its open popup: the
+// character after a single "&", folded to upper case (Latin-1 letters too);
+// 0 when the text has none.
+char32_t mnemonicOf(const char* utf8) {
+    const std::string s = utf8;
+    for (size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s[i] != '&') continue;
+        if (s[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(s[i + 1]);
+        char32_t code = c;
+        if ((c & 0xE0) == 0xC0 && i + 2 < s.size())
+            code = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
+        if (code >= 'a' && code <= 'z') code -= 0x20;
+        if (code >= 0xE0 && code <= 0xFE && code != 0xF7) code -= 0x20;
+        return code;
+    }
+    return 0;
+}
+
+// One level's texts: each must carry a key, and no key may open two of them.
+void expectOneKeyEach(const std::vector<std::string>& texts, const std::string& where) {
+    std::set<char32_t> keys;
+    for (const std::string& t : texts) {
+        const char32_t key = mnemonicOf(t.c_str());
+        EXPECT_NE(key, 0u) << where << ": \"" << t << "\" has no key";
+        if (key != 0) EXPECT_TRUE(keys.insert(key).second) << where << ": \"" << t << "\" shares its key";
+    }
+}
+
+}  // namespace
+
+TEST(MenuTable, EveryLevelOfEveryMenuGivesEachItemItsOwnKeyInEachLanguage) {
+    const char* const kinds[] = {"Main", "Mars", "MercuryVenus", "Uranus",
+                                 "Jupiter", "Saturn", "Moon", "Tables"};
+    for (int k = 0; k < 8; ++k) {
+        const auto kind = static_cast<MenuKind>(k);
+        for (int lang = 0; lang < 3; ++lang) {
+            const std::string where = std::string(kinds[k]) + " menu, language " + std::to_string(lang);
+            expectOneKeyEach(titles(kind, lang), where + ", menu bar");
+            for (const MenuPopup& p : menuLayout(kind)) {
+                std::vector<std::string> items;
+                for (const MenuItem& i : p.items)
+                    if (!i.isSeparator()) items.push_back(i.text(lang));
+                expectOneKeyEach(items, where + ", " + p.title(lang));
+            }
+        }
+    }
+    EXPECT_EQ(mnemonicOf("Barre d'é&tat"), U'T');
+    EXPECT_EQ(mnemonicOf("&À propos"), U'\u00C0');
+    EXPECT_EQ(mnemonicOf("Sa&télites"), U'T');
+    EXPECT_EQ(mnemonicOf("&écran"), U'\u00C9');
+    EXPECT_EQ(mnemonicOf("A && B"), 0u);
+}
+
+TEST(MenuTable, EveryItemHasAStatusBarPromptInTheThreeLanguages) {
+    for (int k = 0; k < 8; ++k) {
+        for (const MenuPopup& p : menuLayout(static_cast<MenuKind>(k)))
+            for (const MenuItem& i : p.items) {
+                if (i.isSeparator()) continue;
+                for (int lang = 0; lang < 3; ++lang) {
+                    const std::string prompt = i.prompt(lang);
+                    EXPECT_GT(prompt.size(), 10u) << i.id << " " << lang;
+                    EXPECT_EQ(prompt.find('&'), std::string::npos) << prompt;
+                    EXPECT_NE(prompt, i.text(lang)) << prompt;
+                }
+                // Each language has its own sentence.
+                EXPECT_STRNE(i.prompt(0), i.prompt(1)) << i.id;
+                EXPECT_STRNE(i.prompt(1), i.prompt(2)) << i.id;
+            }
+    }
+    // The one number with two commands prompts for each.
+    EXPECT_STRNE(commandPrompt(ID_PHENOMENON_OR_SATURN_ZOOM_IN, MenuKind::Saturn)(0),
+                 commandPrompt(ID_PHENOMENON_OR_SATURN_ZOOM_IN, MenuKind::Jupiter)(0));
 }

@@ -1,6 +1,9 @@
 // The Moon window offscreen: its keys, the date dialog's effect on the two
 // lists, and the phase table and Lunar X list opened, refilled and reopened.
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QImage>
 
 #include <algorithm>
@@ -9,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ui/DataDialog.h"
 #include "common/commands/CommandIds.h"
 #include "common/ui/DateTimeDialog.h"
 #include "moon/ui/LunarXList.h"
@@ -50,6 +54,23 @@ TEST(MoonView, KeysStepTheHourWithTheMoonsCountRule) {
     EXPECT_TRUE(moon->documentTitle().contains(QStringLiteral("2024/01/16")))
         << moon->documentTitle().toStdString();
     EXPECT_FALSE(doc.imageDirty);
+}
+
+TEST(MoonView, KeysWithCtrlAltOrMetaLeaveTheClockAlone) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    MoonView* moon = openMoon(s);
+    ASSERT_NE(moon, nullptr);
+    MoonDocument& doc = moon->document();
+    const double day = doc.dateTime.localDay;
+    const double hour = doc.dateTime.localHour;
+    for (Qt::KeyboardModifier m : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier})
+        for (Qt::Key key : {Qt::Key_J, Qt::Key_D, Qt::Key_H, Qt::Key_2})
+            QTest::keyClick(moon, key, m);
+    EXPECT_EQ(doc.dateTime.localDay, day);
+    EXPECT_EQ(doc.dateTime.localHour, hour);
+    typeKeys(moon, "H");
+    EXPECT_EQ(doc.dateTime.localHour, hour + 1);
 }
 
 TEST(MoonView, ZoomsWithKeysMenuAndDoubleClicksAndStepsBack) {
@@ -207,3 +228,38 @@ TEST(MoonView, LunarXListOpensFilledAndReopens) {
 }
 
 }  // namespace
+
+TEST(MoonView, TheListsOpenFilledWhollyOnTheScreenAndOffTheDataDialog) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    s.frame().show();
+    MoonView* moon = openMoon(s);
+    ASSERT_NE(moon, nullptr);
+    // Opening the Moon shows the data dialog at the top right.
+    ASSERT_TRUE(s.app->dataDialogShown());
+    const QRect dialog = s.app->dataDialog()->frameGeometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    s.command(ID_MOON_PHASES);
+    s.command(ID_LUNAR_X);
+    MoonPhaseTable* table = MoonView::phaseTable();
+    LunarXList* list = MoonView::lunarXList();
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(list, nullptr);
+    QCoreApplication::processEvents();
+    for (QWidget* w : {static_cast<QWidget*>(table), static_cast<QWidget*>(list)}) {
+        SCOPED_TRACE(w->windowTitle().toStdString());
+        const QRect frame = w->frameGeometry();
+        EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width()
+                                            << "x" << frame.height();
+        EXPECT_FALSE(frame.intersects(dialog));
+        // Sized before it was placed: already as big as its contents want.
+        EXPECT_GE(w->width(), w->minimumSizeHint().width());
+    }
+    // The list is wide enough for its lines.
+    ASSERT_GT(list->list()->count(), 0);
+    const QFontMetrics metrics(list->list()->font());
+    EXPECT_GE(list->list()->viewport()->width(), metrics.horizontalAdvance(list->list()->item(0)->text()));
+    table->close();
+    list->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

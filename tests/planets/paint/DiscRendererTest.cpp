@@ -143,6 +143,41 @@ TEST(DiscRendererMap, CentralColumnOnVerticalAndTopRowAtTopWithCode3) {
     EXPECT_GE(statsOfColour(turned, green).minY, 100 + static_cast<int>(80 * std::sin(toRad(70.0))) - 1);
 }
 
+// The Uranus map's bright band at 30 degrees north, seen nearly pole-on, is
+// the arc the window shows: it must stand at its own latitude. Row j of a
+// map holds latitudes j - 90 to j - 89; every pixel of a one-row band is
+// checked by the latitude at its centre, seen along the central meridian
+// and, tilted, all round the pole.
+TEST(DiscRendererMap, AOneRowBandLandsOnItsOwnDegreeOfLatitude) {
+    const Rgb white{255, 255, 255};
+    const int bandRow = 150;  // latitudes 60 to 61
+    const QImage map = makeMap(kGreyMap, [&](int, int j) { return j == bandRow; }, white);
+    for (double tiltDeg : {0.0, 73.0}) {
+        for (int code : {0, 3}) {
+            SCOPED_TRACE(testing::Message() << "tilt " << tiltDeg << " code " << code);
+            DiscRenderer r(DiscRenderer::kMercuryVenus);
+            const QImage img = render(r, map, 0.0, toRad(tiltDeg), code, 90.0f);
+            // The latitude at a pixel's centre, by the inverse of the
+            // projection (north up for code 0, down for code 3).
+            const double sign = code == 0 ? 1.0 : -1.0;
+            const double b = sign * toRad(tiltDeg);
+            int band = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    if ((img.pixel(x, y) & 0xffffffu) != (qrgb(white) & 0xffffffu)) continue;
+                    const double X = (x + 0.5 - 100.0) / 90.0;
+                    const double Y = (100.0 - (y + 0.5)) / 90.0;
+                    const double Z = std::sqrt(std::max(0.0, 1.0 - X * X - Y * Y));
+                    const double lat = sign * std::asin(Y * std::cos(b) + Z * std::sin(b)) * 180.0 / kPi;
+                    EXPECT_GE(lat, 60.0 - 1e-9) << x << "," << y;
+                    EXPECT_LT(lat, 61.0 + 1e-9) << x << "," << y;
+                    ++band;
+                }
+            EXPECT_GT(band, 20);
+        }
+    }
+}
+
 TEST(DiscRendererMap, ProjectionCodesMirrorThePicture) {
     // A mark off the centre in both directions, on a tilted globe.
     const QImage map = makeMap(kGreyMap, [](int i, int j) {

@@ -59,6 +59,25 @@ int textBands(const QImage& page) {
 
 }  // namespace
 
+TEST(DataTableView, TheTitleIsInTheLanguage) {
+    const char* titles[3] = {" Data", " Données", " Datos"};
+    for (int language = 0; language < 3; ++language) {
+        StartedApp s(language);
+        ASSERT_TRUE(s.start());
+        DataTableView* table = openTable(s);
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->documentTitle(), QString::fromUtf8(titles[language]));
+        // Its printed page says where and when: the site the table was
+        // computed for, which its picture does not show.
+        const PrintJob job = table->printJob();
+        EXPECT_EQ(job.orientation, QPageLayout::Landscape);
+        ASSERT_EQ(job.heading.size(), 2u);
+        EXPECT_EQ(QString::fromStdString(job.heading[0]), QString::fromUtf8(titles[language]).trimmed());
+        EXPECT_NE(job.heading[1].find("45\u00b000' N"), std::string::npos) << job.heading[1];
+        EXPECT_NE(job.heading[1].find("21:30"), std::string::npos) << job.heading[1];
+    }
+}
+
 TEST(DataTableView, OpensAtTheClockAndKeepsItsOwnDate) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());

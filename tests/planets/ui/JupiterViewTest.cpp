@@ -259,6 +259,14 @@ TEST(JupiterView, ZoomRunsFromAllFourMoonsToTheFilledWindowAndIsKept) {
     EXPECT_EQ(again->level(), 2);
 }
 
+TEST(JupiterView, PhenomenaListTextsInSpanish) {
+    const PhenomenaList list(2);
+    EXPECT_EQ(list.windowTitle(), QString::fromUtf8("Fenómenos de los satélites"));
+    EXPECT_TRUE(list.controlText(1050).endsWith(QStringLiteral("Sat.   Fen"))) << list.controlText(1050).toStdString();
+    EXPECT_TRUE(list.controlText(1051).contains(QString::fromUtf8("Ganímedes")));
+    EXPECT_FALSE(list.controlText(1051).contains(QStringLiteral("Ganymede")));
+}
+
 TEST(JupiterView, PhenomenaListDrivesTheDiscAndFollowsTheDay) {
     StartedApp s(0);
     ASSERT_TRUE(s.start());
@@ -320,6 +328,11 @@ TEST(JupiterView, SatellitesStripSharesTheDocumentAndOpensTheBoxes) {
     EXPECT_EQ(&strip->jupiter(), &disc->jupiter());
     EXPECT_EQ(strip->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(s.frame().windowCount(), 2);
+    // Two windows on one document, told apart by their titles.
+    EXPECT_TRUE(disc->documentTitle().startsWith(QStringLiteral(" Jupiter -- 2024/01/15")))
+        << disc->documentTitle().toStdString();
+    EXPECT_TRUE(strip->documentTitle().startsWith(QStringLiteral(" Satellites de Jupiter -- 2024/01/15")))
+        << strip->documentTitle().toStdString();
     // A step of the shared document moves both windows.
     typeKeys(strip, "2H");
     EXPECT_EQ(disc->jupiter().dt.localHour, 23);

@@ -110,7 +110,7 @@ TEST(SaturnView, ClickOnAMoonOpensItsRecordAndBesideItNothing) {
     const Opened opened = clickAt(view, QPoint(alone->x + 3, alone->y - 4));
     SatelliteInfoRecord expected = satelliteInfo(SatelliteFamily::Saturn, alone->index);
     expected.updateApparentDiameter(doc.body().distanceAU);
-    EXPECT_EQ(opened.title, QString::fromUtf8(expected.name));
+    EXPECT_EQ(opened.title, QString::fromStdString(expected.title(0)));
     EXPECT_EQ(opened.diameter, QString::fromStdString(expected.apparentDiameter));
     EXPECT_FALSE(opened.diameter.isEmpty());
     EXPECT_EQ(opened.note, QStringLiteral("approximate"));

@@ -3,6 +3,8 @@
 // the other face, the zoom levels and the moons hidden behind the globe.
 #include <QImage>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "common/paint/DrawingSurface.h"
@@ -102,6 +104,44 @@ TEST(SaturnSatPicture, ZoomLevelsAndMoonsBehindTheGlobe) {
     d = paint(s, set, 7, 0);
     EXPECT_NEAR(d.moonX[7], 0, 1);  // Iapetus's orbit across half the width
     EXPECT_EQ(d.discRadiusX, static_cast<int>(60330.0 / (3560100.0 / 200)));
+}
+
+TEST(SaturnSatPicture, EightMoonsInEightColoursAndTheLegendInTheLanguage) {
+    // Relative luminance of a colour, for its contrast against black.
+    const auto luminance = [](Rgb c) {
+        const auto channel = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+    };
+    for (int i = 0; i < kSaturnSatellites; ++i) {
+        const Rgb a = saturnMoonColour(i);
+        // Readable on the black sky: a contrast of at least 4.5 to 1.
+        EXPECT_GE((luminance(a) + 0.05) / 0.05, 4.5) << i;
+        for (int k = i + 1; k < kSaturnSatellites; ++k) {
+            const Rgb b = saturnMoonColour(k);
+            EXPECT_GE(std::hypot(a.r - b.r, a.g - b.g, a.b - b.b), 100.0) << i << " and " << k;
+        }
+    }
+    // The legend's names follow one another inside the picture in each
+    // language, every name in its moon's colour.
+    for (int language = 0; language < 3; ++language) {
+        DrawingSurface s(440, 300);
+        DiscRenderer r(DiscRenderer::kSaturn);
+        const SaturnSatDrawing d = paintSaturnSatPicture(s, ringsOnly(0.3, 1), r, 5, 0, language);
+        EXPECT_LE(d.legendRight, 440) << language;
+        for (int i = 1; i < kSaturnSatellites; ++i) EXPECT_GT(d.legendX[i], d.legendX[i - 1]);
+        for (int i = 0; i < kSaturnSatellites; ++i) {
+            const Rgb c = saturnMoonColour(i);
+            const QRgb wanted = qRgb(c.r, c.g, c.b);
+            const int right = i + 1 < kSaturnSatellites ? d.legendX[i + 1] : d.legendRight;
+            int found = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = d.legendX[i]; x < right; ++x) found += (s.image().pixel(x, y) & 0xffffff) == (wanted & 0xffffff);
+            EXPECT_GT(found, 10) << language << " " << i;
+        }
+    }
 }
 
 }  // namespace

@@ -53,13 +53,23 @@ QString startAndReadMessage(PhenomenaGeneratorDialog* g) {
 
 }  // namespace
 
+TEST(SatPhenSet, SpanishTexts) {
+    StartedApp s(2);
+    ASSERT_TRUE(s.start());
+    PhenomenaGeneratorDialog* g = openGenerator(s);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->windowTitle(), QString::fromUtf8("Satélites de Júpiter (fenómenos geocéntricos)"));
+    EXPECT_EQ(g->controlText(1134), QStringLiteral("Tipo de archivo de salida"));
+    g->close();
+}
+
 TEST(SatPhenSet, TextsDefaultsAndOneWindowOnly) {
     StartedApp s(1);
     ASSERT_TRUE(s.start());
     PhenomenaGeneratorDialog* g = openGenerator(s);
     ASSERT_NE(g, nullptr);
     EXPECT_FALSE(g->isModal());
-    EXPECT_EQ(g->windowTitle(), QStringLiteral("Satellites de Jupiter (ph\u00e9nom\u00e8ne g\u00e9ocentrique)"));
+    EXPECT_EQ(g->windowTitle(), QStringLiteral("Satellites de Jupiter (ph\u00e9nom\u00e8nes g\u00e9ocentriques)"));
     EXPECT_EQ(g->controlText(1121), QStringLiteral("Date de d\u00e9part"));
     EXPECT_EQ(g->controlText(1136), QStringLiteral("Fichier utilis\u00e9 avec Vantorel."));
     EXPECT_EQ(g->controlText(1), QStringLiteral("Lancer"));

@@ -2,7 +2,9 @@
 // their sizes, the chart drawn afresh only when its date changed or the
 // hemisphere turned, the status bar, the catalogues read from data/, and
 // both windows' paper pictures.
+#include <QImage>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -161,4 +163,53 @@ TEST(HelioWindow, APrintedPdfShowsTheOrbits) {
         best = std::max(best, runs);
     }
     EXPECT_GE(best, 9);
+}
+
+// The sky chart as printed: a sideways page whose picture is as wide as the
+// page, under a heading with the date, time, zone and site; the printer
+// upright again afterwards.
+TEST(SkyWindow, PrintsSidewaysUnderAHeadingWithDateTimeZoneAndSite) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    s.frame().resize(1200, 800);
+    auto* sky = open<SkyChartView>(s, ID_OPEN_SKY);
+    ASSERT_NE(sky, nullptr);
+    const PrintJob job = sky->printJob();
+    EXPECT_EQ(job.orientation, QPageLayout::Landscape);
+    ASSERT_EQ(job.heading.size(), 2u);
+    EXPECT_EQ(job.heading[0], "Sky -- 2024/01/15");
+    EXPECT_EQ(job.heading[1],
+              "Date: 2024/01/15   Time: 21:30   Zone: UT+1   Latitude: 45\u00b000' N   Longitude: zone");
+
+    // The page the job paints, on a sideways sheet: the heading's ink at the
+    // top, then the black chart across the whole width.
+    QImage page(1400, 990, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        paintJobPage(painter, page.rect(), job);
+    }
+    int firstBlackRow = -1;
+    for (int y = 0; y < page.height() && firstBlackRow < 0; ++y)
+        if (page.pixel(page.width() / 2, y) == qRgb(0, 0, 0) && page.pixel(page.width() - 3, y) == qRgb(0, 0, 0))
+            firstBlackRow = y;
+    ASSERT_GT(firstBlackRow, 20);  // below the heading
+    int inkAbove = 0;
+    for (int y = 0; y < firstBlackRow; ++y)
+        for (int x = 0; x < 600; ++x) inkAbove += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(inkAbove, 100);
+    EXPECT_EQ(s.app->printer().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(HelioWindow, PrintsUprightUnderAHeadingWithTheDate) {
+    StartedApp s(1);
+    ASSERT_TRUE(s.start());
+    auto* helio = open<HeliocentricView>(s, ID_OPEN_HELIOCENTRIC);
+    ASSERT_NE(helio, nullptr);
+    const PrintJob job = helio->printJob();
+    EXPECT_EQ(job.orientation, QPageLayout::Portrait);
+    ASSERT_EQ(job.heading.size(), 2u);
+    EXPECT_EQ(job.heading[0], QString::fromUtf8("Héliocentrique").toStdString());
+    EXPECT_EQ(job.heading[1], "Date: 2024/01/15   Heure: 21:30   Fuseau: TU+1   Latitude: 45\u00b000' N   "
+                              "Longitude: fuseau");
 }
