@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <QThread>
 
 #include "app/paint/SplashPicture.h"
 #include "app/ui/AboutDialog.h"
@@ -112,6 +113,21 @@ void Application::fillDataDialog(const BodyDataRecord& record) {
 }
 
 void Application::closeDataDialog() { delete dataDialog_.data(); }
+
+void Application::endProgram() {
+    // The generator first: closing it stops a run and leaves no half file.
+    if (generator_) generator_->close();
+    closeDataDialog();
+    // The modeless windows the views opened are windows of their own (the
+    // phenomena list, the Moon's phase table and Lunar X list, the seasons
+    // list): the toolkit would keep the program running while one is shown.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != mainFrame_.get() && window->isVisible()) window->close();
+    // Ends the event loop when one runs. Without one (a test driving the
+    // windows) there is nothing to end, and asking would end the next
+    // dialog's loop at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
 
 // ---- commands ----------------------------------------------------------------
 

@@ -96,6 +96,11 @@ public:
     void showDataDialog(const QString& name) override;
     void fillDataDialog(const BodyDataRecord& record) override;
 
+protected:
+    // Closing the main window (File > Exit or its own close button) ends
+    // the program, with every window it opened.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     struct MenuSet {
         QList<QMenu*> popups;
