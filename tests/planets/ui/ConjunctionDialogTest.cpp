@@ -104,7 +104,7 @@ TEST(ConjunctionDialog, EveryPlanetWindowOpensItWithItsPlanetsEvents) {
         int open;
         int command;
         int lines;
-        const char* firstEvent;
+        const char* event;  // one of the planet's kinds, listed once
     };
     const Case cases[] = {
         {ID_OPEN_MERCURY, ID_CONJUNCTION, 4, "Conjunci\u00f3n inferior"},
@@ -133,7 +133,7 @@ TEST(ConjunctionDialog, EveryPlanetWindowOpensItWithItsPlanetsEvents) {
         EXPECT_TRUE(driver.finished()) << c.open;
         EXPECT_EQ(title, QStringLiteral("Fen\u00f3menos"));
         ASSERT_EQ(lines.size(), c.lines) << c.open;
-        EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8(c.firstEvent))) << lines[0].toStdString();
+        EXPECT_EQ(lines.filter(QString::fromUtf8(c.event)).size(), 1) << lines.join('|').toStdString();
         // Each planet has its own dates (the two Jupiter windows share one).
         if (c.open != ID_OPEN_JUPITER_SATELLITES) {
             EXPECT_NE(lines, previousFirst);
