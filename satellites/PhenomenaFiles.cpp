@@ -198,6 +198,8 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
         return result;
     }
     result.ok = true;
+    std::error_code ec;
+    result.path = fs::absolute(targetPath, ec).string();
     return result;
 }
 
@@ -418,6 +420,8 @@ FileResult generateTextFile(const TextFileRequest& r, GalileanMoons& sat, Jupite
         return result;
     }
     result.ok = true;
+    std::error_code ec;
+    result.path = fs::absolute(r.path, ec).string();
     return result;
 }
 

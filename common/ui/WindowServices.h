@@ -22,6 +22,10 @@ void playExclamationSound();
 // A modal message box with an OK button; returns when it is closed.
 void messageBox(QWidget* parent, const QString& text);
 
+// A modal question with Yes and No buttons in the language (0 English,
+// 1 French, 2 Spanish); true only for Yes. No is the default.
+bool askYesNo(QWidget* parent, const QString& text, int language);
+
 // Dialog units of the program's dialog font: a quarter of the average
 // character width across, an eighth of the character height down. The
 // layouts were drawn for a 6 x 13 pixel font; keeping those base units keeps
