@@ -87,7 +87,9 @@ TEST(JupiterView, AfterMarsThePanesAndTheDataDialogShowJupitersFigures) {
     DataDialog* data = s.app->dataDialog();
     EXPECT_EQ(data->controlText(1009).trimmed(), QStringLiteral("JUPITER"));
     EXPECT_EQ(data->controlText(1028).toStdString(), expected.record.raValue);
-    EXPECT_EQ(data->controlText(1044), QStringLiteral("Syst. II "));
+    // System I under the first column, System II under the second.
+    EXPECT_EQ(data->controlText(1044), QStringLiteral("Syst. I "));
+    EXPECT_EQ(data->controlText(1045), QStringLiteral("Syst. II "));
     EXPECT_TRUE(jupiter->documentTitle().startsWith(QStringLiteral(" Jupiter -- 2024/01/15")));
 }
 
