@@ -121,8 +121,10 @@ void Application::endProgram() {
     // The modeless windows the views opened are windows of their own (the
     // phenomena list, the Moon's phase table and Lunar X list, the seasons
     // list): the toolkit would keep the program running while one is shown.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != mainFrame_.get() && window->isVisible()) window->close();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows.push_back(window);
+    for (const QPointer<QWidget>& window : windows)  // closing one may take another with it
+        if (window && window != mainFrame_.get() && window->isVisible()) window->close();
     // Ends the event loop when one runs. Without one (a test driving the
     // windows) there is nothing to end, and asking would end the next
     // dialog's loop at once.
