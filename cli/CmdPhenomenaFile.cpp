@@ -95,7 +95,9 @@ const CommandSyntax kSyntax{
             .requiredInModes({"text"})
             .onlyIn({"text"})
             .named("FILE"),
-        dateOption("start", "first local day").requiredInModes({"text"}).onlyIn({"text"}),
+        dateOption("start", "first local day; a month unit starts on the 1st, a year unit on 1 January")
+            .requiredInModes({"text"})
+            .onlyIn({"text"}),
         enumOption("unit", {"day", "month", "year"}, "unit of the period")
             .requiredInModes({"text"})
             .onlyIn({"text"}),

@@ -46,12 +46,12 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
     }
     if (values.flag("json")) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
-            << ",\"width\":" << request.width << ",\"height\":" << request.height
+            << ",\"width\":" << surface.width() << ",\"height\":" << surface.height()
             << ",\"summary\":" << jsonString(result.summary) << ",\"longitude_from\":"
             << jsonString(request.settings.longitude ? "site" : "zone")
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
-        out << "wrote " << path << " (" << request.width << " x " << request.height
+        out << "wrote " << path << " (" << surface.width() << " x " << surface.height()
             << "): " << result.summary << "\n";
     }
     return 0;
@@ -59,6 +59,7 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
 
 std::vector<CliOption> renderOptions() {
     std::vector<CliOption> options = renderRequestOptions(true);
+    options.push_back(enumOption("body", renderBodies(), "the body the data window shows"));
     options.push_back(stringOption("out", "the PNG file to write").required().named("FILE.png"));
     options.push_back(jsonFlag());
     return options;

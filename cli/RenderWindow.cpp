@@ -90,8 +90,23 @@ std::vector<CliOption> renderRequestOptions(bool withPicture) {
     return options;
 }
 
+const std::vector<std::string>& renderBodies() {
+    static const std::vector<std::string> kBodies = {"moon",    "mercury", "venus", "mars",
+                                                     "jupiter", "saturn",  "uranus"};
+    return kBodies;
+}
+
 bool requestFromValues(const char* command, const CliValues& values, const RenderWindowKind* kind,
                        bool withPicture, RenderRequest& request, std::ostream& err) {
+    if (kind && kind->needsBody != values.has("body")) {
+        err << "vantorel-cli " << command << ": argument --body: "
+            << (kind->needsBody ? "the " + std::string(kind->name) + " window needs one of " +
+                                      windowNames(renderBodies())
+                                : "only the data window takes a body")
+            << "\n";
+        return false;
+    }
+    if (values.has("body")) request.body = values.text("body");
     if (withPicture && kind) {
         request.width = values.has("width") ? values.toInt("width") : kind->defaultWidth;
         request.height = values.has("height") ? values.toInt("height") : kind->defaultHeight;

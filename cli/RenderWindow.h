@@ -33,6 +33,9 @@ struct RenderRequest {
     int width = 0;
     int height = 0;
     int zoom = 0;
+    // The body a window about one body shows (the data window); empty for
+    // the others.
+    std::string body;
     // The application settings these stand for (zone, latitude, projection,
     // language, date format 0).
     Settings settings;
@@ -56,6 +59,8 @@ struct RenderWindowKind {
     int defaultWidth;
     int defaultHeight;
     RenderResult (*paint)(const RenderRequest& request, DrawingSurface& surface);
+    // Whether the window shows one body of --body (and refuses to go without).
+    bool needsBody = false;
 };
 
 const std::vector<RenderWindowKind>& renderWindows();
@@ -93,6 +98,10 @@ std::string windowNames(const std::vector<std::string>& names);
 // The window's names and the zoom's range belong to the window kinds, which
 // register themselves, so they are checked in requestFromValues.
 std::vector<CliOption> renderRequestOptions(bool withPicture);
+
+// The bodies --body names: moon, mercury, venus, mars, jupiter, saturn,
+// uranus.
+const std::vector<std::string>& renderBodies();
 
 // Fills the request from a checked line for `kind` (may be null for print).
 // On a value outside the window's own range writes one message naming the

@@ -28,7 +28,7 @@ const PlanetDocProfile JupiterDocument::kProfile = {
     false,
     50.1f,
     29.8f,
-    "Syst. II "};
+    "Syst. I "};
 
 JupiterDocument::JupiterDocument(const DateTime& blank, Settings& settings)
     : PlanetDocument(blank, settings, std::make_unique<JupiterSystem>(), kProfile) {
@@ -63,10 +63,12 @@ void JupiterDocument::computeExtras() {
 void JupiterDocument::fillExtras(BodyDataRecord& r) const {
     const JupiterSystem& j = planet();
     const int lang = language();
-    r.centralLongitudeLabel2 = kSystem2Label(lang);
+    // Two columns, each system's longitude above its name: System I on the
+    // left (1040 over 1044), System II on the right (1041 over 1045).
     r.centralLongitudeValue = centralLongitudeText(j.system1Deg);
+    r.centralLongitudeLabel2 = kSystem1Label(lang);
     r.centralLongitudeValue2 = centralLongitudeText(j.system2Deg);
-    r.centralLongitudeValue3 = kSystem1Label(lang);
+    r.centralLongitudeValue3 = kSystem2Label(lang);
     r.seasonName = redSpot_.slots[0];
     r.seasonAngle = redSpot_.slots[1];
     r.seasonSpare = redSpot_.slots[2];

@@ -60,11 +60,15 @@ constexpr const char* kLegend[3][8] = {
      "Im : immersion\t\t\t\tIII: Ganymède\n", "Em : émersion\t\t\t\t\tIV : Callisto\n",
      "Pc : passage du satellite sur le disque\n", "Pf : fin du passage\n",
      "Oc : passage de l'ombre sur le disque\n", "Of : fin du passage de l'ombre\n"},
-    {"Ec : comienzo de eclipse      I  : Io\n", "Ef : fin de eclipse           II : Europa\n",
-     "Im : inmersión                III: Ganymede\n", "Em : emersión                 IV : Callisto\n",
-     "Pc : paso del satélite sobre el disco\n", "Pf : fin del paso\n",
-     "Oc : paso de la sombra sobre el disco\n",
-     "Of : fin del paso de la sombra sobre el disco\n"}};
+    // Spanish rows use the English codes: the legend explains those.
+    {"Ec.D. : desaparición por eclipse          I  : Io\n",
+     "Ec.R. : reaparición tras el eclipse       II : Europa\n",
+     "Oc.D. : desaparición por ocultación       III: Ganímedes\n",
+     "Oc.R. : reaparición tras la ocultación    IV : Calisto\n",
+     "Tr.I. : comienzo del tránsito del satélite\n",
+     "Tr.E. : fin del tránsito del satélite\n",
+     "Sh.I. : comienzo del tránsito de la sombra\n",
+     "Sh.E. : fin del tránsito de la sombra\n"}};
 
 constexpr TextTriple kColumnHeader = {" D    H  M     Sat.     Phe.   GRS (hh: mm)",
                                       " D    H  M     Sat.     Phé.   GTR (hh: mm)",
@@ -211,6 +215,8 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
         return result;
     }
     result.ok = true;
+    std::error_code ec;
+    result.path = fs::absolute(targetPath, ec).string();
     return result;
 }
 
@@ -432,6 +438,8 @@ FileResult generateTextFile(const TextFileRequest& r, GalileanMoons& sat, Jupite
         return result;
     }
     result.ok = true;
+    std::error_code ec;
+    result.path = fs::absolute(r.path, ec).string();
     return result;
 }
 

@@ -21,6 +21,7 @@ struct FileResult {
     bool cancelled = false;  // stopped on request; no file was left behind
     std::string message;     // empty when ok or cancelled
     long rows = 0;           // rows written
+    std::string path;        // the file written, absolute, when ok
 };
 
 // Set from another thread to stop a generation; read once per computed minute.

@@ -1,5 +1,8 @@
 #include "satellites/PhenomenaGenerator.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "engine/DateTime.h"
 #include "engine/EarthSun.h"
 #include "satellites/JupiterMotion.h"
@@ -31,6 +34,20 @@ int generatorDays(const GeneratorRequest& request) {
 
 std::string generatorFileName(const GeneratorRequest& request) {
     return request.yearlyFile ? yearlyFileName(request.text.year) : request.text.path;
+}
+
+GeneratorPeriod generatorPeriod(const GeneratorRequest& request) {
+    GeneratorPeriod period;
+    const int days = requestDays(request.yearlyFile ? asYearly(request.text) : request.text, period.first);
+    period.last = addMinutes(period.first.year, period.first.month, period.first.day,
+                             static_cast<long>(std::max(days, 1) - 1) * 1440);
+    return period;
+}
+
+bool generatorReplacesAFile(const GeneratorRequest& request) {
+    if (request.yearlyFile) return false;
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(request.text.path, ec));
 }
 
 FileResult runGenerator(const GeneratorRequest& request, const GenerationProgress& progress,

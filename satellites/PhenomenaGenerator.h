@@ -31,6 +31,20 @@ int generatorDays(const GeneratorRequest& request);
 // The file a request writes: its listing's name or "j%d.sat".
 std::string generatorFileName(const GeneratorRequest& request);
 
+// The local days a request's listing covers, the first and the last: a month
+// unit starts on the first of the start's month and a year unit on 1 January
+// of its year, whatever the start's day; the yearly file covers its year (in
+// universal time). Meaningful only for a request validateGeneratorRequest
+// accepts.
+struct GeneratorPeriod {
+    LocalMinute first, last;
+};
+GeneratorPeriod generatorPeriod(const GeneratorRequest& request);
+
+// Whether a listing request would replace a file already at its path (the
+// yearly file is never replaced: it refuses instead).
+bool generatorReplacesAFile(const GeneratorRequest& request);
+
 // Runs the request; `progress` hears the day (0 .. generatorDays) and hour
 // reached, `cancel` stops it with no file left behind.
 FileResult runGenerator(const GeneratorRequest& request, const GenerationProgress& progress = {},

@@ -1,6 +1,8 @@
 #include "sky/ConjunctionSearch.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "common/text/DateText.h"
 #include "common/text/LanguageText.h"
@@ -43,9 +45,13 @@ const char* phenomenonName(int kind, int language) {
     return kNames[kind](language);
 }
 
-double ConjunctionSearch::meanInstant(int row, double startYear) {
+int ConjunctionSearch::firstCycle(int row, double startYear) {
     const PhenomenonRow& r = kPhenomenonRows[row];
-    const float k = static_cast<float>(std::ceil((365.2425 * startYear + 1721060.0 - r.A) / r.B));
+    return static_cast<int>(static_cast<float>(std::ceil((365.2425 * startYear + 1721060.0 - r.A) / r.B)));
+}
+
+double ConjunctionSearch::meanInstant(int row, int k) {
+    const PhenomenonRow& r = kPhenomenonRows[row];
     const double jde0 = r.A + k * r.B;
     double M = r.M0 + k * r.M1;
     M = reduceDegrees(M);
@@ -128,9 +134,15 @@ void ConjunctionSearch::toLocalRoundedHour(double jde, double zoneOffsetHours) {
     eventCalendar.year = year;
 }
 
-void ConjunctionSearch::addLine(int kind, double jde, int startYear, double elongation) {
+bool ConjunctionSearch::localDateFrom(double jde, const int (&start)[3]) {
     toLocalRoundedHour(jde, zoneOffsetHours_);
-    if (eventCalendar.year < startYear || count >= kLineCount) return;
+    const int date[3] = {eventCalendar.year, eventCalendar.month, eventCalendar.day};
+    return !std::lexicographical_compare(date, date + 3, start, start + 3);
+}
+
+void ConjunctionSearch::addLine(int kind, double jde, double elongation) {
+    if (count >= kLineCount) return;
+    toLocalRoundedHour(jde, zoneOffsetHours_);
     const std::string date =
         unlabelledDateText(dateFormat_, eventCalendar.year, eventCalendar.month, eventCalendar.day);
     if (std::isnan(elongation))
@@ -157,27 +169,54 @@ void ConjunctionSearch::searchPhenomena(const DateTime& dt, int planetIndex) {
     zoneOffsetHours_ = dt.zoneOffsetHours();
     if (planetIndex < 0 || planetIndex >= kPhenomenonRowCount || planetIndex % 2 != 0) return;
 
-    const int startYear = static_cast<int>(dt.localYear);
+    // Each kind's first event on or after the window's local date. The cycle
+    // before the one whose mean instant follows the start of the month comes
+    // first: its corrected instant, or an elongation after its inferior
+    // conjunction, may still lie ahead.
+    const int start[3] = {static_cast<int>(dt.localYear), static_cast<int>(dt.localMonth),
+                          static_cast<int>(dt.localDay)};
     const double Y = dt.localYear + (dt.localMonth - 1.0) / 12.0;
     const double none = std::nan("");
+    constexpr int kCyclesTried = 4;
+    struct Found {
+        int kind;
+        double jde, elongation;
+    };
+    std::vector<Found> found;
     const bool inner = planetIndex <= kPhenomenaVenus;
     for (int row = planetIndex; row <= planetIndex + 1; ++row) {
         const PhenomenonRow& r = kPhenomenonRows[row];
-        const double jde0 = meanInstant(row, Y);
-        const double jde = jde0 + correction({r.terms, r.count});
         const int kind = inner ? (row == planetIndex ? kInferiorConjunction : kSuperiorConjunction)
                                : (row == planetIndex ? kOpposition : kConjunction);
-        addLine(kind, jde, startYear, none);
+        const int k0 = firstCycle(row, Y) - 1;
+        for (int k = k0; k < k0 + kCyclesTried; ++k) {
+            const double jde = meanInstant(row, k) + correction({r.terms, r.count});
+            if (localDateFrom(jde, start)) {
+                found.push_back({kind, jde, none});
+                break;
+            }
+        }
     }
-    if (!inner) return;
-    // The greatest elongations of the inferior conjunction's cycle.
-    const double jde0 = meanInstant(planetIndex, Y);
-    const int first = planetIndex == kPhenomenaMercury ? kMercuryEast : kVenusEast;
-    for (int i = 0; i < 2; ++i) {
-        const ElongationSeries& s = kElongationSeries[first + i];
-        addLine(i == 0 ? kGreatestElongationEast : kGreatestElongationWest,
-                jde0 + correction(s.time), startYear, correction(s.value));
+    if (inner) {
+        // The greatest elongations belong to an inferior conjunction's cycle:
+        // the eastern one before it, the western one after it.
+        const int first = planetIndex == kPhenomenaMercury ? kMercuryEast : kVenusEast;
+        const int k0 = firstCycle(planetIndex, Y) - 1;
+        for (int i = 0; i < 2; ++i) {
+            const ElongationSeries& s = kElongationSeries[first + i];
+            for (int k = k0; k < k0 + kCyclesTried; ++k) {
+                const double jde = meanInstant(planetIndex, k) + correction(s.time);
+                if (localDateFrom(jde, start)) {
+                    found.push_back({i == 0 ? kGreatestElongationEast : kGreatestElongationWest, jde,
+                                     correction(s.value)});
+                    break;
+                }
+            }
+        }
     }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found& a, const Found& b) { return a.jde < b.jde; });
+    for (const Found& f : found) addLine(f.kind, f.jde, f.elongation);
 }
 
 }  // namespace vantorel

@@ -43,8 +43,9 @@ class ConjunctionSearch {
 
     ConjunctionSearch(int language, int dateFormat) : language_(language), dateFormat_(dateFormat) {}
 
-    // Fills the lines for the planet index; any index that is not a planet's
-    // first row gives no line.
+    // Fills the lines for the planet index: the first event of each kind on
+    // or after the local date of `dt`, in date order. Any index that is not
+    // a planet's first row gives no line.
     void searchPhenomena(const DateTime& dt, int planetIndex);
 
     // One event as listed.
@@ -71,11 +72,16 @@ class ConjunctionSearch {
     void toLocalRoundedHour(double jde, double zoneOffsetHours);
 
   private:
-    // Mean instant of the row's event after the start year: JDE0, with M's
-    // sines and cosines and T stored.
-    double meanInstant(int row, double startYear);
+    // The cycle k whose mean instant of the row's event is the first after
+    // the start year (a year with its fraction).
+    static int firstCycle(int row, double startYear);
+    // Mean instant of the row's event in cycle k: JDE0, with M's sines and
+    // cosines and T stored for the corrections.
+    double meanInstant(int row, int k);
     double correction(const PhenomenonSeriesRef& series) const;
-    void addLine(int kind, double jde, int startYear, double elongation);
+    // Whether the instant's local date is not before the start date.
+    bool localDateFrom(double jde, const int (&start)[3]);
+    void addLine(int kind, double jde, double elongation);
 
     int language_;
     int dateFormat_;

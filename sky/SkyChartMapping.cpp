@@ -6,16 +6,17 @@ SkyChartMapping SkyChartMapping::fromClient(int left, int top, int right, int bo
                                             float latitudeDeg) {
     (void)top;
     SkyChartMapping m;
-    m.x0 = right;
-    m.y0 = bottom / 2;
-    m.width = right - left;
     // -0.5 degree is still the northern chart: only whole degrees count.
     m.flipSign = static_cast<int>(latitudeDeg);
+    m.x0 = m.flipped() ? left : right;
+    m.y0 = bottom / 2;
+    m.width = right - left;
     return m;
 }
 
 int SkyChartMapping::x(double raDeg) const {
-    return static_cast<int>(static_cast<float>(x0) - static_cast<float>(raDeg) * scale());
+    const float a = static_cast<float>(raDeg) * scale();
+    return static_cast<int>(flipped() ? static_cast<float>(x0) + a : static_cast<float>(x0) - a);
 }
 
 int SkyChartMapping::y(double decDeg) const {

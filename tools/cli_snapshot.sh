@@ -71,6 +71,10 @@ for w in mercury venus mars jupiter jupiter-satellites saturn uranus moon sky he
     run "render-$w-json" render --window "$w" "${site[@]}" --width 320 --height 240 --out "j$w.png" --json
     rm -f "j$w.png"
 done
+for b in jupiter moon mars; do
+    run "render-data-$b-json" render --window data --body "$b" "${site[@]}" --out d.png --json
+done
+rm -f d.png
 run render-moon-es-json render --window moon "${site[@]}" --lang es --out m.png --json
 run render-sky-south-json render --window sky --date 2026-12-08 --time 21:00 --zone +11 --lat -33.8 --lon 151.2 --out s.png --json
 run render-bad-window render --window nothing "${site[@]}" --out x.png

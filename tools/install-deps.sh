@@ -11,6 +11,8 @@ PACKAGES="$PACKAGES poppler-utils"
 PACKAGES="$PACKAGES lintian"
 # Qt's own dialogs in French and Spanish, read at run time.
 PACKAGES="$PACKAGES qt6-translations-l10n"
+# PyEphem: an independent reference for the tests of the phenomena searches.
+PACKAGES="$PACKAGES python3-ephem"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 updated=""

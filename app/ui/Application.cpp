@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <QThread>
 #include <QTranslator>
 
 #include "app/paint/SplashPicture.h"
@@ -117,6 +118,23 @@ void Application::fillDataDialog(const BodyDataRecord& record) {
 }
 
 void Application::closeDataDialog() { delete dataDialog_.data(); }
+
+void Application::endProgram() {
+    // The generator first: closing it stops a run and leaves no half file.
+    if (generator_) generator_->close();
+    closeDataDialog();
+    // The modeless windows the views opened are windows of their own (the
+    // phenomena list, the Moon's phase table and Lunar X list, the seasons
+    // list): the toolkit would keep the program running while one is shown.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows.push_back(window);
+    for (const QPointer<QWidget>& window : windows)  // closing one may take another with it
+        if (window && window != mainFrame_.get() && window->isVisible()) window->close();
+    // Ends the event loop when one runs. Without one (a test driving the
+    // windows) there is nothing to end, and asking would end the next
+    // dialog's loop at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
 
 // ---- commands ----------------------------------------------------------------
 

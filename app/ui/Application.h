@@ -60,6 +60,11 @@ public:
     DataDialog* dataDialog() const;
     void closeDataDialog();
 
+    // The main window was closed: closes every other window (the data dialog,
+    // the generator, the lists and tables the windows opened) and ends the
+    // event loop, so no window is left on screen with no program behind it.
+    void endProgram();
+
     // ---- commands --------------------------------------------------------------
     void onCommand(int id);
     std::optional<CommandState> commandState(int id) const;

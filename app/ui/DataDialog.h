@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QHash>
 
+#include <vector>
+
 #include "common/paint/ComparativeDiscs.h"
+#include "common/paint/DataPanelLayout.h"
 
 class QLabel;
 
@@ -17,8 +20,8 @@ class DataDialog : public QDialog {
     Q_OBJECT
 public:
     // Client size in dialog units.
-    static constexpr int kWidthUnits = 110;
-    static constexpr int kHeightUnits = 233;
+    static constexpr int kWidthUnits = DataPanelLayout::kWidthUnits;
+    static constexpr int kHeightUnits = DataPanelLayout::kHeightUnits;
 
     DataDialog(int language, QWidget* parent = nullptr);
 
@@ -31,6 +34,10 @@ public:
     void setDiameters(const ComparativeDiameters& d);
     const ComparativeDiameters& diameters() const { return diameters_; }
 
+    // Every text control with its text and place, for pairing the labels
+    // with their figures.
+    std::vector<PlacedText> placedTexts() const;
+
     // Top-left corner at the right edge of a screen of that width.
     static QPoint placement(int screenWidth, int clientWidth);
     // The picture behind the controls: background, discs and legend.
@@ -40,20 +47,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* addText(int id, int x, int y, int w, int h, const QString& text = QString(),
-                    bool toEdge = false);
-    // Places the texts from their designed places, moving columns right and
-    // widening the window until every text fits its font: the designed
-    // places were made for one small system font, and the longer words of
-    // French and Spanish did not fit them.
+    // Places the texts for their widths (DataPanelLayout::fit).
     void fitTexts();
 
-    struct Place {
-        QRect designed;
-        bool toEdge = false;
-    };
     QHash<int, QLabel*> controls_;
-    QHash<int, Place> places_;
     int fittedWidth_ = 0;
     ComparativeDiameters diameters_;
 };

@@ -308,6 +308,11 @@ void MainWindow::repaintAllChildren() {
     for (ChildView* view : views()) view->onSettingsChanged();
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.endProgram();
+}
+
 // ---- start-up picture -------------------------------------------------------
 
 void MainWindow::showSplash() { mdi_->showSplash(); }

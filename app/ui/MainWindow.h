@@ -97,6 +97,11 @@ public:
     void fillDataDialog(const BodyDataRecord& record) override;
     QRect dataDialogFrame() const override;
 
+protected:
+    // Closing the main window (File > Exit or its own close button) ends
+    // the program, with every window it opened.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     struct MenuSet {
         QList<QMenu*> popups;

@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
+
+#include "common/text/LanguageText.h"
 
 namespace vantorel {
 
@@ -14,6 +17,17 @@ void playExclamationSound() { QApplication::beep(); }
 void messageBox(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vantorel"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool askYesNo(QWidget* parent, const QString& text, int language) {
+    static constexpr TextTriple kYes{"Yes", "Oui", "S\u00ed"};
+    static constexpr TextTriple kNo{"No", "Non", "No"};
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vantorel"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8(kYes(language)));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8(kNo(language)));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QCursor programCursor() {

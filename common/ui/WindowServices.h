@@ -8,11 +8,13 @@
 
 #include <functional>
 
+#include "common/paint/DialogUnits.h"
+
 class QWidget;
 
 // What the windows need of the platform beyond plain widgets: the message
 // box with its sounds, the cursors, a window timer, and the dialog units that
-// place the controls of the fixed-layout dialogs.
+// place the controls of the fixed-layout dialogs (common/paint/DialogUnits.h).
 
 namespace vantorel {
 
@@ -22,19 +24,9 @@ void playExclamationSound();
 // A modal message box with an OK button; returns when it is closed.
 void messageBox(QWidget* parent, const QString& text);
 
-// Dialog units of the program's dialog font: a quarter of the average
-// character width across, an eighth of the character height down. The
-// layouts were drawn for a 6 x 13 pixel font; keeping those base units keeps
-// the pixel-placed drawings of the data dialog inside their frames whatever
-// font the platform lends.
-constexpr int kDialogBaseX = 6;
-constexpr int kDialogBaseY = 13;
-// Rounded to the nearest pixel, halves up.
-inline int dialogX(int units) { return (units * kDialogBaseX + 2) / 4; }
-inline int dialogY(int units) { return (units * kDialogBaseY + 4) / 8; }
-inline QRect dialogRect(int x, int y, int w, int h) {
-    return QRect(dialogX(x), dialogY(y), dialogX(w), dialogY(h));
-}
+// A modal question with Yes and No buttons in the language (0 English,
+// 1 French, 2 Spanish); true only for Yes. No is the default.
+bool askYesNo(QWidget* parent, const QString& text, int language);
 
 // The program's own cursor (the cross when its picture is missing).
 QCursor programCursor();

@@ -30,9 +30,12 @@ constexpr TextTriple kLegend{
     "Ec: commencement d'\u00e9clipse.\nEf: fin d'\u00e9clipse.\nIm: immersion.\nEm: "
     "\u00e9mersion.\nPc: passage devant le globe.\nPf: fin du passage devant le globe.\nOc: "
     "d\u00e9but de l'ombre sur le globe.\nOf: fin de l'ombre sur le globe.",
-    "Ec: comienzo d'eclipse.\nEf: fin d'\u00e9clipse.\nIm: inmersi\u00f3n.\nEm: "
-    "emersi\u00f3n.\nPc: pasaje sobre el disco.\nPf: fin del pasaje\nOc: pasaje de la sombra el "
-    "disco.\nOf: fin del pasaje de la sombra."};
+    // The Spanish rows carry the English codes.
+    "Ec.D.: desaparici\u00f3n por eclipse.\nEc.R.: reaparici\u00f3n tras el eclipse.\n"
+    "Oc.D.: desaparici\u00f3n por ocultaci\u00f3n.\nOc.R.: reaparici\u00f3n tras la "
+    "ocultaci\u00f3n.\nTr.I.: comienzo del tr\u00e1nsito del sat\u00e9lite.\nTr.E.: fin del "
+    "tr\u00e1nsito del sat\u00e9lite.\nSh.I.: comienzo del tr\u00e1nsito de la sombra.\nSh.E.: "
+    "fin del tr\u00e1nsito de la sombra."};
 constexpr const char* kEnglishLegend2 = "I: ingress\nE: egress\nD: disappearance\nR: reappearance";
 
 // Control numbers of the fixed texts.
@@ -87,11 +90,18 @@ PhenomenaList::PhenomenaList(int language, QWidget* parent) : QDialog(parent), l
     const int rowWidth = QFontMetrics(fixed).horizontalAdvance(QString(42, QLatin1Char('M')));
     resize(std::max(dialogX(128), rowWidth + 40),
            dialogY(safeLanguage(language) == kEnglish ? 166 : 204) + 120);
-    connect(list_, &QListWidget::currentRowChanged, this, &PhenomenaList::rowPicked);
+    // A row the user selects moves the time; the current row alone does not:
+    // the list makes its first row current when it gets the focus, and that
+    // is nobody's choice.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> picked = list_->selectedItems();
+        if (!picked.isEmpty()) rowPicked(list_->row(picked.front()));
+    });
 }
 
 void PhenomenaList::setRows(const PhenomenonRows& rows) {
-    const int selected = list_->currentRow();
+    const QList<QListWidgetItem*> picked = list_->selectedItems();
+    const int selected = picked.isEmpty() ? -1 : list_->row(picked.front());
     const QSignalBlocker quiet(list_);
     list_->clear();
     times_.clear();

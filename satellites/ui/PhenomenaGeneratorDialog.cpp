@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "common/settings/Settings.h"
+#include "common/text/DateText.h"
 #include "common/ui/DialogHelpers.h"
 #include "common/ui/WindowHost.h"
 #include "common/ui/WindowServices.h"
@@ -52,6 +53,19 @@ constexpr TextTriple kDayBar{"One day", "Un jour", "Un d\u00eda"};
 constexpr TextTriple kStart{"Start", "Lancer", "Lanzar"};
 constexpr TextTriple kExit{"Exit", "Sortir", "Salir"};
 constexpr TextTriple kCancel{"Cancel", "Annuler", "Cancelar"};
+constexpr TextTriple kPeriod{"Period: %1 to %2", "P\u00e9riode : du %1 au %2",
+                             "Per\u00edodo: del %1 al %2"};
+constexpr TextTriple kReplace{"The file %1 already exists.\nReplace it?",
+                              "Le fichier %1 existe d\u00e9j\u00e0.\nLe remplacer ?",
+                              "El archivo %1 ya existe.\n\u00bfReemplazarlo?"};
+constexpr TextTriple kListingWritten{
+    "The phenomena from %1 to %2 were written to\n%3\n(%4 lines).",
+    "Les ph\u00e9nom\u00e8nes du %1 au %2 ont \u00e9t\u00e9 \u00e9crits dans\n%3\n(%4 lignes).",
+    "Los fen\u00f3menos del %1 al %2 se escribieron en\n%3\n(%4 l\u00edneas)."};
+constexpr TextTriple kYearlyWritten{
+    "The phenomena of %1 were written to\n%2\n(%3 rows).",
+    "Les ph\u00e9nom\u00e8nes de %1 ont \u00e9t\u00e9 \u00e9crits dans\n%2\n(%3 lignes).",
+    "Los fen\u00f3menos de %1 se escribieron en\n%2\n(%3 l\u00edneas)."};
 
 }  // namespace
 
@@ -110,6 +124,12 @@ PhenomenaGeneratorDialog::PhenomenaGeneratorDialog(WindowHost& host, QWidget* pa
     for (int i = 0; i < 3; ++i) intervalLayout->addWidget(units->buttons()[i], i, 0);
     intervalLayout->addWidget(label(kCountPrompt, 1132, interval), 0, 1, 2, 1);
     intervalLayout->addWidget(lineEdit(QStringLiteral("1"), 1133, interval, 4), 2, 1);
+    // The days the run will cover: a month starts on the 1st and a year on
+    // 1 January whatever the day entered, which the window says before it
+    // writes anything.
+    auto* period = new QLabel(interval);
+    nameControl(period, 1141);
+    intervalLayout->addWidget(period, 3, 0, 1, 2);
     layout->addWidget(interval);
 
     auto* output = new QGroupBox(tr3(kOutputGroup, lang), this);
@@ -154,7 +174,12 @@ PhenomenaGeneratorDialog::PhenomenaGeneratorDialog(WindowHost& host, QWidget* pa
     connect(start_, &QPushButton::clicked, this, &PhenomenaGeneratorDialog::startGeneration);
     connect(cancel_, &QPushButton::clicked, this, &PhenomenaGeneratorDialog::cancelGeneration);
     connect(exit_, &QPushButton::clicked, this, &PhenomenaGeneratorDialog::reject);
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textChanged, this, &PhenomenaGeneratorDialog::showPeriod);
+    for (QRadioButton* r : findChildren<QRadioButton*>())
+        connect(r, &QRadioButton::toggled, this, &PhenomenaGeneratorDialog::showPeriod);
     setRunning(false);
+    showPeriod();
 }
 
 PhenomenaGeneratorDialog::~PhenomenaGeneratorDialog() {
@@ -172,6 +197,24 @@ QRadioButton* PhenomenaGeneratorDialog::radio(int id) const {
 }
 QProgressBar* PhenomenaGeneratorDialog::bar(int id) const {
     return findChild<QProgressBar*>(QStringLiteral("ctl%1").arg(id));
+}
+
+QString PhenomenaGeneratorDialog::dayText(const LocalMinute& day) const {
+    return QString::fromStdString(
+        unlabelledDateText(host_.settings().dateFormatIndex(), day.year, day.month, day.day));
+}
+
+void PhenomenaGeneratorDialog::showPeriod() {
+    auto* label = findChild<QLabel*>(QStringLiteral("ctl1141"));
+    if (!label) return;
+    const GeneratorRequest r = request();
+    if (!validateGeneratorRequest(r).empty()) {
+        label->clear();
+        return;
+    }
+    const GeneratorPeriod period = generatorPeriod(r);
+    label->setText(tr3(kPeriod, host_.settings().languageIndex())
+                       .arg(dayText(period.first), dayText(period.last)));
 }
 
 QString PhenomenaGeneratorDialog::controlText(int id) const {
@@ -221,6 +264,15 @@ void PhenomenaGeneratorDialog::startGeneration() {
         messageBox(this, QString::fromStdString(refused));
         return;
     }
+    // A listing already there is replaced only when the user says so; one
+    // that appears meanwhile is not replaced at all.
+    const int lang = host_.settings().languageIndex();
+    r.text.replaceExisting = generatorReplacesAFile(r);
+    if (r.text.replaceExisting) {
+        playQuestionSound();
+        if (!askYesNo(this, tr3(kReplace, lang).arg(QString::fromStdString(r.text.path)), lang)) return;
+    }
+    running_ = r;
     days_ = std::max(1, generatorDays(r));
     bar(1138)->setRange(0, days_);
     bar(1138)->setValue(0);
@@ -276,11 +328,22 @@ void PhenomenaGeneratorDialog::done() {
     setRunning(false);
     if (result_.ok) {
         playExclamationSound();
+        messageBox(this, writtenMessage());
     } else if (!result_.cancelled) {
         playQuestionSound();
         messageBox(this, QString::fromStdString(result_.message));
     }
     emit finished(result_.ok);
+}
+
+QString PhenomenaGeneratorDialog::writtenMessage() const {
+    const int lang = host_.settings().languageIndex();
+    const QString path = QString::fromStdString(result_.path);
+    const QString rows = QString::number(result_.rows);
+    if (running_.yearlyFile)
+        return tr3(kYearlyWritten, lang).arg(QString::number(running_.text.year), path, rows);
+    const GeneratorPeriod period = generatorPeriod(running_);
+    return tr3(kListingWritten, lang).arg(dayText(period.first), dayText(period.last), path, rows);
 }
 
 void PhenomenaGeneratorDialog::reject() {

@@ -17,6 +17,8 @@ class QTimer;
 
 // The phenomena generator: a start date, a period of days, months or a year,
 // and either the readable listing or the yearly file the day search reads.
+// It shows the days the run will cover, asks before replacing a listing, and
+// says at the end what it wrote and where.
 // The work runs in a thread of its own so the window and the program go on
 // answering; the two bars follow the days and the hours, and Cancel stops it
 // leaving no file behind.
@@ -63,6 +65,12 @@ private:
     void progress(long day, int hour);
     void done();
     void setRunning(bool on);
+    // The period the entries ask for, under the interval (empty while an
+    // entry is refused).
+    void showPeriod();
+    QString dayText(const LocalMinute& day) const;
+    // What the last run wrote, where, and over which days.
+    QString writtenMessage() const;
 
     WindowHost& host_;
     QPushButton* start_ = nullptr;
@@ -74,6 +82,7 @@ private:
     std::shared_ptr<std::atomic<long>> reached_;
     QTimer* poll_ = nullptr;
     FileResult result_;
+    GeneratorRequest running_;  // the request of the last run
     int days_ = 0;
 };
 

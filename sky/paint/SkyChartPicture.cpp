@@ -21,7 +21,8 @@ constexpr Rgb kFigure{52, 43, 113};
 constexpr Rgb kTick{0, 255, 0};
 constexpr Rgb kTickText{255, 0, 0};
 
-void drawStar(DrawingSurface& s, int x, int y, StarMark mark) {
+// `turned`: the chart is turned by 180 degrees, and the disc with it.
+void drawStar(DrawingSurface& s, int x, int y, StarMark mark, bool turned) {
     const auto cross = [&](Rgb centre, Rgb arms) {
         s.setPixel(x, y, centre);
         s.setPixel(x - 1, y, arms);
@@ -33,7 +34,10 @@ void drawStar(DrawingSurface& s, int x, int y, StarMark mark) {
     case StarMark::Disc:
         s.setPen(PenStyle::Solid, 1, Rgb{255, 255, 255});
         s.setBrush(Rgb{255, 255, 255});
-        s.ellipse(x - 3, y - 3, x + 2, y + 2);
+        if (turned)
+            s.ellipse(x - 2, y - 2, x + 3, y + 3);
+        else
+            s.ellipse(x - 3, y - 3, x + 2, y + 2);
         break;
     case StarMark::BrightCross: cross(Rgb{141, 207, 244}, Rgb{201, 255, 255}); break;
     case StarMark::Cross: cross(Rgb{0, 176, 209}, Rgb{0, 176, 209}); break;
@@ -59,11 +63,11 @@ void drawTicks(DrawingSurface& s, const SkyChartMapping& m) {
         s.lineTo(x, yBottom - 4);
         s.textOut(x - 7 + (hours < 10 ? 4 : 0), yBottom - 17, QString::number(hours));
     }
-    const int left = m.x0 - m.width;
+    const int left = m.leftEdge(), right = m.rightEdge();
     for (int dec = -50; dec <= 50; dec += 10) {
         const int y = m.y(dec);
-        s.moveTo(m.x0, y);
-        s.lineTo(m.x0 - 3, y);
+        s.moveTo(right, y);
+        s.lineTo(right - 3, y);
         s.moveTo(left + 1, y);
         s.lineTo(left + 4, y);
         if (dec == 40 || dec == -40) s.textOut(left + 6, y - 7, QString::number(dec));
@@ -99,15 +103,15 @@ SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc
     }
 
     s.setPen(PenStyle::Solid, 1, kEquator);
-    s.moveTo(m.x0, m.y0);
-    s.lineTo(m.x0 - m.width, m.y0);
+    s.moveTo(m.rightEdge(), m.y0);
+    s.lineTo(m.leftEdge(), m.y0);
 
     s.setPen(PenStyle::Solid, 1, kFigure);
     d.figureSegments = readConstellationFigures(catalogues.figures, m, [&](int x1, int y1, int x2, int y2) {
         s.moveTo(x1, y1);
         s.lineTo(x2, y2);
     });
-    d.stars = readStars(catalogues.stars, m, [&](int x, int y, StarMark mark) { drawStar(s, x, y, mark); });
+    d.stars = readStars(catalogues.stars, m, [&](int x, int y, StarMark mark) { drawStar(s, x, y, mark, m.flipped()); });
 
     drawTicks(s, m);
 
@@ -117,19 +121,24 @@ SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc
         const Rgb c = rgb(b.colour);
         s.setPen(PenStyle::Solid, 1, c);
         s.setBrush(c);
-        // North down, the mark hangs above its place as it hung below.
-        if (m.flipped())
-            s.ellipse(x, y - 5, x + 5, y);
-        else
+        // On the turned chart the mark is turned with it: above and left of
+        // its place as it was below and right; its label starts at the
+        // mark's left edge as before.
+        int labelX = x;
+        if (m.flipped()) {
+            s.ellipse(x - 5, y - 5, x, y);
+            labelX = x - 5;
+        } else {
             s.ellipse(x, y, x + 5, y + 5);
+        }
         int labelY = 0;
         if (b.labelAbove)
             labelY = m.flipped() ? y + 6 : y - 20;
         else
             labelY = m.flipped() ? y - 25 : y + 6;
         s.setTextColour(c);
-        s.textOut(x, labelY, QString::fromUtf8(b.label));
-        d.bodies.push_back({b.label, x, y, x, labelY, b.raDeg, b.decDeg});
+        s.textOut(labelX, labelY, QString::fromUtf8(b.label));
+        d.bodies.push_back({b.label, x, y, labelX, labelY, b.raDeg, b.decDeg});
     }
     return d;
 }

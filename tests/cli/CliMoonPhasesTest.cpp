@@ -37,7 +37,9 @@ TEST(CliConjunctions, HandbookEventsAsLinesAndJson) {
     r = runCli("conjunctions --body mercury --date 1993-10-01 --json");
     ASSERT_EQ(r.status, 0) << r.out;
     // 1993 November 6.1449 TD = JDE 2449297.6449.
-    EXPECT_NEAR(jsonNumber(r.out, "jde"), 2449297.6449, 1.0 / 1440);
+    const std::size_t inferior = r.out.find("\"kind\":\"inferior_conjunction\"");
+    ASSERT_NE(inferior, std::string::npos) << r.out;
+    EXPECT_NEAR(jsonNumber(r.out.substr(inferior), "jde"), 2449297.6449, 1.0 / 1440);
     EXPECT_NE(r.out.find("\"local\":\"1993-11-06T03:00\""), std::string::npos);
     EXPECT_NE(r.out.find("\"elongation_deg\":19.75"), std::string::npos) << r.out;
 
@@ -45,6 +47,19 @@ TEST(CliConjunctions, HandbookEventsAsLinesAndJson) {
     ASSERT_EQ(r.status, 0) << r.out;
     // 1993 October 18.3341 TD is 03:01 in zone -5, listed as hour 03.
     EXPECT_NE(r.out.find("10/18/1993   03h    Conjunci\u00f3n"), std::string::npos) << r.out;
+}
+
+TEST(CliConjunctions, EachKindsNextEventInDateOrder) {
+    // From 8 December 2026 the western elongation of 3 January comes first
+    // (PyEphem: 17:40 UT, 46.95 deg), then the superior conjunction, the
+    // eastern elongation and the inferior conjunction of 2028.
+    const CliRun r = runCli("conjunctions --body venus --date 2026-12-08 --zone +1");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out,
+              "2027/01/03   20h    Greatest elongation West  (47.0\u00b0)\n"
+              "2027/08/12   01h    Superior conjunction\n"
+              "2028/03/22   14h    Greatest elongation East  (46.1\u00b0)\n"
+              "2028/06/01   11h    Inferior conjunction\n");
 }
 
 TEST(CliLists, BadArgumentsExitTwoWithOneLine) {

@@ -68,6 +68,48 @@ TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     EXPECT_NEAR(jsonNumber(marsSouth, "y"), 333 + 5 * jsonNumber(marsSouth, "dec"), 1.0);
 }
 
+TEST(CliSky, ASouthernSiteSeesTheChartTurnedNotMirrored) {
+    // Sydney, 33 deg 52' S, 151 deg 13' E, zone +11, against Paris at the
+    // same instant: the chart is turned by 180 degrees, so every body lands
+    // on the turned pixel, and a body east of another (the larger right
+    // ascension within half a turn) is to its right, as the sky shows it
+    // facing north, where it was to the left on the northern chart.
+    TempWorkingDir dir;
+    copySkyCatalogues();
+    const std::string size = " --width 1800 --height 667 --out s.png --json";
+    const CliRun north =
+        runCli("render --window sky --date 2026-12-08 --time 21:00 --zone +1 --lat 48.85" + size);
+    const CliRun south = runCli(
+        "render --window sky --date 2026-12-09 --time 07:00 --zone +11 --lat -33.87 --lon 151.22" +
+        size);
+    ASSERT_EQ(north.status, 0) << north.out;
+    ASSERT_EQ(south.status, 0) << south.out;
+    EXPECT_NE(south.out.find("\"flipped\":true"), std::string::npos);
+    EXPECT_EQ(jsonNumber(south.out, "stars"), jsonNumber(north.out, "stars"));
+    const int y0 = static_cast<int>(jsonNumber(north.out, "y0"));
+    for (const char* label : {"Sun", "M", "V", "Ma", "J", "S", "U", "N", "P"}) {
+        const std::string n = bodyJson(north.out, label), s = bodyJson(south.out, label);
+        ASSERT_FALSE(n.empty() || s.empty()) << label;
+        EXPECT_NEAR(jsonNumber(s, "x"), 1800 - 1 - jsonNumber(n, "x"), 1.0) << label;
+        EXPECT_NEAR(jsonNumber(s, "y"), 2 * y0 - 1 - jsonNumber(n, "y"), 1.0) << label;
+        // Right ascension 0 at the left edge, five pixels a degree.
+        EXPECT_NEAR(jsonNumber(s, "x"), 5 * jsonNumber(s, "ra"), 1.0) << label;
+    }
+    int pairs = 0;
+    for (const char* a : {"M", "V", "Ma", "J", "S"}) {
+        for (const char* b : {"M", "V", "Ma", "J", "S"}) {
+            const std::string sa = bodyJson(south.out, a), sb = bodyJson(south.out, b);
+            const std::string na = bodyJson(north.out, a), nb = bodyJson(north.out, b);
+            const double east = jsonNumber(sa, "ra") - jsonNumber(sb, "ra");
+            if (east <= 5 || east >= 175) continue;  // a east of b, clearly
+            ++pairs;
+            EXPECT_GT(jsonNumber(sa, "x"), jsonNumber(sb, "x")) << a << " east of " << b;
+            EXPECT_LT(jsonNumber(na, "x"), jsonNumber(nb, "x")) << a << " east of " << b;
+        }
+    }
+    EXPECT_GE(pairs, 3);
+}
+
 TEST(CliHelio, DescribesEachPlanetsPixelAndLongitude) {
     TempWorkingDir dir;
     const CliRun r =

@@ -108,11 +108,15 @@ TEST(JupiterDocument, PanelCarriesBothSystemsTheRedSpotAndTheScale) {
     const PanelContent p = doc.fillDataPanel();
     EXPECT_EQ(p.record.bodyName, "  J\u00daPITER");
     EXPECT_EQ(p.record.seasonGroupLabel, "Mancha roja");
-    EXPECT_EQ(p.record.centralLongitudeLabel2, "Sist. II ");
-    EXPECT_EQ(p.record.centralLongitudeValue3, "Sist. I ");
-    char sys2[32];
+    // Each system's name under its longitude: 1044 under 1040, 1045 under
+    // 1041.
+    char sys1[32], sys2[32];
+    std::snprintf(sys1, sizeof sys1, "%03.2f\u00b0", doc.planet().system1Deg);
     std::snprintf(sys2, sizeof sys2, "%03.2f\u00b0", doc.planet().system2Deg);
+    EXPECT_EQ(p.record.centralLongitudeValue, sys1);
+    EXPECT_EQ(p.record.centralLongitudeLabel2, "Sist. I ");
     EXPECT_EQ(p.record.centralLongitudeValue2, sys2);
+    EXPECT_EQ(p.record.centralLongitudeValue3, "Sist. II ");
     EXPECT_EQ(p.record.seasonName, doc.redSpot().slots[0]);
     EXPECT_GE(doc.redSpot().count, 2);
     EXPECT_EQ(p.record.seasonName.size(), 6u);  // "hh: mm"

@@ -18,6 +18,7 @@
 #include "common/settings/TimeZoneChoice.h"
 #include "common/text/LanguageText.h"
 #include "satellites/PhenomenaFiles.h"
+#include "satellites/PhenomenonRows.h"
 #include "tests/satellites/GalileanTestSupport.h"
 #include "tests/satellites/KeplerPlaceSource.h"
 #include "tests/support/TempWorkingDir.h"
@@ -144,7 +145,7 @@ TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
     TempWorkingDir dir;
     const char* legends[3] = {"Ec.D. : eclipse disappearance\t\t\tI  : Io\n",
                               "Ec : commencement d'éclipse\tI  : Io\n",
-                              "Ec : comienzo de eclipse      I  : Io\n"};
+                              "Ec.D. : desaparición por eclipse          I  : Io\n"};
     const char* headers[3] = {"\nMarch 2005\n D    H  M     Sat.     Phe.   GRS (hh: mm)\n",
                               "\nAvril 2005\n D    H  M     Sat.     Phé.   GTR (hh: mm)\n",
                               "\nMarzo 2005\n D    H  M     Sat.     Fen.   MR  (hh: mm)\n"};
@@ -187,6 +188,30 @@ TEST(PhenomenaFiles, TextFileLegendHeadersRowsAndClosingLine) {
         if (language == 1) {
             EXPECT_NE(text.find("Pc   "), std::string::npos);
         }
+        // The legend explains exactly the codes the rows of that language
+        // carry: each code of every row, and no code a row cannot have.
+        std::istringstream lines(text);
+        std::vector<std::string> explained;
+        for (std::string line; std::getline(lines, line) && !line.empty();)
+            explained.push_back(line.substr(0, line.find(" :")));
+        EXPECT_EQ(explained.size(), 8u);
+        for (int code = 1; code <= 8; ++code) {
+            std::string carried = phenomenonText(code, language == 1);
+            carried.erase(carried.find_last_not_of(' ') + 1);
+            EXPECT_NE(std::find(explained.begin(), explained.end(), carried), explained.end())
+                << language << " " << carried;
+        }
+        int rows = 0;
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream fields(line);
+            std::string day, time, satellite, code;
+            if (!(fields >> day >> time >> satellite >> code) || time.size() != 5 || time[2] != ':')
+                continue;
+            ++rows;
+            EXPECT_NE(std::find(explained.begin(), explained.end(), code), explained.end())
+                << language << ": " << line;
+        }
+        EXPECT_EQ(rows, res.rows);
     }
 }
 

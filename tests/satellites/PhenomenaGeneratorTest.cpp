@@ -69,6 +69,52 @@ TEST(PhenomenaGenerator, RequestCoversItsUnitAndTheYearlyFileTakesAWholeYear) {
     EXPECT_EQ(validateGeneratorRequest(g), "Año inválido.");
 }
 
+TEST(PhenomenaGenerator, PeriodFromTheStartOrTheFirstOfItsMonthOrYear) {
+    auto same = [](const LocalMinute& d, int year, int month, int day) {
+        return d.year == year && d.month == month && d.day == day;
+    };
+    GeneratorRequest g;
+    g.text.year = 2026;
+    g.text.month = 12;
+    g.text.day = 8;
+    g.text.count = 30;
+    GeneratorPeriod p = generatorPeriod(g);
+    EXPECT_TRUE(same(p.first, 2026, 12, 8));
+    EXPECT_TRUE(same(p.last, 2027, 1, 6));  // 30 days, into the next year
+    g.text.unit = PeriodUnit::Month;
+    g.text.count = 3;
+    p = generatorPeriod(g);
+    EXPECT_TRUE(same(p.first, 2026, 12, 1));
+    EXPECT_TRUE(same(p.last, 2027, 2, 28));
+    g.text.unit = PeriodUnit::Year;
+    g.text.count = 1;
+    p = generatorPeriod(g);
+    EXPECT_TRUE(same(p.first, 2026, 1, 1));
+    EXPECT_TRUE(same(p.last, 2026, 12, 31));
+    g.text.unit = PeriodUnit::Day;
+    g.yearlyFile = true;
+    g.text.year = 2028;
+    p = generatorPeriod(g);
+    EXPECT_TRUE(same(p.first, 2028, 1, 1));
+    EXPECT_TRUE(same(p.last, 2028, 12, 31));
+}
+
+TEST(PhenomenaGenerator, KnowsWhenAListingWouldBeReplacedAndWhereItWrote) {
+    TempWorkingDir wd;
+    GeneratorRequest g;
+    g.text = threeDays("notes.txt");
+    EXPECT_FALSE(generatorReplacesAFile(g));
+    std::ofstream("notes.txt") << "mine\n";
+    EXPECT_TRUE(generatorReplacesAFile(g));
+    g.yearlyFile = true;  // refused, never replaced
+    EXPECT_FALSE(generatorReplacesAFile(g));
+    g.yearlyFile = false;
+    g.text.replaceExisting = true;
+    const FileResult r = runGenerator(g);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.path, std::filesystem::absolute("notes.txt").string());
+}
+
 TEST(PhenomenaGenerator, CancelledRunsLeaveNoFileAndKeepTheListingTheyWouldReplace) {
     TempWorkingDir wd;
     std::ofstream("JupSat.txt") << "the listing of last week\n";

@@ -180,16 +180,25 @@ TEST(Stars, OnlyStarsBrighterThanSixAreDrawn) {
     EXPECT_EQ(drawn[2], std::make_pair(1800, StarMark::Cross));
 }
 
-TEST(SkyChartMapping, FlipsSouthOfOneDegreeAndRunsRightToLeft) {
+TEST(SkyChartMapping, RunsRightToLeftAndSouthOfOneDegreeIsTurnedBy180Degrees) {
     const auto north = SkyChartMapping::fromClient(0, 0, 1800, 900, -0.5f);
     EXPECT_FALSE(north.flipped());
     EXPECT_EQ(north.y(45), 450 - 225);
-    const auto south = SkyChartMapping::fromClient(0, 0, 1800, 900, -1.0f);
-    EXPECT_TRUE(south.flipped());
-    EXPECT_EQ(south.y(45), 450 + 225);
     EXPECT_EQ(north.x(0), 1800);  // right ascension 0 at the right edge
     EXPECT_EQ(north.x(359), 5);   // 359 degrees near the left edge
     EXPECT_EQ(north.x(90), 1350);
+    EXPECT_EQ(north.leftEdge(), 0);
+    EXPECT_EQ(north.rightEdge(), 1800);
+    // Turned, not mirrored: north down and right ascension growing to the
+    // right, so east keeps its side of west as seen facing north.
+    const auto south = SkyChartMapping::fromClient(0, 0, 1800, 900, -1.0f);
+    EXPECT_TRUE(south.flipped());
+    EXPECT_EQ(south.y(45), 450 + 225);
+    EXPECT_EQ(south.x(0), 0);
+    EXPECT_EQ(south.x(90), 450);
+    EXPECT_EQ(south.x(359), 1795);
+    EXPECT_EQ(south.leftEdge(), 0);
+    EXPECT_EQ(south.rightEdge(), 1800);
     // Single precision, truncated: 45 degrees at 1600 / 360 pixels a degree
     // is 199.99998 pixels above the middle.
     EXPECT_EQ(SkyChartMapping::fromClient(0, 0, 1600, 900, 45.0f).y(45), 249);
@@ -237,4 +246,32 @@ TEST(ShippedCatalogues, EveryRecordReadsAndTheStarsAreInPlace) {
     const auto m = SkyChartMapping::fromClient(0, 0, 3600, 2000, 45.0f);
     for (const Segment& s : figures(dir + "const.dat", m))
         EXPECT_LT(std::abs(s.x2 - s.x1), 3600 / 2) << s.x1 << "," << s.y1 << " " << s.x2 << "," << s.y2;
+}
+
+// The southern chart is the northern one turned by 180 degrees about the
+// centre: every star and every figure's corner lands on the turned pixel
+// (within the pixel that truncation takes either way), not on the mirrored one.
+TEST(ShippedCatalogues, TheSouthernChartIsTheNorthernOneTurned) {
+    const std::string dir = std::string(VANTOREL_SOURCE_DIR) + "/data/";
+    const int width = 1800, height = 667;
+    const auto north = SkyChartMapping::fromClient(0, 0, width, height, 48.8f);
+    const auto south = SkyChartMapping::fromClient(0, 0, width, height, -33.9f);
+    std::vector<std::pair<int, int>> northStars, southStars;
+    readStars(dir + "etoiles.dat", north, [&](int x, int y, StarMark) { northStars.push_back({x, y}); });
+    readStars(dir + "etoiles.dat", south, [&](int x, int y, StarMark) { southStars.push_back({x, y}); });
+    ASSERT_EQ(northStars.size(), southStars.size());
+    ASSERT_GT(northStars.size(), 4000u);
+    for (std::size_t i = 0; i < northStars.size(); ++i) {
+        const auto [xn, yn] = northStars[i];
+        const auto [xs, ys] = southStars[i];
+        EXPECT_LE(std::abs(xs - (width - 1 - xn)), 1) << i;
+        EXPECT_LE(std::abs(ys - (2 * north.y0 - 1 - yn)), 1) << i;
+    }
+    const std::vector<Segment> northFigures = figures(dir + "const.dat", north);
+    const std::vector<Segment> southFigures = figures(dir + "const.dat", south);
+    ASSERT_EQ(northFigures.size(), southFigures.size());
+    for (std::size_t i = 0; i < northFigures.size(); ++i) {
+        EXPECT_LE(std::abs(southFigures[i].x1 - (width - 1 - northFigures[i].x1)), 1) << i;
+        EXPECT_LE(std::abs(southFigures[i].y2 - (2 * north.y0 - 1 - northFigures[i].y2)), 1) << i;
+    }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +10,10 @@
 #include "common/commands/CommandIds.h"
 #include "common/text/BodyDataRecord.h"
 #include "common/ui/TitleWidthFitter.h"
+#include "common/paint/DataPanelPicture.h"
+#include "planets/ui/PlanetView.h"
+#include "satellites/JupiterDocument.h"
+#include "satellites/JupiterSystem.h"
 #include "tests/app/ui/AppFixture.h"
 
 using namespace vantorel;
@@ -97,4 +102,48 @@ TEST(DataDialog, DiscsForMaximumEqualToCurrentCoincide) {
     const QImage smaller = d->renderBackground();
     EXPECT_GT(countColour(smaller, kMaximumDiscColour), 2000);
     EXPECT_EQ(smaller.pixel(kDiscCentreX - 37, kDiscCentreY), qRgb(128, 0, 128));
+}
+
+TEST(DataDialog, JupitersSystemsStandAboveTheirNamesAsThePictureShowsThem) {
+    StartedApp started(0);
+    ASSERT_TRUE(started.start());
+    started.command(ID_OPEN_JUPITER);
+    auto* jupiter = dynamic_cast<PlanetView*>(started.frame().activeView());
+    ASSERT_NE(jupiter, nullptr);
+    DataDialog* d = started.app->dataDialog();
+    ASSERT_NE(d, nullptr);
+    const JupiterSystem& j = static_cast<const JupiterDocument&>(jupiter->document()).planet();
+    char system1[16], system2[16];
+    std::snprintf(system1, sizeof system1, "%.2f\u00b0", j.system1Deg);
+    std::snprintf(system2, sizeof system2, "%.2f\u00b0", j.system2Deg);
+    int found = 0;
+    for (const LabelValue& p : pairLabelsWithValues(d->placedTexts())) {
+        const QString label = p.label.text.trimmed();
+        if (label == QStringLiteral("Syst. I")) {
+            EXPECT_EQ(p.value.text, QString::fromUtf8(system1));
+            EXPECT_EQ(p.where, LabelValue::Where::Above);
+            ++found;
+        } else if (label == QStringLiteral("Syst. II")) {
+            EXPECT_EQ(p.value.text, QString::fromUtf8(system2));
+            EXPECT_EQ(p.where, LabelValue::Where::Above);
+            ++found;
+        }
+    }
+    EXPECT_EQ(found, 2);
+
+    // The picture the command-line tool draws of the same record puts every
+    // text where the dialog has it.
+    DrawingSurface surface(165, d->height());
+    const std::vector<PlacedText> drawn =
+        paintDataPanel(surface, jupiter->document().fillDataPanel().record, 0);
+    EXPECT_EQ(surface.width(), d->width());
+    int compared = 0;
+    for (const PlacedText& shown : d->placedTexts())
+        for (const PlacedText& t : drawn)
+            if (t.id == shown.id) {
+                EXPECT_EQ(t.rect, shown.rect) << t.id;
+                EXPECT_EQ(t.text, shown.text) << t.id;
+                ++compared;
+            }
+    EXPECT_EQ(compared, static_cast<int>(d->placedTexts().size()));
 }

@@ -39,16 +39,17 @@ TEST(ConjunctionDialog, ListsTheSearchLinesInEveryDateFormatAndLanguage) {
     for (int format = 0; format < 4; ++format) {
         const QStringList lines = ConjunctionDialog::searchLines(dt, kPhenomenaMercury, 0, format);
         ASSERT_EQ(lines.size(), 4);
-        EXPECT_EQ(lines[0], QString::fromUtf8(dates[format]) +
+        // In date order: the eastern elongation of 14 October comes first.
+        EXPECT_EQ(lines[1], QString::fromUtf8(dates[format]) +
                                 QStringLiteral("   03h    Inferior conjunction"));
     }
     const char* names[3][4] = {
-        {"Inferior conjunction", "Superior conjunction", "Greatest elongation East",
-         "Greatest elongation West"},
-        {"Conjonction inf\u00e9rieure", "Conjonction sup\u00e9rieure",
-         "Plus grande \u00e9longation Est", "Plus grande \u00e9longation Ouest"},
-        {"Conjunci\u00f3n inferior", "Conjunci\u00f3n superior",
-         "M\u00e1xima elongaci\u00f3n Este", "M\u00e1xima elongaci\u00f3n Oeste"},
+        {"Greatest elongation East", "Inferior conjunction", "Greatest elongation West",
+         "Superior conjunction"},
+        {"Plus grande \u00e9longation Est", "Conjonction inf\u00e9rieure",
+         "Plus grande \u00e9longation Ouest", "Conjonction sup\u00e9rieure"},
+        {"M\u00e1xima elongaci\u00f3n Este", "Conjunci\u00f3n inferior",
+         "M\u00e1xima elongaci\u00f3n Oeste", "Conjunci\u00f3n superior"},
     };
     for (int language = 0; language < 3; ++language) {
         const QStringList lines = ConjunctionDialog::searchLines(dt, kPhenomenaMercury, language, 2);
@@ -57,7 +58,7 @@ TEST(ConjunctionDialog, ListsTheSearchLinesInEveryDateFormatAndLanguage) {
             EXPECT_TRUE(lines[i].contains(QString::fromUtf8(names[language][i])))
                 << lines[i].toStdString();
         // The elongations carry their angle.
-        EXPECT_TRUE(lines[3].endsWith(QStringLiteral("(19.8\u00b0)"))) << lines[3].toStdString();
+        EXPECT_TRUE(lines[2].endsWith(QStringLiteral("(19.8\u00b0)"))) << lines[2].toStdString();
     }
     // Mars lists its opposition, then its conjunction.
     const QStringList mars = ConjunctionDialog::searchLines(startOf(2024, 1, 15, 1), kPhenomenaMars, 1, 0);
@@ -103,7 +104,7 @@ TEST(ConjunctionDialog, EveryPlanetWindowOpensItWithItsPlanetsEvents) {
         int open;
         int command;
         int lines;
-        const char* firstEvent;
+        const char* event;  // one of the planet's kinds, listed once
     };
     const Case cases[] = {
         {ID_OPEN_MERCURY, ID_CONJUNCTION, 4, "Conjunci\u00f3n inferior"},
@@ -132,7 +133,7 @@ TEST(ConjunctionDialog, EveryPlanetWindowOpensItWithItsPlanetsEvents) {
         EXPECT_TRUE(driver.finished()) << c.open;
         EXPECT_EQ(title, QStringLiteral("Fen\u00f3menos"));
         ASSERT_EQ(lines.size(), c.lines) << c.open;
-        EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8(c.firstEvent))) << lines[0].toStdString();
+        EXPECT_EQ(lines.filter(QString::fromUtf8(c.event)).size(), 1) << lines.join('|').toStdString();
         // Each planet has its own dates (the two Jupiter windows share one).
         if (c.open != ID_OPEN_JUPITER_SATELLITES) {
             EXPECT_NE(lines, previousFirst);

@@ -21,6 +21,7 @@
 #include "planets/ui/PhenomenaList.h"
 #include "planets/ui/RedSpotDialog.h"
 #include "planets/ui/SatelliteInfoDialog.h"
+#include "satellites/PhenomenonRows.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/TypeKeys.h"
@@ -86,7 +87,9 @@ TEST(JupiterView, AfterMarsThePanesAndTheDataDialogShowJupitersFigures) {
     DataDialog* data = s.app->dataDialog();
     EXPECT_EQ(data->controlText(1009).trimmed(), QStringLiteral("JUPITER"));
     EXPECT_EQ(data->controlText(1028).toStdString(), expected.record.raValue);
-    EXPECT_EQ(data->controlText(1044), QStringLiteral("Syst. II "));
+    // System I under the first column, System II under the second.
+    EXPECT_EQ(data->controlText(1044), QStringLiteral("Syst. I "));
+    EXPECT_EQ(data->controlText(1045), QStringLiteral("Syst. II "));
     EXPECT_TRUE(jupiter->documentTitle().startsWith(QStringLiteral(" Jupiter -- 2024/01/15")));
 }
 
@@ -315,6 +318,79 @@ TEST(JupiterView, PhenomenaListDrivesTheDiscAndFollowsTheDay) {
     QPointer<PhenomenaList> watch(list);
     s.closeWindow(view);
     EXPECT_TRUE(watch.isNull());
+}
+
+TEST(JupiterView, OpeningThePhenomenaListLeavesTheTimeAsItWas) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    JupiterView* view = open<JupiterView>(s, ID_OPEN_JUPITER);
+    ASSERT_NE(view, nullptr);
+    s.command(ID_PHENOMENON_OR_SATURN_ZOOM_IN);
+    PhenomenaList* list = view->phenomenaList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_GE(list->list()->count(), 1);
+    // The window system activates the new window and its list gets the
+    // focus, which makes the first row (00:15) current: no one picked it.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(list->list(), &focusIn);
+    QCoreApplication::processEvents();
+    const DateTime& dt = view->jupiter().dt;
+    EXPECT_EQ(dt.localHour, 21);
+    EXPECT_EQ(dt.localMinute, 30);
+    EXPECT_TRUE(list->list()->selectedItems().isEmpty());
+    // The next day's rows come in with nothing picked either.
+    typeKeys(view, "D");
+    view->grab();
+    EXPECT_EQ(dt.localDay, 16);
+    EXPECT_EQ(dt.localHour, 21);
+    EXPECT_TRUE(list->list()->selectedItems().isEmpty());
+    // A row the user picks with the keys moves the time.
+    QTest::keyClick(list->list(), Qt::Key_Down);
+    ASSERT_EQ(list->list()->selectedItems().size(), 1);
+    EXPECT_EQ(dt.localHour, list->rowHour(list->list()->currentRow()));
+    EXPECT_EQ(dt.localMinute, list->rowMinute(list->list()->currentRow()));
+}
+
+TEST(JupiterView, ThePhenomenaLegendExplainsTheCodesOfTheRowsInEachLanguage) {
+    for (int language = 0; language < 3; ++language) {
+        StartedApp s(language);
+        ASSERT_TRUE(s.start());
+        JupiterView* view = open<JupiterView>(s, ID_OPEN_JUPITER);
+        ASSERT_NE(view, nullptr);
+        s.command(ID_PHENOMENON_OR_SATURN_ZOOM_IN);
+        PhenomenaList* list = view->phenomenaList();
+        ASSERT_NE(list, nullptr);
+        // "Ec: ..." lines: the codes each legend explains. English gives the
+        // two halves of its codes ("Sh" and "I" for Sh.I.) in two texts.
+        auto codesOf = [](const QString& legend) {
+            QStringList codes;
+            for (const QString& line : legend.split(QLatin1Char('\n')))
+                codes << line.section(QLatin1Char(':'), 0, 0).trimmed();
+            return codes;
+        };
+        const QStringList explained = codesOf(list->controlText(1052));
+        const QStringList halves = codesOf(list->controlText(1053));
+        auto isExplained = [&](const QString& code) {
+            if (explained.contains(code)) return true;
+            const QStringList parts = code.split(QLatin1Char('.'), Qt::SkipEmptyParts);
+            return parts.size() == 2 && explained.contains(parts[0]) && halves.contains(parts[1]);
+        };
+        ASSERT_GE(list->list()->count(), 5) << language;
+        for (int i = 0; i < list->list()->count(); ++i) {
+            const QString code = list->list()->item(i)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).last();
+            EXPECT_TRUE(isExplained(code)) << language << ": " << code.toStdString();
+        }
+        // Every code of the language's set is explained, and the legend
+        // explains nothing else.
+        QStringList carried;
+        for (int code = 1; code <= 8; ++code) {
+            carried << QString::fromLatin1(phenomenonText(code, language == 1)).trimmed();
+            EXPECT_TRUE(isExplained(carried.back())) << language << ": " << carried.back().toStdString();
+        }
+        if (language != 0)
+            for (const QString& code : explained)
+                EXPECT_TRUE(carried.contains(code)) << language << ": " << code.toStdString();
+    }
 }
 
 TEST(JupiterView, SatellitesStripSharesTheDocumentAndOpensTheBoxes) {

@@ -6,12 +6,15 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
 #include <filesystem>
+#include <memory>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -141,12 +144,21 @@ TEST(SatPhenSet, YearlyFileOnceBarsReachTheirEndsThenTheReadOnlyRefusal) {
         ++periodMoves;
     });
     QObject::connect(g->bar(1140), &QProgressBar::valueChanged, [&](int v) { dayMax = std::max(dayMax, v); });
+    // At the end the window says what it wrote and where.
+    auto written = std::make_unique<ModalDriver>();
+    written->accept();
     g->startButton()->click();
     EXPECT_TRUE(g->running());
     EXPECT_FALSE(g->startButton()->isEnabled());
     EXPECT_TRUE(g->cancelButton()->isEnabled());
     ASSERT_TRUE(waitForEnd(g));
     EXPECT_TRUE(g->lastResult().ok) << g->lastResult().message;
+    ASSERT_EQ(written->seen().size(), 1);
+    EXPECT_EQ(written->seen()[0],
+              QStringLiteral("message: The phenomena of 2031 were written to\n%1\n(%2 rows).")
+                  .arg(QString::fromStdString(fs::absolute("j2031.sat").string()))
+                  .arg(g->lastResult().rows));
+    written.reset();
     EXPECT_EQ(g->bar(1138)->maximum(), 366);
     EXPECT_EQ(periodMax, 366);
     EXPECT_EQ(dayMax, 24);
@@ -196,8 +208,102 @@ TEST(SatPhenSet, CancelLeavesNoFileAndTheWindowGoesOn) {
     // A listing of a few days from the same window then runs to its end.
     g->radio(1135)->setChecked(true);
     g->edit(1133)->setText(QStringLiteral("2"));
+    ModalDriver written;
+    written.accept();
     g->startButton()->click();
     ASSERT_TRUE(waitForEnd(g));
     EXPECT_TRUE(g->lastResult().ok) << g->lastResult().message;
     EXPECT_TRUE(fs::exists("JupSat.txt"));
+    EXPECT_EQ(written.seen().size(), 1);
+}
+
+TEST(SatPhenSet, AsksBeforeReplacingAListingAndSaysWhatItWroteInEachLanguage) {
+    const char* yes[3] = {"Yes", "Oui", "S\u00ed"};
+    const char* no[3] = {"No", "Non", "No"};
+    const char* question[3] = {"The file mine.txt already exists.\nReplace it?",
+                               "Le fichier mine.txt existe d\u00e9j\u00e0.\nLe remplacer ?",
+                               "El archivo mine.txt ya existe.\n\u00bfReemplazarlo?"};
+    const char* written[3] = {"The phenomena from 2026/12/08 to 2026/12/09 were written to\n%1\n(%2 lines).",
+                              "Les ph\u00e9nom\u00e8nes du 2026/12/08 au 2026/12/09 ont \u00e9t\u00e9 "
+                              "\u00e9crits dans\n%1\n(%2 lignes).",
+                              "Los fen\u00f3menos del 2026/12/08 al 2026/12/09 se escribieron en\n%1\n"
+                              "(%2 l\u00edneas)."};
+    for (int lang = 0; lang < 3; ++lang) {
+        StartedApp s(lang);
+        ASSERT_TRUE(s.start());
+        PhenomenaGeneratorDialog* g = openGenerator(s);
+        ASSERT_NE(g, nullptr);
+        std::ofstream("mine.txt") << "my own notes\n";
+        g->edit(1000)->setText(QStringLiteral("8"));
+        g->edit(1001)->setText(QStringLiteral("12"));
+        g->edit(1002)->setText(QStringLiteral("2026"));
+        g->edit(1127)->setText(QStringLiteral("mine.txt"));
+        g->edit(1133)->setText(QStringLiteral("2"));
+        // No keeps the file and runs nothing.
+        QStringList buttons;
+        auto refuse = std::make_unique<ModalDriver>();
+        refuse->then([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* b : box->buttons()) buttons << b->text();
+            box->button(QMessageBox::No)->click();
+        });
+        g->startButton()->click();
+        EXPECT_TRUE(refuse->finished());
+        ASSERT_EQ(refuse->seen().size(), 1);
+        EXPECT_EQ(refuse->seen()[0], QStringLiteral("message: ") + QString::fromUtf8(question[lang]));
+        refuse.reset();
+        EXPECT_TRUE(buttons.contains(QString::fromUtf8(yes[lang]))) << buttons.join('|').toStdString();
+        EXPECT_TRUE(buttons.contains(QString::fromUtf8(no[lang]))) << buttons.join('|').toStdString();
+        EXPECT_FALSE(g->running());
+        std::ifstream kept("mine.txt");
+        std::string line;
+        std::getline(kept, line);
+        EXPECT_EQ(line, "my own notes");
+
+        // Yes replaces it, and the end says what was written, over which
+        // days and where.
+        ModalDriver replace;
+        replace.then([](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); })
+            .accept();
+        g->startButton()->click();
+        ASSERT_TRUE(waitForEnd(g));
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(g->lastResult().ok) << g->lastResult().message;
+        ASSERT_EQ(replace.seen().size(), 2);
+        EXPECT_EQ(replace.seen()[1], QStringLiteral("message: ") +
+                                         QString::fromUtf8(written[lang])
+                                             .arg(QString::fromStdString(fs::absolute("mine.txt").string()))
+                                             .arg(g->lastResult().rows));
+        std::ifstream replaced("mine.txt");
+        std::getline(replaced, line);
+        EXPECT_NE(line, "my own notes");
+    }
+}
+
+TEST(SatPhenSet, ShowsTheDaysARunCoversBeforeItStarts) {
+    // A month starts on the 1st and a year on 1 January, whatever the day:
+    // the window says so before anything is written.
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    PhenomenaGeneratorDialog* g = openGenerator(s);
+    ASSERT_NE(g, nullptr);
+    g->edit(1000)->setText(QStringLiteral("8"));
+    g->edit(1001)->setText(QStringLiteral("12"));
+    g->edit(1002)->setText(QStringLiteral("2026"));
+    g->edit(1133)->setText(QStringLiteral("3"));
+    EXPECT_EQ(g->controlText(1141), QStringLiteral("Period: 2026/12/08 to 2026/12/10"));
+    g->radio(1130)->setChecked(true);
+    g->edit(1133)->setText(QStringLiteral("2"));
+    EXPECT_EQ(g->controlText(1141), QStringLiteral("Period: 2026/12/01 to 2027/01/31"));
+    g->radio(1131)->setChecked(true);
+    g->edit(1133)->setText(QStringLiteral("1"));
+    EXPECT_EQ(g->controlText(1141), QStringLiteral("Period: 2026/01/01 to 2026/12/31"));
+    // The yearly file covers its year whatever the unit says.
+    g->radio(1129)->setChecked(true);
+    g->radio(1136)->setChecked(true);
+    EXPECT_EQ(g->controlText(1141), QStringLiteral("Period: 2026/01/01 to 2026/12/31"));
+    // A refused entry shows no period.
+    g->edit(1002)->setText(QStringLiteral("1984"));
+    EXPECT_TRUE(g->controlText(1141).isEmpty());
 }

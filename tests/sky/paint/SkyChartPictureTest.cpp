@@ -73,9 +73,12 @@ TEST(SkyChartPicture, EachBodyIsMarkedAtThePixelItsPlaceGives) {
             if (!alone(d, i)) continue;
             ++checked;
             const ChartColour col = bodies[i].colour;
-            // The mark hangs below its place, above it on the turned chart.
-            const int dy = latitude < 0 ? -2 : 2;
-            EXPECT_EQ(at(s, m.x + 2, m.y + dy), (Rgb{col.r, col.g, col.b})) << m.label;
+            // The mark hangs below and right of its place, above and left of
+            // it on the turned chart; the label starts at the mark's left.
+            const int d = latitude < 0 ? -2 : 2;
+            EXPECT_EQ(at(s, m.x + d, m.y + d), (Rgb{col.r, col.g, col.b})) << m.label;
+            EXPECT_EQ(at(s, m.x - d, m.y - d), (Rgb{0, 0, 0})) << m.label;
+            EXPECT_EQ(m.labelX, latitude < 0 ? m.x - 5 : m.x);
             EXPECT_EQ(m.labelY, bodies[i].labelAbove ? (latitude < 0 ? m.y + 6 : m.y - 20)
                                                      : (latitude < 0 ? m.y - 25 : m.y + 6));
         }
