@@ -60,6 +60,35 @@ def sample(texture, east_deg, lat_deg):
     return tuple(out)
 
 
+# Maps whose bands are softened over this many degrees of latitude (the
+# sigma of a Gaussian). Uranus shows no sharp band at the eyepiece, but its
+# texture steps in brightness at 30 degrees north, which a disc seen pole-on
+# turns into a bright seam arc.
+SOFTENED = {"uranus": 3.0}
+
+
+def soften_bands(img, sigma_deg):
+    """Blurs a map along latitude only, each column on its own."""
+    import math
+    w, h = img.size
+    src = img.load()
+    radius = int(math.ceil(3 * sigma_deg))
+    weights = [math.exp(-0.5 * (k / sigma_deg) ** 2) for k in range(-radius, radius + 1)]
+    out = Image.new("RGB", (w, h))
+    dst = out.load()
+    for i in range(w):
+        for j in range(h):
+            acc = [0.0, 0.0, 0.0]
+            total = 0.0
+            for k, wk in zip(range(-radius, radius + 1), weights):
+                jj = min(max(j + k, 0), h - 1)  # the poles hold their edge row
+                for c in range(3):
+                    acc[c] += src[i, jj][c] * wk
+                total += wk
+            dst[i, j] = tuple(int(round(a / total)) for a in acc)
+    return out
+
+
 def make_map(name, texture_name, east_of_column):
     texture = Image.open(TEXTURES / texture_name).convert("RGB")
     # Two texture pixels per map pixel before sampling, so one map pixel
@@ -73,6 +102,8 @@ def make_map(name, texture_name, east_of_column):
             # Row j is painted at latitude j - 90; take the middle of its degree
             # so the poles do not repeat the texture's edge row.
             dst[i, j] = sample(texture, east, j - 90 + 0.5)
+    if name in SOFTENED:
+        out = soften_bands(out, SOFTENED[name])
     path = OUT / f"{name}.png"
     out.save(path, optimize=True)
     return path

@@ -3,6 +3,10 @@
 // lands on the side of the disc and in the hemisphere the sky shows it.
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "common/paint/DrawingSurface.h"
@@ -115,4 +119,33 @@ TEST(BodyMapOrientation, EveryMapAndTheCursorAreStored) {
 }
 
 }  // namespace
+}  // namespace vantorel
+
+namespace vantorel {
+namespace {
+
+// The mean brightness of each latitude row of a map.
+std::vector<double> rowMeans(const QImage& map) {
+    std::vector<double> rows;
+    for (int y = 0; y < map.height(); ++y) {
+        double sum = 0;
+        for (int x = 0; x < map.width(); ++x) sum += brightness(map.pixel(x, y));
+        rows.push_back(sum / map.width());
+    }
+    return rows;
+}
+
+}  // namespace
+
+// Uranus's bands are soft at the eyepiece: a step between two rows of its
+// map becomes, on a disc seen pole-on, a seam arc right across the globe.
+TEST(BodyMapOrientation, UranusHasNoSharpBand) {
+    const QImage& map = bodyMap(BodyMap::Uranus);
+    ASSERT_FALSE(map.isNull());
+    const std::vector<double> rows = rowMeans(map);
+    double steepest = 0;
+    for (size_t y = 1; y < rows.size(); ++y) steepest = std::max(steepest, std::abs(rows[y] - rows[y - 1]));
+    EXPECT_LT(steepest, 2.5);
+}
+
 }  // namespace vantorel
