@@ -39,6 +39,11 @@ constexpr int kLastYear = 2050;
 // delta T (dynamical minus universal time) in seconds for a calendar year.
 double deltaTSeconds(int year);
 
+// Greenwich mean sidereal time at a universal instant (Julian day), degrees
+// in [0, 360): the 0 h value that computeSiderealTime takes, carried on at
+// the sidereal rate to the exact instant, for searches that need seconds.
+double greenwichSiderealDeg(double jdUt);
+
 // A body's apparent right ascension and declination (degrees) at the fraction
 // m of a day from 0 h UT of a record's date (m may fall outside 0..1).
 using PlaceAtDayFraction = std::function<void(double m, double& raDeg, double& decDeg)>;
