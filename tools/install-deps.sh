@@ -7,6 +7,8 @@ PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgte
 PACKAGES="$PACKAGES libcctz-dev tzdata"
 # pdftoppm: the printing tests turn a printed PDF back into a picture.
 PACKAGES="$PACKAGES poppler-utils"
+# The night plan's tests: PyEphem as an independent reference.
+PACKAGES="$PACKAGES python3 python3-ephem"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 updated=""
