@@ -126,6 +126,21 @@ std::vector<NightEvent> redSpotTransitsOfDay(const LocalMinute& day, int searchO
     return out;
 }
 
+const std::vector<NightEvent>& JupiterDayEvents::of(const LocalMinute& day, int searchOffset,
+                                                    const TimeZone& zone, int longitude) {
+    for (const Day& d : days_)
+        if (d.day.year == day.year && d.day.month == day.month && d.day.day == day.day &&
+            d.offset == searchOffset && d.longitude == longitude)
+            return d.events;
+    constexpr size_t kKept = 4;
+    if (days_.size() >= kKept) days_.erase(days_.begin());
+    Day d{day, searchOffset, longitude, satellitePhenomenaOfDay(day, searchOffset, zone)};
+    const std::vector<NightEvent> spots = redSpotTransitsOfDay(day, searchOffset, zone, longitude);
+    d.events.insert(d.events.end(), spots.begin(), spots.end());
+    days_.push_back(std::move(d));
+    return days_.back().events;
+}
+
 std::vector<NightEvent> lunarXBetween(double fromJd, double toJd, int searchOffset,
                                       const TimeZone& zone) {
     const SearchZone search(searchOffset);

@@ -23,6 +23,24 @@ std::vector<NightEvent> satellitePhenomenaOfDay(const LocalMinute& day, int sear
 // The Red Spot's transits of a local day at the System II longitude.
 std::vector<NightEvent> redSpotTransitsOfDay(const LocalMinute& day, int searchOffsetMinutes,
                                              const TimeZone& zone, int redSpotLongitude);
+// A local day's satellite phenomena and Red Spot transits, searched once:
+// consecutive nights share a day, and a calendar of many nights searches each
+// day only once. Keeps the last few days.
+class JupiterDayEvents {
+public:
+    const std::vector<NightEvent>& of(const LocalMinute& day, int searchOffsetMinutes,
+                                      const TimeZone& zone, int redSpotLongitude);
+
+private:
+    struct Day {
+        LocalMinute day;
+        int offset = 0;
+        int longitude = 0;
+        std::vector<NightEvent> events;
+    };
+    std::vector<Day> days_;
+};
+
 // The Lunar X of every first quarter from `fromJd` - 3 days to `toJd` + 3
 // days, whatever the sky (the caller judges the visibility).
 std::vector<NightEvent> lunarXBetween(double fromJd, double toJd, int searchOffsetMinutes,

@@ -216,7 +216,7 @@ std::optional<TimeInterval> jupiterEventWindow(const NightPlan& plan) {
     return best;
 }
 
-NightPlan computeNightPlan(const NightRequest& rq) {
+NightPlan computeNightPlan(const NightRequest& rq, JupiterDayEvents* days) {
     NightPlan plan;
     plan.request = rq;
     const TimeZone& zone = rq.site.zone;
@@ -301,13 +301,10 @@ NightPlan computeNightPlan(const NightRequest& rq) {
     // Jupiter's events of the two local days, kept from the end of civil
     // twilight to its start in the morning.
     if (const std::optional<TimeInterval> window = jupiterEventWindow(plan)) {
-        const LocalMinute days[2] = {noon, nextNoon};
-        for (const LocalMinute& day : days) {
-            std::vector<NightEvent> found = satellitePhenomenaOfDay(day, plan.searchOffsetMinutes, zone);
-            const std::vector<NightEvent> spot =
-                redSpotTransitsOfDay(day, plan.searchOffsetMinutes, zone, rq.redSpotLongitude);
-            found.insert(found.end(), spot.begin(), spot.end());
-            for (NightEvent& e : found) {
+        JupiterDayEvents ownDays;
+        JupiterDayEvents& searched = days ? *days : ownDays;
+        for (const LocalMinute& day : {noon, nextNoon}) {
+            for (NightEvent e : searched.of(day, plan.searchOffsetMinutes, zone, rq.redSpotLongitude)) {
                 if (!window->contains(e.jd)) continue;
                 e.altitudeDeg = jupiterCurve->at(e.jd);
                 e.observable = e.altitudeDeg >= kJupiterEventLevel;

@@ -188,6 +188,8 @@ const char* nightEventKey(NightEventKind kind);
 // The dark part of the night Jupiter's events are looked for in.
 std::optional<TimeInterval> jupiterEventWindow(const NightPlan& plan);
 
-NightPlan computeNightPlan(const NightRequest& request);
+class JupiterDayEvents;
+// `days`, when given, keeps the Jupiter days searched for the next night.
+NightPlan computeNightPlan(const NightRequest& request, JupiterDayEvents* days = nullptr);
 
 }  // namespace vantorel

@@ -7,8 +7,11 @@ PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libvulkan-dev libgte
 PACKAGES="$PACKAGES libcctz-dev tzdata"
 # pdftoppm: the printing tests turn a printed PDF back into a picture.
 PACKAGES="$PACKAGES poppler-utils"
-# The night plan's tests: PyEphem as an independent reference.
-PACKAGES="$PACKAGES python3 python3-ephem"
+# Calendar files: libical, found through pkg-config.
+PACKAGES="$PACKAGES libical-dev pkg-config"
+# The night plan's tests: PyEphem as an independent reference, and an
+# independent reader of the calendar files.
+PACKAGES="$PACKAGES python3 python3-ephem python3-icalendar"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 updated=""
