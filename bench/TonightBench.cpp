@@ -2,8 +2,16 @@
 // the satellite phenomena computed (no yearly file in the working directory).
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "common/settings/Settings.h"
 #include "tonight/NightCalendar.h"
 #include "tonight/NightPlan.h"
+#include "tonight/NightPlanText.h"
+#include "tonight/TonightDocument.h"
+#include "tonight/paint/NightTimeline.h"
 
 using namespace vantorel;
 
@@ -54,5 +62,36 @@ void BM_CalendarYear(benchmark::State& state) {
     state.counters["events"] = static_cast<double>(events);
 }
 BENCHMARK(BM_CalendarYear)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// What the window does on the interface's thread when its date, site or
+// zone changes: the night computed, the timeline drawn, the lists' texts made.
+void BM_TonightWindowUpdate(benchmark::State& state) {
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QGuiApplication(argc, argv);
+    }
+    Settings settings;
+    settings.language = 0;
+    settings.dateFormat = 0;
+    settings.zoneHours = 1;
+    settings.latitude = 48.85f;
+    settings.longitude = 2.35;
+    TonightDocument doc(settings);
+    doc.dateTime.setLocal(2023, 12, 5, 21, 0, 1, 0);
+    QImage picture(kNightTimelineWidth, 300, QImage::Format_RGB32);
+    size_t rows = 0;
+    for (auto _ : state) {
+        doc.compute();
+        QPainter painter(&picture);
+        paintNightTimeline(painter, picture.rect(), doc.plan(), 0, 0);
+        painter.end();
+        for (const NightTextSection& s : nightPlanSections(doc.plan(), 0, 0)) rows += s.rows.size();
+    }
+    benchmark::DoNotOptimize(rows);
+}
+BENCHMARK(BM_TonightWindowUpdate)->Unit(benchmark::kMillisecond);
 
 }  // namespace

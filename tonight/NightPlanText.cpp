@@ -262,8 +262,9 @@ NightTextSection planetSection(const NightPlan& plan, int lang, int dateFormat) 
                                        ", syst\u00e8me I %.1f\u00b0, syst\u00e8me II %.1f\u00b0",
                                        ", sistema I %.1f\u00b0, sistema II %.1f\u00b0"),
                               *b.system1Deg, *b.system2Deg);
-        s.rows.push_back({"", "    " + riseTransitSet(b, plan, lang, dateFormat) + "; " + figures,
-                          b.visibility != Visibility::Observable});
+        const bool dim = b.visibility != Visibility::Observable;
+        s.rows.push_back({"", "    " + riseTransitSet(b, plan, lang, dateFormat), dim});
+        s.rows.push_back({"", "    " + figures, dim});
     }
     return s;
 }

@@ -33,6 +33,9 @@ constexpr std::array<DocumentType, kDocTypeCount> kTypes = {{
      MenuKind::Tables, -1, ID_OPEN_HELIOCENTRIC, kTitleHeliocentric, nullptr, false, nullptr},
     {DocTypeId::ZoomedSky, {157, 157, 157},
      MenuKind::Tables, kEnglish, 0, kTitleSky, nullptr, false, nullptr},
+    // Its view gives itself the title of its night in the program's language.
+    {DocTypeId::Tonight, {199, 200, 201}, MenuKind::Tonight, -1, ID_OPEN_TONIGHT, -1, "Tonight",
+     false, nullptr},
 }};
 
 }  // namespace
