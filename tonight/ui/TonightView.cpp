@@ -106,10 +106,11 @@ void TonightView::fillList() {
                             QString::fromStdString(nightTitle(doc_->plan(), lang, settings().dateFormatIndex()))});
     const QColor dim(128, 128, 128);
     for (const NightTextSection& section : nightPlanSections(doc_->plan(), lang, settings().dateFormatIndex())) {
-        auto* title = new QTreeWidgetItem(list_, {QString(), QString::fromStdString(section.title)});
-        QFont bold = title->font(1);
+        // A section's title spans both columns, so it sits in the first.
+        auto* title = new QTreeWidgetItem(list_, {QString::fromStdString(section.title)});
+        QFont bold = title->font(0);
         bold.setBold(true);
-        title->setFont(1, bold);
+        title->setFont(0, bold);
         title->setFirstColumnSpanned(true);
         for (const NightTextRow& row : section.rows) {
             auto* item = new QTreeWidgetItem(list_, {QString::fromStdString(row.time), QString::fromStdString(row.text)});

@@ -32,10 +32,13 @@ TonightView* openTonight(StartedApp& s) {
     return qobject_cast<TonightView*>(s.frame().activeView());
 }
 
+// The section titles (spanning the row, in the first column) and the rows' texts.
 QStringList listTexts(const TonightView& view) {
     QStringList texts;
-    for (int i = 0; i < view.list()->topLevelItemCount(); ++i)
-        texts << view.list()->topLevelItem(i)->text(1);
+    for (int i = 0; i < view.list()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = view.list()->topLevelItem(i);
+        texts << (item->isFirstColumnSpanned() ? item->text(0) : item->text(1));
+    }
     return texts;
 }
 
