@@ -86,7 +86,7 @@ void BM_TonightWindowUpdate(benchmark::State& state) {
     for (auto _ : state) {
         doc.compute();
         QPainter painter(&picture);
-        paintNightTimeline(painter, picture.rect(), doc.plan(), 0, 0);
+        paintNightTimeline(painter, picture.rect(), doc.plan(), 0);
         painter.end();
         for (const NightTextSection& s : nightPlanSections(doc.plan(), 0, 0)) rows += s.rows.size();
     }

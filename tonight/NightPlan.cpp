@@ -119,7 +119,6 @@ SunNight sunNight(const AltitudeCurve& sun, const AltitudeCurve& depth, double b
     s.lowest = {low.jd, -low.altitudeDeg};
     s.highestDeg = sun.maximum();
     // The evening's crossings, then the morning's after them.
-    const double middle = s.lowest.jd;
     auto evening = [&](double level) {
         return firstCrossing(sun.crossings(level), false, begin);
     };
@@ -134,7 +133,6 @@ SunNight sunNight(const AltitudeCurve& sun, const AltitudeCurve& depth, double b
     s.nauticalDawn = morning(kNauticalLevel, s.nauticalDusk);
     s.civilDawn = morning(kCivilLevel, s.civilDusk);
     s.rise = morning(kSunRiseLevel, s.set);
-    (void)middle;
     s.darkSky = sun.below(kDarkEnoughLevel);
     return s;
 }

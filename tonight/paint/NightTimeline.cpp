@@ -134,8 +134,7 @@ int nightTimelineHeight(const NightPlan& plan) {
 }
 
 NightTimelineDrawing paintNightTimeline(QPainter& p, const QRect& area, const NightPlan& plan,
-                                        int language, int dateFormat) {
-    (void)dateFormat;
+                                        int language) {
     NightTimelineDrawing d;
     const std::vector<NightBody> bodies = bandBodies(plan);
     const int rowsTop = area.top() + kAxisHeight;
@@ -310,7 +309,7 @@ NightSheetDrawing paintNightSheet(QPainter& p, const QRect& area, const NightPla
     p.drawText(QRect(inner.left(), inner.top(), inner.width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QString::fromUtf8(nightTitle(plan, language, dateFormat)));
     const QRect timeline(inner.left(), inner.top() + kTitleHeight, inner.width(), nightTimelineHeight(plan));
-    d.timeline = paintNightTimeline(p, timeline, plan, language, dateFormat);
+    d.timeline = paintNightTimeline(p, timeline, plan, language);
     int y = timeline.bottom() + 8;
     for (const NightTextSection& s : nightPlanSections(plan, language, dateFormat)) {
         y += kLineHeight + kLineHeight / 2;

@@ -76,7 +76,7 @@ constexpr int kNightTimelineWidth = 760;
 
 // Draws the timeline into `area`.
 NightTimelineDrawing paintNightTimeline(QPainter& painter, const QRect& area, const NightPlan& plan,
-                                        int language, int dateFormat);
+                                        int language);
 
 // The whole sheet: the title, the timeline and the lists, black on white
 // below it. `extent` gives the size the sheet needs for a width.

@@ -69,8 +69,7 @@ QImage TonightView::timelinePicture() const {
     QImage picture(width, nightTimelineHeight(doc_->plan()) + 4, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    paintNightTimeline(painter, QRect(2, 2, width - 4, picture.height() - 4), doc_->plan(), language(),
-                       settings().dateFormatIndex());
+    paintNightTimeline(painter, QRect(2, 2, width - 4, picture.height() - 4), doc_->plan(), language());
     return picture;
 }
 
