@@ -2,7 +2,7 @@
 # may include a Qt header. The build itself already fails on such an include
 # (the core target has no Qt on its include path); this check names the file.
 set(found "")
-foreach(dir engine common moon satellites sky planets app)
+foreach(dir engine common moon satellites sky planets tonight app)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${dir}/*.cpp" "${SOURCE_DIR}/${dir}/*.h")
   foreach(f ${files})
     if(f MATCHES "/(ui|paint)/")

@@ -14,6 +14,17 @@ LocalClockReading SystemClock::now() const {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+double SystemClock::universalJd() const {
+    return 2440587.5 + static_cast<double>(std::time(nullptr)) / 86400.0;
+}
+
+double FixedClock::universalJd() const {
+    DateTime dt;
+    dt.setLocal(reading_.year, reading_.month, reading_.day, reading_.hour, reading_.minute, 0, 0);
+    dt.computeDate();
+    return dt.JD + reading_.second / 86400.0;
+}
+
 void setFromClock(DateTime& dt, const Clock& clock) {
     const LocalClockReading r = clock.now();
     dt.localYear = r.year;

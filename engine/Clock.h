@@ -13,11 +13,15 @@ public:
     virtual ~Clock() = default;
     // The computer's local civil date and time.
     virtual LocalClockReading now() const = 0;
+    // The same moment in universal time, as a Julian day (the creation stamp
+    // of a calendar file).
+    virtual double universalJd() const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
     LocalClockReading now() const override;
+    double universalJd() const override;
 };
 
 // A clock that always reads the time it was given.
@@ -25,6 +29,8 @@ class FixedClock final : public Clock {
 public:
     explicit FixedClock(LocalClockReading reading) : reading_(reading) {}
     LocalClockReading now() const override { return reading_; }
+    // The reading taken as universal time.
+    double universalJd() const override;
     void set(LocalClockReading reading) { reading_ = reading; }
 
 private:

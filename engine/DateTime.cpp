@@ -8,7 +8,22 @@ namespace {
 constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 int leapFebruary(double year) { return (static_cast<int>(year) % 4 == 0) ? 29 : 28; }
+
+// Greenwich mean sidereal time at 0 h UT, degrees in [0, 360); T in Julian
+// centuries of that 0 h.
+double siderealAtZeroHourDeg(double T) {
+    double theta = 100.46061837 + 36000.770053608 * T + 0.000387933 * T * T - T * T * T / 38710000.0;
+    theta -= 360.0 * std::floor(theta / 360.0);
+    return theta;
+}
 }  // namespace
+
+double greenwichSiderealDeg(double jdUt) {
+    const double jd0 = std::floor(jdUt - 0.5) + 0.5;
+    double theta = siderealAtZeroHourDeg((jd0 - 2451545.0) / 36525.0) + 360.98564736629 * (jdUt - jd0);
+    theta -= 360.0 * std::floor(theta / 360.0);
+    return theta;
+}
 
 // Yearly values at the start of each year. Up to 2010 the program's own table
 // (including its linear rule for 2002-2010); from 2011 the published values
@@ -196,8 +211,7 @@ void DateTime::computeSiderealTime() {
     zoneHours = zoneMinutes = 0;
     computeDate();
 
-    theta0 = 100.46061837 + 36000.770053608 * T + 0.000387933 * T * T - T * T * T / 38710000.0;
-    theta0 -= 360.0 * std::floor(theta0 / 360.0);
+    theta0 = siderealAtZeroHourDeg(T);
 
     const double clockHours = savedHour + savedMinute / 60.0;
     float lst = 0;

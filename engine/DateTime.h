@@ -38,6 +38,11 @@ constexpr int kLastYear = 2050;
 // delta T (dynamical minus universal time) in seconds for a calendar year.
 double deltaTSeconds(int year);
 
+// Greenwich mean sidereal time at a universal instant (Julian day), degrees
+// in [0, 360): the 0 h value that computeSiderealTime takes, carried on at
+// the sidereal rate to the exact instant, for searches that need seconds.
+double greenwichSiderealDeg(double jdUt);
+
 class DateTime {
 public:
     DateTime() { initDateTime(); }

@@ -157,8 +157,8 @@ int MoonDocument::searchFirstQuarter(bool minuteByMinute, int boundMinutes) {
 }
 
 int MoonDocument::searchLunarX(bool minuteByMinute, int boundMinutes) {
-    const double day = dateTime.localDay, month = dateTime.localMonth, year = dateTime.localYear;
-    const double hour = dateTime.localHour, minute = dateTime.localMinute;
+    const DateTime saved = dateTime;
+    const double month = dateTime.localMonth, year = dateTime.localYear;
     moon.setLunarXCount(0);
     lunarXCount = 2;
     int bounded = 0;
@@ -167,25 +167,46 @@ int MoonDocument::searchLunarX(bool minuteByMinute, int boundMinutes) {
         if (quarter.empty() || quarter.month < static_cast<int>(month) ||
             quarter.year != static_cast<int>(year))
             continue;
-        dateTime.localDay = quarter.day - 1;  // day 0 reads as the previous month's last
-        dateTime.localMonth = quarter.month;
-        dateTime.localYear = quarter.year;
-        dateTime.localHour = 0;
-        dateTime.localMinute = 0;
-        dateTime.normaliseLocalDate();
-        if (searchFirstQuarter(minuteByMinute, boundMinutes))
+        if (searchQuarter(quarter, minuteByMinute, boundMinutes))
             ++lunarXCount;
         else
             ++bounded;
     }
-    dateTime.localDay = day;
-    dateTime.localMonth = month;
-    dateTime.localYear = year;
-    dateTime.localHour = hour;
-    dateTime.localMinute = minute;
+    restoreInstant(saved);
+    return bounded;
+}
+
+std::optional<CalendarTime> MoonDocument::searchLunarXOfQuarter(const MoonPhaseRecord& quarter) {
+    if (quarter.empty() || quarter.kind != kFirstQuarter) return std::nullopt;
+    const DateTime saved = dateTime;
+    moon.setLunarXCount(0);
+    moon.lunarXFilled[0] = false;
+    const bool found = searchQuarter(quarter, false, kLunarXSearchMinutes) && moon.lunarXFilled[0];
+    const CalendarTime at = moon.lunarXInstants[0];
+    restoreInstant(saved);
+    if (!found) return std::nullopt;
+    return at;
+}
+
+bool MoonDocument::searchQuarter(const MoonPhaseRecord& quarter, bool minuteByMinute,
+                                 int boundMinutes) {
+    dateTime.localDay = quarter.day - 1;  // day 0 reads as the previous month's last
+    dateTime.localMonth = quarter.month;
+    dateTime.localYear = quarter.year;
+    dateTime.localHour = 0;
+    dateTime.localMinute = 0;
+    dateTime.normaliseLocalDate();
+    return searchFirstQuarter(minuteByMinute, boundMinutes) != 0;
+}
+
+void MoonDocument::restoreInstant(const DateTime& saved) {
+    dateTime.localDay = saved.localDay;
+    dateTime.localMonth = saved.localMonth;
+    dateTime.localYear = saved.localYear;
+    dateTime.localHour = saved.localHour;
+    dateTime.localMinute = saved.localMinute;
     computeInstant(false);
     moon.computeIlluminatedFraction(earthSun.sunRa, earthSun.sunDec, earthSun.sunDistance);
-    return bounded;
 }
 
 BodyDataRecord MoonDocument::panel() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "common/settings/Settings.h"
 #include "common/text/BodyDataRecord.h"
 #include "engine/DateTime.h"
@@ -51,6 +53,11 @@ class MoonDocument {
     // which finds the same minute. Returns the number of first quarters whose
     // search reached `boundMinutes` without finding the Lunar X.
     int searchLunarX(bool minuteByMinute = false, int boundMinutes = kLunarXSearchMinutes);
+    // The Lunar X of one first quarter (a record of moon.firstQuarters), by
+    // the same search: its local minute, or nothing when the search's bound
+    // passed first. The document keeps its instant; the list's slots are
+    // used as scratch.
+    std::optional<CalendarTime> searchLunarXOfQuarter(const MoonPhaseRecord& quarter);
 
     // The data dialog's texts and the comparative-diameter gauge.
     BodyDataRecord panel() const;
@@ -84,6 +91,10 @@ class MoonDocument {
     // colongitude is followed.
     bool stepToLunarX(int firstMinute, int lastMinute, int& minute);
     int searchFirstQuarter(bool minuteByMinute, int boundMinutes);
+    // From 00:00 of the day before the quarter's.
+    bool searchQuarter(const MoonPhaseRecord& quarter, bool minuteByMinute, int boundMinutes);
+    // Back to the saved local instant, computed as before the search.
+    void restoreInstant(const DateTime& saved);
     void addMinutes(int minutes);
 
     const Settings& settings_;

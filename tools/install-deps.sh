@@ -13,6 +13,10 @@ PACKAGES="$PACKAGES lintian"
 PACKAGES="$PACKAGES qt6-translations-l10n"
 # PyEphem: an independent reference for the tests of the phenomena searches.
 PACKAGES="$PACKAGES python3-ephem"
+# Calendar files: libical, found through pkg-config.
+PACKAGES="$PACKAGES libical-dev pkg-config"
+# The night plan's tests: an independent reader of the calendar files.
+PACKAGES="$PACKAGES python3 python3-icalendar"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 updated=""

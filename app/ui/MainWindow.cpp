@@ -138,6 +138,7 @@ bool MainWindow::frameHandles(int id) const {
     case ID_OPEN_DATA_TABLE:
     case ID_OPEN_SKY:
     case ID_OPEN_HELIOCENTRIC:
+    case ID_OPEN_TONIGHT:
         return true;
     case ID_OPEN_JUPITER_SATELLITES: {
         const ChildView* view = activeView();

@@ -15,6 +15,7 @@
 #include "sky/ui/SkyChartFrame.h"
 #include "sky/ui/SkyChartView.h"
 #include "sky/ui/SkyChartZoomView.h"
+#include "tonight/ui/TonightView.h"
 
 namespace vantorel {
 
@@ -53,6 +54,8 @@ void installViewFactories(DocumentTypeRegistry& registry) {
                              [](ChildView* view, WindowHost&) { return new HeliocentricFrame(view); });
     registry.setViewFactory(DocTypeId::ZoomedSky,
                             [](const ViewContext& c) { return new SkyChartZoomView(c); });
+    registry.setViewFactory(
+        DocTypeId::Tonight, [](const ViewContext& c) { return new TonightView(c); }, QSize(800, 600));
 }
 
 }  // namespace vantorel

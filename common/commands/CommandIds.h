@@ -52,6 +52,8 @@ enum CommandId : int {
     ID_WINDOW_CASCADE = 57650,
     ID_APP_ABOUT = 57664,
     ID_REFERENCE = 32820,
+    ID_OPEN_TONIGHT = 32830,
+    ID_EXPORT_CALENDAR = 32831,
 };
 
 // Sent by the main window to every child window, synchronously.

@@ -9,6 +9,7 @@ namespace vantorel {
 namespace {
 
 constexpr TextTriple kNoTitle{"", "", ""};
+constexpr TextTriple kTonightTitle{"Tonight", "Cette nuit", "Esta noche"};
 constexpr TextTriple kDataTitle{" Data", " Donn\u00e9es", " Datos"};
 // The strip of the satellites is told apart from the disc's window.
 constexpr TextTriple kJupiterSatellitesTitle{" Jupiter's satellites", " Satellites de Jupiter",
@@ -39,6 +40,9 @@ constexpr std::array<DocumentType, kDocTypeCount> kTypes = {{
      MenuKind::Tables, -1, ID_OPEN_HELIOCENTRIC, kTitleHeliocentric, kNoTitle, false, nullptr},
     {DocTypeId::ZoomedSky, {157, 157, 157},
      MenuKind::Tables, kEnglish, 0, kTitleSky, kNoTitle, false, nullptr},
+    // Its view gives itself the title of its night in the program's language.
+    {DocTypeId::Tonight, {199, 200, 201}, MenuKind::Tonight, -1, ID_OPEN_TONIGHT, -1, kTonightTitle,
+     false, nullptr},
 }};
 
 }  // namespace

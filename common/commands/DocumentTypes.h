@@ -23,8 +23,9 @@ enum class DocTypeId : int {
     Sky,
     Heliocentric,
     ZoomedSky,
+    Tonight,
 };
-constexpr int kDocTypeCount = 12;
+constexpr int kDocTypeCount = 13;
 
 struct DocumentType {
     DocTypeId id;

@@ -42,6 +42,9 @@ constexpr CommandText kCommands[] = {
     {ID_DATA_DIALOG, {"&Data dialog", "&Dialogue des données", "&Diálogo de datos"}},
     {ID_OPEN_SKY, {"S&ky", "&Ciel", "&Cielo"}},
     {ID_OPEN_HELIOCENTRIC, {"&Heliocentric", "&Héliocentrique", "&Heliocéntrico"}},
+    {ID_OPEN_TONIGHT, {"&Tonight", "Cette &nuit", "Esta &noche"}},
+    {ID_EXPORT_CALENDAR,
+     {"&Export to calendar...", "&Exporter vers l'agenda...", "&Exportar al calendario..."}},
     {ID_DATE_TIME, {"&Date - Time", "&Date - Heure", "&Fecha - Hora"}},
     {ID_TRACKING, {"T&racking", "&Suivi", "&Seguimiento"}},
     {ID_FIND_CENTRAL_LONGITUDE,
@@ -89,7 +92,9 @@ MenuPopup popup(const TextTriple& title, MenuKind kind, std::initializer_list<in
     return p;
 }
 
-bool isBodyWindow(MenuKind kind) { return kind != MenuKind::Main && kind != MenuKind::Tables; }
+bool isBodyWindow(MenuKind kind) {
+    return kind != MenuKind::Main && kind != MenuKind::Tables && kind != MenuKind::Tonight;
+}
 
 }  // namespace
 
@@ -103,7 +108,7 @@ TextTriple commandText(int id, MenuKind kind) {
 std::vector<MenuPopup> menuLayout(MenuKind kind) {
     std::vector<MenuPopup> menu;
     // Printing belongs to the windows that print, and to the main window.
-    if (kind == MenuKind::Main || kind == MenuKind::Tables)
+    if (kind == MenuKind::Main || kind == MenuKind::Tables || kind == MenuKind::Tonight)
         menu.push_back(popup(kFile, kind,
                              {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
                               ID_FILE_PRINT_SETUP,
@@ -119,10 +124,11 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
     if (isBodyWindow(kind))
         menu.push_back(popup(kView, kind,
                              {ID_VIEW_STATUS_BAR, ID_DATA_DIALOG, ID_SEPARATOR, ID_OPEN_SKY,
-                              ID_OPEN_HELIOCENTRIC}));
+                              ID_OPEN_HELIOCENTRIC, ID_OPEN_TONIGHT}));
     else
         menu.push_back(popup(kView, kind,
-                             {ID_VIEW_STATUS_BAR, ID_SEPARATOR, ID_OPEN_SKY, ID_OPEN_HELIOCENTRIC}));
+                             {ID_VIEW_STATUS_BAR, ID_SEPARATOR, ID_OPEN_SKY, ID_OPEN_HELIOCENTRIC,
+                              ID_OPEN_TONIGHT}));
     if (kind == MenuKind::Main) {
         menu.push_back(popup(kHelp, kind, {ID_APP_ABOUT, ID_REFERENCE}));
         return menu;
@@ -160,6 +166,10 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));
         menu.push_back(popup(kOption, kind,
                              {ID_MOON_PHASES, ID_LUNAR_X, ID_MARS_ZOOM_IN, ID_MARS_ZOOM_OUT}));
+        break;
+    case MenuKind::Tonight:
+        menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));
+        menu.push_back(popup(kOption, kind, {ID_EXPORT_CALENDAR}));
         break;
     default:  // the table windows have no options
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));

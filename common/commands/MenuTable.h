@@ -20,6 +20,7 @@ enum class MenuKind {
     Saturn,
     Moon,
     Tables,  // data table, sky and heliocentric windows
+    Tonight,
 };
 
 struct MenuItem {

@@ -131,6 +131,15 @@ fs::path Paths::yearlyFileToWrite(const std::string& name) {
     return local.empty() ? fs::path(name) : local;
 }
 
+fs::path Paths::exportFile(const std::string& nameOrPath) {
+    const fs::path given(nameOrPath);
+    if (given.is_absolute() || given.has_parent_path()) return given;
+    const fs::path dir = workingDirectory();
+    if (!dir.empty()) return dir / given;
+    const fs::path home = homeDirectory();
+    return home.empty() ? given : home / given;
+}
+
 bool Paths::makeParentDirectory(const fs::path& file) {
     const fs::path dir = file.parent_path();
     if (dir.empty()) return true;

@@ -54,6 +54,11 @@ public:
     // Where a new yearly file `name` goes: beside the settings file in use.
     static std::filesystem::path yearlyFileToWrite(const std::string& name);
 
+    // A file the user exports from a window (a calendar): a name alone goes
+    // to the working directory, else to the home folder; a path the user gave
+    // stays as it is.
+    static std::filesystem::path exportFile(const std::string& nameOrPath);
+
     // Creates the folder that is to hold `file` (private to the user, as the
     // XDG rules ask) when it is missing; false when it cannot be made.
     static bool makeParentDirectory(const std::filesystem::path& file);

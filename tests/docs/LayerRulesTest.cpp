@@ -10,7 +10,7 @@
 #include <vector>
 
 // The folders are the layers of the program, from the ground up: engine/;
-// common/; the subsystems moon/, planets/, satellites/ and sky/; on top app/
+// common/; the subsystems moon/, planets/, satellites/, sky/ and tonight/; on top app/
 // and cli/. Inside a folder, its root is plain C++, paint/ draws with Qt Gui
 // and ui/ holds the widgets. Every include of every source file is read here
 // and each one that runs upward or sideways is named.
@@ -23,7 +23,7 @@ const fs::path kRoot = VANTOREL_SOURCE_DIR;
 
 const std::map<std::string, int> kFloor = {
     {"engine", 0}, {"common", 1}, {"moon", 2}, {"planets", 2},
-    {"satellites", 2}, {"sky", 2}, {"app", 3}, {"cli", 3},
+    {"satellites", 2}, {"sky", 2}, {"tonight", 2}, {"app", 3}, {"cli", 3},
 };
 
 std::string topFolder(const std::string& path) { return path.substr(0, path.find('/')); }

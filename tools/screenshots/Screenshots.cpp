@@ -1,7 +1,7 @@
 // Writes the pictures of the user guide: the main window at start, the date
 // dialog, the latitude and longitude dialog, a Mars window with its data
-// dialog, its phenomena and seasons, the sky chart, the heliocentric view
-// and the all-planets table, taken offscreen with
+// dialog, its phenomena and seasons, the sky chart, the heliocentric view,
+// the all-planets table and the Tonight window, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
@@ -127,5 +127,11 @@ int main(int argc, char** argv) {
     frame->openWindow(DocTypeId::DataTable);
     QApplication::processEvents();
     ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("data-table.png")) && ok;
+
+    // The Tonight window: the night's timeline above its lists.
+    frame->openWindow(DocTypeId::Tonight);
+    frame->activeView()->parentWidget()->resize(860, 640);
+    QApplication::processEvents();
+    ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("tonight-window.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -155,7 +155,7 @@ TEST(MenuWindow, EveryItemOfEveryMenuPromptsInTheStatusBarInItsLanguage) {
         }
         // One sentence per kind of command: the zooms share theirs, nothing
         // else does.
-        EXPECT_EQ(prompts.size(), 41);
+        EXPECT_EQ(prompts.size(), 42);
         // Highlighting an item of the menu bar's popups shows its prompt.
         QAction* dateTime = f.currentAction(ID_DATE_TIME);
         ASSERT_NE(dateTime, nullptr);

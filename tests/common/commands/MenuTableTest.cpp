@@ -87,7 +87,8 @@ TEST(MenuTable, ChildMenusRepeatTheMainItemsAndAddTheirOwn) {
     EXPECT_EQ(*(saturnItem + 1), ID_OPEN_URANUS);
 
     for (MenuKind kind : {MenuKind::Mars, MenuKind::MercuryVenus, MenuKind::Uranus,
-                          MenuKind::Jupiter, MenuKind::Saturn, MenuKind::Moon, MenuKind::Tables}) {
+                          MenuKind::Jupiter, MenuKind::Saturn, MenuKind::Moon, MenuKind::Tables,
+                          MenuKind::Tonight}) {
         const std::vector<MenuPopup> m = menuLayout(kind);
         EXPECT_EQ(ids(m[1]), ids(main[1]));  // Preference
         EXPECT_EQ(ids(m[2]), planet);
@@ -97,11 +98,14 @@ TEST(MenuTable, ChildMenusRepeatTheMainItemsAndAddTheirOwn) {
         // Print only where something prints; Exit everywhere.
         const std::vector<int> file = ids(m[0]);
         const bool prints = std::count(file.begin(), file.end(), ID_FILE_PRINT) == 1;
-        EXPECT_EQ(prints, kind == MenuKind::Tables);
+        EXPECT_EQ(prints, kind == MenuKind::Tables || kind == MenuKind::Tonight);
         EXPECT_EQ(file.back(), ID_APP_EXIT);
         // Data dialog only for the body windows.
         const std::vector<int> view = ids(m[3]);
-        EXPECT_EQ(std::count(view.begin(), view.end(), ID_DATA_DIALOG), kind != MenuKind::Tables ? 1 : 0);
+        const bool bodyWindow = kind != MenuKind::Tables && kind != MenuKind::Tonight;
+        EXPECT_EQ(std::count(view.begin(), view.end(), ID_DATA_DIALOG), bodyWindow ? 1 : 0);
+        // Every menu opens the Tonight window.
+        EXPECT_EQ(std::count(view.begin(), view.end(), ID_OPEN_TONIGHT), 1);
         // No command twice in one menu.
         std::set<int> seen;
         for (const MenuPopup& p : m)
@@ -125,6 +129,11 @@ TEST(MenuTable, ChildMenusRepeatTheMainItemsAndAddTheirOwn) {
     EXPECT_STREQ(saturn[5].items[1].text(2), "&Zoom   +");
     // The table windows have no options popup.
     EXPECT_EQ(menuLayout(MenuKind::Tables).size(), 7u);
+    // The Tonight window's own options: the calendar export.
+    const std::vector<MenuPopup> tonight = menuLayout(MenuKind::Tonight);
+    EXPECT_EQ(ids(tonight[4]), std::vector<int>{ID_DATE_TIME});
+    EXPECT_EQ(ids(tonight[5]), std::vector<int>{ID_EXPORT_CALENDAR});
+    EXPECT_STREQ(tonight[5].items[0].text(1), "&Exporter vers l'agenda...");
 }
 
 namespace {
@@ -155,9 +164,9 @@ TEST(MenuTable, JupiterOptionsKeepOneMnemonicEach) {
 
 TEST(DocumentTypes, RegisteredInOrderWithTheMenusOfEachLanguage) {
     const auto& types = documentTypes();
-    ASSERT_EQ(types.size(), 12u);
+    ASSERT_EQ(types.size(), 13u);
     EXPECT_EQ(types.front().id, DocTypeId::DataTable);
-    EXPECT_EQ(types.back().id, DocTypeId::ZoomedSky);
+    EXPECT_EQ(types.back().id, DocTypeId::Tonight);
     EXPECT_EQ(menuResourceFor(documentType(DocTypeId::Mars), 0), 130);
     EXPECT_EQ(menuResourceFor(documentType(DocTypeId::Mars), 1), 162);
     EXPECT_EQ(menuResourceFor(documentType(DocTypeId::Uranus), 2), 198);
@@ -170,6 +179,7 @@ TEST(DocumentTypes, RegisteredInOrderWithTheMenusOfEachLanguage) {
 
     EXPECT_EQ(documentTypeForCommand(ID_OPEN_URANUS)->id, DocTypeId::Uranus);
     EXPECT_EQ(documentTypeForCommand(ID_OPEN_JUPITER_SATELLITES)->id, DocTypeId::JupiterSatellites);
+    EXPECT_EQ(documentTypeForCommand(ID_OPEN_TONIGHT)->id, DocTypeId::Tonight);
     EXPECT_EQ(documentTypeForCommand(ID_LATITUDE), nullptr);
     // Counted: the seven bodies and the satellites window.
     int counted = 0;

@@ -135,6 +135,18 @@ TEST(Paths, ARemovedWorkingDirectoryIsAnEmptyOneNotACrash) {
     });
 }
 
+TEST(Paths, AnExportedFileGoesWhereTheUserSaid) {
+    TempWorkingDir wd;
+    // A bare name: the working directory; a path: itself.
+    EXPECT_EQ(Paths::exportFile("nights.ics"), wd.path() / "nights.ics");
+    EXPECT_EQ(Paths::exportFile("/tmp/x/nights.ics"), fs::path("/tmp/x/nights.ics"));
+    EXPECT_EQ(Paths::exportFile("sub/nights.ics"), fs::path("sub/nights.ics"));
+    // Without a working directory, the home folder.
+    ScopedEnv home("HOME", "/home/observer");
+    RemovedWorkingDir gone(wd);
+    EXPECT_EQ(Paths::exportFile("nights.ics"), fs::path("/home/observer/nights.ics"));
+}
+
 TEST(Paths, CommandsRunInARemovedWorkingDirectory) {
     TempWorkingDir wd;
     RemovedWorkingDir gone(wd);
