@@ -35,8 +35,10 @@ RenderResult describe(const SkyChartDocument& doc, const SkyChartDescription& d)
         const auto& b = d.bodies[i];
         std::snprintf(text, sizeof text,
                       "%s{\"label\":%s,\"x\":%d,\"y\":%d,\"labelX\":%d,\"labelY\":%d,"
+                      "\"labelWidth\":%d,\"labelHeight\":%d,\"labelColour\":[%d,%d,%d],"
                       "\"ra\":%.4f,\"dec\":%.4f}",
                       i ? "," : "", jsonString(b.label).c_str(), b.x, b.y, b.labelX, b.labelY,
+                      b.labelWidth, b.labelHeight, b.labelColour.r, b.labelColour.g, b.labelColour.b,
                       b.raDeg, b.decDeg);
         json += text;
     }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -76,6 +77,20 @@ void drawTicks(DrawingSurface& s, const SkyChartMapping& m) {
 
 }  // namespace
 
+Rgb readableOnBlack(Rgb c) {
+    // Lightened toward white until its luminance reaches that of a middle
+    // grey: a dark purple or teal mark keeps its hue, its name reads.
+    const auto luminance = [](int r, int g, int b) { return 0.299 * r + 0.587 * g + 0.114 * b; };
+    for (int step = 0; step <= 20; ++step) {
+        const double t = step / 20.0;
+        const Rgb lighter{static_cast<int>(std::lround(c.r + t * (255 - c.r))),
+                          static_cast<int>(std::lround(c.g + t * (255 - c.g))),
+                          static_cast<int>(std::lround(c.b + t * (255 - c.b)))};
+        if (luminance(lighter.r, lighter.g, lighter.b) >= kReadableLuminance) return lighter;
+    }
+    return Rgb{255, 255, 255};
+}
+
 SkyCatalogues SkyCatalogues::standard() {
     return SkyCatalogues{catalogueFilePath("const.dat"), catalogueFilePath("etoiles.dat")};
 }
@@ -136,9 +151,15 @@ SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc
             labelY = m.flipped() ? y + 6 : y - 20;
         else
             labelY = m.flipped() ? y - 25 : y + 6;
-        s.setTextColour(c);
-        s.textOut(labelX, labelY, QString::fromUtf8(b.label));
-        d.bodies.push_back({b.label, x, y, labelX, labelY, b.raDeg, b.decDeg});
+        // A label at an edge is pushed back inside, whole.
+        const QString label = QString::fromUtf8(b.label);
+        const int labelWidth = s.textWidth(label), labelHeight = s.fontHeight();
+        labelX = std::clamp(labelX, 0, std::max(0, s.width() - labelWidth));
+        labelY = std::clamp(labelY, 0, std::max(0, s.height() - labelHeight));
+        const Rgb labelColour = readableOnBlack(c);
+        s.setTextColour(labelColour);
+        s.textOut(labelX, labelY, label);
+        d.bodies.push_back({b.label, x, y, labelX, labelY, labelWidth, labelHeight, labelColour, b.raDeg, b.decDeg});
     }
     return d;
 }

@@ -29,6 +29,8 @@ struct SkyChartDescription {
         std::string label;
         int x = 0, y = 0;            // the mark's box corner: the body's place
         int labelX = 0, labelY = 0;  // the label's top-left
+        int labelWidth = 0, labelHeight = 0;
+        Rgb labelColour;
         double raDeg = 0, decDeg = 0;
     };
     SkyChartMapping mapping;
@@ -41,6 +43,12 @@ struct SkyChartDescription {
 // size and the site's latitude.
 SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc, float latitudeDeg,
                                   const SkyCatalogues& catalogues = SkyCatalogues::standard());
+
+// Luminance (0..255) a label on the black chart reaches at least.
+inline constexpr double kReadableLuminance = 128.0;
+// The colour lightened toward white until it reads on black; a light colour
+// comes back as it is.
+Rgb readableOnBlack(Rgb colour);
 
 // The ecliptic's place at longitude `lambdaDeg` for the obliquity `epsilonRad`:
 // right ascension (0..360) and declination, degrees.

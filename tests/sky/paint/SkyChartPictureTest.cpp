@@ -78,7 +78,8 @@ TEST(SkyChartPicture, EachBodyIsMarkedAtThePixelItsPlaceGives) {
             const int d = latitude < 0 ? -2 : 2;
             EXPECT_EQ(at(s, m.x + d, m.y + d), (Rgb{col.r, col.g, col.b})) << m.label;
             EXPECT_EQ(at(s, m.x - d, m.y - d), (Rgb{0, 0, 0})) << m.label;
-            EXPECT_EQ(m.labelX, latitude < 0 ? m.x - 5 : m.x);
+            const int labelX = latitude < 0 ? m.x - 5 : m.x;
+            if (labelX >= 0 && labelX + m.labelWidth <= s.width()) EXPECT_EQ(m.labelX, labelX) << m.label;
             EXPECT_EQ(m.labelY, bodies[i].labelAbove ? (latitude < 0 ? m.y + 6 : m.y - 20)
                                                      : (latitude < 0 ? m.y - 25 : m.y + 6));
         }
@@ -87,6 +88,35 @@ TEST(SkyChartPicture, EachBodyIsMarkedAtThePixelItsPlaceGives) {
         // southern chart.
         EXPECT_EQ(d.bodies[3].y < d.mapping.y0, latitude > 0);
     }
+}
+
+TEST(SkyChartPicture, EveryLabelReadsOnBlackAndStaysWholeInsideTheChart) {
+    TempWorkingDir wd;
+    Chart c;
+    c.doc.setDate(2026, 1, 15, 20, 0);  // Neptune at 0 h 01 m: at the right edge, the left one when turned
+    for (float latitude : {45.0f, -30.0f}) {
+        DrawingSurface s(1600, 593);
+        const SkyChartDescription d = paintSkyChart(s, c.doc, latitude);
+        const auto bodies = c.doc.bodies();
+        for (std::size_t i = 0; i < d.bodies.size(); ++i) {
+            const auto& m = d.bodies[i];
+            const Rgb l = m.labelColour;
+            EXPECT_GE(0.299 * l.r + 0.587 * l.g + 0.114 * l.b, kReadableLuminance) << m.label;
+            // The hue is kept: the strongest channel of the mark stays the label's.
+            const ChartColour col = bodies[i].colour;
+            if (col.r > col.g && col.r > col.b) EXPECT_GE(l.r, std::max(l.g, l.b)) << m.label;
+            EXPECT_GE(m.labelX, 0) << m.label;
+            EXPECT_GE(m.labelY, 0) << m.label;
+            EXPECT_LE(m.labelX + m.labelWidth, s.width()) << m.label;
+            EXPECT_LE(m.labelY + m.labelHeight, s.height()) << m.label;
+            EXPECT_GT(m.labelWidth, 0) << m.label;
+        }
+        // Neptune's mark is within 5 px of the edge, where its label was cut.
+        const auto& neptune = d.bodies[8];
+        EXPECT_TRUE(latitude > 0 ? neptune.x > s.width() - 5 : neptune.x < 5) << neptune.x;
+    }
+    EXPECT_EQ(readableOnBlack(Rgb{128, 0, 128}).r, readableOnBlack(Rgb{128, 0, 128}).b);
+    EXPECT_EQ(readableOnBlack(Rgb{255, 255, 0}), (Rgb{255, 255, 0}));
 }
 
 TEST(SkyChartPicture, TheEclipticRunsThroughTheSun) {
