@@ -43,6 +43,16 @@ RenderResult describe(const SkyChartDocument& doc, const SkyChartDescription& d)
         json += text;
     }
     json += "]";
+    // The horizon every tenth column, and its last point.
+    std::snprintf(text, sizeof text, ",\"meridian\":{\"x\":%d,\"ra\":%.4f},\"horizon\":[", d.meridianX,
+                  d.siderealTimeDeg);
+    json += text;
+    for (std::size_t i = 0; i < d.horizon.size(); ++i) {
+        if (i % 10 != 0 && i + 1 != d.horizon.size()) continue;
+        std::snprintf(text, sizeof text, "%s[%d,%d]", i ? "," : "", d.horizon[i].x, d.horizon[i].y);
+        json += text;
+    }
+    json += "]";
     std::snprintf(text, sizeof text, "%d stars, %d figure segments, %s", d.stars, d.figureSegments,
                   doc.windowTitleText().c_str());
     return {text, json};

@@ -4,6 +4,7 @@
 
 #include "common/text/DateText.h"
 #include "engine/Angles.h"
+#include "engine/RiseTransitSet.h"
 
 namespace vantorel {
 
@@ -22,6 +23,10 @@ void SkyChartDocument::compute() {
     moon.computeMoon(dateTime, earthSun.sunDiscLongitude, false);
     moon.computeIlluminatedFraction(earthSun.sunRa, earthSun.sunDec, earthSun.sunDistance);
     redraw = true;
+}
+
+double SkyChartDocument::localSiderealTimeDeg() const {
+    return turn(greenwichMeanSiderealDeg(dateTime.JD) - dateTime.longitudeWest());
 }
 
 std::vector<SkyBody> SkyChartDocument::bodies() const {

@@ -35,6 +35,9 @@ public:
     // Sun, Mercury, Venus, Mars, Jupiter, Saturn, Moon, Uranus, Neptune,
     // Pluto: the order the chart draws them in.
     std::vector<SkyBody> bodies() const;
+    // The local mean sidereal time of the chart's instant at the site (or the
+    // zone's centre), degrees 0..360: the right ascension on the meridian.
+    double localSiderealTimeDeg() const;
     // "%s -- %s     ": "Sky" and the date.
     std::string windowTitleText() const;
 

@@ -1,5 +1,6 @@
 #include "sky/paint/SkyChartPicture.h"
 
+#include <QImage>
 #include <QString>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "engine/Angles.h"
 #include "sky/CatalogueRecord.h"
 #include "sky/SkyChartDocument.h"
+#include "sky/SkyHorizon.h"
 
 namespace vantorel {
 
@@ -75,6 +77,72 @@ void drawTicks(DrawingSurface& s, const SkyChartMapping& m) {
     }
 }
 
+constexpr Rgb kHorizon{190, 120, 40};
+constexpr Rgb kMeridian{110, 110, 170};
+// What is left of a colour below the horizon.
+constexpr int kBelowHorizonPercent = 40;
+
+double normalised(double deg) {
+    const double r = std::fmod(deg, 360.0);
+    return r < 0 ? r + 360.0 : r;
+}
+
+// The right ascension and declination at a pixel's centre.
+double raOfColumn(const SkyChartMapping& m, int x) {
+    const double a = (x + 0.5 - m.x0) / m.scale();
+    return normalised(m.flipped() ? a : -a);
+}
+double decOfRow(const SkyChartMapping& m, int y) {
+    const double d = (y + 0.5 - m.y0) / m.scale();
+    return m.flipped() ? d : -d;
+}
+
+// The sky below the horizon darkened, the horizon drawn over it, and the
+// meridian: where the stars stand for the site at the chart's instant.
+void drawSiteSky(DrawingSurface& s, const SkyChartMapping& m, double lst, double latitude,
+                 SkyChartDescription& d) {
+    const bool southBelow = belowHorizonIsSouth(latitude);
+    const int w = s.width(), h = s.height();
+    std::vector<double> rowDec(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) rowDec[static_cast<std::size_t>(y)] = decOfRow(m, y);
+    std::vector<double> columnDec(static_cast<std::size_t>(w));
+    QImage& image = s.pixelsForWriting();
+    for (int x = 0; x < w; ++x) {
+        const double limit = horizonDeclinationDeg(raOfColumn(m, x), lst, latitude);
+        columnDec[static_cast<std::size_t>(x)] = limit;
+        for (int y = 0; y < h; ++y) {
+            const double dec = rowDec[static_cast<std::size_t>(y)];
+            if (southBelow ? dec >= limit : dec <= limit) continue;
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const QRgb c = line[x];
+            line[x] = qRgb(qRed(c) * kBelowHorizonPercent / 100, qGreen(c) * kBelowHorizonPercent / 100,
+                           qBlue(c) * kBelowHorizonPercent / 100);
+        }
+    }
+
+    s.setPen(PenStyle::Solid, 1, kHorizon);
+    bool previousInside = false;
+    for (int x = 0; x < w; ++x) {
+        const int y = m.y(columnDec[static_cast<std::size_t>(x)]);
+        const bool inside = y >= 0 && y < h;
+        if (inside) {
+            d.horizon.push_back({x, y});
+            if (previousInside)
+                s.lineTo(x, y);
+            else
+                s.moveTo(x, y);
+            s.setPixel(x, y, kHorizon);
+        }
+        previousInside = inside;
+    }
+
+    d.siderealTimeDeg = lst;
+    d.meridianX = m.x(lst);
+    s.setPen(PenStyle::Dotted, 1, kMeridian);
+    s.moveTo(d.meridianX, 0);
+    s.lineTo(d.meridianX, h - 1);
+}
+
 }  // namespace
 
 Rgb readableOnBlack(Rgb c) {
@@ -129,6 +197,7 @@ SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc
     d.stars = readStars(catalogues.stars, m, [&](int x, int y, StarMark mark) { drawStar(s, x, y, mark, m.flipped()); });
 
     drawTicks(s, m);
+    drawSiteSky(s, m, doc.localSiderealTimeDeg(), latitudeDeg, d);
 
     s.setBackgroundMode(BackgroundMode::Transparent);
     for (const SkyBody& b : doc.bodies()) {

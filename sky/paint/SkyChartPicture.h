@@ -37,6 +37,15 @@ struct SkyChartDescription {
     std::vector<Mark> bodies;
     int stars = 0;
     int figureSegments = 0;
+    // The horizon, a point for each column it crosses inside the chart; the
+    // sky beyond it is darkened.
+    struct Point {
+        int x = 0, y = 0;
+    };
+    std::vector<Point> horizon;
+    // The meridian: the column of the local sidereal time.
+    double siderealTimeDeg = 0;
+    int meridianX = 0;
 };
 
 // Draws the whole chart over the surface, with the mapping of the surface's

@@ -52,7 +52,9 @@ TEST(SkyChartPicture, WithoutCataloguesTheFrameBodiesAndLabelsRemain) {
     ASSERT_EQ(d.bodies.size(), 10u);
     // The equator across the whole width, the ticks at 6 h.
     int equator = 0;
-    for (int x = 0; x < 1600; ++x) equator += at(s, x, d.mapping.y0) == Rgb{51, 51, 51};
+    // (darkened where it is below the horizon)
+    for (int x = 0; x < 1600; ++x)
+        equator += at(s, x, d.mapping.y0) == Rgb{51, 51, 51} || at(s, x, d.mapping.y0) == Rgb{20, 20, 20};
     EXPECT_GT(equator, 1500);
     const int yTop = static_cast<int>(d.mapping.y0 - 56.0f * 1600 / 360);
     EXPECT_EQ(at(s, d.mapping.x(90), yTop + 2), (Rgb{0, 255, 0}));
@@ -143,12 +145,63 @@ TEST(SkyChartPicture, TheEclipticRunsThroughTheSun) {
     EXPECT_LE(std::abs(d.mapping.y(dec) - sun.y), 1);
 }
 
+TEST(SkyChartPicture, TheSunRisesOnTheHorizonAndTransitsOnTheMeridian) {
+    TempWorkingDir wd;
+    // Paris, 2024 June 21: rise 05:47, transit 13:53 (summer time, the
+    // program's own rise and transit, which agree with the almanacs).
+    Settings paris;
+    paris.language = 0;
+    paris.dateFormat = 0;
+    paris.latitude = 48.85f;
+    paris.longitude = 2.35;
+    paris.zoneHours = 2;
+    SkyChartDocument doc(paris);
+    DrawingSurface s(1600, 593);
+
+    doc.setDate(2024, 6, 21, 13, 53);
+    SkyChartDescription d = paintSkyChart(s, doc, paris.latitude);
+    EXPECT_LE(std::abs(d.meridianX - d.bodies[0].x), 2) << d.meridianX << " " << d.bodies[0].x;
+    // The meridian's dots down the whole column.
+    int dots = 0;
+    for (int y = 0; y < s.height(); ++y) dots += at(s, d.meridianX, y) == Rgb{110, 110, 170};
+    EXPECT_GT(dots, s.height() / 4);
+    // The equator is bright on the meridian, darkened 12 h from it.
+    const int lower = d.mapping.x(std::fmod(d.siderealTimeDeg + 180.0, 360.0));
+    EXPECT_EQ(at(s, lower, d.mapping.y0), (Rgb{20, 20, 20}));
+    EXPECT_EQ(at(s, d.meridianX + 3, d.mapping.y0), (Rgb{51, 51, 51}));
+
+    doc.setDate(2024, 6, 21, 5, 47);
+    d = paintSkyChart(s, doc, paris.latitude);
+    const auto& sun = d.bodies[0];
+    // At rise the Sun's centre is 0.8 degree under the horizon: a few pixels.
+    bool found = false;
+    for (const auto& p : d.horizon)
+        if (p.x == sun.x) {
+            found = true;
+            EXPECT_LE(std::abs(p.y - sun.y), 6) << p.y << " " << sun.y;
+            EXPECT_GT(sun.y, p.y);  // below it, north up
+        }
+    EXPECT_TRUE(found);
+    // The horizon line runs across the whole chart at this latitude.
+    EXPECT_EQ(d.horizon.size(), static_cast<std::size_t>(s.width()));
+
+    // South of the equator the chart is turned and the horizon with it: the
+    // equator on the meridian stays bright, 12 h away it is darkened.
+    paris.latitude = -33.9f;
+    doc.compute();
+    d = paintSkyChart(s, doc, paris.latitude);
+    ASSERT_TRUE(d.mapping.flipped());
+    EXPECT_EQ(at(s, d.mapping.x(std::fmod(d.siderealTimeDeg + 180.0, 360.0)), d.mapping.y0), (Rgb{20, 20, 20}));
+    EXPECT_EQ(at(s, d.meridianX + 3, d.mapping.y0), (Rgb{51, 51, 51}));
+}
+
 TEST(SkyChartPicture, StarMarksByMagnitude) {
     TempWorkingDir wd;
     std::ofstream("stars.dat") << "1200      +000      0.00\n"   // disc at 12 h, 0
                                << "0600      +300      6.00\n"   // not drawn
                                << "1800      +300      1.00\n";  // bright cross
     Chart c;
+    c.doc.setDate(2026, 12, 8, 10, 0);  // sidereal time 15 h: both stars well up
     DrawingSurface s(3600, 1333);
     const auto d = paintSkyChart(s, c.doc, 45.0f, SkyCatalogues{"none.dat", "stars.dat"});
     EXPECT_EQ(d.stars, 2);
