@@ -68,6 +68,40 @@ TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     EXPECT_NEAR(jsonNumber(marsSouth, "y"), 333 + 5 * jsonNumber(marsSouth, "dec"), 1.0);
 }
 
+TEST(CliSky, TheMeridianAndTheHorizonOfTheSite) {
+    TempWorkingDir dir;
+    const std::string paris = " --lat 48.85 --lon 2.35 --zone +2 --width 1800 --height 667 --out sky.png --json";
+    // Paris, 2024 June 21: the Sun transits at 13:53 and rises at 05:47.
+    const CliRun noon = runCli("render --window sky --date 2024-06-21 --time 13:53" + paris);
+    ASSERT_EQ(noon.status, 0) << noon.out;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(noon.out, m, std::regex("\"meridian\":\\{[^}]*\\}")));
+    const std::string meridian = m.str();
+    const std::string sun = bodyJson(noon.out, "Sun");
+    EXPECT_NEAR(jsonNumber(meridian, "x"), jsonNumber(sun, "x"), 2.0);
+    EXPECT_NEAR(jsonNumber(meridian, "ra"), jsonNumber(sun, "ra"), 0.5);
+
+    const CliRun rise = runCli("render --window sky --date 2024-06-21 --time 05:47" + paris);
+    ASSERT_EQ(rise.status, 0) << rise.out;
+    const std::string sunAtRise = bodyJson(rise.out, "Sun");
+    const double sunX = jsonNumber(sunAtRise, "x"), sunY = jsonNumber(sunAtRise, "y");
+    // Every tenth column of the horizon: the one nearest the Sun passes
+    // within a few pixels of it (its centre 0.8 degree under the horizon).
+    const std::regex point("\\[(\\d+),(\\d+)\\]");
+    const auto horizon = rise.out.substr(rise.out.find("\"horizon\":"));
+    int points = 0;
+    double nearest = 1e9;
+    for (auto it = std::sregex_iterator(horizon.begin(), horizon.end(), point); it != std::sregex_iterator(); ++it) {
+        ++points;
+        const double x = std::stod((*it)[1]), y = std::stod((*it)[2]);
+        EXPECT_GE(y, 0);
+        EXPECT_LT(y, 667);
+        if (std::abs(x - sunX) <= 5) nearest = std::min(nearest, std::abs(y - sunY));
+    }
+    EXPECT_EQ(points, 181);  // columns 0, 10 .. 1790 and 1799
+    EXPECT_LE(nearest, 12);
+}
+
 TEST(CliSky, ASouthernSiteSeesTheChartTurnedNotMirrored) {
     // Sydney, 33 deg 52' S, 151 deg 13' E, zone +11, against Paris at the
     // same instant: the chart is turned by 180 degrees, so every body lands
