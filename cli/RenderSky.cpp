@@ -42,6 +42,16 @@ RenderResult describe(const SkyChartDocument& doc, const SkyChartDescription& d)
                       b.raDeg, b.decDeg);
         json += text;
     }
+    json += "],\"constellations\":[";
+    for (std::size_t i = 0; i < d.constellations.size(); ++i) {
+        const auto& c = d.constellations[i];
+        std::snprintf(text, sizeof text,
+                      "%s{\"name\":%s,\"x\":%d,\"y\":%d,\"left\":%d,\"top\":%d,\"width\":%d,"
+                      "\"height\":%d,\"ra\":%.4f,\"dec\":%.4f}",
+                      i ? "," : "", jsonString(c.name).c_str(), c.x, c.y, c.left, c.top, c.width, c.height,
+                      c.raDeg, c.decDeg);
+        json += text;
+    }
     json += "]";
     // The horizon every tenth column, and its last point.
     std::snprintf(text, sizeof text, ",\"meridian\":{\"x\":%d,\"ra\":%.4f},\"horizon\":[", d.meridianX,

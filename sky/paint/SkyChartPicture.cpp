@@ -79,6 +79,7 @@ void drawTicks(DrawingSurface& s, const SkyChartMapping& m) {
 
 constexpr Rgb kHorizon{190, 120, 40};
 constexpr Rgb kMeridian{110, 110, 170};
+constexpr Rgb kConstellationName{120, 120, 200};
 // What is left of a colour below the horizon.
 constexpr int kBelowHorizonPercent = 40;
 
@@ -143,6 +144,24 @@ void drawSiteSky(DrawingSurface& s, const SkyChartMapping& m, double lst, double
     s.lineTo(d.meridianX, h - 1);
 }
 
+// Each constellation's abbreviation centred on its figure's mean place.
+void drawConstellationNames(DrawingSurface& s, const SkyChartMapping& m,
+                            const std::vector<ConstellationCentre>& centres, SkyChartDescription& d) {
+    s.setBackgroundMode(BackgroundMode::Transparent);
+    s.setTextColour(kConstellationName);
+    const int h = s.fontHeight();
+    for (const ConstellationCentre& c : centres) {
+        const QString name = QString::fromStdString(c.name);
+        const int w = s.textWidth(name);
+        const int x = m.x(c.raDeg), y = m.y(c.decDeg);
+        const int left = std::clamp(x - w / 2, 0, std::max(0, s.width() - w));
+        const int top = std::clamp(y - h / 2, 0, std::max(0, s.height() - h));
+        if (y < 0 || y >= s.height()) continue;  // beyond the chart's declinations
+        s.textOut(left, top, name);
+        d.constellations.push_back({c.name, x, y, left, top, w, h, c.raDeg, c.decDeg});
+    }
+}
+
 }  // namespace
 
 Rgb readableOnBlack(Rgb c) {
@@ -189,15 +208,23 @@ SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc
     s.moveTo(m.rightEdge(), m.y0);
     s.lineTo(m.leftEdge(), m.y0);
 
+    // The catalogues are of J2000.0, the bodies of date.
+    const Precession precession(doc.dateTime.JDE);
     s.setPen(PenStyle::Solid, 1, kFigure);
-    d.figureSegments = readConstellationFigures(catalogues.figures, m, [&](int x1, int y1, int x2, int y2) {
-        s.moveTo(x1, y1);
-        s.lineTo(x2, y2);
-    });
-    d.stars = readStars(catalogues.stars, m, [&](int x, int y, StarMark mark) { drawStar(s, x, y, mark, m.flipped()); });
+    d.figureSegments = readConstellationFigures(
+        catalogues.figures, m,
+        [&](int x1, int y1, int x2, int y2) {
+            s.moveTo(x1, y1);
+            s.lineTo(x2, y2);
+        },
+        &precession);
+    d.stars = readStars(
+        catalogues.stars, m, [&](int x, int y, StarMark mark) { drawStar(s, x, y, mark, m.flipped()); },
+        &precession);
 
     drawTicks(s, m);
     drawSiteSky(s, m, doc.localSiderealTimeDeg(), latitudeDeg, d);
+    drawConstellationNames(s, m, readConstellationCentres(catalogues.figures, &precession), d);
 
     s.setBackgroundMode(BackgroundMode::Transparent);
     for (const SkyBody& b : doc.bodies()) {

@@ -35,6 +35,15 @@ struct SkyChartDescription {
     };
     SkyChartMapping mapping;
     std::vector<Mark> bodies;
+    // The constellations' names: the figure's mean place (x, y) and the
+    // name's box.
+    struct Name {
+        std::string name;
+        int x = 0, y = 0;
+        int left = 0, top = 0, width = 0, height = 0;
+        double raDeg = 0, decDeg = 0;
+    };
+    std::vector<Name> constellations;
     int stars = 0;
     int figureSegments = 0;
     // The horizon, a point for each column it crosses inside the chart; the

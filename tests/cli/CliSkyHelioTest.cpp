@@ -47,6 +47,19 @@ TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_GT(jsonNumber(r.out, "stars"), 5000);
     EXPECT_GT(jsonNumber(r.out, "figureSegments"), 700);
+    // The constellations' names inside the picture, Orion's among them.
+    int names = 0;
+    const std::regex name("\\{\"name\":\"[A-Z][a-z][a-zA-Z]\"[^}]*\\}");
+    for (auto it = std::sregex_iterator(r.out.begin(), r.out.end(), name); it != std::sregex_iterator(); ++it) {
+        ++names;
+        const std::string c = it->str();
+        EXPECT_GE(jsonNumber(c, "left"), 0) << c;
+        EXPECT_LE(jsonNumber(c, "left") + jsonNumber(c, "width"), 1800) << c;
+        EXPECT_GE(jsonNumber(c, "top"), 0) << c;
+        EXPECT_LE(jsonNumber(c, "top") + jsonNumber(c, "height"), 667) << c;
+    }
+    EXPECT_GT(names, 70);
+    EXPECT_NE(r.out.find("{\"name\":\"Ori\""), std::string::npos);
     // Five pixels a degree: a body's pixel is its right ascension from the
     // right edge and its declination from the middle.
     for (const char* label : {"Sun", "Moon", "Ma", "J", "S", "P"}) {

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "common/settings/Settings.h"
+#include "engine/Precession.h"
 #include "sky/SkyChartDocument.h"
 #include "sky/paint/SkyChartPicture.h"
 #include "tests/support/TempWorkingDir.h"
@@ -205,11 +206,20 @@ TEST(SkyChartPicture, StarMarksByMagnitude) {
     DrawingSurface s(3600, 1333);
     const auto d = paintSkyChart(s, c.doc, 45.0f, SkyCatalogues{"none.dat", "stars.dat"});
     EXPECT_EQ(d.stars, 2);
-    const int x = d.mapping.x(180), y = d.mapping.y(0);
+    // The catalogue's places are of J2000.0: each star stands at its place
+    // of the chart's date, 0.37 degree (almost four pixels) further east.
+    const Precession toDate(c.doc.dateTime.JDE);
+    double ra = 180, dec = 0;
+    toDate.apply(ra, dec);
+    EXPECT_NEAR(ra, 180.34, 0.01);
+    const int x = d.mapping.x(ra), y = d.mapping.y(dec);
     EXPECT_EQ(at(s, x - 1, y - 1), (Rgb{255, 255, 255}));  // filled, not a ring
     EXPECT_EQ(at(s, x - 3, y - 1), (Rgb{255, 255, 255}));
-    EXPECT_EQ(at(s, x + 2, y - 1), (Rgb{0, 0, 0}));
-    const int xb = d.mapping.x(270), yb = d.mapping.y(30.0);
+    EXPECT_EQ(at(s, x + 2, y + 1), (Rgb{0, 0, 0}));  // (the row above is the equator)
+    ra = 270;
+    dec = 30;
+    toDate.apply(ra, dec);
+    const int xb = d.mapping.x(ra), yb = d.mapping.y(dec);
     EXPECT_EQ(at(s, xb, yb), (Rgb{141, 207, 244}));
     EXPECT_EQ(at(s, xb + 1, yb), (Rgb{201, 255, 255}));
     EXPECT_EQ(at(s, xb, yb - 1), (Rgb{201, 255, 255}));
