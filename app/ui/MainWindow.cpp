@@ -353,6 +353,19 @@ QAbstractScrollArea* MainWindow::workspace() const { return mdi_; }
 bool MainWindow::dataDialogShown() const { return app_.dataDialogShown(); }
 void MainWindow::showDataDialog(const QString& name) { app_.showDataDialog(name); }
 void MainWindow::fillDataDialog(const BodyDataRecord& record) { app_.fillDataDialog(record); }
+void MainWindow::showBodyWindow(DocTypeId type) {
+    // The one of that kind used last.
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (auto* view = qobject_cast<ChildView*>((*it)->widget()); view && view->docType() == type) {
+            QMdiSubWindow* sub = *it;
+            if (sub->isMinimized()) sub->showNormal();
+            mdi_->setActiveSubWindow(sub);
+            return;
+        }
+    openWindow(type);
+}
+
 QRect MainWindow::dataDialogFrame() const {
     return app_.dataDialogShown() ? app_.dataDialog()->frameGeometry() : QRect();
 }

@@ -99,6 +99,7 @@ public:
     void showDataDialog(const QString& name) override;
     void fillDataDialog(const BodyDataRecord& record) override;
     QRect dataDialogFrame() const override;
+    void showBodyWindow(DocTypeId type) override;
 
 protected:
     // Closing the main window (File > Exit or its own close button) ends

@@ -178,6 +178,28 @@ Rgb readableOnBlack(Rgb c) {
     return Rgb{255, 255, 255};
 }
 
+int skyBodyAt(const SkyChartDescription& d, int x, int y) {
+    constexpr int kReach = 8;  // pixels around the mark's centre
+    const int half = d.mapping.flipped() ? -2 : 2;
+    int best = -1;
+    long bestDistance = static_cast<long>(kReach) * kReach + 1;
+    for (std::size_t i = 0; i < d.bodies.size(); ++i) {
+        const auto& b = d.bodies[i];
+        const long dx = x - (b.x + half), dy = y - (b.y + half);
+        if (dx * dx + dy * dy < bestDistance) {
+            bestDistance = dx * dx + dy * dy;
+            best = static_cast<int>(i);
+        }
+    }
+    if (best >= 0) return best;
+    for (std::size_t i = 0; i < d.bodies.size(); ++i) {
+        const auto& b = d.bodies[i];
+        if (x >= b.labelX && x < b.labelX + b.labelWidth && y >= b.labelY && y < b.labelY + b.labelHeight)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 SkyCatalogues SkyCatalogues::standard() {
     return SkyCatalogues{catalogueFilePath("const.dat"), catalogueFilePath("etoiles.dat")};
 }

@@ -62,6 +62,10 @@ struct SkyChartDescription {
 SkyChartDescription paintSkyChart(DrawingSurface& s, const SkyChartDocument& doc, float latitudeDeg,
                                   const SkyCatalogues& catalogues = SkyCatalogues::standard());
 
+// The body whose mark or label is at (x, y), or the mark nearest it within a
+// few pixels: its index in the description; -1 for none.
+int skyBodyAt(const SkyChartDescription& d, int x, int y);
+
 // Luminance (0..255) a label on the black chart reaches at least.
 inline constexpr double kReadableLuminance = 128.0;
 // The colour lightened toward white until it reads on black; a light colour
