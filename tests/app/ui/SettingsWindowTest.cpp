@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -213,7 +214,18 @@ TEST(SettingsWindow, ANewLanguageReachesEveryOpenWindowAtOnceAndCancelKeepsIt) {
     EXPECT_EQ(menuTitles(started), french);
     EXPECT_TRUE(titleOf(started, DocTypeId::Moon).trimmed().startsWith(QStringLiteral("Lune -- ")));
 
+    // Jupiter's phenomena list, open at the change, comes back in Spanish.
+    started.command(ID_OPEN_JUPITER);
+    started.command(ID_PHENOMENON_OR_SATURN_ZOOM_IN);
     chooseLanguage(started, 2, false);
+    const auto lists = QApplication::topLevelWidgets();
+    int phenomenaLists = 0;
+    for (QWidget* w : lists)
+        if (w->objectName() == QStringLiteral("PhenomenaList") && w->isVisible()) {
+            ++phenomenaLists;
+            EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Fen\u00f3menos de los sat\u00e9lites"));
+        }
+    EXPECT_EQ(phenomenaLists, 1);
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&Archivo"));
     EXPECT_TRUE(titleOf(started, DocTypeId::Moon).trimmed().startsWith(QStringLiteral("Luna -- ")));
     EXPECT_EQ(started.app->dataDialog()->windowTitle(), QStringLiteral("Vantorel - Datos"));
