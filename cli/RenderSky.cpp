@@ -35,9 +35,31 @@ RenderResult describe(const SkyChartDocument& doc, const SkyChartDescription& d)
         const auto& b = d.bodies[i];
         std::snprintf(text, sizeof text,
                       "%s{\"label\":%s,\"x\":%d,\"y\":%d,\"labelX\":%d,\"labelY\":%d,"
+                      "\"labelWidth\":%d,\"labelHeight\":%d,\"labelColour\":[%d,%d,%d],"
                       "\"ra\":%.4f,\"dec\":%.4f}",
                       i ? "," : "", jsonString(b.label).c_str(), b.x, b.y, b.labelX, b.labelY,
+                      b.labelWidth, b.labelHeight, b.labelColour.r, b.labelColour.g, b.labelColour.b,
                       b.raDeg, b.decDeg);
+        json += text;
+    }
+    json += "],\"constellations\":[";
+    for (std::size_t i = 0; i < d.constellations.size(); ++i) {
+        const auto& c = d.constellations[i];
+        std::snprintf(text, sizeof text,
+                      "%s{\"name\":%s,\"x\":%d,\"y\":%d,\"left\":%d,\"top\":%d,\"width\":%d,"
+                      "\"height\":%d,\"ra\":%.4f,\"dec\":%.4f}",
+                      i ? "," : "", jsonString(c.name).c_str(), c.x, c.y, c.left, c.top, c.width, c.height,
+                      c.raDeg, c.decDeg);
+        json += text;
+    }
+    json += "]";
+    // The horizon every tenth column, and its last point.
+    std::snprintf(text, sizeof text, ",\"meridian\":{\"x\":%d,\"ra\":%.4f},\"horizon\":[", d.meridianX,
+                  d.siderealTimeDeg);
+    json += text;
+    for (std::size_t i = 0; i < d.horizon.size(); ++i) {
+        if (i % 10 != 0 && i + 1 != d.horizon.size()) continue;
+        std::snprintf(text, sizeof text, "%s[%d,%d]", i ? "," : "", d.horizon[i].x, d.horizon[i].y);
         json += text;
     }
     json += "]";

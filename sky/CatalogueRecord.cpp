@@ -1,9 +1,12 @@
 #include "sky/CatalogueRecord.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 #include "common/files/Paths.h"
+#include "engine/Angles.h"
 
 namespace vantorel {
 
@@ -155,7 +158,8 @@ bool RecordReader::next(std::string& record) {
 }
 
 int readConstellationFigures(const std::string& path, const SkyChartMapping& mapping,
-                             const std::function<void(int, int, int, int)>& segment) {
+                             const std::function<void(int, int, int, int)>& segment,
+                             const Precession* precession) {
     RecordReader reader(path, kConstRecordRoom);
     std::string record;
     bool startsFigure = true;
@@ -163,7 +167,9 @@ int readConstellationFigures(const std::string& path, const SkyChartMapping& map
     while (reader.next(record)) {
         const auto c = parseConstRecord(record);
         if (!c) continue;
-        const int x = mapping.x(c->raDeg), y = mapping.y(c->decDeg);
+        double ra = c->raDeg, dec = c->decDeg;
+        if (precession) precession->apply(ra, dec);
+        const int x = mapping.x(ra), y = mapping.y(dec);
         if (!startsFigure) {
             segment(lastX, lastY, x, y);
             ++drawn;
@@ -176,7 +182,7 @@ int readConstellationFigures(const std::string& path, const SkyChartMapping& map
 }
 
 int readStars(const std::string& path, const SkyChartMapping& mapping,
-              const std::function<void(int, int, StarMark)>& star) {
+              const std::function<void(int, int, StarMark)>& star, const Precession* precession) {
     RecordReader reader(path, kStarRecordRoom);
     std::string record;
     int drawn = 0;
@@ -185,10 +191,50 @@ int readStars(const std::string& path, const SkyChartMapping& mapping,
         if (!s) continue;
         const StarMark mark = starMarkFor(s->magnitude);
         if (mark == StarMark::None) continue;
-        star(mapping.x(s->raDeg), mapping.y(s->decDeg), mark);
+        double ra = s->raDeg, dec = s->decDeg;
+        if (precession) precession->apply(ra, dec);
+        star(mapping.x(ra), mapping.y(dec), mark);
         ++drawn;
     }
     return drawn;
+}
+
+std::vector<ConstellationCentre> readConstellationCentres(const std::string& path,
+                                                          const Precession* precession) {
+    struct Sum {
+        double x = 0, y = 0, z = 0;
+    };
+    std::vector<std::string> order;
+    std::map<std::string, Sum> sums;
+    RecordReader reader(path, kConstRecordRoom);
+    std::string record;
+    while (reader.next(record)) {
+        const auto c = parseConstRecord(record);
+        if (!c || record.size() < 12) continue;
+        // The name after the place: three letters, the first a capital.
+        std::string name = record.substr(10);
+        name.erase(0, name.find_first_not_of(' '));
+        name.erase(name.find_last_not_of(" \r") + 1);
+        if (name.size() != 3 || !std::isupper(static_cast<unsigned char>(name[0])) ||
+            !std::isalpha(static_cast<unsigned char>(name[1])) || !std::isalpha(static_cast<unsigned char>(name[2])))
+            continue;
+        if (!sums.count(name)) order.push_back(name);
+        Sum& s = sums[name];
+        const double ra = toRad(c->raDeg), d = toRad(c->decDeg);
+        s.x += std::cos(d) * std::cos(ra);
+        s.y += std::cos(d) * std::sin(ra);
+        s.z += std::sin(d);
+    }
+    std::vector<ConstellationCentre> centres;
+    for (const std::string& name : order) {
+        const Sum& s = sums[name];
+        double ra = toDeg(std::atan2(s.y, s.x));
+        if (ra < 0) ra += 360.0;
+        double dec = toDeg(std::atan2(s.z, std::hypot(s.x, s.y)));
+        if (precession) precession->apply(ra, dec);
+        centres.push_back({name, ra, dec});
+    }
+    return centres;
 }
 
 }  // namespace vantorel

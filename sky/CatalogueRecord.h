@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/Precession.h"
 
 #include "sky/SkyChartMapping.h"
 
@@ -83,10 +86,25 @@ struct CatalogueCounts {
 // Reads const.dat at `path` and hands each figure segment over in pixels.
 // A missing file gives nothing; a damaged record is passed over and the
 // figure goes on from its last good vertex.
+// The places, of J2000.0, are carried to the chart's equinox by
+// `precession` when one is given.
 int readConstellationFigures(const std::string& path, const SkyChartMapping& mapping,
-                             const std::function<void(int x1, int y1, int x2, int y2)>& segment);
+                             const std::function<void(int x1, int y1, int x2, int y2)>& segment,
+                             const Precession* precession = nullptr);
 // Reads etoiles.dat at `path` and hands each star to draw over in pixels.
 int readStars(const std::string& path, const SkyChartMapping& mapping,
-              const std::function<void(int x, int y, StarMark mark)>& star);
+              const std::function<void(int x, int y, StarMark mark)>& star,
+              const Precession* precession = nullptr);
+
+// A constellation's name (its IAU abbreviation, as const.dat gives it after
+// each vertex) and the mean direction of its figure's vertices: a place
+// inside the figure for its name.
+struct ConstellationCentre {
+    std::string name;
+    double raDeg = 0;
+    double decDeg = 0;
+};
+std::vector<ConstellationCentre> readConstellationCentres(const std::string& path,
+                                                          const Precession* precession = nullptr);
 
 }  // namespace vantorel

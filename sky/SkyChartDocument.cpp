@@ -4,6 +4,7 @@
 
 #include "common/text/DateText.h"
 #include "engine/Angles.h"
+#include "engine/RiseTransitSet.h"
 
 namespace vantorel {
 
@@ -22,6 +23,23 @@ void SkyChartDocument::compute() {
     moon.computeMoon(dateTime, earthSun.sunDiscLongitude, false);
     moon.computeIlluminatedFraction(earthSun.sunRa, earthSun.sunDec, earthSun.sunDistance);
     redraw = true;
+}
+
+std::optional<DocTypeId> SkyChartDocument::bodyWindow(int index) {
+    switch (index) {
+    case 1: return DocTypeId::Mercury;
+    case 2: return DocTypeId::Venus;
+    case 3: return DocTypeId::Mars;
+    case 4: return DocTypeId::Jupiter;
+    case 5: return DocTypeId::Saturn;
+    case 6: return DocTypeId::Moon;
+    case 7: return DocTypeId::Uranus;
+    default: return std::nullopt;
+    }
+}
+
+double SkyChartDocument::localSiderealTimeDeg() const {
+    return turn(greenwichMeanSiderealDeg(dateTime.JD) - dateTime.longitudeWest());
 }
 
 std::vector<SkyBody> SkyChartDocument::bodies() const {

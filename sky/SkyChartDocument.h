@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/commands/DocumentTypes.h"
 #include "common/text/LanguageText.h"
 #include "moon/MoonTheory.h"
 #include "sky/ChartDocument.h"
@@ -35,6 +37,12 @@ public:
     // Sun, Mercury, Venus, Mars, Jupiter, Saturn, Moon, Uranus, Neptune,
     // Pluto: the order the chart draws them in.
     std::vector<SkyBody> bodies() const;
+    // The local mean sidereal time of the chart's instant at the site (or the
+    // zone's centre), degrees 0..360: the right ascension on the meridian.
+    double localSiderealTimeDeg() const;
+    // The window of the body at `index` of bodies(): none for the Sun,
+    // Neptune and Pluto.
+    static std::optional<DocTypeId> bodyWindow(int index);
     // "%s -- %s     ": "Sky" and the date.
     std::string windowTitleText() const;
 

@@ -254,8 +254,10 @@ Debian package xplanet, version {version}:
   Dolan (University of Wisconsin), as shipped with xplanet under the same
   licence.
 
-Places are J2000 and are not precessed; the bodies on the chart are of the
-equinox of date (about 0.4 degree apart by 2030). Right ascensions are kept
+Places are of J2000; the chart carries them to the equinox of its date (the
+IAU 1976 precession), where the bodies are. Each const.dat record names its
+constellation by its IAU abbreviation after the place; the chart writes the
+abbreviation at the mean place of the figure's vertices. Right ascensions are kept
 to the whole minute of time. A star's declination is written with the
 encoding that the chart reads back nearest to the catalogue's; the largest
 difference is {worst:.2f} degree. Segments crossing 0 h are cut at the

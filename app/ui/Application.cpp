@@ -220,7 +220,16 @@ void Application::dateFormatCommand() {
 
 void Application::languageCommand() {
     mainFrame_->eraseSplash();
-    chooseLanguage(settings_, dialogs());
+    if (chooseLanguage(settings_, dialogs())) applyLanguage();
+}
+
+void Application::applyLanguage() {
+    const int language = settings_.languageIndex();
+    helpFile_ = helpFileFor(language);
+    useQtTranslations(language);
+    registry_.registerAll(language);
+    if (dataDialog_) dataDialog_->retranslate(language);
+    mainFrame_->retranslate();
 }
 
 bool Application::useQtTranslations(int language) {

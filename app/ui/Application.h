@@ -73,6 +73,10 @@ public:
     void projectionCommand();
     void dateFormatCommand();
     void languageCommand();
+    // The language in the settings reaches every open window at once: the
+    // menus, the titles, the status bar, the pictures, the data dialog and
+    // the lists the windows opened.
+    void applyLanguage();
 
     QPrinter& printer();
 

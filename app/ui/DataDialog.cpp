@@ -16,7 +16,6 @@ namespace vantorel {
 
 DataDialog::DataDialog(int language, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DataDialog"));
-    setWindowTitle(tr3(datadialog::kCaption, language));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(dialogX(kWidthUnits), dialogY(kHeightUnits));
@@ -24,7 +23,7 @@ DataDialog::DataDialog(int language, QWidget* parent) : QDialog(parent) {
 
     // The group boxes first, so the texts inside them stay on top.
     for (const DataPanelLayout::Group& g : DataPanelLayout::groups()) {
-        auto* group = new QGroupBox(g.id == 1140 ? tr3(datadialog::kComparison, language) : QString(), this);
+        auto* group = new QGroupBox(this);
         nameControl(group, g.id);
         group->setFont(DataPanelLayout::font(font(), g.id));
         group->setGeometry(dialogRect(g.x, g.y, g.w, g.h));
@@ -36,6 +35,13 @@ DataDialog::DataDialog(int language, QWidget* parent) : QDialog(parent) {
         label->setGeometry(dialogRect(t.x, t.y, t.w, t.h));
         controls_.insert(t.id, label);
     }
+    retranslate(language);
+}
+
+void DataDialog::retranslate(int language) {
+    setWindowTitle(tr3(datadialog::kCaption, language));
+    if (auto* group = findChild<QGroupBox*>(QStringLiteral("ctl1140")))
+        group->setTitle(tr3(datadialog::kComparison, language));
     control(1103)->setText(tr3(datadialog::kMaximum, language));
     control(1102)->setText(tr3(datadialog::kCurrent, language));
     control(1104)->setText(tr3(datadialog::kMinimum, language));

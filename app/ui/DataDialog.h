@@ -31,6 +31,10 @@ public:
     void setControlText(int id, const QString& text);
     QString controlText(int id) const;
 
+    // The dialog's own texts in `language`; the body's figures come again
+    // from the active window.
+    void retranslate(int language);
+
     void setDiameters(const ComparativeDiameters& d);
     const ComparativeDiameters& diameters() const { return diameters_; }
 

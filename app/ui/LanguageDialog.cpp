@@ -18,7 +18,7 @@ LanguageDialog::LanguageDialog(int selected, QWidget* parent) : QDialog(parent) 
         layout->addWidget(radios_[i]);
     }
     if (selected >= 0 && selected < 3) radios_[selected]->setChecked(true);
-    layout->addWidget(okCancelButtons(this, selected < 0 ? 0 : selected, true));
+    layout->addWidget(okCancelButtons(this, selected < 0 ? 0 : selected));
 }
 
 int LanguageDialog::selection() const {

@@ -4,7 +4,7 @@
 
 class QRadioButton;
 
-// The language: English, French or Spanish; an OK button only.
+// The language: English, French or Spanish; OK and Cancel.
 
 namespace vantorel {
 

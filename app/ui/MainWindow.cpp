@@ -39,7 +39,8 @@ MainWindow::MainWindow(Application& app) : app_(app), mdi_(new MdiArea(this)) {
         statusBar()->addWidget(panes_[i]);
     }
 
-    installMenu(menuSet(MenuKind::Main, s.languageIndex()));
+    language_ = s.languageIndex();
+    installMenu(menuSet(MenuKind::Main, language_));
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
     updateCaption();
 }
@@ -196,6 +197,11 @@ bool MainWindow::handleFrameCommand(int id) {
 
 int MainWindow::titleRowOffset() const { return app_.settings().languageIndex() * 10; }
 
+QString MainWindow::openingTitle(const DocumentType& type, int language) const {
+    return type.titleIndex >= 0 ? QString::fromUtf8(titleTable[language * 10 + type.titleIndex])
+                                : QString::fromUtf8(type.fixedTitle(language));
+}
+
 ChildView* MainWindow::openWindow(DocTypeId typeId, ChildView* source) {
     eraseSplash();
     const DocumentType& type = documentType(typeId);
@@ -209,9 +215,7 @@ ChildView* MainWindow::openWindow(DocTypeId typeId, ChildView* source) {
     ChildFrame* frame = registered.frameFactory ? registered.frameFactory(view, *this)
                                                  : new ChildFrame(view, registered.frameSize);
     mdi_->addSubWindow(frame);
-    view->setDocumentTitle(type.titleIndex >= 0
-                               ? QString::fromUtf8(titleTable[titleRowOffset() + type.titleIndex])
-                               : QString::fromUtf8(type.fixedTitle(app_.settings().languageIndex())));
+    view->setDocumentTitle(openingTitle(type, app_.settings().languageIndex()));
     cascadePosition(frame);
     frame->show();
     view->initialUpdate();
@@ -285,13 +289,36 @@ void MainWindow::subWindowActivated(QMdiSubWindow* window) {
     if (view && view == lastActive_) return;
     if (lastActive_ && lastActive_ != view) lastActive_->activated(false);
     lastActive_ = view;
+    installMenuFor(view);
+    updateCaption();
+    if (view) view->activated(true);
+}
+
+void MainWindow::installMenuFor(const ChildView* view) {
     const int language = app_.settings().languageIndex();
     if (view)
         installMenu(menuSet(view->documentType().menu, menuLanguageFor(view->documentType(), language)));
     else
         installMenu(menuSet(MenuKind::Main, language));
+}
+
+void MainWindow::retranslate() {
+    const int language = app_.settings().languageIndex();
+    const int old = std::exchange(language_, language);
+    ChildView* active = activeView();
+    installMenuFor(active);
+    showProjectionPane();
+    showLongitudePane();
+    for (ChildView* view : views()) {
+        // A title the window keeps from its opening is the table's; the
+        // windows that write their own (with the date) do so at their paint.
+        const QString opened = openingTitle(view->documentType(), old);
+        if (view->documentTitle() == opened) view->setDocumentTitle(openingTitle(view->documentType(), language));
+        view->onLanguageChanged();
+    }
+    // The active window fills the status bar and the data dialog again.
+    if (active) active->activated(true);
     updateCaption();
-    if (view) view->activated(true);
 }
 
 void MainWindow::updateCaption() {
@@ -327,6 +354,19 @@ QAbstractScrollArea* MainWindow::workspace() const { return mdi_; }
 bool MainWindow::dataDialogShown() const { return app_.dataDialogShown(); }
 void MainWindow::showDataDialog(const QString& name) { app_.showDataDialog(name); }
 void MainWindow::fillDataDialog(const BodyDataRecord& record) { app_.fillDataDialog(record); }
+void MainWindow::showBodyWindow(DocTypeId type) {
+    // The one of that kind used last.
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (auto* view = qobject_cast<ChildView*>((*it)->widget()); view && view->docType() == type) {
+            QMdiSubWindow* sub = *it;
+            if (sub->isMinimized()) sub->showNormal();
+            mdi_->setActiveSubWindow(sub);
+            return;
+        }
+    openWindow(type);
+}
+
 QRect MainWindow::dataDialogFrame() const {
     return app_.dataDialogShown() ? app_.dataDialog()->frameGeometry() : QRect();
 }

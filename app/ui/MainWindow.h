@@ -67,6 +67,9 @@ public:
     void sendToAllChildren(int message, const DateTime* date = nullptr) override;
     // Latitude or projection changed: every child repaints.
     void repaintAllChildren();
+    // The language changed: the menu bar, the status bar, the titles and
+    // every child's texts in the new one.
+    void retranslate();
 
     // ---- start-up picture ------------------------------------------------------
     void showSplash();
@@ -96,6 +99,7 @@ public:
     void showDataDialog(const QString& name) override;
     void fillDataDialog(const BodyDataRecord& record) override;
     QRect dataDialogFrame() const override;
+    void showBodyWindow(DocTypeId type) override;
 
 protected:
     // Closing the main window (File > Exit or its own close button) ends
@@ -113,6 +117,9 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     bool handleFrameCommand(int id);
     bool frameHandles(int id) const;
+    void installMenuFor(const ChildView* view);
+    // The title a window of `type` opens with, in `language`.
+    QString openingTitle(const DocumentType& type, int language) const;
     void cascadePosition(QMdiSubWindow* window);
     // Lays the child windows out in steps of a title bar, each at its own
     // size: the toolkit's cascade sizes them from their size hints, which
@@ -126,6 +133,7 @@ private:
     const MenuSet* installed_ = nullptr;
     QPointer<ChildView> lastActive_;
     DateTime blankDate_;
+    int language_ = 0;  // the language the texts shown were made in
     int windowCount_ = 0;
     int opened_ = 0;
     bool destroying_ = false;

@@ -48,10 +48,6 @@ std::optional<int> SettingsDialogs::askProjection(int code) {
     return dialog.code();
 }
 
-void SettingsDialogs::showRestartMessage(const char* text) {
-    messageBox(parent_(), QString::fromUtf8(text));
-}
-
 void SettingsDialogs::reportSettingsNotSaved(const char* text) {
     messageBox(parent_(), QString::fromUtf8(text));
 }

@@ -23,7 +23,6 @@ public:
                                              LatitudeCheck lastError) override;
     void reportLatitudeError(LatitudeCheck check) override;
     std::optional<int> askProjection(int code) override;
-    void showRestartMessage(const char* text) override;
     void reportSettingsNotSaved(const char* text) override;
 
 private:

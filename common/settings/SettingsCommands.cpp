@@ -10,12 +10,6 @@ const char* helpFileFor(int language) {
                     "espanol\\vantes.hlp");
 }
 
-const char* restartMessage(int language) {
-    return pickText(language, "Restart Vantorel for the new language to take effect.",
-                    "Vous devez quitter Vantorel pour que le changement de langue soit effectif.",
-                    "Tiene que salir de Vantorel para que el cambio de idioma sea efectivo.");
-}
-
 const char* settingsNotSavedMessage(int language) {
     return pickText(language,
                     "The settings file vantorel.ini cannot be written: the settings are kept for "
@@ -86,7 +80,7 @@ bool enterProjection(Settings& s, SettingsDialogHost& host) {
 bool chooseLanguage(Settings& s, SettingsDialogHost& host) {
     const std::optional<int> chosen = host.askLanguage(s.languageIndex());
     if (!chosen || !languageChosen(*chosen) || *chosen == s.languageIndex()) return false;
-    host.showRestartMessage(restartMessage(s.languageIndex()));
+    s.setLanguage(*chosen);
     if (!SettingsFile::writeLanguage(*chosen)) s.settingsNotSaved = true;
     tellIfNotSaved(s, host);
     return true;

@@ -26,8 +26,6 @@ public:
                                                      LatitudeCheck lastError) = 0;
     virtual void reportLatitudeError(LatitudeCheck check) = 0;
     virtual std::optional<int> askProjection(int code) = 0;
-    // Shown when a new language is chosen, in the language still in use.
-    virtual void showRestartMessage(const char* text) = 0;
     // Shown once per run when a setting could not be written to the file.
     virtual void reportSettingsNotSaved(const char* /*text*/) {}
 };
@@ -36,8 +34,6 @@ public:
 // espanol\vantes.hlp.
 const char* helpFileFor(int language);
 
-// The message that a new language needs a restart, in `language`.
-const char* restartMessage(int language);
 // The message that the settings file cannot be written, in `language`.
 const char* settingsNotSavedMessage(int language);
 
@@ -55,9 +51,9 @@ bool enterZone(Settings& s, SettingsDialogHost& host);
 bool enterDateFormat(Settings& s, SettingsDialogHost& host);
 // The projection dialog on the current code; on OK the code is stored.
 bool enterProjection(Settings& s, SettingsDialogHost& host);
-// The language dialog on the current language. A different choice shows the
-// restart message and writes Langue; the language in use stays for this run.
-// True when Langue was written.
+// The language dialog on the current language. A different choice becomes the
+// language in use at once and is written to Langue (kept for this run only
+// when the file cannot be written). True when the language changed.
 bool chooseLanguage(Settings& s, SettingsDialogHost& host);
 
 // The questions of a first start, each only when its key is missing, in this

@@ -81,6 +81,9 @@ public:
     // Latitude or projection changed: repaint (and recompute where the
     // paint does).
     virtual void onSettingsChanged() { update(); }
+    // The language changed: every text the window shows is made again. The
+    // views whose picture carries words drop it.
+    virtual void onLanguageChanged() { onSettingsChanged(); }
     // Dispatches a message number to the handlers above.
     void receiveMessage(int message, const DateTime* date);
 

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+#include "common/commands/DocumentTypes.h"
+
 class QAbstractScrollArea;
 class QPrinter;
 class QWidget;
@@ -51,6 +53,8 @@ public:
     // Where the data dialog stands on the screen, its frame included, so the
     // other small windows open clear of it; empty while it is not shown.
     virtual QRect dataDialogFrame() const { return {}; }
+    // Brings the window of a body forward, opening it when none is open.
+    virtual void showBodyWindow(DocTypeId type) { (void)type; }
 };
 
 }  // namespace vantorel

@@ -124,6 +124,15 @@ void MoonView::onSettingsChanged() {
     update();
 }
 
+void MoonView::onLanguageChanged() {
+    doc_.imageDirty = true;
+    if (phaseTable() && phaseTable()->parentWidget() == this)
+        phaseTable()->setWindowTitle(QString::fromUtf8(kPhaseTableTitle(language())));
+    if (lunarXList() && lunarXList()->parentWidget() == this)
+        lunarXList()->setWindowTitle(QString::fromUtf8(kLunarXListTitle(language())));
+    onSettingsChanged();
+}
+
 void MoonView::keyPressEvent(QKeyEvent* event) {
     if (!isPlainKey(event->modifiers())) {
         ChildView::keyPressEvent(event);

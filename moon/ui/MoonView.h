@@ -39,6 +39,7 @@ public:
     void onRecomputeDate() override;
     void onRecomputeZone() override;
     void onSettingsChanged() override;
+    void onLanguageChanged() override;
 
     // The two windows of the application, while they are open.
     static MoonPhaseTable* phaseTable();

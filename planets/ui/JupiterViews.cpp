@@ -102,6 +102,16 @@ void JupiterViewBase::redSpotReference() {
         doc.setRedSpotLongitude(*longitude);
 }
 
+void JupiterViewBase::onLanguageChanged() {
+    if (list_) {
+        const QPoint place = list_->pos();
+        delete list_.data();
+        showPhenomena();
+        list_->move(place);
+    }
+    PlanetView::onLanguageChanged();
+}
+
 void JupiterViewBase::showPhenomena() {
     if (list_) {
         list_->raise();

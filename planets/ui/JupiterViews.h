@@ -37,6 +37,8 @@ protected:
     ~JupiterViewBase() override;
 
     bool rendersEveryPaint() const override { return true; }
+    // An open phenomena list is made again in the new language, where it stood.
+    void onLanguageChanged() override;
     bool onBodyCommand(int id) override;
     std::optional<CommandState> bodyCommandState(int id) const override;
     void paintEvent(QPaintEvent* event) override;

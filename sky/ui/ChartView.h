@@ -27,6 +27,8 @@ public:
     void onRecomputeDate() override;
     void onRecomputeZone() override;
     void onSettingsChanged() override;
+    // The bodies' names are the document's: computed again, same instant.
+    void onLanguageChanged() override { onRecomputeZone(); }
     bool printable() const override { return true; }
     const DateTime* printedDate() const override { return &doc_->dateTime; }
 

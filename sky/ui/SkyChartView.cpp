@@ -1,6 +1,9 @@
 #include "sky/ui/SkyChartView.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
@@ -30,6 +33,29 @@ void SkyChartView::paintEvent(QPaintEvent*) {
         if (isActive()) fillPanes();
     }
     QPainter(this).drawImage(0, 0, picture_);
+}
+
+void SkyChartView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        ChartView::mousePressEvent(event);
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    const int index = skyBodyAt(description_, p.x(), p.y());
+    if (index < 0) return;
+    if (const auto type = SkyChartDocument::bodyWindow(index)) {
+        host().showBodyWindow(*type);
+        return;
+    }
+    const auto& b = description_.bodies[static_cast<std::size_t>(index)];
+    const double hours = b.raDeg / 15.0;
+    const int h = static_cast<int>(hours), m = static_cast<int>((hours - h) * 60.0);
+    setPaneText(3, QStringLiteral("%1  %2h%3m  %4%5\u00b0")
+                       .arg(QString::fromStdString(b.label))
+                       .arg(h)
+                       .arg(m, 2, 10, QLatin1Char('0'))
+                       .arg(b.decDeg < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                       .arg(std::abs(b.decDeg), 0, 'f', 1));
 }
 
 QImage SkyChartView::printPicture() {

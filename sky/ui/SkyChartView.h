@@ -28,6 +28,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A click on a body brings its window forward (or opens it); for the
+    // Sun, Neptune and Pluto the status bar gives the place.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;

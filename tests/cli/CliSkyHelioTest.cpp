@@ -47,6 +47,19 @@ TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_GT(jsonNumber(r.out, "stars"), 5000);
     EXPECT_GT(jsonNumber(r.out, "figureSegments"), 700);
+    // The constellations' names inside the picture, Orion's among them.
+    int names = 0;
+    const std::regex name("\\{\"name\":\"[A-Z][a-z][a-zA-Z]\"[^}]*\\}");
+    for (auto it = std::sregex_iterator(r.out.begin(), r.out.end(), name); it != std::sregex_iterator(); ++it) {
+        ++names;
+        const std::string c = it->str();
+        EXPECT_GE(jsonNumber(c, "left"), 0) << c;
+        EXPECT_LE(jsonNumber(c, "left") + jsonNumber(c, "width"), 1800) << c;
+        EXPECT_GE(jsonNumber(c, "top"), 0) << c;
+        EXPECT_LE(jsonNumber(c, "top") + jsonNumber(c, "height"), 667) << c;
+    }
+    EXPECT_GT(names, 70);
+    EXPECT_NE(r.out.find("{\"name\":\"Ori\""), std::string::npos);
     // Five pixels a degree: a body's pixel is its right ascension from the
     // right edge and its declination from the middle.
     for (const char* label : {"Sun", "Moon", "Ma", "J", "S", "P"}) {
@@ -66,6 +79,40 @@ TEST(CliSky, DescribesBodiesByPixelAndCountsWhatTheCataloguesDrew) {
     EXPECT_FALSE(bodyJson(south.out, "Lune").empty());
     const std::string marsSouth = bodyJson(south.out, "Ma");
     EXPECT_NEAR(jsonNumber(marsSouth, "y"), 333 + 5 * jsonNumber(marsSouth, "dec"), 1.0);
+}
+
+TEST(CliSky, TheMeridianAndTheHorizonOfTheSite) {
+    TempWorkingDir dir;
+    const std::string paris = " --lat 48.85 --lon 2.35 --zone +2 --width 1800 --height 667 --out sky.png --json";
+    // Paris, 2024 June 21: the Sun transits at 13:53 and rises at 05:47.
+    const CliRun noon = runCli("render --window sky --date 2024-06-21 --time 13:53" + paris);
+    ASSERT_EQ(noon.status, 0) << noon.out;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(noon.out, m, std::regex("\"meridian\":\\{[^}]*\\}")));
+    const std::string meridian = m.str();
+    const std::string sun = bodyJson(noon.out, "Sun");
+    EXPECT_NEAR(jsonNumber(meridian, "x"), jsonNumber(sun, "x"), 2.0);
+    EXPECT_NEAR(jsonNumber(meridian, "ra"), jsonNumber(sun, "ra"), 0.5);
+
+    const CliRun rise = runCli("render --window sky --date 2024-06-21 --time 05:47" + paris);
+    ASSERT_EQ(rise.status, 0) << rise.out;
+    const std::string sunAtRise = bodyJson(rise.out, "Sun");
+    const double sunX = jsonNumber(sunAtRise, "x"), sunY = jsonNumber(sunAtRise, "y");
+    // Every tenth column of the horizon: the one nearest the Sun passes
+    // within a few pixels of it (its centre 0.8 degree under the horizon).
+    const std::regex point("\\[(\\d+),(\\d+)\\]");
+    const auto horizon = rise.out.substr(rise.out.find("\"horizon\":"));
+    int points = 0;
+    double nearest = 1e9;
+    for (auto it = std::sregex_iterator(horizon.begin(), horizon.end(), point); it != std::sregex_iterator(); ++it) {
+        ++points;
+        const double x = std::stod((*it)[1]), y = std::stod((*it)[2]);
+        EXPECT_GE(y, 0);
+        EXPECT_LT(y, 667);
+        if (std::abs(x - sunX) <= 5) nearest = std::min(nearest, std::abs(y - sunY));
+    }
+    EXPECT_EQ(points, 181);  // columns 0, 10 .. 1790 and 1799
+    EXPECT_LE(nearest, 12);
 }
 
 TEST(CliSky, ASouthernSiteSeesTheChartTurnedNotMirrored) {

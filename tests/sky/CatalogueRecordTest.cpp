@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Precession.h"
 #include "sky/CatalogueRecord.h"
 #include "sky/SkyChartMapping.h"
 #include "tests/support/TempWorkingDir.h"
@@ -273,5 +274,49 @@ TEST(ShippedCatalogues, TheSouthernChartIsTheNorthernOneTurned) {
     for (std::size_t i = 0; i < northFigures.size(); ++i) {
         EXPECT_LE(std::abs(southFigures[i].x1 - (width - 1 - northFigures[i].x1)), 1) << i;
         EXPECT_LE(std::abs(southFigures[i].y2 - (2 * north.y0 - 1 - northFigures[i].y2)), 1) << i;
+    }
+}
+
+TEST(ConstellationCentres, TheMeanPlaceOfEachFigureUnderItsAbbreviation) {
+    TempWorkingDir wd;
+    // A square across right ascension 0 (its centre is at 0 h, not 12 h), a
+    // damaged line, a record without a name and one with a bad name.
+    writeFile("c.dat",
+              "2356+01000 Psc\n"
+              "0004+01000 Psc\n"
+              "0004+00000 Psc\n"
+              "2356+09001 Psc\n"  // the last vertex: 0.01 degree, marked
+              "xx56+01000 Psc\n"
+              "0200+03000\n"
+              "0200+03000 and\n"
+              "0600+02000 Ori\n"
+              "0600+10000 Ori\n");
+    const auto centres = readConstellationCentres("c.dat");
+    ASSERT_EQ(centres.size(), 2u);
+    EXPECT_EQ(centres[0].name, "Psc");
+    EXPECT_TRUE(centres[0].raDeg < 0.01 || centres[0].raDeg > 359.99) << centres[0].raDeg;
+    EXPECT_NEAR(centres[0].decDeg, 5.0, 0.01);
+    EXPECT_EQ(centres[1].name, "Ori");
+    EXPECT_NEAR(centres[1].raDeg, 90.0, kEps);
+    EXPECT_NEAR(centres[1].decDeg, 15.0, kEps);  // 20 and 10 degrees
+
+    // Carried to the date as the figures are.
+    const Precession to2050(2451545.0 + 50 * 365.25);
+    const auto moved = readConstellationCentres("c.dat", &to2050);
+    EXPECT_NEAR(moved[1].raDeg - centres[1].raDeg, 0.70, 0.05);
+
+    // The shipped figures: the 88 constellations, each once; Orion's name
+    // between its shoulders and its feet, Ursa Major's in the dipper.
+    const auto shipped = readConstellationCentres(std::string(VANTOREL_SOURCE_DIR) + "/data/const.dat");
+    EXPECT_EQ(shipped.size(), 88u);
+    for (const auto& c : shipped) {
+        if (c.name == "Ori") {
+            EXPECT_NEAR(c.raDeg, 83.0, 4.0);
+            EXPECT_NEAR(c.decDeg, 3.0, 6.0);
+        }
+        if (c.name == "UMa") {
+            EXPECT_NEAR(c.raDeg, 165.0, 20.0);
+            EXPECT_NEAR(c.decDeg, 50.0, 10.0);
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -8,8 +9,10 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "app/ui/DataDialog.h"
 #include "app/ui/DateFormatDialog.h"
 #include "app/ui/LanguageDialog.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/LatitudeLongitudeDialog.h"
 #include "app/ui/ProjectionDialog.h"
 #include "app/ui/TimeZoneDialog.h"
@@ -137,25 +140,95 @@ TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {
     EXPECT_EQ(started.app->settings().projection, 3);
 }
 
-TEST(SettingsWindow, LanguageChangeWaitsForARestart) {
+namespace {
+
+// The language dialog answered with `language`, or cancelled after choosing it.
+void chooseLanguage(StartedApp& started, int language, bool cancel) {
+    ModalDriver driver;
+    driver.then([language, cancel](QWidget* w) {
+        auto* d = qobject_cast<LanguageDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        d->radio(language)->setChecked(true);
+        if (cancel)
+            d->reject();
+        else
+            d->accept();
+    });
+    started.command(ID_LANGUAGE);
+    EXPECT_TRUE(driver.finished());
+    QCoreApplication::processEvents();
+}
+
+QStringList menuTitles(StartedApp& started) {
+    QStringList titles;
+    for (QMenu* menu : started.frame().currentMenus()) titles << menu->title();
+    return titles;
+}
+
+QString titleOf(StartedApp& started, DocTypeId type) {
+    for (ChildView* view : started.frame().views())
+        if (view->docType() == type) {
+            view->grab();  // the windows that date their title write it at their paint
+            return view->documentTitle();
+        }
+    return QString();
+}
+
+}  // namespace
+
+TEST(SettingsWindow, ANewLanguageReachesEveryOpenWindowAtOnceAndCancelKeepsIt) {
     StartedApp started(0);
     ASSERT_TRUE(started.start());
-    ModalDriver driver;
-    driver
-        .then([](QWidget* w) {
-            auto* d = qobject_cast<LanguageDialog*>(w);
-            ASSERT_NE(d, nullptr);
-            EXPECT_TRUE(d->radio(0)->isChecked());
-            d->radio(2)->setChecked(true);
-            d->accept();
-        })
-        .accept();
-    started.command(ID_LANGUAGE);
-    EXPECT_EQ(driver.seen(), (QStringList{"LanguageDialog",
-                                          "message: Restart Vantorel for the new language to take effect."}));
-    EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
-    EXPECT_EQ(started.app->settings().language, 0);
-    EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
+    started.command(ID_OPEN_MARS);
+    ChildView* moon = nullptr;
+    started.command(ID_OPEN_MOON);
+    moon = started.frame().activeView();
+    ASSERT_NE(moon, nullptr);
+    EXPECT_TRUE(titleOf(started, DocTypeId::Moon).trimmed().startsWith(QStringLiteral("Moon -- "))) << titleOf(started, DocTypeId::Moon).toStdString();
+    const QStringList english = menuTitles(started);
+    ASSERT_FALSE(english.isEmpty());
+    EXPECT_EQ(english.front(), QStringLiteral("&File"));
+    const QString projectionPane = started.frame().paneText(2);
+
+    chooseLanguage(started, 1, false);
+    EXPECT_EQ(started.app->settings().language, 1);
+    EXPECT_EQ(SettingsFile::readInt("Langue"), 1);
+    const QStringList french = menuTitles(started);
+    EXPECT_EQ(french.size(), english.size());
+    EXPECT_EQ(french.front(), QStringLiteral("&Fichier"));
+    EXPECT_NE(french, english);
+    EXPECT_NE(started.frame().paneText(2), projectionPane);
+    EXPECT_TRUE(titleOf(started, DocTypeId::Moon).trimmed().startsWith(QStringLiteral("Lune -- ")));
+    EXPECT_TRUE(started.frame().windowTitle().contains(QStringLiteral("Lune")));
+    ASSERT_NE(started.app->dataDialog(), nullptr);
+    EXPECT_EQ(started.app->dataDialog()->windowTitle(), QString::fromUtf8("Vantorel - Donn\u00e9es"));
+    // The Mars window, once active, has the French menu as well.
+    started.activate(started.frame().views().front());
+    EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&Fichier"));
+    started.activate(moon);
+
+    // Spanish chosen, then Cancel: nothing changes, in memory or in the file.
+    chooseLanguage(started, 2, true);
+    EXPECT_EQ(started.app->settings().language, 1);
+    EXPECT_EQ(SettingsFile::readInt("Langue"), 1);
+    EXPECT_EQ(menuTitles(started), french);
+    EXPECT_TRUE(titleOf(started, DocTypeId::Moon).trimmed().startsWith(QStringLiteral("Lune -- ")));
+
+    // Jupiter's phenomena list, open at the change, comes back in Spanish.
+    started.command(ID_OPEN_JUPITER);
+    started.command(ID_PHENOMENON_OR_SATURN_ZOOM_IN);
+    chooseLanguage(started, 2, false);
+    const auto lists = QApplication::topLevelWidgets();
+    int phenomenaLists = 0;
+    for (QWidget* w : lists)
+        if (w->objectName() == QStringLiteral("PhenomenaList") && w->isVisible()) {
+            ++phenomenaLists;
+            EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Fen\u00f3menos de los sat\u00e9lites"));
+        }
+    EXPECT_EQ(phenomenaLists, 1);
+    EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&Archivo"));
+    EXPECT_TRUE(titleOf(started, DocTypeId::Moon).trimmed().startsWith(QStringLiteral("Luna -- ")));
+    EXPECT_EQ(started.app->dataDialog()->windowTitle(), QStringLiteral("Vantorel - Datos"));
 }
 
 // A format chosen in the date format dialog: 2 day/month/year, 3

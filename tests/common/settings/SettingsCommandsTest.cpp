@@ -27,7 +27,6 @@ public:
     std::vector<LatitudeCheck> latitudeFocus;
     std::vector<LatitudeEntry> latitudeShown;
     std::vector<ZoneChoice> zoneShown;
-    std::vector<std::string> messages;
     int languagePreselected = -2;
 
     template <typename T>
@@ -62,7 +61,6 @@ public:
         asked.push_back("projection");
         return next(projections);
     }
-    void showRestartMessage(const char* text) override { messages.push_back(text); }
     void reportSettingsNotSaved(const char* text) override { notSaved.push_back(text); }
     std::vector<std::string> notSaved;
 };
@@ -261,25 +259,26 @@ TEST(ProjectionCommand, BothFlipsGiveThreeAndThePaneNamesIt) {
     EXPECT_EQ(SettingsFile::readInt("Projection"), 3);
 }
 
-TEST(LanguageCommand, ANewLanguageWaitsForTheNextStart) {
+TEST(LanguageCommand, ANewLanguageTakesEffectAtOnceAndCancelKeepsTheOld) {
     TempWorkingDir wd;
     Settings s;
     s.setLanguage(1);
     ScriptedSettingsHost same;
     same.languages = {1};
     EXPECT_FALSE(chooseLanguage(s, same));
-    EXPECT_TRUE(same.messages.empty());
+    EXPECT_FALSE(SettingsFile::readInt("Langue").has_value());
+
+    ScriptedSettingsHost cancelled;  // no answer: the dialog was cancelled
+    EXPECT_FALSE(chooseLanguage(s, cancelled));
+    EXPECT_EQ(s.language, 1);
     EXPECT_FALSE(SettingsFile::readInt("Langue").has_value());
 
     ScriptedSettingsHost other;
     other.languages = {2};
     EXPECT_TRUE(chooseLanguage(s, other));
-    // The message speaks the language still in use.
-    EXPECT_EQ(other.messages,
-              std::vector<std::string>{
-                  "Vous devez quitter Vantorel pour que le changement de langue soit effectif."});
+    EXPECT_EQ(other.languagePreselected, 1);
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
-    EXPECT_EQ(s.language, 1);
+    EXPECT_EQ(s.language, 2);
 
     ScriptedSettingsHost format;
     format.formats = {7};

@@ -41,7 +41,6 @@ public:
     }
     void reportLatitudeError(LatitudeCheck c) override { errors.push_back(c); }
     std::optional<int> askProjection(int) override { return std::nullopt; }
-    void showRestartMessage(const char*) override {}
 };
 
 const char* const kOldFile =

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,44 @@ TEST(SkyWindow, DrawsAfreshOnlyForANewDateOrAnotherHemisphere) {
     EXPECT_EQ(sky->drawCount(), 4);
     EXPECT_TRUE(sky->description().mapping.flipped());
     EXPECT_FALSE(s.app->settings().hemisphereChanged);
+}
+
+TEST(SkyWindow, AClickOnABodyBringsItsWindowOrItsPlace) {
+    StartedApp s(0);
+    ASSERT_TRUE(s.start());
+    auto* sky = open<SkyChartView>(s, ID_OPEN_SKY);
+    ASSERT_NE(sky, nullptr);
+    const auto& bodies = sky->description().bodies;
+    ASSERT_EQ(bodies.size(), 10u);
+    const auto click = [&](std::size_t index, QPoint offset = {2, 2}) {
+        s.activate(sky);
+        QTest::mouseClick(sky, Qt::LeftButton, {}, QPoint(bodies[index].x, bodies[index].y) + offset);
+        QCoreApplication::processEvents();
+    };
+    // Mars (3): its window opens and comes forward.
+    click(3);
+    ASSERT_NE(s.frame().activeView(), sky);
+    EXPECT_EQ(s.frame().activeView()->docType(), DocTypeId::Mars);
+    ChildView* mars = s.frame().activeView();
+    // Clicked again: the same window, not a second.
+    click(3);
+    EXPECT_EQ(s.frame().activeView(), mars);
+    int marsWindows = 0;
+    for (ChildView* v : s.frame().views()) marsWindows += v->docType() == DocTypeId::Mars;
+    EXPECT_EQ(marsWindows, 1);
+    // The Moon's label opens the Moon.
+    s.activate(sky);
+    QTest::mouseClick(sky, Qt::LeftButton, {}, QPoint(bodies[6].labelX + 3, bodies[6].labelY + 5));
+    EXPECT_EQ(s.frame().activeView()->docType(), DocTypeId::Moon);
+    // Neptune (8) has no window: its place in the status bar.
+    click(8);
+    EXPECT_EQ(s.frame().activeView(), sky);
+    EXPECT_TRUE(s.frame().paneText(3).startsWith(QStringLiteral("N  "))) << s.frame().paneText(3).toStdString();
+    // Empty sky far from every body: nothing opens.
+    const int before = static_cast<int>(s.frame().views().size());
+    s.activate(sky);
+    QTest::mouseClick(sky, Qt::LeftButton, {}, QPoint(5, sky->height() - 5));
+    EXPECT_EQ(static_cast<int>(s.frame().views().size()), before);
 }
 
 TEST(SkyWindow, TheZoomedSkyIsRegisteredAndOpenedByNoCommand) {
