@@ -73,3 +73,24 @@ TEST(WindowLayout, ADamagedEntryIsLeftOutAndTheOthersKept) {
                     .empty());
     EXPECT_TRUE(windowLayoutFromText(SettingsText::parse(entry(1), kWindowLayoutSection), anyKind).empty());
 }
+
+// The folder of the last saved picture is text in an integer file: it comes
+// back byte for byte, and a name that would break the file is refused.
+TEST(PictureFolder, RoundTripsAndRefusesWhatTheFileCannotHold) {
+    TempWorkingDir wd;
+    std::ofstream("vantorel.ini") << "[Vantorel]\nLangue=2\n";
+    EXPECT_FALSE(SettingsFile::readPictureFolder().has_value());
+    const std::string folder = "/home/obs/Imágenes/ Jupiter = 2026 ";
+    ASSERT_EQ(SettingsFile::writePictureFolder(folder), SettingsWrite::Written);
+    EXPECT_EQ(SettingsFile::readPictureFolder(), folder);
+    EXPECT_EQ(SettingsFile::readInt("Langue", -1), 2);
+    for (const std::string& bad : {std::string("/a\nLangue=0"), std::string("/a\rb"), std::string("relative"),
+                                   std::string(), std::string("/") + std::string(5000, 'x'),
+                                   std::string("/a\0b", 4)})
+        EXPECT_EQ(SettingsFile::writePictureFolder(bad), SettingsWrite::Refused);
+    EXPECT_EQ(SettingsFile::readPictureFolder(), folder);
+    EXPECT_EQ(SettingsFile::readInt("Langue", -1), 2);
+    // A damaged value read from the file is no folder.
+    std::ofstream("vantorel.ini") << "[Vantorel]\nPictureFolder=pictures\n";
+    EXPECT_FALSE(SettingsFile::readPictureFolder().has_value());
+}
