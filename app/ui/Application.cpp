@@ -18,6 +18,7 @@
 #include "app/paint/SplashPicture.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/DataDialog.h"
+#include "common/ui/ToolWindowPlacement.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ReferenceDialog.h"
 #include "app/ui/SettingsDialogs.h"
@@ -89,6 +90,8 @@ bool Application::initInstance(SettingsDialogHost* host) {
     mainFrame_->showProjectionPane();
     mainFrame_->showLongitudePane();
     mainFrame_->showSplash();
+    // The windows the last run left open come back, the picture goes.
+    mainFrame_->restoreWindowLayout();
     return true;
 }
 
@@ -102,9 +105,9 @@ void Application::showDataDialog(const QString& name) {
     if (dataDialogShown()) return;
     if (!dataDialog_) dataDialog_ = new DataDialog(settings_.languageIndex(), mainFrame_.get());
     dataDialog_->setControlText(1009, name);
-    const QScreen* screen = mainFrame_ ? mainFrame_->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    dataDialog_->move(area.topLeft() + DataDialog::placement(area.width(), dataDialog_->width()));
+    placeToolWindow(dataDialog_, [this](QSize, QRect screen) {
+        return screen.topLeft() + DataDialog::placement(screen.width(), dataDialog_->width());
+    });
     dataDialog_->show();
 }
 
@@ -120,6 +123,8 @@ void Application::fillDataDialog(const BodyDataRecord& record) {
 void Application::closeDataDialog() { delete dataDialog_.data(); }
 
 void Application::endProgram() {
+    // Kept for the next start before any window closes.
+    if (mainFrame_) mainFrame_->saveWindowLayout();
     // The generator first: closing it stops a run and leaves no half file.
     if (generator_) generator_->close();
     closeDataDialog();

@@ -1,6 +1,7 @@
 #include "app/ui/MainWindow.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -15,7 +16,9 @@
 #include "app/ui/DataDialog.h"
 #include "app/ui/MdiArea.h"
 #include "common/commands/CommandIds.h"
+#include "common/commands/CommandPrompts.h"
 #include "common/settings/LongitudeEntry.h"
+#include "common/settings/SettingsFile.h"
 #include "common/text/LanguageText.h"
 #include "common/text/ProjectionText.h"
 #include "common/ui/ChildFrame.h"
@@ -103,6 +106,9 @@ const MainWindow::MenuSet& MainWindow::menuSet(MenuKind kind, int language) {
             set.actions.insert(id, action);
         }
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
+        const bool windowPopup = std::any_of(popup.items.begin(), popup.items.end(),
+                                             [](const MenuItem& i) { return i.id == ID_WINDOW_CASCADE; });
+        if (windowPopup) connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillWindowList(menu); });
         set.popups.push_back(menu);
     }
     return menus_.emplace(key, std::move(set)).first->second;
@@ -129,6 +135,11 @@ bool MainWindow::frameHandles(int id) const {
     case ID_PROJECTION:
     case ID_VIEW_STATUS_BAR:
     case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE:
+    case ID_WINDOW_CLOSE:
+    case ID_WINDOW_CLOSE_ALL:
+    case ID_WINDOW_NEXT:
+    case ID_WINDOW_PREVIOUS:
     case ID_OPEN_MOON:
     case ID_OPEN_MERCURY:
     case ID_OPEN_VENUS:
@@ -189,6 +200,11 @@ bool MainWindow::handleFrameCommand(int id) {
     case ID_PROJECTION: app_.projectionCommand(); return true;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); return true;
     case ID_WINDOW_CASCADE: cascadeWindows(); return true;
+    case ID_WINDOW_TILE: mdi_->tileSubWindows(); return true;
+    case ID_WINDOW_CLOSE: mdi_->closeActiveSubWindow(); return true;
+    case ID_WINDOW_CLOSE_ALL: mdi_->closeAllSubWindows(); return true;
+    case ID_WINDOW_NEXT: mdi_->activateNextSubWindow(); return true;
+    case ID_WINDOW_PREVIOUS: mdi_->activatePreviousSubWindow(); return true;
     default: return false;
     }
 }
@@ -215,6 +231,11 @@ ChildView* MainWindow::openWindow(DocTypeId typeId, ChildView* source) {
     ChildFrame* frame = registered.frameFactory ? registered.frameFactory(view, *this)
                                                  : new ChildFrame(view, registered.frameSize);
     mdi_->addSubWindow(frame);
+    // Ctrl+F4 is the Window menu's Close: the frame's own menu giving it
+    // too would make the key ambiguous, and it would close nothing.
+    if (QMenu* system = frame->systemMenu())
+        for (QAction* action : system->actions())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4)) action->setShortcut(QKeySequence());
     view->setDocumentTitle(openingTitle(type, app_.settings().languageIndex()));
     cascadePosition(frame);
     frame->show();
@@ -222,6 +243,74 @@ ChildView* MainWindow::openWindow(DocTypeId typeId, ChildView* source) {
     mdi_->setActiveSubWindow(frame);
     if (type.counted) ++windowCount_;
     ++opened_;
+    return view;
+}
+
+bool MainWindow::reopenableKind(int kind) {
+    if (kind < 0 || kind >= kDocTypeCount) return false;
+    // The satellites strip and the zoomed sky live on another window's
+    // document: they open from it, not on their own.
+    const auto id = static_cast<DocTypeId>(kind);
+    return id != DocTypeId::JupiterSatellites && id != DocTypeId::ZoomedSky;
+}
+
+std::vector<WindowPlace> MainWindow::windowLayout() const {
+    std::vector<WindowPlace> places;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        const auto* view = qobject_cast<ChildView*>(sub->widget());
+        if (!view || !reopenableKind(static_cast<int>(view->documentType().id))) continue;
+        const DateTime* date = view->printedDate();
+        if (!date) continue;
+        // A minimised or maximised window comes back at its normal size.
+        const QRect g = sub->isMinimized() || sub->isMaximized() ? sub->normalGeometry() : sub->geometry();
+        places.push_back(WindowPlace{static_cast<int>(view->documentType().id), g.x(), g.y(), g.width(),
+                                     g.height(), static_cast<int>(date->localYear),
+                                     static_cast<int>(date->localMonth), static_cast<int>(date->localDay),
+                                     static_cast<int>(date->localHour), static_cast<int>(date->localMinute)});
+    }
+    return places;
+}
+
+void MainWindow::saveWindowLayout() {
+    // Not saved is no loss worth a message at the end of the run: the next
+    // start opens no windows, as before.
+    (void)SettingsFile::writeWindowLayout(windowLayout());
+}
+
+bool MainWindow::restoreWindowLayout() {
+    const std::vector<WindowPlace> places = SettingsFile::readWindowLayout(&MainWindow::reopenableKind);
+    for (const WindowPlace& place : places) openWindowAt(static_cast<DocTypeId>(place.kind), place);
+    return !places.empty();
+}
+
+ChildView* MainWindow::openWindowAt(DocTypeId type, const WindowPlace& place) {
+    // The new document takes its first date from the common date while one
+    // is in force: this one, for the time of the opening.
+    Settings& s = app_.settings();
+    const bool usedCommon = s.useCommonDate;
+    const DateTime common = s.commonDate;
+    s.commonDate = blankDate_;
+    s.commonDate.localYear = place.year;
+    s.commonDate.localMonth = place.month;
+    s.commonDate.localDay = place.day;
+    s.commonDate.localHour = place.hour;
+    s.commonDate.localMinute = place.minute;
+    s.useCommonDate = true;
+    ChildView* view = openWindow(type);
+    s.useCommonDate = usedCommon;
+    s.commonDate = common;
+    if (!view) return nullptr;
+    auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+    if (!sub) return view;
+    // On a smaller screen than last time, the title bar stays within reach.
+    QRect g(place.x, place.y, place.width, place.height);
+    const QSize area = mdi_->viewport()->size();
+    if (!area.isEmpty()) {
+        g.setSize(g.size().boundedTo(area.expandedTo(QSize(100, 100))));
+        g.moveTo(std::clamp(g.x(), 0, std::max(0, area.width() - 60)),
+                 std::clamp(g.y(), 0, std::max(0, area.height() - 30)));
+    }
+    sub->setGeometry(g);
     return view;
 }
 
@@ -236,24 +325,31 @@ void MainWindow::cascadePosition(QMdiSubWindow* window) {
 void MainWindow::cascadeWindows() {
     const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
     const QSize area = mdi_->viewport()->size();
-    QMdiSubWindow* active = mdi_->activeSubWindow();
-    int k = 0;
-    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* window : order) {
         if (window->isMinimized() || window->isMaximized()) window->showNormal();
         // A window too small to show its picture (shrunk by hand, or by an
         // older layout) gets back the size its kind opens at.
-        QSize size = window->size();
-        if (auto* frame = qobject_cast<ChildFrame*>(window)) size = size.expandedTo(frame->initialSize());
-        window->resize(size);
+        if (auto* frame = qobject_cast<ChildFrame*>(window))
+            window->resize(window->size().expandedTo(frame->initialSize()));
+    }
+    // The biggest at the back: a full-width chart laid over the others
+    // would hide them but for their title bars.
+    std::stable_sort(order.begin(), order.end(), [](const QMdiSubWindow* a, const QMdiSubWindow* b) {
+        return a->width() * a->height() > b->width() * b->height();
+    });
+    int k = 0;
+    for (QMdiSubWindow* window : order) {
         // Start again at the corner when the next step would push the
         // window out of the visible area.
-        if (k > 0 && (k * step + size.width() > area.width() || k * step + size.height() > area.height()))
+        if (k > 0 && (k * step + window->width() > area.width() || k * step + window->height() > area.height()))
             k = 0;
         window->move(k * step, k * step);
-        window->raise();
         ++k;
     }
-    if (active) mdi_->setActiveSubWindow(active);
+    // Raised by activation, one after the other: the area puts the active
+    // window back on top of any merely raised over it.
+    for (QMdiSubWindow* window : order) mdi_->setActiveSubWindow(window);
 }
 
 ChildView* MainWindow::activeView() const {
@@ -319,6 +415,42 @@ void MainWindow::retranslate() {
     // The active window fills the status bar and the data dialog again.
     if (active) active->activated(true);
     updateCaption();
+}
+
+void MainWindow::fillWindowList(QMenu* menu) {
+    for (QAction* action : menu->actions())
+        if (action->property("windowList").toBool()) {
+            menu->removeAction(action);
+            action->deleteLater();
+        }
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    QAction* separator = menu->addSeparator();
+    separator->setProperty("windowList", true);
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    int n = 0;
+    for (QMdiSubWindow* window : windows) {
+        const auto* view = qobject_cast<ChildView*>(window->widget());
+        QString title = view ? view->documentTitle().trimmed() : window->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // The first nine answer their digit, as in every MDI program.
+        const QString text = n < 9 ? QStringLiteral("&%1 %2").arg(n + 1).arg(title)
+                                   : QStringLiteral("%1 %2").arg(n + 1).arg(title);
+        QAction* action = menu->addAction(text);
+        action->setProperty("windowList", true);
+        action->setData(ID_WINDOW_LIST_FIRST + n);
+        action->setCheckable(true);
+        action->setChecked(window == active);
+        action->setStatusTip(QString::fromUtf8(
+            commandPrompt(ID_WINDOW_LIST_FIRST + n)(app_.settings().languageIndex())));
+        QPointer<QMdiSubWindow> target(window);
+        connect(action, &QAction::triggered, this, [this, target] {
+            if (!target) return;
+            if (target->isMinimized()) target->showNormal();
+            mdi_->setActiveSubWindow(target);
+        });
+        ++n;
+    }
 }
 
 void MainWindow::updateCaption() {

@@ -7,8 +7,10 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "common/commands/DocumentTypes.h"
+#include "common/settings/WindowLayout.h"
 #include "common/ui/WindowHost.h"
 #include "engine/DateTime.h"
 
@@ -54,6 +56,16 @@ public:
     // view whose document a second window shares (the Jupiter satellites).
     ChildView* openWindow(DocTypeId type, ChildView* source = nullptr);
     ChildView* activeView() const;
+    // The open windows that a next start can open again: kind, place in
+    // the MDI area, size and the date each shows.
+    std::vector<WindowPlace> windowLayout() const;
+    // Kept in the settings file at the end of the run.
+    void saveWindowLayout();
+    // Opens the windows the last run left open, each where it was, at its
+    // size and date. False when there were none.
+    bool restoreWindowLayout();
+    ChildView* openWindowAt(DocTypeId type, const WindowPlace& place);
+    static bool reopenableKind(int kind);
     QList<ChildView*> views() const;
     int windowCount() const override { return windowCount_; }
     void childViewDestroyed(bool counted) override;
@@ -125,6 +137,8 @@ private:
     // size: the toolkit's cascade sizes them from their size hints, which
     // the picture views do not give, and leaves bare title bars.
     void cascadeWindows();
+    // The Window popup's list of open windows, remade each time it opens.
+    void fillWindowList(QMenu* menu);
 
     Application& app_;
     MdiArea* mdi_;

@@ -11,6 +11,7 @@ enum CommandId : int {
     ID_FILE_PRINT_DIRECT = 57608,
     ID_FILE_PRINT_PREVIEW = 57609,
     ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_SAVE_PICTURE = 57604,
     ID_APP_EXIT = 57665,
     ID_LATITUDE = 32824,
     ID_TIME_ZONE = 32809,
@@ -50,6 +51,14 @@ enum CommandId : int {
     ID_MOON_PHASES = 32792,
     ID_LUNAR_X = 32828,
     ID_WINDOW_CASCADE = 57650,
+    ID_WINDOW_TILE = 57651,
+    ID_WINDOW_CLOSE = 57602,
+    ID_WINDOW_CLOSE_ALL = 57603,
+    ID_WINDOW_NEXT = 57680,
+    ID_WINDOW_PREVIOUS = 57681,
+    // The Window menu's list of open windows: the first, then one number
+    // for each window after it.
+    ID_WINDOW_LIST_FIRST = 65280,
     ID_APP_ABOUT = 57664,
     ID_REFERENCE = 32820,
     ID_OPEN_TONIGHT = 32830,

@@ -26,6 +26,10 @@ constexpr CommandPrompt kPrompts[] = {
      {"Choose the printer, the paper and the margins",
       "Choisir l'imprimante, le papier et les marges",
       "Elegir la impresora, el papel y los márgenes"}},
+    {ID_FILE_SAVE_PICTURE,
+     {"Save the active window's page as a PNG picture or a PDF file",
+      "Enregistrer la page de la fenêtre active en image PNG ou en fichier PDF",
+      "Guardar la página de la ventana activa como imagen PNG o archivo PDF"}},
     {ID_APP_EXIT,
      {"Close every window and quit Vantorel", "Fermer toutes les fenêtres et quitter Vantorel",
       "Cerrar todas las ventanas y salir de Vantorel"}},
@@ -145,6 +149,21 @@ constexpr CommandPrompt kPrompts[] = {
     {ID_WINDOW_CASCADE,
      {"Arrange the windows so that they overlap", "Disposer les fenêtres en cascade",
       "Disponer las ventanas en cascada"}},
+    {ID_WINDOW_TILE,
+     {"Arrange the windows side by side", "Disposer les fenêtres côte à côte",
+      "Disponer las ventanas una junto a otra"}},
+    {ID_WINDOW_CLOSE,
+     {"Close the active window", "Fermer la fenêtre active", "Cerrar la ventana activa"}},
+    {ID_WINDOW_CLOSE_ALL,
+     {"Close every window", "Fermer toutes les fenêtres", "Cerrar todas las ventanas"}},
+    {ID_WINDOW_NEXT,
+     {"Activate the next window", "Activer la fenêtre suivante", "Activar la ventana siguiente"}},
+    {ID_WINDOW_PREVIOUS,
+     {"Activate the previous window", "Activer la fenêtre précédente",
+      "Activar la ventana anterior"}},
+    {ID_WINDOW_LIST_FIRST,
+     {"Bring this window to the front", "Mettre cette fenêtre au premier plan",
+      "Traer esta ventana al frente"}},
     {ID_APP_ABOUT,
      {"Show the program's version and credits", "Afficher la version et les crédits du programme",
       "Mostrar la versión y los créditos del programa"}},
@@ -158,6 +177,8 @@ constexpr TextTriple kSaturnZoomIn{"Enlarge the picture", "Agrandir l'image", "A
 }  // namespace
 
 TextTriple commandPrompt(int id, MenuKind kind) {
+    // Every item of the Window menu's list prompts alike.
+    if (id > ID_WINDOW_LIST_FIRST) id = ID_WINDOW_LIST_FIRST;
     if (id == ID_PHENOMENON_OR_SATURN_ZOOM_IN && kind == MenuKind::Saturn) return kSaturnZoomIn;
     const auto* hit = std::find_if(std::begin(kPrompts), std::end(kPrompts),
                                    [id](const CommandPrompt& p) { return p.id == id; });

@@ -20,6 +20,8 @@ constexpr CommandText kCommands[] = {
     {ID_FILE_PRINT_PREVIEW, {"Print Pre&view", "Aperçu a&vant impression", "&Presentación preliminar"}},
     {ID_FILE_PRINT_SETUP,
      {"P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."}},
+    {ID_FILE_SAVE_PICTURE,
+     {"Save picture &as...", "&Enregistrer l'image sous...", "&Guardar la imagen como..."}},
     {ID_APP_EXIT, {"E&xit", "&Quitter", "&Salir"}},
     {ID_LATITUDE, {"&Latitude", "&Latitude", "&Latitud"}},
     {ID_TIME_ZONE, {"T&ime zone", "&Fuseau horaire", "&Huso horario"}},
@@ -69,6 +71,12 @@ constexpr CommandText kCommands[] = {
     {ID_MOON_PHASES, {"Moon's &phases", "&Phases de la Lune", "&Fases de la Luna"}},
     {ID_LUNAR_X, {"&Lunar X", "Le &X lunaire", "&X lunar"}},
     {ID_WINDOW_CASCADE, {"&Cascade", "&Cascade", "&Cascada"}},
+    {ID_WINDOW_TILE, {"&Tile", "&Mosaïque", "&Mosaico"}},
+    {ID_WINDOW_CLOSE, {"C&lose\tCtrl+F4", "&Fermer\tCtrl+F4", "Ce&rrar\tCtrl+F4"}},
+    {ID_WINDOW_CLOSE_ALL, {"Close &All", "Fermer &tout", "Cerrar &todas"}},
+    {ID_WINDOW_NEXT, {"&Next\tCtrl+Tab", "&Suivante\tCtrl+Tab", "&Siguiente\tCtrl+Tab"}},
+    {ID_WINDOW_PREVIOUS,
+     {"&Previous\tCtrl+Shift+Tab", "&Précédente\tCtrl+Shift+Tab", "&Anterior\tCtrl+Shift+Tab"}},
     {ID_APP_ABOUT, {"&About Vantorel...", "&À propos de Vantorel...", "&Acerca de Vantorel..."}},
     {ID_REFERENCE, {"&Reference", "&Références", "&Referencia"}},
 };
@@ -107,14 +115,11 @@ TextTriple commandText(int id, MenuKind kind) {
 
 std::vector<MenuPopup> menuLayout(MenuKind kind) {
     std::vector<MenuPopup> menu;
-    // Printing belongs to the windows that print, and to the main window.
-    if (kind == MenuKind::Main || kind == MenuKind::Tables || kind == MenuKind::Tonight)
-        menu.push_back(popup(kFile, kind,
-                             {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
-                              ID_FILE_PRINT_SETUP,
-                              ID_SEPARATOR, ID_APP_EXIT}));
-    else
-        menu.push_back(popup(kFile, kind, {ID_APP_EXIT}));
+    // Every window prints and saves its picture; the main window's items
+    // stay greyed until one is open.
+    menu.push_back(popup(kFile, kind,
+                         {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
+                          ID_SEPARATOR, ID_FILE_SAVE_PICTURE, ID_SEPARATOR, ID_APP_EXIT}));
     menu.push_back(popup(kPreference, kind,
                          {ID_LATITUDE, ID_TIME_ZONE, ID_PROJECTION, ID_DATE_SETTING, ID_LANGUAGE}));
     menu.push_back(popup(kPlanet, kind,
@@ -175,7 +180,10 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
         menu.push_back(popup(kSetting, kind, {ID_DATE_TIME}));
         break;
     }
-    menu.push_back(popup(kWindow, kind, {ID_WINDOW_CASCADE}));
+    // The open windows are listed after these by the main window.
+    menu.push_back(popup(kWindow, kind,
+                         {ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_SEPARATOR, ID_WINDOW_CLOSE,
+                          ID_WINDOW_CLOSE_ALL, ID_SEPARATOR, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS}));
     menu.push_back(popup(kHelp, kind, {ID_APP_ABOUT, ID_REFERENCE}));
     return menu;
 }

@@ -18,15 +18,16 @@ constexpr int kMaxZoom = 80;
 // A settings file is a few hundred bytes; anything this large is not one,
 // and reading it whole must not cost memory without bound.
 constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+constexpr std::size_t kMaxFolderBytes = 4096;
 
 struct LoadedSettings {
     FileRead file;
     SettingsText text;
 };
 
-LoadedSettings load(const std::string& path) {
-    LoadedSettings loaded{readRegularFile(path, kMaxSettingsBytes), SettingsText(kSection)};
-    if (loaded.file.ok()) loaded.text = SettingsText::parse(loaded.file.bytes, kSection);
+LoadedSettings load(const std::string& path, const char* section = kSection) {
+    LoadedSettings loaded{readRegularFile(path, kMaxSettingsBytes), SettingsText(section)};
+    if (loaded.file.ok()) loaded.text = SettingsText::parse(loaded.file.bytes, section);
     return loaded;
 }
 
@@ -79,22 +80,51 @@ SettingsWrite SettingsFile::writeKey(const std::string& key, int value) {
     return writeKeys({{key.c_str(), value}});
 }
 
-SettingsWrite SettingsFile::writeKeys(std::initializer_list<std::pair<const char*, int>> keys) {
+template <typename Edit>
+SettingsWrite SettingsFile::mergeWrite(const char* section, Edit edit) {
     const std::string path = settingsPath();
     if (!Paths::makeParentDirectory(path)) return SettingsWrite::Failed;
     // Read, changed and written under the lock: another program's write
     // between our read and our rename would otherwise be lost.
     const FileLock lock(path);
-    LoadedSettings loaded = load(path);
+    LoadedSettings loaded = load(path, section);
     // Only a file read whole (or none at all) may be replaced: anything else
     // would lose the lines that could not be read.
     if (loaded.file.status != ReadStatus::Read && loaded.file.status != ReadStatus::Missing)
         return SettingsWrite::Refused;
     if (loaded.file.ok() && isReadOnlyFile(path)) return SettingsWrite::Refused;
     if (lock.timedOut()) return SettingsWrite::Failed;
-    for (const auto& [key, value] : keys) loaded.text.set(key, value);
+    edit(loaded.text);
     return writeFileAtomically(path, loaded.text.serialize()) ? SettingsWrite::Written
                                                               : SettingsWrite::Failed;
+}
+
+SettingsWrite SettingsFile::writeKeys(std::initializer_list<std::pair<const char*, int>> keys) {
+    return mergeWrite(kSection, [&keys](SettingsText& text) {
+        for (const auto& [key, value] : keys) text.set(key, value);
+    });
+}
+
+std::optional<std::string> SettingsFile::readPictureFolder() {
+    std::optional<std::string> folder = load(settingsPath()).text.text("PictureFolder");
+    if (!folder || folder->empty() || folder->size() > kMaxFolderBytes || folder->front() != '/')
+        return std::nullopt;
+    return folder;
+}
+
+SettingsWrite SettingsFile::writePictureFolder(const std::string& folder) {
+    if (folder.empty() || folder.size() > kMaxFolderBytes || folder.front() != '/' ||
+        folder.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
+        return SettingsWrite::Refused;
+    return mergeWrite(kSection, [&folder](SettingsText& text) { text.setText("PictureFolder", folder); });
+}
+
+std::vector<WindowPlace> SettingsFile::readWindowLayout(bool (*reopenable)(int kind)) {
+    return windowLayoutFromText(load(settingsPath(), kWindowLayoutSection).text, reopenable);
+}
+
+SettingsWrite SettingsFile::writeWindowLayout(const std::vector<WindowPlace>& places) {
+    return mergeWrite(kWindowLayoutSection, [&places](SettingsText& text) { setWindowLayout(text, places); });
 }
 
 bool SettingsFile::writeInt(const std::string& key, int value) {

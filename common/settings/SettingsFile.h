@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/settings/Settings.h"
+#include "common/settings/WindowLayout.h"
 #include "common/text/SettingsText.h"
 
 // The settings file "vantorel.ini" (where it lives: Paths::settingsFile): one
@@ -73,6 +74,22 @@ public:
     // reads as `fallback`.
     static int readJupiterZoom(int highest, int fallback);
     static bool writeJupiterZoom(int level);
+
+    // The windows to open at the next start (section [Windows]), read with
+    // every number checked; a write replaces the whole list under the lock.
+    static std::vector<WindowPlace> readWindowLayout(bool (*reopenable)(int kind));
+    static SettingsWrite writeWindowLayout(const std::vector<WindowPlace>& places);
+
+    // The folder a picture was last saved in: an absolute path of at most
+    // 4096 bytes, else nothing. Writing refuses a name the file cannot hold.
+    static std::optional<std::string> readPictureFolder();
+    static SettingsWrite writePictureFolder(const std::string& folder);
+
+private:
+    // Reads the file under its lock, lets `edit` change the text of
+    // `section`, writes it back; the file's other lines stay as they were.
+    template <typename Edit>
+    static SettingsWrite mergeWrite(const char* section, Edit edit);
 };
 
 }  // namespace vantorel

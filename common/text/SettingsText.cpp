@@ -92,7 +92,7 @@ SettingsText SettingsText::parse(std::string_view bytes, std::string section) {
     return t;
 }
 
-std::optional<int> SettingsText::value(std::string_view key) const {
+std::optional<std::string> SettingsText::text(std::string_view key) const {
     bool inSection = false;
     for (const std::string& line : lines_) {
         if (auto name = sectionName(line)) {
@@ -101,14 +101,29 @@ std::optional<int> SettingsText::value(std::string_view key) const {
         }
         std::string_view text;
         if (inSection) {
-            if (auto k = keyOf(line, text); k && equalsNoCase(*k, key)) return parseWholeNumber(text);
+            if (auto k = keyOf(line, text); k && equalsNoCase(*k, key)) return std::string(text);
         }
     }
     return std::nullopt;
 }
 
+std::optional<int> SettingsText::value(std::string_view key) const {
+    const std::optional<std::string> t = text(key);
+    return t ? parseWholeNumber(*t) : std::nullopt;
+}
+
+bool SettingsText::setText(std::string_view key, std::string_view value) {
+    // A line end would end the entry and start a line of its own.
+    if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
+    setLine(key, std::string(key) + "=" + std::string(value));
+    return true;
+}
+
 void SettingsText::set(std::string_view key, int value) {
-    const std::string entry = std::string(key) + "=" + std::to_string(value);
+    setLine(key, std::string(key) + "=" + std::to_string(value));
+}
+
+void SettingsText::setLine(std::string_view key, const std::string& entry) {
     bool inSection = false;
     size_t sectionEnd = std::string::npos;  // end of the first matching section
     for (size_t i = 0; i < lines_.size(); ++i) {

@@ -27,6 +27,11 @@ public:
     // Replaces the key's first line in the section, or adds it at the end of
     // the section (the section is added when missing).
     void set(std::string_view key, int value);
+    // The key's value as written, blanks included; nothing for a missing key.
+    std::optional<std::string> text(std::string_view key) const;
+    // Sets a text value; false (and nothing changed) for one holding a line
+    // end or a NUL, which the file could not give back.
+    bool setText(std::string_view key, std::string_view value);
     std::string serialize() const;
 
     const std::vector<std::string>& lines() const { return lines_; }
@@ -34,6 +39,8 @@ public:
     bool hasByteOrderMark() const { return bom_; }
 
 private:
+    void setLine(std::string_view key, const std::string& entry);
+
     std::string section_;
     std::vector<std::string> lines_;
     std::string lineEnd_ = "\n";

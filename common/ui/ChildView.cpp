@@ -1,6 +1,7 @@
 #include "common/ui/ChildView.h"
 
 #include <QMdiSubWindow>
+#include <QPrinter>
 
 #include <functional>
 
@@ -12,6 +13,7 @@
 #include "common/text/DateText.h"
 #include "common/text/PageHeading.h"
 #include "common/ui/DateTimeDialog.h"
+#include "common/ui/PictureSaving.h"
 #include "common/ui/DialogHelpers.h"
 #include "common/ui/WindowHost.h"
 #include "common/ui/WindowServices.h"
@@ -70,7 +72,8 @@ void ChildView::setDocumentTitle(const QString& title) {
 
 namespace {
 bool isPrintCommand(int id) {
-    return id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT || id == ID_FILE_PRINT_PREVIEW;
+    return id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT || id == ID_FILE_PRINT_PREVIEW ||
+           id == ID_FILE_SAVE_PICTURE;
 }
 }  // namespace
 
@@ -94,7 +97,9 @@ std::vector<std::string> ChildView::pageHeading() const {
 bool ChildView::onCommand(int id) {
     if (!isPrintCommand(id) || !printable()) return false;
     const PrintJob job = printJob();
-    if (id == ID_FILE_PRINT)
+    if (id == ID_FILE_SAVE_PICTURE)
+        savePicture(this, job, size(), host_.printer().pageLayout(), language());
+    else if (id == ID_FILE_PRINT)
         printWithDialog(this, host_.printer(), job, language());
     else if (id == ID_FILE_PRINT_DIRECT)
         printDirect(this, host_.printer(), job, language());

@@ -12,25 +12,19 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
-#include <filesystem>
 
-#include "common/files/Paths.h"
 #include "common/paint/PictureFiles.h"
 #include "common/paint/PrintedPage.h"
 #include "common/text/FileErrorText.h"
 #include "common/text/LanguageText.h"
 #include "common/ui/DialogHelpers.h"
+#include "common/ui/PictureSaving.h"
 #include "common/ui/WindowServices.h"
 
 namespace vantorel {
 
 namespace {
 
-constexpr TextTriple kWrotePdf{
-    "No printer is installed: the page was written to the PDF file\n%1",
-    "Aucune imprimante n'est install\u00e9e : la page a \u00e9t\u00e9 \u00e9crite dans le "
-    "fichier PDF\n%1",
-    "No hay ninguna impresora instalada: la p\u00e1gina se ha guardado en el archivo PDF\n%1"};
 constexpr TextTriple kPrintFailed{
     "The page could not be printed or written to\n%1",
     "La page n'a pas pu \u00eatre imprim\u00e9e ni \u00e9crite dans\n%1",
@@ -61,14 +55,6 @@ private:
     QString name_;
 };
 
-QString pdfName(const QString& documentName) {
-    QString name = documentName.trimmed();
-    // Characters a file name cannot hold on some systems.
-    for (QChar& c : name)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('-');
-    return QStringLiteral("Vantorel%1.pdf").arg(name.isEmpty() ? QString() : QStringLiteral(" - ") + name);
-}
-
 void report(QWidget* parent, PrintOutcome outcome, int error, const QPrinter& printer,
             int language) {
     if (outcome == PrintOutcome::Failed) {
@@ -83,10 +69,6 @@ void report(QWidget* parent, PrintOutcome outcome, int error, const QPrinter& pr
                                .arg(printer.outputFormat() == QPrinter::PdfFormat
                                         ? QDir::toNativeSeparators(printer.outputFileName())
                                         : printer.printerName()));
-    } else if (outcome == PrintOutcome::WrotePdf && !printerInstalled()) {
-        messageBox(parent, tr3(kWrotePdf, language)
-                               .arg(QDir::toNativeSeparators(
-                                   QFileInfo(printer.outputFileName()).absoluteFilePath())));
     }
 }
 
@@ -111,20 +93,6 @@ PagePainter picturePage(std::function<QImage()> render) {
 }
 
 bool printerInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
-
-QString unusedPdfPath(const QString& name) {
-    // Beside the settings file in use, as every file the program writes.
-    const std::filesystem::path settings = Paths::settingsFile();
-    QDir folder = QDir::current();
-    if (!settings.empty() && Paths::makeParentDirectory(settings))
-        folder = QDir(QString::fromStdString(settings.parent_path().string()));
-    const QFileInfo base(folder, name);
-    QString path = base.absoluteFilePath();
-    for (int n = 2; QFileInfo::exists(path) && n < 10000; ++n)
-        path = base.absoluteDir().filePath(
-            QStringLiteral("%1 (%2).%3").arg(base.completeBaseName()).arg(n).arg(base.suffix()));
-    return path;
-}
 
 void preparePrinter(QPrinter& printer) {
     if (printerInstalled()) return;
@@ -157,11 +125,23 @@ bool printPicture(QPrinter& printer, const QImage& picture) {
     return printJobOn(printer, job) != PrintOutcome::Failed;
 }
 
+namespace {
+
+// Without a printer the page goes where the user says, as Save picture as
+// would write it: never into a folder the user did not choose.
+PrintOutcome saveInsteadOfPrinting(QWidget* parent, QPrinter& printer, const PrintJob& job, int language) {
+    const QString path = askPictureFile(parent, job.documentName, language, true);
+    if (path.isEmpty()) return PrintOutcome::Cancelled;
+    return writeJobFile(parent, path, job, QSize(), printer.pageLayout(), language) == SaveOutcome::Saved
+               ? PrintOutcome::WrotePdf
+               : PrintOutcome::Failed;
+}
+
+}  // namespace
+
 PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob& job, int language) {
+    if (!printerInstalled()) return saveInsteadOfPrinting(parent, printer, job, language);
     JobSettings settings(printer, job);
-    // Without a printer the dialog offers its PDF file, named after the window.
-    if (!printerInstalled() && printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(unusedPdfPath(pdfName(job.documentName)));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
     int error = 0;
@@ -171,11 +151,8 @@ PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob&
 }
 
 PrintOutcome printDirect(QWidget* parent, QPrinter& printer, const PrintJob& job, int language) {
+    if (!printerInstalled()) return saveInsteadOfPrinting(parent, printer, job, language);
     JobSettings settings(printer, job);
-    if (!printerInstalled()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(unusedPdfPath(pdfName(job.documentName)));
-    }
     int error = 0;
     const PrintOutcome outcome = printJobOn(printer, job, &error);
     report(parent, outcome, error, printer, language);

@@ -18,8 +18,8 @@ class QWidget;
 
 // Printing of a window: the same drawing as on the screen, laid on the page
 // with an isotropic mapping (one scale for both axes, so circles stay
-// circles). Without an installed printer the page goes to a PDF file, written
-// whole or not at all, and the user is told where it went.
+// circles). Without an installed printer the page goes to a PDF file the
+// user names in the save dialog, written whole or not at all.
 
 namespace vantorel {
 
@@ -50,11 +50,6 @@ void paintJobPage(QPainter& painter, const QRect& page, const PrintJob& job);
 // Whether the system knows a printer.
 bool printerInstalled();
 
-// The file a page goes to when no printer is installed: `name` beside the
-// settings file in use, with " (2)", " (3)" ... before ".pdf" when taken, so no
-// file is ever replaced that the user did not choose.
-QString unusedPdfPath(const QString& name);
-
 enum class PrintOutcome { Printed, WrotePdf, Cancelled, Failed };
 
 // Prints the job on `printer` as it is set, without a dialog. A printer set to
@@ -68,10 +63,10 @@ PrintOutcome printJobOn(QPrinter& printer, const PrintJob& job, int* error = nul
 bool printPicture(QPrinter& printer, const QImage& picture);
 
 // The Print command: the print dialog, then the page. The Print directly
-// command: the page on the current printer, or a new PDF file when no printer
-// is installed. Print Preview: the preview window, which can print too. Each
-// tells the user (in `language`) where a PDF went when no printer is
-// installed, and when a page could not be written.
+// command: the page on the current printer. Without a printer both offer
+// the save dialog for a PDF page instead. Print Preview: the preview window,
+// which can print too. Each tells the user (in `language`) when a page could
+// not be written.
 PrintOutcome printWithDialog(QWidget* parent, QPrinter& printer, const PrintJob& job, int language);
 PrintOutcome printDirect(QWidget* parent, QPrinter& printer, const PrintJob& job, int language);
 void printPreview(QWidget* parent, QPrinter& printer, const PrintJob& job, int language = 0);

@@ -9,6 +9,7 @@
 #include "common/commands/CommandIds.h"
 #include "common/paint/DrawingSurface.h"
 #include "common/settings/DateTimeCommand.h"
+#include "common/ui/ToolWindowPages.h"
 #include "common/ui/ToolWindowPlacement.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
@@ -219,6 +220,7 @@ void MoonView::openPhaseTable() {
             return QPoint(screen.right() + 1 - frame.width() - 10, screen.bottom() + 1 - frame.height() - 40);
         },
         host().dataDialogFrame());
+    addPageCommands(table, this);
     table->show();
 }
 
@@ -237,6 +239,7 @@ void MoonView::openLunarXList() {
     placeToolWindow(
         list, [](QSize frame, QRect screen) { return QPoint(screen.right() + 1 - frame.width() - 10, screen.top() + 435); },
         host().dataDialogFrame());
+    addPageCommands(list, this);
     list->show();
 }
 
@@ -257,7 +260,7 @@ bool MoonView::onCommand(int id) {
     case ID_LUNAR_X: openLunarXList(); return true;
     case ID_MARS_ZOOM_IN: zoomIn(); return true;
     case ID_MARS_ZOOM_OUT: zoomOut(); return true;
-    default: return false;
+    default: return ChildView::onCommand(id);
     }
 }
 
@@ -266,7 +269,7 @@ std::optional<CommandState> MoonView::commandState(int id) const {
         return CommandState{};
     if (id == ID_MARS_ZOOM_IN) return CommandState{zoom_ < kMoonMaxZoom, false};
     if (id == ID_MARS_ZOOM_OUT) return CommandState{zoom_ > kMoonMinZoom, false};
-    return std::nullopt;
+    return ChildView::commandState(id);
 }
 
 }  // namespace vantorel

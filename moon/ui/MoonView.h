@@ -40,6 +40,10 @@ public:
     void onRecomputeZone() override;
     void onSettingsChanged() override;
     void onLanguageChanged() override;
+    const DateTime* printedDate() const override { return &doc_.dateTime; }
+    // The window's picture as it shows it, for paper and files.
+    bool printable() const override { return true; }
+    QImage printPicture() override { return grab().toImage(); }
 
     // The two windows of the application, while they are open.
     static MoonPhaseTable* phaseTable();

@@ -3,6 +3,7 @@
 #include "common/commands/CommandIds.h"
 #include "common/commands/DocumentTypes.h"
 #include "common/settings/SettingsFile.h"
+#include "common/ui/ToolWindowPages.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
 #include "common/ui/WindowServices.h"
@@ -127,6 +128,7 @@ void JupiterViewBase::showPhenomena() {
         host().sendToAllChildren(WM_JUPITER_DATE, &when);
     });
     fillPhenomena();
+    addPageCommands(list_, this);
     list_->show();
     list_->placeAtRightEdge();
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/DialogHelpers.h"
+#include "common/ui/ToolWindowPlacement.h"
 #include "common/ui/ResultListFont.h"
 #include "sky/MarsSeasonSearch.h"
 
@@ -82,9 +83,9 @@ MarsSeasonList* MarsSeasonList::showLines(QWidget* owner, int language, const QS
     if (!open) {
         open = new MarsSeasonList(language, owner);
         open->adjustSize();
-        const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-        open->move(area.topLeft() + placement(area.width(), open->width()));
+        placeToolWindow(open, [&open](QSize, QRect screen) {
+            return screen.topLeft() + placement(screen.width(), open->width());
+        });
     }
     open->fill(lines);
     open->show();

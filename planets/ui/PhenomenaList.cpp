@@ -9,6 +9,7 @@
 
 #include "common/text/LanguageText.h"
 #include "common/ui/DialogHelpers.h"
+#include "common/ui/ToolWindowPlacement.h"
 #include "common/ui/WindowServices.h"
 #include "satellites/PhenomenonRows.h"
 
@@ -134,10 +135,9 @@ QString PhenomenaList::controlText(int id) const {
 }
 
 void PhenomenaList::placeAtRightEdge() {
-    const QScreen* screen = this->screen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    move(area.right() - frameGeometry().width() + 1, area.top() + 35);
+    placeToolWindow(this, [](QSize frame, QRect screen) {
+        return QPoint(screen.right() + 1 - frame.width(), screen.top() + 35);
+    });
 }
 
 }  // namespace vantorel

@@ -116,6 +116,10 @@ void PlanetView::onSettingsChanged() {
 
 void PlanetView::onRecomputeDate() { doc_->takeCommonDate(); }
 
+const DateTime* PlanetView::printedDate() const { return &doc_->dt; }
+
+QImage PlanetView::printPicture() { return grab().toImage(); }
+
 void PlanetView::onRecomputeZone() { doc_->recomputeAndRefresh(); }
 
 void PlanetView::dateChangedByDialog() { doc_->dateChanged(); }
@@ -244,7 +248,7 @@ bool PlanetView::onCommand(int id) {
         showConjunctions();
         return true;
     }
-    return onBodyCommand(id);
+    return onBodyCommand(id) || ChildView::onCommand(id);
 }
 
 void PlanetView::showConjunctions() {
@@ -260,7 +264,8 @@ std::optional<CommandState> PlanetView::commandState(int id) const {
         return CommandState{zoom_ < traits_.maxZoom, false};
     if (traits_.zoomOutCommand != 0 && id == traits_.zoomOutCommand)
         return CommandState{zoom_ > traits_.minZoom, false};
-    return bodyCommandState(id);
+    if (auto state = bodyCommandState(id)) return state;
+    return ChildView::commandState(id);
 }
 
 }  // namespace vantorel

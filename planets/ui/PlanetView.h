@@ -79,6 +79,10 @@ public:
     void onRecomputeDate() override;
     void onRecomputeZone() override;
     void onSettingsChanged() override;
+    const DateTime* printedDate() const override;
+    // The window's picture as it shows it, for paper and files.
+    bool printable() const override { return true; }
+    QImage printPicture() override;
 
     void zoomIn();
     void zoomOut();

@@ -2,6 +2,7 @@
 
 #include "common/commands/CommandIds.h"
 #include "common/settings/SettingsFile.h"
+#include "common/ui/ToolWindowPages.h"
 #include "common/ui/ViewContext.h"
 #include "common/ui/WindowHost.h"
 #include "common/ui/WindowServices.h"
@@ -79,7 +80,7 @@ void MarsView::showSeasons() {
     QStringList lines;
     for (int i = 0; i < list.count && i < MarsSeasonSearchResult::kLineCount; ++i)
         lines << QString::fromUtf8(list.lines[i]);
-    MarsSeasonList::showLines(this, language(), lines);
+    addPageCommands(MarsSeasonList::showLines(this, language(), lines), this);
 }
 
 void MarsView::findCentralLongitude() {

@@ -1,12 +1,13 @@
 // Writes the pictures of the user guide: the main window at start, the date
 // dialog, the latitude and longitude dialog, a Mars window with its data
 // dialog, its phenomena and seasons, the sky chart, the heliocentric view,
-// the all-planets table and the Tonight window, taken offscreen with
+// the all-planets table, the Tonight window and the Window menu, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -18,6 +19,7 @@
 #include "app/ui/DataDialog.h"
 #include "app/ui/LatitudeLongitudeDialog.h"
 #include "app/ui/MainWindow.h"
+#include "common/commands/CommandIds.h"
 #include "common/settings/DateTimeCommand.h"
 #include "common/ui/DateTimeDialog.h"
 #include "engine/Mars.h"
@@ -133,5 +135,16 @@ int main(int argc, char** argv) {
     frame->activeView()->parentWidget()->resize(860, 640);
     QApplication::processEvents();
     ok = save(frame->activeView()->parentWidget(), out, QStringLiteral("tonight-window.png")) && ok;
+    // The Window menu over the tiled windows: its commands and the list of
+    // the open windows, the active one checked.
+    frame->onCommand(ID_WINDOW_TILE);
+    QApplication::processEvents();
+    for (QMenu* menu : frame->currentMenus()) {
+        if (menu->title() != QStringLiteral("&Window")) continue;
+        menu->popup(frame->mapToGlobal(QPoint(300, 30)));
+        QApplication::processEvents();
+        ok = save(menu, out, QStringLiteral("window-menu.png")) && ok;
+        menu->hide();
+    }
     return ok ? 0 : 1;
 }

@@ -88,14 +88,21 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     ASSERT_NE(mars, nullptr);
     EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage",
                                            "Ré&glages", "&Option", "F&enêtre", "&?"}));
-    EXPECT_EQ(items(popupTitled(f, "&Fichier")), QStringList{"57665 &Quitter"});
+    EXPECT_EQ(items(popupTitled(f, "&Fichier")),
+              (QStringList{"57607 &Impression...\tCtrl+P", "57608 Imprimer &directement",
+                           "57609 Aper\u00e7u a&vant impression",
+                           "57606 C&onfiguration de l'impression...", "-",
+                           "57604 &Enregistrer l'image sous...", "-", "57665 &Quitter"}));
     EXPECT_EQ(items(popupTitled(f, "Ré&glages")),
               (QStringList{"32781 &Date - Heure", "32774 &Suivi"}));
     EXPECT_EQ(items(popupTitled(f, "&Option")),
               (QStringList{"32775 &Chercher une longitude centrale...", "32804 &Saisons",
                            "32806 Conjonction - &Opposition", "32819 &Zoom  +",
                            "32818 Zoo&m   -"}));
-    EXPECT_EQ(items(popupTitled(f, "F&enêtre")), QStringList{"57650 &Cascade"});
+    EXPECT_EQ(items(popupTitled(f, "F&enêtre")),
+              (QStringList{"57650 &Cascade", "57651 &Mosaïque", "-", "57602 &Fermer\tCtrl+F4",
+                           "57603 Fermer &tout", "-", "57680 &Suivante\tCtrl+Tab",
+                           "57681 &Précédente\tCtrl+Shift+Tab"}));
     EXPECT_TRUE(items(popupTitled(f, "&Affichage")).contains("32794 &Dialogue des données"));
     EXPECT_EQ(mars->documentTitle(), QStringLiteral(" Mars"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("VANTOREL - Mars"));
@@ -155,7 +162,7 @@ TEST(MenuWindow, EveryItemOfEveryMenuPromptsInTheStatusBarInItsLanguage) {
         }
         // One sentence per kind of command: the zooms share theirs, nothing
         // else does.
-        EXPECT_EQ(prompts.size(), 42);
+        EXPECT_EQ(prompts.size(), 48);
         // Highlighting an item of the menu bar's popups shows its prompt.
         QAction* dateTime = f.currentAction(ID_DATE_TIME);
         ASSERT_NE(dateTime, nullptr);

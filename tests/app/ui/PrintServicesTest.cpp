@@ -17,6 +17,7 @@
 #include "common/files/SafeFile.h"
 #include "common/text/LanguageText.h"
 #include "common/ui/ChildView.h"
+#include "common/ui/PictureSaving.h"
 #include "common/ui/PrintServices.h"
 #include "tests/app/ui/AppFixture.h"
 #include "tests/support/ModalDriver.h"
@@ -75,13 +76,29 @@ TEST(PrintServices, ARegisteredViewThatPrintsGetsThePrintCommands) {
     EXPECT_TRUE(started.frame().currentAction(ID_FILE_PRINT)->isEnabled());
     EXPECT_TRUE(started.frame().currentAction(ID_FILE_PRINT_PREVIEW)->isEnabled());
 
-    ModalDriver driver;
-    driver.then([](QWidget* w) {
-        EXPECT_NE(qobject_cast<QPrintDialog*>(w), nullptr);
-        ModalDriver::close(w, false);
-    });
-    started.command(ID_FILE_PRINT);
-    EXPECT_TRUE(driver.finished());
+    if (printerInstalled()) {
+        ModalDriver driver;
+        driver.then([](QWidget* w) {
+            EXPECT_NE(qobject_cast<QPrintDialog*>(w), nullptr);
+            ModalDriver::close(w, false);
+        });
+        started.command(ID_FILE_PRINT);
+        EXPECT_TRUE(driver.finished());
+    } else {
+        // No printer: the save dialog for a PDF page, not a file in a
+        // folder the user never chose.
+        QStringList asked;
+        setSaveFileChooser([&asked](QWidget*, const QString&, const QString& suggested, const QString& filters) {
+            asked << suggested << filters;
+            return QString();
+        });
+        started.command(ID_FILE_PRINT);
+        started.command(ID_FILE_PRINT_DIRECT);
+        setSaveFileChooser({});
+        ASSERT_EQ(asked.size(), 4);
+        EXPECT_TRUE(asked[0].endsWith(QStringLiteral("/Vantorel - Sky.pdf"))) << asked[0].toStdString();
+        EXPECT_EQ(asked[1], QStringLiteral("PDF page (*.pdf)"));
+    }
     EXPECT_EQ(view->rendered, 0);  // cancelled: nothing drawn for paper
 }
 
@@ -107,9 +124,9 @@ TEST(PrintServices, AFullDiskKeepsTheOldPdf) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the old page");
 }
 
-// Print directly without a printer writes a PDF; when the disk fills the
-// user is told which file and why, in the active language, and no file is
-// left.
+// Print directly without a printer writes the PDF the user names; when the
+// disk fills the user is told which file and why, in the active language,
+// and no file is left.
 TEST(PrintServices, PrintDirectlySaysWhichFileFailedAndWhy) {
     StartedApp started(kFrench);
     ASSERT_TRUE(started.start());
@@ -120,13 +137,15 @@ TEST(PrintServices, PrintDirectlySaysWhichFileFailedAndWhy) {
     setFileStepHookForTesting([](FileStep step, const std::string&) {
         return step == FileStep::Sync ? ENOSPC : 0;
     });
+    const QString pdf = QDir(QString::fromStdString(started.wd.path().string()))
+                            .absoluteFilePath(QStringLiteral("Vantorel - Ciel.pdf"));
+    setSaveFileChooser([pdf](QWidget*, const QString&, const QString&, const QString&) { return pdf; });
     ModalDriver driver;
     driver.accept();
     started.command(ID_FILE_PRINT_DIRECT);
     setFileStepHookForTesting({});
+    setSaveFileChooser({});
     ASSERT_EQ(driver.seen().size(), 1);
-    const QString pdf = QDir(QString::fromStdString(started.wd.path().string()))
-                            .absoluteFilePath(QStringLiteral("Vantorel - Ciel.pdf"));
     EXPECT_EQ(driver.seen().front(),
               QStringLiteral("message: Impossible d'\u00e9crire le fichier %1 : Plus de place sur "
                              "le disque. Rien n'a \u00e9t\u00e9 modifi\u00e9.")

@@ -92,13 +92,18 @@ TEST(MenuTable, ChildMenusRepeatTheMainItemsAndAddTheirOwn) {
         const std::vector<MenuPopup> m = menuLayout(kind);
         EXPECT_EQ(ids(m[1]), ids(main[1]));  // Preference
         EXPECT_EQ(ids(m[2]), planet);
-        // Window holds only Cascade; Help the same as the main menu's.
-        EXPECT_EQ(ids(m[m.size() - 2]), std::vector<int>{ID_WINDOW_CASCADE});
+        // Window arranges, closes and walks the windows; Help the same as
+        // the main menu's.
+        EXPECT_EQ(ids(m[m.size() - 2]),
+                  (std::vector<int>{ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_SEPARATOR, ID_WINDOW_CLOSE,
+                                    ID_WINDOW_CLOSE_ALL, ID_SEPARATOR, ID_WINDOW_NEXT,
+                                    ID_WINDOW_PREVIOUS}));
         EXPECT_EQ(ids(m.back()), ids(main.back()));
-        // Print only where something prints; Exit everywhere.
+        // Every window prints and saves its picture; Exit everywhere.
+        EXPECT_EQ(ids(m[0]), ids(main[0]));
         const std::vector<int> file = ids(m[0]);
-        const bool prints = std::count(file.begin(), file.end(), ID_FILE_PRINT) == 1;
-        EXPECT_EQ(prints, kind == MenuKind::Tables || kind == MenuKind::Tonight);
+        EXPECT_EQ(std::count(file.begin(), file.end(), ID_FILE_PRINT), 1);
+        EXPECT_EQ(std::count(file.begin(), file.end(), ID_FILE_SAVE_PICTURE), 1);
         EXPECT_EQ(file.back(), ID_APP_EXIT);
         // Data dialog only for the body windows.
         const std::vector<int> view = ids(m[3]);

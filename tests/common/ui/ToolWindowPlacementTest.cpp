@@ -41,3 +41,37 @@ TEST(ToolWindowPlacement, InsideTheScreenAndClearOfTheDataDialog) {
     p = toolWindowPosition(QSize(900, 500), QRect(0, 0, 1000, 600), QRect(0, 0, 1000, 600), QPoint(500, 500));
     EXPECT_TRUE(QRect(0, 0, 1000, 600).contains(QRect(p, QSize(900, 500))));
 }
+
+// The data dialog, the phenomena list, the phase table and the Lunar X
+// list all ask for the right edge of the screen: each opened after the
+// others lands where it covers none of them.
+TEST(ToolWindowPlacement, SmallWindowsOpenedOneAfterAnotherCoverNoneOfTheOthers) {
+    const QRect screen(0, 0, 1600, 1000);
+    struct Ask {
+        QSize size;
+        QPoint wanted;
+    };
+    const Ask asks[] = {
+        {{330, 520}, {1600 - 330 - 10, 35}},   // data dialog
+        {{300, 420}, {1600 - 300, 35}},        // phenomena list
+        {{520, 200}, {1600 - 520 - 10, 760}},  // phase table
+        {{260, 330}, {1600 - 260 - 10, 435}},  // Lunar X list
+        {{300, 250}, {1600 - 300 - 10, 435}},  // seasons of Mars
+    };
+    QList<QRect> open;
+    for (const Ask& a : asks) {
+        const QRect placed(toolWindowPosition(a.size, screen, open, a.wanted), a.size);
+        EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();
+        for (const QRect& other : open)
+            EXPECT_FALSE(placed.intersects(other)) << placed.x() << "," << placed.y();
+        open.push_back(placed);
+    }
+    // The first keeps the place it asked for.
+    EXPECT_EQ(open.front().topLeft(), asks[0].wanted);
+
+    // A full screen: the place that covers the least of the others.
+    const QList<QRect> full = {QRect(0, 0, 800, 1000), QRect(800, 0, 800, 600)};
+    const QPoint p = toolWindowPosition(QSize(400, 300), screen, full, QPoint(1200, 100));
+    EXPECT_TRUE(screen.contains(QRect(p, QSize(400, 300))));
+    EXPECT_FALSE(QRect(p, QSize(400, 300)).intersects(full[1])) << p.x() << "," << p.y();
+}

@@ -24,6 +24,7 @@
 
 #include "common/commands/CommandIds.h"
 #include "common/ui/DateTimeDialog.h"
+#include "common/ui/PictureSaving.h"
 #include "common/ui/PrintServices.h"
 #include "planets/ui/DataTableView.h"
 #include "tests/app/ui/AppFixture.h"
@@ -132,14 +133,16 @@ TEST(DataTableView, PrintCommandsOnlyWhereSomethingPrints) {
     EXPECT_FALSE(enabled(s, ID_FILE_PRINT));
     EXPECT_FALSE(enabled(s, ID_FILE_PRINT_DIRECT));
     EXPECT_FALSE(enabled(s, ID_FILE_PRINT_PREVIEW));
+    EXPECT_FALSE(enabled(s, ID_FILE_SAVE_PICTURE));
     EXPECT_TRUE(enabled(s, ID_FILE_PRINT_SETUP));
     ASSERT_NE(openTable(s), nullptr);
-    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
+    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
+                   ID_FILE_SAVE_PICTURE})
         EXPECT_TRUE(enabled(s, id)) << id;
     EXPECT_EQ(s.frame().currentAction(ID_FILE_PRINT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    // A body window has no print items at all.
+    // A body window prints and saves too.
     s.command(ID_OPEN_MARS);
-    EXPECT_EQ(s.frame().currentAction(ID_FILE_PRINT), nullptr);
+    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_SAVE_PICTURE}) EXPECT_TRUE(enabled(s, id)) << id;
     // The sky and heliocentric windows share the table's menu; until they
     // draw, their placeholders print nothing and grey the items.
     s.command(ID_OPEN_SKY);
@@ -159,30 +162,31 @@ TEST(DataTableView, PrintSetupIsThePageSetupDialog) {
     EXPECT_TRUE(driver.finished());
 }
 
-TEST(DataTableView, WithoutAPrinterPrintDirectlyWritesANewPdfShowingTheTable) {
+TEST(DataTableView, WithoutAPrinterPrintDirectlyWritesThePdfTheUserNames) {
     if (printerInstalled()) GTEST_SKIP() << "a printer is installed";
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "pdftoppm is missing (poppler-utils)";
     StartedApp s(0);
     ASSERT_TRUE(s.start());
     ASSERT_NE(openTable(s), nullptr);
-    // A file of that name is the user's: it stays as it was.
-    { std::ofstream("Vantorel - Data.pdf") << "mine"; }
-    QString told;
-    ModalDriver driver;
-    driver.then([&](QWidget* w) {
-        if (auto* box = qobject_cast<QMessageBox*>(w)) told = box->text();
-        ModalDriver::close(w, true);
+    // The save dialog asks; cancelled, nothing is written anywhere.
+    const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("table.pdf"));
+    QString answer;
+    QStringList offered;
+    setSaveFileChooser([&](QWidget*, const QString&, const QString& suggested, const QString&) {
+        offered << suggested;
+        return answer;
     });
+    const QStringList before = QDir::current().entryList(QDir::Files);
     s.command(ID_FILE_PRINT_DIRECT);
-    EXPECT_TRUE(driver.finished());
-    const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("Vantorel - Data (2).pdf"));
-    EXPECT_TRUE(told.contains(QStringLiteral("No printer is installed"))) << told.toStdString();
-    EXPECT_TRUE(told.contains(QDir::toNativeSeparators(pdf))) << told.toStdString();
-    std::ifstream mine("Vantorel - Data.pdf");
-    std::string kept;
-    mine >> kept;
-    EXPECT_EQ(kept, "mine");
+    EXPECT_EQ(QDir::current().entryList(QDir::Files), before);
+    answer = pdf;
+    ModalDriver driver;  // no message: the user knows where it went
+    s.command(ID_FILE_PRINT_DIRECT);
+    setSaveFileChooser({});
+    EXPECT_TRUE(driver.seen().isEmpty()) << driver.seen().join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_TRUE(offered[0].endsWith(QStringLiteral("Vantorel - Data.pdf"))) << offered[0].toStdString();
     ASSERT_TRUE(QFileInfo::exists(pdf));
 
     // One landscape page whose picture shows the title, three headers, the
@@ -206,7 +210,7 @@ TEST(DataTableView, PrintDialogCancelledWritesNothingAndPreviewOpens) {
     ASSERT_TRUE(s.start());
     ASSERT_NE(openTable(s), nullptr);
     const QStringList before = QDir::current().entryList(QDir::Files);
-    {
+    if (printerInstalled()) {
         ModalDriver driver;
         driver.then([](QWidget* w) {
             EXPECT_NE(qobject_cast<QPrintDialog*>(w), nullptr);
@@ -216,6 +220,17 @@ TEST(DataTableView, PrintDialogCancelledWritesNothingAndPreviewOpens) {
         QApplication::setActiveWindow(&s.frame());
         QTest::keyClick(s.frame().activeView(), Qt::Key_P, Qt::ControlModifier);
         EXPECT_TRUE(driver.finished()) << "Ctrl+P gave no print dialog";
+    } else {
+        // No printer: Ctrl+P asks where to save the page instead.
+        int asked = 0;
+        setSaveFileChooser([&asked](QWidget*, const QString&, const QString&, const QString&) {
+            ++asked;
+            return QString();
+        });
+        QApplication::setActiveWindow(&s.frame());
+        QTest::keyClick(s.frame().activeView(), Qt::Key_P, Qt::ControlModifier);
+        setSaveFileChooser({});
+        EXPECT_EQ(asked, 1) << "Ctrl+P gave no save dialog";
     }
     EXPECT_EQ(QDir::current().entryList(QDir::Files), before);
     {
