@@ -29,7 +29,7 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
         const std::string names = windowNames(printNames());
         err << "vantorel-cli print: argument --window: "
             << (names.empty() ? std::string("no window prints") : "expected one of " + names)
-            << ", got " << quoted(values.text("window")) << "\n";
+            << ", got " << cli::quoted(values.text("window")) << "\n";
         return kUsageError;
     }
     RenderRequest request;

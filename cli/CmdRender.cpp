@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliListOptions.h"
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
 #include "common/paint/DrawingSurface.h"
@@ -25,7 +26,7 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
     const RenderWindowKind* kind = findRenderWindow(values.text("window"));
     if (!kind) {
         err << "vantorel-cli render: argument --window: expected one of "
-            << windowNames(renderNames()) << ", got " << quoted(values.text("window")) << "\n";
+            << windowNames(renderNames()) << ", got " << cli::quoted(values.text("window")) << "\n";
         return kUsageError;
     }
     RenderRequest request;
@@ -45,10 +46,14 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
         return 1;
     }
     if (values.flag("json")) {
+        DateTime at;
+        at.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                    request.clock.minute, request.zone.hours, request.zone.minutes);
+        at.namedZone = request.settings.namedZone;
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
             << ",\"width\":" << request.width << ",\"height\":" << request.height
             << ",\"summary\":" << jsonString(result.summary) << ",\"longitude_from\":"
-            << jsonString(request.settings.longitude ? "site" : "zone")
+            << jsonString(request.settings.longitude ? "site" : "zone") << zoneJson(at)
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
         out << "wrote " << path << " (" << request.width << " x " << request.height

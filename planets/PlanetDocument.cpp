@@ -54,7 +54,7 @@ PanelContent PlanetDocument::fillDataPanel() {
     StatusTexts& st = out.status;
     st.date = labelledDateText(lang, settings_.dateFormatIndex(), dt.localYear, dt.localMonth,
                                dt.localDay);
-    st.time = timeStatusText(lang, dt.localHour, dt.localMinute);
+    st.time = timeStatusText(lang, dt);
     st.rise = riseStatusText(lang, dt);
     st.transit = transitStatusText(lang, dt);
     st.set = setStatusText(lang, dt);

@@ -129,7 +129,8 @@ void ConjunctionSearch::toLocalRoundedHour(double jde, double zoneOffsetHours) {
 }
 
 void ConjunctionSearch::addLine(int kind, double jde, int startYear, double elongation) {
-    toLocalRoundedHour(jde, zoneOffsetHours_);
+    // Each event with the offset in force then.
+    toLocalRoundedHour(jde, namedZone_ ? namedZone_->offsetMinutesAtUtc(jde) / 60.0 : zoneOffsetHours_);
     if (eventCalendar.year < startYear || count >= kLineCount) return;
     const std::string date =
         unlabelledDateText(dateFormat_, eventCalendar.year, eventCalendar.month, eventCalendar.day);
@@ -155,6 +156,7 @@ void ConjunctionSearch::searchPhenomena(const DateTime& dt, int planetIndex) {
     zoneHours = dt.zoneHours;
     zoneMinutes = dt.zoneMinutes;
     zoneOffsetHours_ = dt.zoneOffsetHours();
+    namedZone_ = dt.namedZone;
     if (planetIndex < 0 || planetIndex >= kPhenomenonRowCount || planetIndex % 2 != 0) return;
 
     const int startYear = static_cast<int>(dt.localYear);

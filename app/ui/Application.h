@@ -63,6 +63,7 @@ public:
     void onCommand(int id);
     std::optional<CommandState> commandState(int id) const;
     void latitudeCommand();
+    void siteCommand();
     void timeZoneCommand();
     void projectionCommand();
     void dateFormatCommand();
@@ -71,6 +72,12 @@ public:
     QPrinter& printer();
 
 private:
+    // The clock's reading as a Julian day, for the standard offset a named
+    // zone keeps in FuseauH/FuseauM.
+    double nowJd() const;
+    // After the latitude, longitude or zone changed: the panes and every window.
+    void siteChanged(bool zoneChanged);
+
     std::unique_ptr<Clock> clock_;
     Settings settings_;
     std::string helpFile_;

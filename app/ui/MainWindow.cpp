@@ -71,7 +71,10 @@ void MainWindow::showProjectionPane() {
 
 void MainWindow::showLongitudePane() {
     const Settings& s = app_.settings();
-    setPaneText(1, QString::fromStdString(longitudePaneText(s.longitude, s.languageIndex())));
+    std::string text = longitudePaneText(s.longitude, s.languageIndex());
+    // A named zone beside it; its offset in force goes with each window's time.
+    if (s.namedZone) text += "  " + s.namedZone->name();
+    setPaneText(1, QString::fromStdString(text));
 }
 
 // ---- menus -----------------------------------------------------------------
@@ -92,6 +95,8 @@ const MainWindow::MenuSet& MainWindow::menuSet(MenuKind kind, int language) {
             const QString text = QString::fromUtf8(item.text(language));
             QAction* action = menu->addAction(text);
             action->setData(item.id);
+            if (const char* prompt = commandPrompt(item.id)(language); prompt[0] != '\0')
+                action->setStatusTip(QString::fromUtf8(prompt));
             // The key named after a tab works as well as reads: "\tCtrl+P".
             if (text.contains(QLatin1Char('\t')))
                 action->setShortcut(QKeySequence(text.section(QLatin1Char('\t'), 1)));
@@ -121,6 +126,7 @@ QAction* MainWindow::currentAction(int id) const {
 
 bool MainWindow::frameHandles(int id) const {
     switch (id) {
+    case ID_SITE:
     case ID_LATITUDE:
     case ID_TIME_ZONE:
     case ID_PROJECTION:
@@ -180,6 +186,7 @@ bool MainWindow::handleFrameCommand(int id) {
         return true;
     }
     switch (id) {
+    case ID_SITE: app_.siteCommand(); return true;
     case ID_LATITUDE: app_.latitudeCommand(); return true;
     case ID_TIME_ZONE: app_.timeZoneCommand(); return true;
     case ID_PROJECTION: app_.projectionCommand(); return true;

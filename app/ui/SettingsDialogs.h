@@ -25,6 +25,8 @@ public:
     std::optional<int> askProjection(int code) override;
     void showRestartMessage(const char* text) override;
     void reportSettingsNotSaved(const char* text) override;
+    SiteAnswer askSite() override;
+    void reportZoneProblem(const std::string& text) override;
 
 private:
     int language() const { return settings_.languageIndex(); }

@@ -19,11 +19,12 @@ constexpr CommandText kCommands[] = {
     {ID_FILE_PRINT_SETUP,
      {"P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."}},
     {ID_APP_EXIT, {"E&xit", "&Quitter", "&Salir"}},
+    {ID_SITE, {"&Site...", "&Site...", "&Sitio..."}},
     {ID_LATITUDE, {"&Latitude", "&Latitude", "&Latitud"}},
     {ID_TIME_ZONE, {"T&ime zone", "&Fuseau horaire", "&Huso horario"}},
     {ID_PROJECTION, {"&Telescope projection", "Projection du &télescope", "&Proyección del telescopio"}},
     {ID_DATE_SETTING, {"&Date format", "&Affichage de la date", "&Formato de fecha"}},
-    {ID_LANGUAGE, {"L&anguage", "L&angue", "L&enguaje"}},
+    {ID_LANGUAGE, {"L&anguage", "La&ngue", "L&enguaje"}},
     {ID_OPEN_MOON, {"M&oon", "&Lune", "&Luna"}},
     {ID_OPEN_MERCURY, {"&Mercury", "&Mercure", "&Mercurio"}},
     {ID_OPEN_VENUS, {"&Venus", "&Vénus", "&Venus"}},
@@ -38,7 +39,7 @@ constexpr CommandText kCommands[] = {
      {"J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"}},
     {ID_VIEW_STATUS_BAR, {"&Status Bar", "Barre d'é&tat", "Barra de &estado"}},
     {ID_DATA_DIALOG, {"&Data dialog", "&Dialogue des données", "&Diálogo de datos"}},
-    {ID_OPEN_SKY, {"&Sky", "&Ciel", "&Cielo"}},
+    {ID_OPEN_SKY, {"S&ky", "&Ciel", "&Cielo"}},
     {ID_OPEN_HELIOCENTRIC, {"&Heliocentric", "&Héliocentrique", "&Heliocéntrico"}},
     {ID_DATE_TIME, {"&Date - Time", "&Date - Heure", "&Fecha - Hora"}},
     {ID_TRACKING, {"T&racking", "&Suivi", "&Seguimiento"}},
@@ -72,7 +73,7 @@ constexpr TextTriple kFile{"&File", "&Fichier", "&Archivo"};
 constexpr TextTriple kPreference{"P&references", "P&références", "P&referencias"};
 constexpr TextTriple kPlanet{"&Planet", "&Planète", "&Planeta"};
 constexpr TextTriple kView{"&View", "&Affichage", "&Ver"};
-constexpr TextTriple kSetting{"&Setting", "&Réglages", "&Ajustes"};
+constexpr TextTriple kSetting{"&Setting", "Ré&glages", "A&justes"};
 constexpr TextTriple kOption{"&Option", "&Option", "&Opción"};
 constexpr TextTriple kWindow{"&Window", "F&enêtre", "V&entana"};
 constexpr TextTriple kHelp{"&Help", "&?", "&?"};
@@ -105,7 +106,8 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
     else
         menu.push_back(popup(kFile, kind, {ID_APP_EXIT}));
     menu.push_back(popup(kPreference, kind,
-                         {ID_LATITUDE, ID_TIME_ZONE, ID_PROJECTION, ID_DATE_SETTING, ID_LANGUAGE}));
+                         {ID_SITE, ID_LATITUDE, ID_TIME_ZONE, ID_PROJECTION, ID_DATE_SETTING,
+                          ID_LANGUAGE}));
     menu.push_back(popup(kPlanet, kind,
                          {ID_OPEN_MOON, ID_OPEN_MERCURY, ID_OPEN_VENUS, ID_OPEN_MARS,
                           ID_OPEN_JUPITER, ID_OPEN_SATURN, ID_OPEN_URANUS, ID_SEPARATOR,
@@ -161,6 +163,17 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
     menu.push_back(popup(kWindow, kind, {ID_WINDOW_CASCADE}));
     menu.push_back(popup(kHelp, kind, {ID_APP_ABOUT, ID_REFERENCE}));
     return menu;
+}
+
+TextTriple commandPrompt(int id) {
+    if (id == ID_SITE)
+        return {"Choose the observing site from a list of cities: latitude, longitude and time "
+                "zone together",
+                "Choisir le lieu d'observation dans une liste de villes : latitude, longitude et "
+                "fuseau horaire ensemble",
+                "Elegir el lugar de observaci\u00f3n en una lista de ciudades: latitud, longitud "
+                "y huso horario juntos"};
+    return {"", "", ""};
 }
 
 std::vector<int> allMenuCommands() {

@@ -40,6 +40,10 @@ std::vector<MenuPopup> menuLayout(MenuKind kind);
 // Saturn window (zoom in) and in the Jupiter windows (phenomena).
 TextTriple commandText(int id, MenuKind kind = MenuKind::Main);
 
+// The status bar's prompt while the menu item is highlighted; empty texts
+// for a command without one.
+TextTriple commandPrompt(int id);
+
 // Every command that some menu carries.
 std::vector<int> allMenuCommands();
 

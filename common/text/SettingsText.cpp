@@ -93,6 +93,12 @@ SettingsText SettingsText::parse(std::string_view bytes, std::string section) {
 }
 
 std::optional<int> SettingsText::value(std::string_view key) const {
+    const std::optional<std::string> v = text(key);
+    if (!v) return std::nullopt;
+    return parseWholeNumber(*v);
+}
+
+std::optional<std::string> SettingsText::text(std::string_view key) const {
     bool inSection = false;
     for (const std::string& line : lines_) {
         if (auto name = sectionName(line)) {
@@ -101,14 +107,18 @@ std::optional<int> SettingsText::value(std::string_view key) const {
         }
         std::string_view text;
         if (inSection) {
-            if (auto k = keyOf(line, text); k && equalsNoCase(*k, key)) return parseWholeNumber(text);
+            if (auto k = keyOf(line, text); k && equalsNoCase(*k, key)) return std::string(trim(text));
         }
     }
     return std::nullopt;
 }
 
-void SettingsText::set(std::string_view key, int value) {
-    const std::string entry = std::string(key) + "=" + std::to_string(value);
+void SettingsText::set(std::string_view key, int value) { set(key, std::to_string(value)); }
+
+void SettingsText::set(std::string_view key, std::string_view value) {
+    std::string entry = std::string(key) + "=";
+    for (const char c : value)
+        if (c != '\r' && c != '\n') entry += c;
     bool inSection = false;
     size_t sectionEnd = std::string::npos;  // end of the first matching section
     for (size_t i = 0; i < lines_.size(); ++i) {

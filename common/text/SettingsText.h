@@ -24,9 +24,15 @@ public:
     // whole decimal number within int; nothing for a missing key or a value
     // that is not such a number.
     std::optional<int> value(std::string_view key) const;
+    // The key's value as text, blanks at either end removed; nothing for a
+    // missing key.
+    std::optional<std::string> text(std::string_view key) const;
     // Replaces the key's first line in the section, or adds it at the end of
     // the section (the section is added when missing).
     void set(std::string_view key, int value);
+    // The same with a text value; line ends in it are dropped, so a value
+    // never adds a line.
+    void set(std::string_view key, std::string_view value);
     std::string serialize() const;
 
     const std::vector<std::string>& lines() const { return lines_; }

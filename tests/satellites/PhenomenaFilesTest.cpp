@@ -124,9 +124,9 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
     for (const Case& c : cases) {
         PlaceDrivenSatellites fromFile, computed;
         KeplerPlaceSource source;
-        ASSERT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), c.day, c.zh, c.zm, false,
+        ASSERT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), c.day, zoneOfFields(c.zh, c.zm), false,
                                       fromFile.rows));
-        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, c.zh, c.zm);
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, zoneOfFields(c.zh, c.zm));
         EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
             << c.day.month << "-" << c.day.day << " zone " << c.zh << ":" << c.zm;
         EXPECT_GT(fromFile.rows.count(), 0);
@@ -134,9 +134,9 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
     // The day search itself takes the file when it is in the working directory.
     PlaceDrivenSatellites sat;
     KeplerPlaceSource source;
-    EXPECT_TRUE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+    EXPECT_TRUE(findDayPhenomena({2005, 5, 17}, TimeZone(), sat, source, SearchMode::Fast));
     EXPECT_EQ(source.calls, 0);
-    EXPECT_FALSE(findDayPhenomena({2006, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+    EXPECT_FALSE(findDayPhenomena({2006, 5, 17}, TimeZone(), sat, source, SearchMode::Fast));
     EXPECT_GT(source.calls, 0);
 }
 
@@ -285,9 +285,9 @@ TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
         writeBytes("j2005.sat", d.bytes);
         PlaceDrivenSatellites sat, computed;
         KeplerPlaceSource source;
-        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast)) << d.what;
+        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, TimeZone(), sat, source, SearchMode::Fast)) << d.what;
         EXPECT_GT(source.calls, 0) << d.what;
-        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, 0, 0);
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, TimeZone());
         EXPECT_EQ(rowsOf(sat.rows), rowsOf(computed.rows)) << d.what;
         EXPECT_GT(sat.rows.count(), 0) << d.what;
     }
@@ -300,7 +300,7 @@ TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
             ASSERT_EQ(mkfifo("j2005.sat", 0644), 0);
         PlaceDrivenSatellites sat;
         KeplerPlaceSource source;
-        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, TimeZone(), sat, source, SearchMode::Fast));
         EXPECT_GT(sat.rows.count(), 0);
     }
 }
@@ -426,23 +426,23 @@ TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
         zones.emplace_back(z.hours, z.minutes);
         if (!z.eastOnly && z.hours > 0) zones.emplace_back(-z.hours, z.minutes);
     }
-    ASSERT_EQ(zones.size(), 34u);
+    ASSERT_EQ(zones.size(), 39u);
     int days = 0, rows = 0;
     for (const auto& [zh, zm] : zones) {
         for (long k = 0; k < 365; ++k) {
             const LocalMinute day = addMinutes(2005, 1, 1, k * 1440);
             PlaceDrivenSatellites fromFile, computed;
             KeplerPlaceSource source;
-            ASSERT_TRUE(readYearlyFileDay(path, day, zh, zm, false, fromFile.rows));
-            GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zh, zm);
+            ASSERT_TRUE(readYearlyFileDay(path, day, zoneOfFields(zh, zm), false, fromFile.rows));
+            GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zoneOfFields(zh, zm));
             ASSERT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
                 << day.month << "-" << day.day << " zone " << zh << ":" << zm;
             ++days;
             rows += computed.rows.count();
         }
     }
-    EXPECT_EQ(days, 34 * 365);
-    EXPECT_GT(rows, 34 * 365 * 5);
+    EXPECT_EQ(days, 39 * 365);
+    EXPECT_GT(rows, 39 * 365 * 5);
 }
 
 // ---- full disks, refused targets, killed runs ------------------------------------
@@ -550,8 +550,8 @@ TEST_F(YearlyFile, AKilledRunsTemporaryGoesAtTheNextUse) {
     writeBytes(otherYear, "killed in 2012");
     writeBytes(notOurs, "another file's");
     PhenomenonRows rows;
-    EXPECT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), {2005, 6, 1, 0, 0}, 0,
-                                  0, false, rows));
+    EXPECT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), {2005, 6, 1, 0, 0},
+                                  TimeZone(), false, rows));
     EXPECT_FALSE(fs::exists(left));
     EXPECT_FALSE(fs::exists(otherYear));
     EXPECT_TRUE(fs::exists(notOurs));

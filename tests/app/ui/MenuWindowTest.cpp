@@ -53,11 +53,11 @@ TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
          "32784 Sa&télites de Júpiter"},
     };
     const QStringList expectedPreference[3] = {
-        {"32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
+        {"32830 &Site...", "32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
          "32815 &Date format", "32799 L&anguage"},
-        {"32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &télescope",
-         "32815 &Affichage de la date", "32799 L&angue"},
-        {"32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del telescopio",
+        {"32830 &Site...", "32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &télescope",
+         "32815 &Affichage de la date", "32799 La&ngue"},
+        {"32830 &Sitio...", "32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del telescopio",
          "32815 &Formato de fecha", "32799 L&enguaje"},
     };
     for (int lang = 0; lang < 3; ++lang) {
@@ -86,9 +86,9 @@ TEST(MenuWindow, TheActiveChildsMenuReplacesTheMainMenu) {
     ChildView* mars = f.activeView();
     ASSERT_NE(mars, nullptr);
     EXPECT_EQ(popupTitles(f), (QStringList{"&Fichier", "P&références", "&Planète", "&Affichage",
-                                           "&Réglages", "&Option", "F&enêtre", "&?"}));
+                                           "Ré&glages", "&Option", "F&enêtre", "&?"}));
     EXPECT_EQ(items(popupTitled(f, "&Fichier")), QStringList{"57665 &Quitter"});
-    EXPECT_EQ(items(popupTitled(f, "&Réglages")),
+    EXPECT_EQ(items(popupTitled(f, "Ré&glages")),
               (QStringList{"32781 &Date - Heure", "32774 &Suivi"}));
     EXPECT_EQ(items(popupTitled(f, "&Option")),
               (QStringList{"32775 &Chercher une longitude centrale...", "32804 &Saisons",

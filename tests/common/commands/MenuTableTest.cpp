@@ -34,10 +34,10 @@ TEST(MenuTable, MainMenuHasFivePopupsInEachLanguage) {
               (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&?"}));
     EXPECT_EQ(titles(MenuKind::Main, 2), (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&?"}));
     EXPECT_EQ(titles(MenuKind::Mars, 1),
-              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "&Réglages", "&Option",
+              (V{"&Fichier", "P&références", "&Planète", "&Affichage", "Ré&glages", "&Option",
                  "F&enêtre", "&?"}));
     EXPECT_EQ(titles(MenuKind::Moon, 2),
-              (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "&Ajustes", "&Opción",
+              (V{"&Archivo", "P&referencias", "&Planeta", "&Ver", "A&justes", "&Opción",
                  "V&entana", "&?"}));
 }
 
@@ -52,7 +52,8 @@ TEST(MenuTable, CommandTextsInTheThreeLanguages) {
         {57607, "&Print...\tCtrl+P", "&Impression...\tCtrl+P", "&Imprimir...\tCtrl+P"},
         {57606, "P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."},
         {32809, "T&ime zone", "&Fuseau horaire", "&Huso horario"},
-        {32799, "L&anguage", "L&angue", "L&enguaje"},
+        {32799, "L&anguage", "La&ngue", "L&enguaje"},
+        {32830, "&Site...", "&Site...", "&Sitio..."},
         {32784, "J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"},
         {59393, "&Status Bar", "Barre d'é&tat", "Barra de &estado"},
         {32794, "&Data dialog", "&Dialogue des données", "&Diálogo de datos"},
@@ -144,4 +145,46 @@ TEST(DocumentTypes, RegisteredInOrderWithTheMenusOfEachLanguage) {
     EXPECT_FALSE(documentType(DocTypeId::Sky).counted);
     EXPECT_STREQ(documentType(DocTypeId::Moon).dataDialogName, " MOON");
     EXPECT_STREQ(documentType(DocTypeId::Saturn).dataDialogName, "SATURNE");
+}
+
+namespace {
+
+// The letter after '&' folded to lower case ('É' and 'é' alike); 0 without one.
+std::string mnemonicOf(const std::string& text) {
+    const size_t amp = text.find('&');
+    if (amp == std::string::npos || amp + 1 >= text.size()) return {};
+    const unsigned char c = static_cast<unsigned char>(text[amp + 1]);
+    if (c < 0x80) return std::string(1, static_cast<char>(std::tolower(c)));
+    // A two-byte Latin letter: upper and lower case differ by 0x20 in the second byte.
+    if (amp + 2 < text.size()) return {text[amp + 1], static_cast<char>(text[amp + 2] | 0x20)};
+    return {};
+}
+
+}  // namespace
+
+// Alt and a letter reach one item: every popup's items, and the titles of
+// every menu bar, each have their own letter in every language.
+TEST(MenuTable, EachMenuLevelHasItsOwnMnemonics) {
+    for (const MenuKind kind : {MenuKind::Main, MenuKind::Mars, MenuKind::MercuryVenus,
+                                MenuKind::Uranus, MenuKind::Jupiter, MenuKind::Saturn,
+                                MenuKind::Moon, MenuKind::Tables}) {
+        for (int lang = 0; lang < 3; ++lang) {
+            const std::vector<MenuPopup> menu = menuLayout(kind);
+            std::set<std::string> titlesSeen;
+            for (const MenuPopup& popup : menu) {
+                const std::string title = popup.title(lang);
+                const std::string t = mnemonicOf(title);
+                if (!t.empty()) EXPECT_TRUE(titlesSeen.insert(t).second) << title << " in " << lang;
+                std::set<std::string> seen;
+                for (const MenuItem& item : popup.items) {
+                    if (item.isSeparator()) continue;
+                    const std::string text = item.text(lang);
+                    const std::string m = mnemonicOf(text);
+                    if (!m.empty())
+                        EXPECT_TRUE(seen.insert(m).second)
+                            << text << " in " << title << ", language " << lang;
+                }
+            }
+        }
+    }
 }
