@@ -94,8 +94,10 @@ std::optional<ZoneArg> parseZone(const std::string& text, std::string& message) 
     const bool west = m[1] == "-";
     const int h = std::stoi(m[2]);
     const int mi = m[3].matched ? std::stoi(m[3]) : 0;
-    if (h > 13 || mi > 59 || (h == 13 && mi > 0)) {
-        message = "must lie within -13:00 and +13:00, got " + cli::quoted(text);
+    // East to +14:00 (Kiribati's Line Islands), west to -13:00.
+    const int limit = west ? 13 : 14;
+    if (h > limit || mi > 59 || (h == limit && mi > 0)) {
+        message = "must lie within -13:00 and +14:00, got " + cli::quoted(text);
         return std::nullopt;
     }
     if (!west) return ZoneArg{h, mi};

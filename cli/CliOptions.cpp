@@ -143,7 +143,7 @@ CliOption enumOption(std::string name, std::vector<std::string> choices, std::st
 CliOption jsonFlag() { return flagOption("json", "print one JSON object instead of the table"); }
 
 CliOption zoneArgument() {
-    return zoneOption("zone", "time zone, east positive, at most 13 hours").byDefault("0");
+    return zoneOption("zone", "time zone, east positive, from -13 to +14 hours").byDefault("0");
 }
 
 CliOption tzArgument() {

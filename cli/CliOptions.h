@@ -70,7 +70,7 @@ CliOption doubleOption(std::string name, double min, double max, std::string hel
 // A civil date YYYY-MM-DD within the program's years 1985..2050.
 CliOption dateOption(std::string name, std::string help);
 CliOption timeOption(std::string name, std::string help);
-// +H[:MM] or -H[:MM], at most 13 hours from Greenwich.
+// +H[:MM] or -H[:MM], from 13 hours west to 14 hours east of Greenwich.
 CliOption zoneOption(std::string name, std::string help);
 CliOption stringOption(std::string name, std::string help);
 CliOption tzNameOption(std::string name, std::string help);

@@ -72,7 +72,7 @@ TimeZoneDialog::TimeZoneDialog(int language, const ZoneChoice& shown, const Zone
         sizes_[i] = new QRadioButton(QString::fromLatin1(kZoneSizes[i].label), site);
         nameControl(sizes_[i], kZoneSizes[i].control);
         sizeGroup->addButton(sizes_[i], i);
-        grid->addWidget(sizes_[i], i % 5, i / 5);
+        grid->addWidget(sizes_[i], i % 6, i / 6);
     }
     auto* siteLayout = new QVBoxLayout(site);
     siteLayout->addLayout(sideRow);

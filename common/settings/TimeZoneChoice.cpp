@@ -6,7 +6,7 @@ namespace vantorel {
 
 const ZoneSize kZoneSizes[kZoneSizeCount] = {
     {1111, "0h", 0, 0, false},      {1180, "1h", 1, 0, false},      {1181, "2h", 2, 0, false},
-    {1182, "3h", 3, 0, false},      {1183, "3.5h", 3, 30, false},   {1184, "4h", 4, 0, false},
+    {1243, "2.5h", 2, 30, false},   {1182, "3h", 3, 0, false},      {1183, "3.5h", 3, 30, false},   {1184, "4h", 4, 0, false},
     {1185, "4.5h", 4, 30, true},    {1186, "5h", 5, 0, false},      {1187, "5.5h", 5, 30, true},
     {1238, "5.75h", 5, 45, true},   {1188, "6h", 6, 0, false},      {1189, "6.5h", 6, 30, true},
     {1190, "7h", 7, 0, false},      {1191, "8h", 8, 0, false},      {1239, "8.75h", 8, 45, true},

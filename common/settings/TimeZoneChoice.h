@@ -7,7 +7,8 @@
 
 // The time zones the time zone dialog offers: a named zone of the system's
 // tz database, whose offset follows summer time, or a fixed offset: one of
-// twenty-five sizes east or west of Greenwich, every offset in use. The
+// twenty-six sizes east or west of Greenwich, every offset in use, summer
+// time's included (Newfoundland's -2:30, Chatham's +13:45). The
 // zones of 4.5, 5.5, 5.75, 6.5, 8.75, 10.5, 12.75, 13, 13.75 and 14 hours
 // exist only east.
 
@@ -21,7 +22,7 @@ struct ZoneSize {
     bool eastOnly;
 };
 
-constexpr int kZoneSizeCount = 25;
+constexpr int kZoneSizeCount = 26;
 extern const ZoneSize kZoneSizes[kZoneSizeCount];
 
 struct ZoneChoice {

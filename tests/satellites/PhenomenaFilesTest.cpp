@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -426,7 +427,7 @@ TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
         zones.emplace_back(z.hours, z.minutes);
         if (!z.eastOnly && z.hours > 0) zones.emplace_back(-z.hours, z.minutes);
     }
-    ASSERT_EQ(zones.size(), 39u);
+    ASSERT_EQ(zones.size(), 41u);
     int days = 0, rows = 0;
     for (const auto& [zh, zm] : zones) {
         for (long k = 0; k < 365; ++k) {
@@ -441,8 +442,65 @@ TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
             rows += computed.rows.count();
         }
     }
-    EXPECT_EQ(days, 39 * 365);
-    EXPECT_GT(rows, 39 * 365 * 5);
+    EXPECT_EQ(days, 41 * 365);
+    EXPECT_GT(rows, 41 * 365 * 5);
+}
+
+// The nights summer time starts and ends, in Paris (2005-03-27 and
+// 2005-10-30, each at 01:00 UT) and in Sydney (2005-03-27, 16:00 UT the day
+// before): the day list, read from the yearly file and computed alike, holds
+// every row of the file within the local day (23 or 25 hours long), each on
+// the clock of its moment: in Paris +1 before the spring change and +2
+// after it, +2 then +1 in the autumn.
+TEST_F(YearlyFile, SummerTimeNightsShowEachRowWithItsOffset) {
+    ASSERT_TRUE(result.ok);
+    const std::string path = dir->userDataFile("j2005.sat").string();
+    const std::optional<std::vector<YearlyRow>> file = parseYearlyFile(readAll(path), 2005);
+    ASSERT_TRUE(file.has_value());
+    struct Night {
+        const char* zone;
+        LocalMinute day;
+        long change;        // minutes of universal time from 00:00 UT of the date
+        int before, after;  // offsets, minutes
+    };
+    const Night nights[] = {{"Europe/Paris", {2005, 3, 27, 0, 0}, 60, 60, 120},
+                            {"Europe/Paris", {2005, 10, 30, 0, 0}, 60, 120, 60},
+                            {"Australia/Sydney", {2005, 3, 27, 0, 0}, -480, 660, 600}};
+    int before = 0, after = 0;
+    for (const Night& n : nights) {
+        const std::optional<TimeZone> zone = TimeZone::named(n.zone);
+        ASSERT_TRUE(zone.has_value()) << n.zone;
+        PlaceDrivenSatellites fromFile, computed;
+        KeplerPlaceSource source;
+        ASSERT_TRUE(readYearlyFileDay(path, n.day, *zone, false, fromFile.rows));
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(n.day, *zone);
+        EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows)) << n.zone << " " << n.day.month;
+
+        // The file's rows of the local day, minutes of universal time from
+        // 00:00 UT of the date, each moved onto the clock by hand.
+        const long dayNumber = daysBetween(1970, 1, 1, n.day.year, n.day.month, n.day.day) + 2440587;
+        const long start = -n.before;
+        const long length = 1440 - (n.after - n.before);
+        std::vector<std::string> expected;
+        for (const YearlyRow& r : *file) {
+            const long u = (r.day - dayNumber) * 1440 + r.hour * 60 + r.minute;
+            if (u - start < 1 || u - start > length - 1) continue;
+            const long clock = u + (u < n.change ? n.before : n.after);
+            (u < n.change ? before : after) += 1;
+            expected.push_back(std::to_string(clock / 60) + ":" + std::to_string(clock % 60) + " " +
+                               std::to_string(r.satellite) + "/" + std::to_string(r.code));
+        }
+        std::vector<std::string> shown;
+        for (int i = 0; i < fromFile.rows.count(); ++i) {
+            const PhenomenonRow& r = fromFile.rows[i];
+            EXPECT_EQ(r.day, n.day.day);
+            shown.push_back(std::to_string(r.hour) + ":" + std::to_string(r.minute) + " " +
+                            std::to_string(r.satellite) + "/" + std::to_string(r.code));
+        }
+        EXPECT_EQ(shown, expected) << n.zone << " " << n.day.month;
+    }
+    EXPECT_GT(before, 0);
+    EXPECT_GT(after, 0);
 }
 
 // ---- full disks, refused targets, killed runs ------------------------------------

@@ -49,7 +49,7 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
                 ASSERT_NE(d, nullptr);
                 EXPECT_TRUE(d->sizeRadio(0)->isChecked());
                 d->westRadio()->setChecked(true);
-                d->sizeRadio(16)->setChecked(true);  // 9.5h
+                d->sizeRadio(17)->setChecked(true);  // 9.5h
                 d->accept();
             })
             .then([](QWidget* w) {
