@@ -99,16 +99,19 @@ TimeZoneDialog::TimeZoneDialog(int language, const ZoneChoice& shown, const Zone
     connect(west_, &QRadioButton::toggled, this, [this](bool) { sideChanged(); });
 
     named_->setEnabled(zones.ok());
+    search_->setEnabled(zones.ok());
+    names_->setEnabled(zones.ok());
     (zones.ok() && !shown.name.empty() ? named_ : fixed_)->setChecked(true);
     if (zones.ok() && !shown.name.empty()) search_->setText(QString::fromStdString(shown.name));
     searchChanged();
     kindChanged();
     connect(named_, &QRadioButton::toggled, this, [this](bool) { kindChanged(); });
     connect(search_, &QLineEdit::textChanged, this, [this] { searchChanged(); });
-    // Typing a name chooses the named side.
+    // Typing a name or picking one chooses the named side.
     connect(search_, &QLineEdit::textEdited, this, [this] {
         if (named_->isEnabled()) named_->setChecked(true);
     });
+    connect(names_, &QListWidget::itemClicked, this, [this] { named_->setChecked(true); });
 }
 
 void TimeZoneDialog::sideChanged() {
@@ -127,10 +130,8 @@ void TimeZoneDialog::sideChanged() {
 }
 
 void TimeZoneDialog::kindChanged() {
-    const bool named = named_->isChecked();
-    search_->setEnabled(named);
-    names_->setEnabled(named);
-    fixedGroup_->setEnabled(!named);
+    // The search stays open, so typing a name is enough to choose one.
+    fixedGroup_->setEnabled(!named_->isChecked());
 }
 
 void TimeZoneDialog::searchChanged() {
