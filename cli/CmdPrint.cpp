@@ -51,7 +51,7 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
     }
     if (values.flag("json")) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
-            << ",\"summary\":" << jsonString(result.summary)
+            << ",\"summary\":" << jsonString(result.summary) << requestZoneJson(request)
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
         out << "wrote " << path << ": " << result.summary << "\n";

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "cli/CliCommand.h"
-#include "cli/CliListOptions.h"
 #include "cli/CliOptions.h"
 #include "cli/RenderWindow.h"
 #include "common/paint/DrawingSurface.h"
@@ -46,14 +45,10 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
         return 1;
     }
     if (values.flag("json")) {
-        DateTime at;
-        at.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
-                    request.clock.minute, request.zone.hours, request.zone.minutes);
-        at.namedZone = request.settings.namedZone;
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
             << ",\"width\":" << request.width << ",\"height\":" << request.height
             << ",\"summary\":" << jsonString(result.summary) << ",\"longitude_from\":"
-            << jsonString(request.settings.longitude ? "site" : "zone") << zoneJson(at)
+            << jsonString(request.settings.longitude ? "site" : "zone") << requestZoneJson(request)
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
         out << "wrote " << path << " (" << request.width << " x " << request.height

@@ -128,6 +128,14 @@ bool requestFromValues(const char* command, const CliValues& values, const Rende
     return true;
 }
 
+std::string requestZoneJson(const RenderRequest& request) {
+    DateTime at;
+    at.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                request.clock.minute, request.zone.hours, request.zone.minutes);
+    at.namedZone = request.settings.namedZone;
+    return zoneJson(at);
+}
+
 struct OffscreenGui::Impl {
     int argc = 1;
     char name[16] = "vantorel-cli";

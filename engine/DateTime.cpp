@@ -58,6 +58,7 @@ void DateTime::initDateTime() {
     riseSetCondition = kRisesAndSets;
     siteLongitude.reset();
     namedZone.reset();
+    held_.reset();
     for (int i = 0; i < 12; ++i) monthLengths[i] = kMonthLengths[i];
 }
 
@@ -138,6 +139,8 @@ void DateTime::setInstant(double jdUt) {
     localDay = local.day;
     localHour = local.hours;
     localMinute = local.minutes;
+    held_ = HeldReading{local.year, local.month, local.day, local.hours, local.minutes,
+                        namedZone->offsetMinutesAtUtc(jdUt), namedZone->name()};
     computeFromZoneFields();
     JD = jdUt;
     t = (jdUt - 2451545.0) / 365250.0;
@@ -169,9 +172,14 @@ void DateTime::computeDate() {
         computeFromZoneFields();
         return;
     }
-    const int used = namedZone->offsetMinutesForLocal(wholeField(localYear), wholeField(localMonth),
-                                                      wholeField(localDay), wholeField(localHour),
-                                                      wholeField(localMinute));
+    const int year = wholeField(localYear), month = wholeField(localMonth),
+              day = wholeField(localDay), hour = wholeField(localHour),
+              minute = wholeField(localMinute);
+    const bool sameReading = held_ && held_->year == year && held_->month == month &&
+                             held_->day == day && held_->hour == hour &&
+                             held_->minute == minute && held_->zoneName == namedZone->name();
+    const int used = sameReading ? held_->offsetMinutes
+                                 : namedZone->offsetMinutesForLocal(year, month, day, hour, minute);
     setZoneOffsetMinutes(used);
     computeFromZoneFields();
     // A reading summer time skips: the clock shows the hour after.

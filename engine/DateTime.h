@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "engine/TimeZone.h"
 
@@ -129,7 +130,7 @@ public:
     void setZoneOffsetMinutes(int offsetMinutes);
     // Sets the instant like setJulianDay, the clock reading taken with the
     // offset in force at that instant, so the second of two equal readings
-    // on the night summer time ends is kept as such.
+    // on the night summer time ends is kept as such, while the reading stays.
     void setInstant(double jdUt);
 
     // The last altitude as one signed number of degrees (the pair keeps the
@@ -173,6 +174,18 @@ public:
 private:
     // computeDate with the zone fields as they are.
     void computeFromZoneFields();
+
+    // The clock reading setInstant last gave the record, with its zone and
+    // the offset it had there: computeDate keeps that offset while the
+    // reading is the same, so the second of two equal readings stays the
+    // second through every recomputation (a window tracking through the
+    // autumn night), where a reading alone would be the first.
+    struct HeldReading {
+        int year, month, day, hour, minute;
+        int offsetMinutes;
+        std::string zoneName;
+    };
+    std::optional<HeldReading> held_;
 };
 
 }  // namespace vantorel

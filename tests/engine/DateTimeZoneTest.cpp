@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <vector>
 #include <optional>
 #include <string>
 
@@ -136,21 +138,50 @@ TEST(DateTimeZone, EveryInstantOfAYearReadsBackOnItsClock) {
         const CalendarTime c = localCalendarOfMinute(dt);
         expectClock(dt, c.year, c.month, c.day, c.hours, c.minutes);
         summer += dt.zoneOffsetHours() == 2.0;
-        // Read again from the clock, the reading gives the instant back (to
-        // the minute: the seconds are not on the clock), but for the second
-        // time round of the autumn night's repeated hour, which a reading
-        // alone takes for the first.
+        // Recomputed, the record stays at its instant (to the minute: the
+        // seconds are not on the clock).
         DateTime again = dt;
         again.computeDate();
-        if (std::fabs(again.JD - jd) > kMinute) {
+        EXPECT_NEAR(again.JD, jd, kMinute) << c.hours << ":" << c.minutes;
+        // The reading alone gives the instant back too, but for the second
+        // time round of the autumn night's repeated hour, which a reading
+        // alone takes for the first.
+        DateTime reading;
+        reading.setLocal(c.year, c.month, c.day, c.hours, c.minutes, 1, 0);
+        reading.namedZone = paris;
+        reading.computeDate();
+        if (std::fabs(reading.JD - jd) > kMinute) {
             ++secondTimeRound;
-            EXPECT_NEAR(again.JD - jd, -1.0 / 24.0, kMinute) << c.hours << ":" << c.minutes;
+            EXPECT_NEAR(reading.JD - jd, -1.0 / 24.0, kMinute) << c.hours << ":" << c.minutes;
             EXPECT_NEAR(jd, jdUt(2025, 10, 26, 1, 30), 0.5 / 24.0);
         }
     }
     EXPECT_EQ(secondTimeRound, 1);  // one sample in that hour
     EXPECT_GT(summer, 4000);
     EXPECT_LT(summer, 8000);
+}
+
+// A window tracking through the autumn night steps by the minute of
+// universal time and shows the repeated hour twice, each time with its own
+// offset, through every recomputation.
+TEST(DateTimeZone, SteppingThroughTheAutumnNightShowsTheRepeatedHour) {
+    DateTime dt = inZone("Europe/Paris", 1, 2024, 10, 27, 2, 58);
+    std::vector<std::string> shown;
+    for (int k = 0; k < 4; ++k) {
+        dt.setInstant(dt.JD + kMinute);
+        dt.computeDate();
+        dt.computeSiderealTime();
+        char text[32];
+        std::snprintf(text, sizeof text, "%02.0f:%02.0f%+.0f", dt.localHour, dt.localMinute,
+                      dt.zoneOffsetHours());
+        shown.push_back(text);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"02:59+2", "02:00+1", "02:01+1", "02:02+1"}));
+    EXPECT_NEAR(dt.JD, jdUt(2024, 10, 27, 1, 2), kTolerance);
+    // Another zone's record at the same reading is not taken for it.
+    dt.namedZone = zone("Europe/Berlin");
+    dt.computeDate();
+    EXPECT_NEAR(dt.JD, jdUt(2024, 10, 27, 0, 2), kTolerance);
 }
 
 // Summer time moves the clock, not the site: without a longitude the centre
