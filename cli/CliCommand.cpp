@@ -46,7 +46,7 @@ std::optional<CivilDate> parseDate(const std::string& text, std::string& message
     static const std::regex re(R"((\d{4})-(\d{1,2})-(\d{1,2}))");
     std::smatch m;
     if (!std::regex_match(text, m, re)) {
-        message = "expected YYYY-MM-DD, got " + quoted(text);
+        message = "expected YYYY-MM-DD, got " + cli::quoted(text);
         return std::nullopt;
     }
     DateTime check;
@@ -55,13 +55,13 @@ std::optional<CivilDate> parseDate(const std::string& text, std::string& message
     check.localDay = std::stoi(m[3]);
     switch (check.validateDate()) {
     case kYearOutOfRange:
-        message = "the year must be from 1985 to 2050, got " + quoted(text);
+        message = "the year must be from 1985 to 2050, got " + cli::quoted(text);
         return std::nullopt;
     case kMonthOutOfRange:
-        message = "the month must be from 1 to 12, got " + quoted(text);
+        message = "the month must be from 1 to 12, got " + cli::quoted(text);
         return std::nullopt;
     case kDayOutOfRange:
-        message = "no such day in that month, got " + quoted(text);
+        message = "no such day in that month, got " + cli::quoted(text);
         return std::nullopt;
     default: break;
     }
@@ -72,13 +72,13 @@ std::optional<ClockTime> parseTime(const std::string& text, std::string& message
     static const std::regex re(R"((\d{1,2}):(\d{2}))");
     std::smatch m;
     if (!std::regex_match(text, m, re)) {
-        message = "expected HH:MM, got " + quoted(text);
+        message = "expected HH:MM, got " + cli::quoted(text);
         return std::nullopt;
     }
     const int h = std::stoi(m[1]);
     const int mi = std::stoi(m[2]);
     if (h > 23 || mi > 59) {
-        message = "hour 0-23 and minute 0-59 expected, got " + quoted(text);
+        message = "hour 0-23 and minute 0-59 expected, got " + cli::quoted(text);
         return std::nullopt;
     }
     return ClockTime{h, mi};
@@ -88,14 +88,16 @@ std::optional<ZoneArg> parseZone(const std::string& text, std::string& message) 
     static const std::regex re(R"(([+-]?)(\d{1,2})(?::(\d{2}))?)");
     std::smatch m;
     if (!std::regex_match(text, m, re)) {
-        message = "expected +H[:MM] or -H[:MM], got " + quoted(text);
+        message = "expected +H[:MM] or -H[:MM], got " + cli::quoted(text);
         return std::nullopt;
     }
     const bool west = m[1] == "-";
     const int h = std::stoi(m[2]);
     const int mi = m[3].matched ? std::stoi(m[3]) : 0;
-    if (h > 13 || mi > 59 || (h == 13 && mi > 0)) {
-        message = "must lie within -13:00 and +13:00, got " + quoted(text);
+    // East to +14:00 (Kiribati's Line Islands), west to -13:00.
+    const int limit = west ? 13 : 14;
+    if (h > limit || mi > 59 || (h == limit && mi > 0)) {
+        message = "must lie within -13:00 and +14:00, got " + cli::quoted(text);
         return std::nullopt;
     }
     if (!west) return ZoneArg{h, mi};

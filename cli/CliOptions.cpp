@@ -8,6 +8,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "common/files/Paths.h"
+
 namespace vantorel::cli {
 
 namespace {
@@ -124,6 +126,14 @@ CliOption stringOption(std::string name, std::string help) {
     return declared(std::move(name), OptionKind::String, std::move(help), "TEXT");
 }
 
+CliOption tzNameOption(std::string name, std::string help) {
+    return declared(std::move(name), OptionKind::TzName, std::move(help), "NAME");
+}
+
+CliOption cityOption(std::string name, std::string help) {
+    return declared(std::move(name), OptionKind::City, std::move(help), "NAME");
+}
+
 CliOption enumOption(std::string name, std::vector<std::string> choices, std::string help) {
     CliOption o = declared(std::move(name), OptionKind::Enum, std::move(help), joined(choices, "|"));
     o.choices = std::move(choices);
@@ -133,7 +143,18 @@ CliOption enumOption(std::string name, std::vector<std::string> choices, std::st
 CliOption jsonFlag() { return flagOption("json", "print one JSON object instead of the table"); }
 
 CliOption zoneArgument() {
-    return zoneOption("zone", "time zone, east positive, at most 13 hours").byDefault("0");
+    return zoneOption("zone", "time zone, east positive, from -13 to +14 hours").byDefault("0");
+}
+
+CliOption tzArgument() {
+    return tzNameOption("tz", "named time zone (\"Europe/Paris\"), summer time followed")
+        .notWith({"zone", "city"});
+}
+
+CliOption cityArgument() {
+    return cityOption("city", "site and zone of the most populous city of that name; "
+                              "\"Name, Country\" narrows it")
+        .notWith({"lat", "lon", "zone", "tz"});
 }
 
 CliOption langArgument() {
@@ -183,6 +204,16 @@ ClockTime CliValues::time(const std::string& name) const {
 ZoneArg CliValues::zone(const std::string& name) const {
     const Value* v = find(name);
     return v ? v->zone : ZoneArg{};
+}
+
+std::optional<TimeZone> CliValues::timeZone(const std::string& name) const {
+    const Value* v = find(name);
+    return v && v->given ? v->timeZone : std::nullopt;
+}
+
+std::optional<City> CliValues::city(const std::string& name) const {
+    const Value* v = find(name);
+    return v && v->given ? v->city : std::nullopt;
 }
 
 const std::string& CliValues::text(const std::string& name) const {
@@ -249,7 +280,7 @@ bool convert(const CliOption& o, const std::string& text, std::string& message, 
         if (!wellFormed || errno == ERANGE || static_cast<double>(v) < o.min ||
             static_cast<double>(v) > o.max) {
             message = arg + "expected a whole number from " + numberText(o.min) + " to " +
-                      numberText(o.max) + ", got " + quoted(text);
+                      numberText(o.max) + ", got " + cli::quoted(text);
             return false;
         }
         store([&](auto& value) { value.integer = v; value.number = static_cast<double>(v); });
@@ -259,7 +290,7 @@ bool convert(const CliOption& o, const std::string& text, std::string& message, 
         const double v = decimalText(text) ? std::strtod(text.c_str(), nullptr) : NAN;
         if (!std::isfinite(v) || v < o.min || v > o.max) {
             message = arg + "expected a number from " + numberText(o.min) + " to " +
-                      numberText(o.max) + ", got " + quoted(text);
+                      numberText(o.max) + ", got " + cli::quoted(text);
             return false;
         }
         store([&](auto& value) { value.number = v; });
@@ -292,6 +323,42 @@ bool convert(const CliOption& o, const std::string& text, std::string& message, 
         store([&](auto& value) { value.zone = *z; });
         return true;
     }
+    case OptionKind::TzName: {
+        std::optional<TimeZone> zone = TimeZone::named(text);
+        if (!zone) {
+            message = arg + "unknown time zone " + cli::quoted(text) +
+                      " (a name of the system's tz database, such as Europe/Paris)";
+            return false;
+        }
+        store([&](auto& value) { value.timeZone = std::move(zone); });
+        return true;
+    }
+    case OptionKind::City: {
+        const std::filesystem::path path = Paths::dataFile(CityCatalogue::kFileName);
+        static const CityCatalogue list = CityCatalogue::load(path);
+        if (!list.ok()) {
+            message = arg + "the city list " +
+                      (path.empty() ? std::string(CityCatalogue::kFileName) : path.string()) +
+                      " cannot be read";
+            return false;
+        }
+        const City* city = list.bestMatch(text);
+        if (!city) {
+            message = arg + "no city named " + cli::quoted(text) + " (vantorel-cli cities --match lists them)";
+            return false;
+        }
+        std::optional<TimeZone> zone = TimeZone::named(city->zoneName);
+        if (!zone) {
+            message = arg + "the time zone " + cli::quoted(city->zoneName) + " of " + cli::quoted(city->name) +
+                      " is not known on this computer";
+            return false;
+        }
+        store([&](auto& value) {
+            value.city = *city;
+            value.timeZone = std::move(zone);
+        });
+        return true;
+    }
     case OptionKind::String:
         if (text.empty()) {
             message = arg + "expected a value, got ''";
@@ -301,7 +368,7 @@ bool convert(const CliOption& o, const std::string& text, std::string& message, 
     case OptionKind::Enum: {
         const auto it = std::find(o.choices.begin(), o.choices.end(), text);
         if (it == o.choices.end()) {
-            message = arg + "expected one of " + joined(o.choices, ", ") + ", got " + quoted(text);
+            message = arg + "expected one of " + joined(o.choices, ", ") + ", got " + cli::quoted(text);
             return false;
         }
         const int index = static_cast<int>(it - o.choices.begin());
@@ -332,7 +399,7 @@ std::optional<CliValues> parseCommandLine(const CommandSyntax& syntax, const std
     for (size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
         if (a.rfind("--", 0) != 0 || a.size() < 3)
-            return fail("unexpected argument " + quoted(a));
+            return fail("unexpected argument " + cli::quoted(a));
         std::string name = a.substr(2);
         std::optional<std::string> value;
         if (const size_t eq = name.find('='); eq != std::string::npos) {
@@ -342,13 +409,13 @@ std::optional<CliValues> parseCommandLine(const CommandSyntax& syntax, const std
         const CliOption* o = optionNamed(name);
         if (o == nullptr) {
             // The name is the user's text: quoted like any value.
-            std::string shown = quoted(name);
+            std::string shown = cli::quoted(name);
             return fail("argument --" + shown.substr(1, shown.size() - 2) + ": unknown option");
         }
         for (const auto& [seen, text] : given)
             if (seen == o) return fail("argument --" + name + ": given more than once");
         if (o->kind == OptionKind::Flag) {
-            if (value) return fail("argument --" + name + ": takes no value, got " + quoted(*value));
+            if (value) return fail("argument --" + name + ": takes no value, got " + cli::quoted(*value));
             value = std::string();
         } else if (!value) {
             // A value may itself start with '-' (a west zone, a negative number),
@@ -387,12 +454,25 @@ std::optional<CliValues> parseCommandLine(const CommandSyntax& syntax, const std
         for (const std::string& m : o->modes) with.push_back(selectorOf(syntax, m));
         return fail("argument --" + o->name + ": only with " + joined(with, " or "));
     }
+    auto isGiven = [&](const std::string& name) {
+        for (const auto& g : given)
+            if (g.first->name == name) return true;
+        return false;
+    };
+    for (const auto& [o, text] : given)
+        for (const std::string& other : o->excludes)
+            if (isGiven(other)) return fail("argument --" + o->name + ": cannot be combined with --" + other);
     for (const CliOption& o : syntax.options) {
         if (!requiredInMode(o, values.mode_)) continue;
-        bool present = false;
-        for (const auto& g : given) present = present || g.first == &o;
+        bool present = isGiven(o.name);
+        for (const std::string& other : o.insteadOf) present = present || isGiven(other);
         if (present) continue;
         std::string message = "argument --" + o.name + ": required";
+        if (!o.insteadOf.empty()) {
+            std::vector<std::string> others;
+            for (const std::string& other : o.insteadOf) others.push_back("--" + other);
+            return fail(message + " (or give " + joined(others, " or ") + ")");
+        }
         if (!o.selects.empty()) {
             std::vector<std::string> others;
             for (const CliOption& s : syntax.options)
@@ -439,7 +519,8 @@ std::string modeSynopsis(const CommandSyntax& syntax, const std::string& mode) {
     for (const CliOption& o : syntax.options) {
         if (!mode.empty() && !takesMode(o, mode)) continue;
         const std::string s = synopsis(o);
-        const bool needed = requiredInMode(o, mode) || (!mode.empty() && o.selects == mode);
+        const bool needed = (requiredInMode(o, mode) && o.insteadOf.empty()) ||
+                            (!mode.empty() && o.selects == mode);
         line += needed ? " " + s : " [" + s + "]";
     }
     return line;
@@ -479,6 +560,16 @@ std::string helpText(const CommandSyntax& syntax) {
             std::vector<std::string> with;
             for (const std::string& m : o.modes) with.push_back(selectorOf(syntax, m));
             notes += std::string(notes.empty() ? "" : ", ") + "with " + joined(with, " or ");
+        }
+        if (!o.excludes.empty()) {
+            std::vector<std::string> others;
+            for (const std::string& other : o.excludes) others.push_back("--" + other);
+            notes += std::string(notes.empty() ? "" : ", ") + "not with " + joined(others, ", ");
+        }
+        if (!o.insteadOf.empty()) {
+            std::vector<std::string> others;
+            for (const std::string& other : o.insteadOf) others.push_back("--" + other);
+            notes += std::string(notes.empty() ? "" : ", ") + "or give " + joined(others, " or ");
         }
         out << left << o.help << (notes.empty() ? "" : " (" + notes + ")") << "\n";
     }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "common/site/CityCatalogue.h"
+#include "engine/TimeZone.h"
 
 // The options of a command, declared once: name, kind, range, default, a line
 // of help and the modes that take it. The one parser below reads every
@@ -19,7 +21,9 @@
 
 namespace vantorel::cli {
 
-enum class OptionKind { Flag, Int, Double, Date, Time, Zone, String, Enum };
+// TzName: a zone of the system's tz database; City: a city of the list, the
+// most populous of the name, with a zone this computer knows.
+enum class OptionKind { Flag, Int, Double, Date, Time, Zone, String, Enum, TzName, City };
 
 struct CliOption {
     std::string name;
@@ -32,6 +36,8 @@ struct CliOption {
     std::vector<std::string> modes;     // modes that take it; empty: all
     std::vector<std::string> requiredIn;  // modes that need it; "*" for all
     std::string selects;                // giving it chooses this mode
+    std::vector<std::string> excludes;  // options it cannot be given with
+    std::vector<std::string> insteadOf;  // options that, given, stand in for a required one
 
     // Chainable refinements.
     CliOption& byDefault(std::string v) { fallback = std::move(v); return *this; }
@@ -46,6 +52,15 @@ struct CliOption {
     }
     CliOption& selectsMode(std::string m) { selects = std::move(m); return *this; }
     CliOption& named(std::string v) { valueName = std::move(v); return *this; }
+    CliOption& notWith(std::initializer_list<const char*> names) {
+        excludes.assign(names.begin(), names.end());
+        return *this;
+    }
+    // Required unless one of these is given.
+    CliOption& orGiven(std::initializer_list<const char*> names) {
+        insteadOf.assign(names.begin(), names.end());
+        return *this;
+    }
 };
 
 // The kinds, each with its own check.
@@ -55,14 +70,18 @@ CliOption doubleOption(std::string name, double min, double max, std::string hel
 // A civil date YYYY-MM-DD within the program's years 1985..2050.
 CliOption dateOption(std::string name, std::string help);
 CliOption timeOption(std::string name, std::string help);
-// +H[:MM] or -H[:MM], at most 13 hours from Greenwich.
+// +H[:MM] or -H[:MM], from 13 hours west to 14 hours east of Greenwich.
 CliOption zoneOption(std::string name, std::string help);
 CliOption stringOption(std::string name, std::string help);
+CliOption tzNameOption(std::string name, std::string help);
+CliOption cityOption(std::string name, std::string help);
 CliOption enumOption(std::string name, std::vector<std::string> choices, std::string help);
 
 // The options the list commands share.
 CliOption jsonFlag();
 CliOption zoneArgument();   // --zone, default 0
+CliOption tzArgument();     // --tz NAME, not with --zone or --city
+CliOption cityArgument();   // --city NAME, not with --lat, --lon, --zone or --tz
 CliOption langArgument();   // --lang en|fr|es, default en
 CliOption dateFormatArgument();  // --date-format 0..3, default 0
 
@@ -90,6 +109,9 @@ public:
     CivilDate date(const std::string& name) const;
     ClockTime time(const std::string& name) const;
     ZoneArg zone(const std::string& name) const;
+    // A TzName's zone, a City's city; nothing when not given.
+    std::optional<TimeZone> timeZone(const std::string& name) const;
+    std::optional<City> city(const std::string& name) const;
     const std::string& text(const std::string& name) const;  // String and Enum
     // Index of an Enum value in its choices.
     int choice(const std::string& name) const;
@@ -105,6 +127,8 @@ private:
         CivilDate date;
         ClockTime time;
         ZoneArg zone;
+        std::optional<TimeZone> timeZone;
+        std::optional<City> city;
         int choice = -1;
         bool given = false;
     };

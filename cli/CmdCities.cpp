@@ -70,7 +70,7 @@ int runCities(const CliValues& values, std::ostream& out, std::ostream& err) {
     const std::vector<const City*> found =
         list.search(text, static_cast<size_t>(values.integer("limit")));
     if (found.empty()) {
-        err << "vantorel-cli cities: argument --match: no city matches " << quoted(text) << "\n";
+        err << "vantorel-cli cities: argument --match: no city matches " << cli::quoted(text) << "\n";
         return kUsageError;
     }
 

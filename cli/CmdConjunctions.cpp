@@ -34,8 +34,7 @@ int runConjunctions(const CliValues& values, std::ostream& out, std::ostream&) {
     const CivilDate date = values.date("date");
 
     DateTime dt;
-    dt.setLocal(date.year, date.month, date.day, 0, 0, options->zone.hours,
-                options->zone.minutes);
+    options->setLocal(dt, date.year, date.month, date.day, 0, 0);
     dt.computeDate();
     ConjunctionSearch search(options->language, options->dateFormat);
     search.searchPhenomena(dt, index);
@@ -56,7 +55,7 @@ int runConjunctions(const CliValues& values, std::ostream& out, std::ostream&) {
             out << ",\"elongation_deg\":" << fullPrecision(e.elongationDeg);
         out << "}";
     }
-    out << "]}\n";
+    out << "]" << zoneJson(dt) << "}\n";
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliListOptions.h"
 #include "cli/CliOptions.h"
 #include "engine/Angles.h"
 #include "engine/BodySequence.h"
@@ -66,7 +67,7 @@ void runSequence(DateTime& dt, EarthSun& es, const BodyPlace& place, const Insta
                  std::vector<Figure>& out, const DayEventsOf& dayEvents) {
     dayEvents(dt);
     if (at.jd)
-        dt.setJulianDay(*at.jd);
+        dt.setInstant(*at.jd);
     else
         dt.computeDate();
     computePlaceAndAltitude(dt, es, place, at.latitude);
@@ -207,13 +208,15 @@ std::vector<std::string> bodyNames() {
 int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     const char* prefix = "vantorel-cli ephem: ";
     const ZoneArg zone = values.zone("zone");
+    const std::optional<City> city = values.city("city");
     DateTime start;
     Instant at;
-    at.latitude = values.number("lat");
+    at.latitude = city ? city->latitudeDeg : values.number("lat");
     if (values.mode() == "jd") {
         const double jd = values.number("jd");
         start.setLocal(2000, 1, 1, 0, 0, zone.hours, zone.minutes);
-        start.setJulianDay(jd);
+        start.namedZone = namedZoneOf(values);
+        start.setInstant(jd);
         // The range of --jd is wide enough for every zone; the local date
         // must still fall within the program's years.
         if (start.validateDate() != kDateValid) {
@@ -226,10 +229,15 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
         const ClockTime clock = values.time("time");
         start.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, zone.hours,
                        zone.minutes);
+        start.namedZone = namedZoneOf(values);
+        // A clock reading that summer time skips is shown as the reading the
+        // clock does show.
+        if (start.namedZone) start.computeDate();
     }
-    // Without --lon the centre of the zone stands in for the site.
-    const bool siteGiven = values.has("lon");
-    if (siteGiven) start.siteLongitude = values.number("lon");
+    // Without --lon (or --city) the centre of the zone stands in for the site.
+    const bool siteGiven = values.has("lon") || city.has_value();
+    if (city) start.siteLongitude = city->longitudeDeg;
+    if (values.has("lon")) start.siteLongitude = values.number("lon");
 
     const std::string& wanted = values.text("body");
     std::vector<const BodyEntry*> chosen;
@@ -261,8 +269,14 @@ int runEphem(const CliValues& values, std::ostream& out, std::ostream& err) {
     if (values.flag("json")) {
         out << "{\"jd\":" << fullPrecision(dt.JD) << ",\"jde\":" << fullPrecision(dt.JDE)
             << ",\"delta_t_s\":" << fullPrecision(dt.deltaT * 86400.0)
+            << ",\"latitude_deg\":" << fullPrecision(at.latitude)
             << ",\"longitude_east_deg\":" << fullPrecision(-dt.longitudeWest())
-            << ",\"longitude_from\":" << jsonString(siteGiven ? "site" : "zone") << ",\"bodies\":{";
+            << ",\"longitude_from\":" << jsonString(siteGiven ? "site" : "zone") << zoneJson(dt);
+        if (city)
+            out << ",\"city\":{\"name\":" << jsonString(city->name)
+                << ",\"region\":" << jsonString(city->region)
+                << ",\"country\":" << jsonString(city->country) << "}";
+        out << ",\"bodies\":{";
         for (size_t i = 0; i < results.size(); ++i) {
             out << (i ? "," : "") << jsonString(results[i].first) << ":{";
             const auto& figures = results[i].second;
@@ -301,11 +315,16 @@ const CommandSyntax kSyntax{
             .selectsMode("jd")
             .onlyIn({"jd"})
             .named("JD"),
-        zoneArgument().required(),
-        doubleOption("lat", -90, 90, "site latitude, degrees, north positive").required().named("DEG"),
+        zoneArgument().required().orGiven({"tz", "city"}),
+        tzArgument(),
+        doubleOption("lat", -90, 90, "site latitude, degrees, north positive")
+            .required()
+            .orGiven({"city"})
+            .named("DEG"),
         doubleOption("lon", -180, 180,
                      "site longitude, degrees, east positive; without it the centre of the zone")
             .named("DEG"),
+        cityArgument(),
         enumOption("body", bodyNames(), "the body, or all of them").byDefault("all"),
         jsonFlag(),
         intOption("repeat", 1, 10000000, "run N times and print the mean time per run").byDefault("1"),

@@ -19,15 +19,14 @@ int runGrs(const CliValues& values, std::ostream& out, std::ostream&) {
     Jupiter jupiter;
     EarthSun es;
     DateTime dt;
-    dt.setLocal(date.year, date.month, date.day, 0, 0, options->zone.hours,
-                options->zone.minutes);
+    options->setLocal(dt, date.year, date.month, date.day, 0, 0);
     const RedSpotTransits t = findRedSpotTransits(dt, es, jupiter, longitude);
     if (options->json) {
         out << "{\"longitude\":" << longitude << ",\"transits\":[";
         for (int k = 0; k < t.count; ++k)
             out << (k ? "," : "") << "{\"hour\":" << t.hour[k] << ",\"minute\":" << t.minute[k]
                 << ",\"text\":" << jsonString(t.slots[static_cast<size_t>(k)]) << "}";
-        out << "]}\n";
+        out << "]" << zoneJson(dt) << "}\n";
         return 0;
     }
     for (int k = 0; k < t.count; ++k) out << t.slots[static_cast<size_t>(k)] << "\n";

@@ -20,9 +20,10 @@ int runJupiterPhenomena(const CliValues& values, std::ostream& out, std::ostream
     EarthSun es;
     JupiterMotion motion(jupiter, es);
     jupiter.frenchCodes = options->language == 1;  // French codes with the French texts
-    const bool fromFile = findDayPhenomena({date.year, date.month, date.day, 0, 0},
-                                           options->zone.hours, options->zone.minutes, jupiter, motion,
-                                           SearchMode::Fast);
+    DateTime dt;
+    options->setLocal(dt, date.year, date.month, date.day, 0, 0);
+    const bool fromFile = findDayPhenomena({date.year, date.month, date.day, 0, 0}, dt.timeZone(),
+                                           jupiter, motion, SearchMode::Fast);
     const PhenomenonRows& rows = jupiter.rows;
     if (options->json) {
         out << "{\"from_file\":" << (fromFile ? "true" : "false") << ",\"rows\":[";
@@ -32,7 +33,7 @@ int runJupiterPhenomena(const CliValues& values, std::ostream& out, std::ostream
                 << ",\"satellite\":" << r.satellite << ",\"code\":" << r.code << ",\"text\":" << jsonString(r.text)
                 << "}";
         }
-        out << "],\"dropped\":" << rows.dropped() << "}\n";
+        out << "],\"dropped\":" << rows.dropped() << zoneJson(dt) << "}\n";
         return 0;
     }
     for (int i = 0; i < rows.count(); ++i) out << rows[i].text << "\n";

@@ -32,7 +32,7 @@ int runLunarX(const CliValues& values, std::ostream& out, std::ostream&) {
                 << jsonString(isoDateTime(c.year, c.month, c.day, c.hours, c.minutes)) << "}";
             first = false;
         }
-        out << "]}\n";
+        out << "]" << zoneJson(doc.dateTime) << "}\n";
         return 0;
     }
     out << kLunarXListTitle(options->language) << "\n"

@@ -49,7 +49,7 @@ int runPhases(const CliValues& values, std::ostream& out, std::ostream&) {
         }
         out << "],\"last_new_moon\":"
             << (moon.lastNewMoon.empty() ? std::string("null") : phaseJson(moon.lastNewMoon))
-            << ",\"age_days\":" << moon.moonAge << "}\n";
+            << ",\"age_days\":" << moon.moonAge << zoneJson(doc.dateTime) << "}\n";
         return 0;
     }
 

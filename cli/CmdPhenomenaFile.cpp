@@ -29,6 +29,7 @@ int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& e
     const auto started = std::chrono::steady_clock::now();
     FileResult result;
     std::string file;
+    std::string zoneMembers;  // the listing's zone, for JSON
 
     if (values.mode() == "year") {
         const int year = values.toInt("year");
@@ -44,8 +45,10 @@ int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& e
         r.month = start.month;
         r.day = start.day;
         r.count = values.toInt("count");
-        r.zoneHours = options.zone.hours;
-        r.zoneMinutes = options.zone.minutes;
+        DateTime first;
+        options.setLocal(first, start.year, start.month, start.day, 0, 0);
+        r.zone = first.timeZone();
+        zoneMembers = zoneJson(first);
         r.language = options.language;
         r.replaceExisting = values.flag("force");
         // The count's limit depends on the unit: the program's own message,
@@ -70,7 +73,7 @@ int runPhenomenaFile(const CliValues& values, std::ostream& out, std::ostream& e
     if (options.json) {
         out << "{\"file\":" << jsonString(file) << ",\"rows\":" << result.rows
             << ",\"exhaustive\":" << (exhaustive ? "true" : "false") << ",\"seconds\":" << fullPrecision(seconds)
-            << "}\n";
+            << zoneMembers << "}\n";
     } else {
         char line[160];
         std::snprintf(line, sizeof line, "%s: %ld rows in %.2f s\n", file.c_str(), result.rows, seconds);
@@ -109,6 +112,7 @@ const CommandSyntax kSyntax{
             .byDefault("80")
             .onlyIn({"text"}),
         zoneArgument().onlyIn({"text"}),
+        tzArgument().onlyIn({"text"}),
         langArgument(),
         flagOption("force", "replace a listing that already exists").onlyIn({"text"}),
         flagOption("exhaustive", "compute every minute in full instead of only those near a contact"),

@@ -32,7 +32,7 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
         const std::string names = windowNames(printNames());
         err << "vantorel-cli print: argument --window: "
             << (names.empty() ? std::string("no window prints") : "expected one of " + names)
-            << ", got " << quoted(values.text("window")) << "\n";
+            << ", got " << cli::quoted(values.text("window")) << "\n";
         return kUsageError;
     }
     RenderRequest request;
@@ -60,7 +60,7 @@ int runPrint(const CliValues& values, std::ostream& out, std::ostream& err) {
     }
     if (values.flag("json")) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
-            << ",\"summary\":" << jsonString(result.summary)
+            << ",\"summary\":" << jsonString(result.summary) << requestZoneJson(request)
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
         out << "wrote " << path << ": " << result.summary << "\n";

@@ -25,7 +25,7 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
     const RenderWindowKind* kind = findRenderWindow(values.text("window"));
     if (!kind) {
         err << "vantorel-cli render: argument --window: expected one of "
-            << windowNames(renderNames()) << ", got " << quoted(values.text("window")) << "\n";
+            << windowNames(renderNames()) << ", got " << cli::quoted(values.text("window")) << "\n";
         return kUsageError;
     }
     RenderRequest request;
@@ -48,7 +48,7 @@ int runRender(const CliValues& values, std::ostream& out, std::ostream& err) {
         out << "{\"out\":" << jsonString(path) << ",\"window\":" << jsonString(request.window)
             << ",\"width\":" << surface.width() << ",\"height\":" << surface.height()
             << ",\"summary\":" << jsonString(result.summary) << ",\"longitude_from\":"
-            << jsonString(request.settings.longitude ? "site" : "zone")
+            << jsonString(request.settings.longitude ? "site" : "zone") << requestZoneJson(request)
             << (result.jsonMembers.empty() ? "" : ",") << result.jsonMembers << "}\n";
     } else {
         out << "wrote " << path << " (" << surface.width() << " x " << surface.height()

@@ -63,7 +63,7 @@ void jupiterMoons(DateTime& dt, bool json, std::ostream& out) {
             if (states[k]) out << (any ? ", " : "") << names[k], any = true;
         out << (any ? "" : "-") << "\n";
     }
-    if (json) out << "]}\n";
+    if (json) out << "]";
 }
 
 void saturnMoons(DateTime& dt, bool json, std::ostream& out) {
@@ -99,7 +99,7 @@ void saturnMoons(DateTime& dt, bool json, std::ostream& out) {
             out << line;
         }
     }
-    if (json) out << "]}\n";
+    if (json) out << "]";
 }
 
 void recordMoons(DateTime& dt, SatelliteFamily family, int language, bool json, std::ostream& out) {
@@ -126,7 +126,7 @@ void recordMoons(DateTime& dt, SatelliteFamily family, int language, bool json, 
             out << line;
         }
     }
-    if (json) out << "]}\n";
+    if (json) out << "]";
 }
 
 int runSatellites(const CliValues& values, std::ostream& out, std::ostream&) {
@@ -136,13 +136,13 @@ int runSatellites(const CliValues& values, std::ostream& out, std::ostream&) {
     const ClockTime clock = values.time("time");
     const std::string& body = values.text("body");
     DateTime dt;
-    dt.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, options->zone.hours,
-                options->zone.minutes);
+    options->setLocal(dt, date.year, date.month, date.day, clock.hour, clock.minute);
     dt.computeDate();
     if (body == "jupiter") jupiterMoons(dt, options->json, out);
     else if (body == "saturn") saturnMoons(dt, options->json, out);
     else if (body == "mars") recordMoons(dt, SatelliteFamily::Mars, options->language, options->json, out);
     else recordMoons(dt, SatelliteFamily::Uranus, options->language, options->json, out);
+    if (options->json) out << zoneJson(dt) << "}\n";
     return 0;
 }
 
@@ -155,6 +155,7 @@ const CommandSyntax kSyntax{
         dateOption("date", "local date").required(),
         timeOption("time", "local clock time").byDefault("00:00"),
         zoneArgument(),
+        tzArgument(),
         langArgument(),
         jsonFlag(),
     },

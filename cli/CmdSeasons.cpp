@@ -26,7 +26,8 @@ int runSeasons(const CliValues& values, std::ostream& out, std::ostream& err) {
 
     Mars mars;
     DateTime dt;
-    dt.setLocal(start, 1, 1, 0, 0, options->zone.hours, options->zone.minutes);
+    options->setLocal(dt, start, 1, 1, 0, 0);
+    const std::string zoneMembers = zoneJson(dt);
     MarsSeasonSearchResult list;
     searchMarsSeasons(mars, dt, start + years, options->language, options->dateFormat, list);
 
@@ -48,7 +49,7 @@ int runSeasons(const CliValues& values, std::ostream& out, std::ostream& err) {
             << ",\"jd\":" << fullPrecision(e.julianDay) << ",\"line\":" << jsonString(list.lines[i])
             << "}";
     }
-    out << "]}\n";
+    out << "]" << zoneMembers << "}\n";
     return 0;
 }
 

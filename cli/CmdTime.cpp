@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/CliListOptions.h"
 #include "cli/CliOptions.h"
 #include "engine/Angles.h"
 #include "engine/DateTime.h"
@@ -17,6 +18,7 @@ int runTime(const CliValues& values, std::ostream& out, std::ostream&) {
 
     DateTime dt;
     dt.setLocal(date.year, date.month, date.day, clock.hour, clock.minute, zone.hours, zone.minutes);
+    dt.namedZone = namedZoneOf(values);
     dt.computeDate();
     dt.computeNutation();
     dt.computeSiderealTime();
@@ -41,7 +43,7 @@ int runTime(const CliValues& values, std::ostream& out, std::ostream&) {
             << ",\"delta_psi_arcsec\":" << fullPrecision(dt.deltaPsi)
             << ",\"delta_epsilon_arcsec\":" << fullPrecision(dt.deltaEpsilon)
             << ",\"epsilon0_deg\":" << fullPrecision(epsilon0Deg)
-            << ",\"epsilon_deg\":" << fullPrecision(epsilonDeg) << "}\n";
+            << ",\"epsilon_deg\":" << fullPrecision(epsilonDeg) << zoneJson(dt) << "}\n";
         return 0;
     }
     char line[128];
@@ -72,6 +74,7 @@ const CommandSyntax kSyntax{"time",
                         dateOption("date", "local date").required(),
                         timeOption("time", "local clock time").required(),
                         zoneArgument(),
+                        tzArgument(),
                         jsonFlag(),
                     },
                     "time --date 1987-04-10 --time 00:00 --zone 0"};

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <ostream>
 
+#include "cli/CliListOptions.h"
 #include "engine/DateTime.h"
 
 namespace vantorel::cli {
@@ -73,12 +74,14 @@ std::vector<CliOption> renderRequestOptions(bool withPicture) {
         dateOption("date", "local date").required(),
         timeOption("time", "local clock time").required(),
         zoneArgument(),
+        tzArgument(),
         doubleOption("lat", -90, 90, "site latitude, degrees, north positive")
             .byDefault("0")
             .named("DEG"),
         doubleOption("lon", -180, 180,
                      "site longitude, degrees, east positive; without it the centre of the zone")
             .named("DEG"),
+        cityArgument(),
         intOption("projection", 0, 3, "telescope projection code").byDefault("0"),
         langArgument(),
     };
@@ -114,7 +117,7 @@ bool requestFromValues(const char* command, const CliValues& values, const Rende
         if (request.zoom < kind->minZoom || request.zoom > kind->maxZoom) {
             err << "vantorel-cli " << command << ": argument --zoom: must be a whole number from "
                 << kind->minZoom << " to " << kind->maxZoom << " for the " << kind->name
-                << " window, got " << quoted(values.text("zoom")) << "\n";
+                << " window, got " << cli::quoted(values.text("zoom")) << "\n";
             return false;
         }
     }
@@ -122,7 +125,8 @@ bool requestFromValues(const char* command, const CliValues& values, const Rende
     request.date = values.date("date");
     request.clock = values.time("time");
     request.zone = values.zone("zone");
-    request.latitudeDeg = values.number("lat");
+    const std::optional<City> city = values.city("city");
+    request.latitudeDeg = city ? city->latitudeDeg : values.number("lat");
     request.projection = values.toInt("projection");
     request.language = values.choice("lang") < 0 ? 0 : values.choice("lang");
     Settings& s = request.settings;
@@ -132,8 +136,19 @@ bool requestFromValues(const char* command, const CliValues& values, const Rende
     s.zoneHours = request.zone.hours;
     s.zoneMinutes = request.zone.minutes;
     s.projection = request.projection;
+    s.namedZone = namedZoneOf(values);
+    if (s.namedZone) s.zoneName = s.namedZone->name();
+    if (city) s.longitude = city->longitudeDeg;
     if (values.has("lon")) s.longitude = values.number("lon");
     return true;
+}
+
+std::string requestZoneJson(const RenderRequest& request) {
+    DateTime at;
+    at.setLocal(request.date.year, request.date.month, request.date.day, request.clock.hour,
+                request.clock.minute, request.zone.hours, request.zone.minutes);
+    at.namedZone = request.settings.namedZone;
+    return zoneJson(at);
 }
 
 struct OffscreenGui::Impl {

@@ -41,6 +41,10 @@ struct RenderRequest {
     Settings settings;
 };
 
+// The JSON members of the request's zone, each after a comma (zoneJson of
+// CliListOptions.h at the request's date and time).
+std::string requestZoneJson(const RenderRequest& request);
+
 // What a window drew: a one-line summary for people, and the members of a
 // JSON object (without the braces, possibly empty) describing the geometry,
 // so tests can check pictures by where things landed.

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         if (c.name() == name)
             return runCommand(c, std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     }
-    std::cerr << "vantorel-cli: unknown command " << quoted(name) << "\n";
+    std::cerr << "vantorel-cli: unknown command " << vantorel::cli::quoted(name) << "\n";
     usage(std::cerr);
     return kUsageError;
 }

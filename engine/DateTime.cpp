@@ -1,6 +1,10 @@
 #include "engine/DateTime.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+
+#include "engine/MinuteInstant.h"
 
 namespace vantorel {
 
@@ -15,6 +19,13 @@ double siderealAtZeroHourDeg(double T) {
     double theta = 100.46061837 + 36000.770053608 * T + 0.000387933 * T * T - T * T * T / 38710000.0;
     theta -= 360.0 * std::floor(theta / 360.0);
     return theta;
+}
+
+// A calendar field as a whole number for the zone lookup; a value no date
+// holds (NaN, beyond int) reads as 0 and rolls over like any other.
+int wholeField(double v) {
+    if (!std::isfinite(v)) return 0;
+    return static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6));
 }
 }  // namespace
 
@@ -62,6 +73,8 @@ void DateTime::initDateTime() {
     riseOnDate = transitOnDate = setOnDate = false;
     riseSetCondition = kRisesAndSets;
     siteLongitude.reset();
+    namedZone.reset();
+    held_.reset();
     for (int i = 0; i < 12; ++i) monthLengths[i] = kMonthLengths[i];
 }
 
@@ -100,6 +113,57 @@ double DateTime::zoneOffsetHours() const {
     return h + m / 60.0;
 }
 
+void DateTime::setZoneOffsetMinutes(int offsetMinutes) {
+    // Both signed, which zoneParts and computeDate read as they are: -0:30
+    // needs the sign on the minutes.
+    zoneHours = offsetMinutes / 60;
+    zoneMinutes = offsetMinutes % 60;
+}
+
+TimeZone DateTime::timeZone() const {
+    if (namedZone) return *namedZone;
+    int h = 0, m = 0;
+    zoneParts(h, m);
+    return TimeZone::fixed(h * 60 + m);
+}
+
+double DateTime::zoneOffsetHoursAt(double jdUt) const {
+    if (!namedZone) return zoneOffsetHours();
+    return namedZone->offsetMinutesAtUtc(jdUt) / 60.0;
+}
+
+void DateTime::setZone(const TimeZone& zone) {
+    if (zone.isFixed()) {
+        namedZone.reset();
+        setZoneOffsetMinutes(zone.offsetMinutesAtUtc(0));
+    } else {
+        namedZone = zone;
+    }
+}
+
+void DateTime::setInstant(double jdUt) {
+    if (!namedZone) {
+        setJulianDay(jdUt);
+        return;
+    }
+    setZoneOffsetMinutes(namedZone->offsetMinutesAtUtc(jdUt));
+    DateTime clock = *this;
+    clock.JD = jdUt;
+    const CalendarTime local = localCalendarOfMinute(clock);
+    localYear = local.year;
+    localMonth = local.month;
+    localDay = local.day;
+    localHour = local.hours;
+    localMinute = local.minutes;
+    held_ = HeldReading{local.year, local.month, local.day, local.hours, local.minutes,
+                        namedZone->offsetMinutesAtUtc(jdUt), namedZone->name()};
+    computeFromZoneFields();
+    JD = jdUt;
+    t = (jdUt - 2451545.0) / 365250.0;
+    T = (jdUt - 2451545.0) / 36525.0;
+    JDE = JD + deltaT;
+}
+
 int DateTime::validateDate() {
     setFebruaryLength();
     const int year = static_cast<int>(localYear);
@@ -120,6 +184,26 @@ int DateTime::validateTime() const {
 }
 
 void DateTime::computeDate() {
+    if (!namedZone) {
+        computeFromZoneFields();
+        return;
+    }
+    const int year = wholeField(localYear), month = wholeField(localMonth),
+              day = wholeField(localDay), hour = wholeField(localHour),
+              minute = wholeField(localMinute);
+    const bool sameReading = held_ && held_->year == year && held_->month == month &&
+                             held_->day == day && held_->hour == hour &&
+                             held_->minute == minute && held_->zoneName == namedZone->name();
+    const int used = sameReading ? held_->offsetMinutes
+                                 : namedZone->offsetMinutesForLocal(year, month, day, hour, minute);
+    setZoneOffsetMinutes(used);
+    computeFromZoneFields();
+    // A reading summer time skips: the clock shows the hour after.
+    const int inForce = namedZone->offsetMinutesAtUtc(JD);
+    if (inForce != used) setInstant(JD);
+}
+
+void DateTime::computeFromZoneFields() {
     // 1. Local to universal time.
     utDay = localDay;
     utMonth = localMonth;
@@ -195,6 +279,9 @@ void DateTime::computeDate() {
 
 double DateTime::longitudeWest() const {
     if (siteLongitude) return -*siteLongitude;
+    // The centre of a named zone is that of its standard time: summer time
+    // moves the clock, not the site.
+    if (namedZone) return -15.0 * namedZone->standardOffsetMinutes(JD) / 60.0;
     // Half-hour zones included: whole hours alone would put a transit half an
     // hour away from the culmination the altitude shows in zones such as +5:30.
     return -15.0 * zoneOffsetHours();
@@ -207,6 +294,15 @@ void DateTime::computeSiderealTime() {
     const double savedMinute = localMinute;
     const int savedZoneHours = zoneHours;
     const int savedZoneMinutes = zoneMinutes;
+    // Summer time puts the clock ahead of the zone's own time, which the
+    // sidereal time at the centre of the zone goes by.
+    const double summerHours =
+        namedZone ? namedZone->offsetMinutesAtUtc(JD) / 60.0 -
+                        namedZone->standardOffsetMinutes(JD) / 60.0
+                  : 0.0;
+    // 0 h UT of the local date, whatever the zone.
+    std::optional<TimeZone> named = std::move(namedZone);
+    namedZone.reset();
     localHour = localMinute = 0;
     zoneHours = zoneMinutes = 0;
     computeDate();
@@ -226,7 +322,7 @@ void DateTime::computeSiderealTime() {
     } else {
         // The clock time read as universal time: the sidereal time at the
         // centre of the zone.
-        lst = static_cast<float>(theta0 + 15.0 * 1.0027379 * clockHours);
+        lst = static_cast<float>(theta0 + 15.0 * 1.0027379 * (clockHours - summerHours));
     }
     lst -= 360.0f * std::floor(lst / 360.0f);
     if (lst < 0) lst += 360.0f;
@@ -236,7 +332,10 @@ void DateTime::computeSiderealTime() {
     localMinute = savedMinute;
     zoneHours = savedZoneHours;
     zoneMinutes = savedZoneMinutes;
-    computeDate();
+    namedZone = std::move(named);
+    // The zone fields already hold the offset of the instant: kept as they
+    // are, so the second of two equal readings stays the second.
+    computeFromZoneFields();
 }
 
 int DateTime::carryLocalTime() {

@@ -6,6 +6,9 @@
 // rise/transit/set and altitude results).
 
 #include <optional>
+#include <string>
+
+#include "engine/TimeZone.h"
 
 namespace vantorel {
 
@@ -57,7 +60,9 @@ public:
     double JDE;     // JD + delta T
     double deltaT;  // days
     double theta0;  // Greenwich mean sidereal time at 0 h UT, degrees
-    // 13-14: zone, positive east; hours >= 50 encode a west zone (50 - h)
+    // 13-14: zone, positive east; hours >= 50 encode a west zone (50 - h).
+    // With a named zone, computeDate writes here the offset in force at the
+    // record's instant.
     int zoneHours, zoneMinutes;
     // 15-18: clock
     double utHour, utMinute;
@@ -89,10 +94,20 @@ public:
     // hour), which puts rise and set up to an hour or two off in wide zones
     // and in summer time; the zone still turns universal into clock time.
     std::optional<double> siteLongitude;
+    // The observer's named zone ("Europe/Paris") when the site has one: the
+    // offset in force converts the clock reading, so summer time is followed.
+    // A reading that summer time skips is the instant the clock would have
+    // shown had it not jumped, and computeDate moves the clock on to what it
+    // does show (02:30 becomes 03:30); a reading that occurs twice is the
+    // first. Without a named zone, zoneHours/zoneMinutes are the zone.
+    std::optional<TimeZone> namedZone;
 
     void initDateTime();
     int validateDate();
     int validateTime() const;
+    // Local clock to universal time, Julian day and time arguments; with a
+    // named zone its offset for the clock reading first goes into the zone
+    // fields.
     void computeDate();
     void setEpoch(double jd);
     // theta0 and the local sidereal time: at the site's longitude when one is
@@ -106,6 +121,21 @@ public:
     bool normaliseLocalDate();
     void computeNutation();
     void computeAltitude(double raDeg, double decRad, double latitudeDeg);
+    // The zone the record converts with: the named one, else the fixed offset
+    // of zoneHours/zoneMinutes.
+    TimeZone timeZone() const;
+    // The offset in force at a universal instant, hours east of Greenwich:
+    // the named zone's there, else the fixed zone's (zoneOffsetHours()).
+    double zoneOffsetHoursAt(double jdUt) const;
+    // A named zone, or a fixed one written into the zone fields.
+    void setZone(const TimeZone& zone);
+    // Writes an offset (minutes east) into zoneHours/zoneMinutes.
+    void setZoneOffsetMinutes(int offsetMinutes);
+    // Sets the instant like setJulianDay, the clock reading taken with the
+    // offset in force at that instant, so the second of two equal readings
+    // on the night summer time ends is kept as such, while the reading stays.
+    void setInstant(double jdUt);
+
     // The last altitude as one signed number of degrees (the pair keeps the
     // hundredths positive when the whole degrees are not zero).
     double altitude() const;
@@ -127,6 +157,22 @@ public:
     // Zone as signed whole hours and signed minutes (the minutes take the sign
     // of the hours: 3 h 30 west is -3, -30), from the stored encoding.
     void zoneParts(int& hours, int& minutes) const;
+
+private:
+    // computeDate with the zone fields as they are.
+    void computeFromZoneFields();
+
+    // The clock reading setInstant last gave the record, with its zone and
+    // the offset it had there: computeDate keeps that offset while the
+    // reading is the same, so the second of two equal readings stays the
+    // second through every recomputation (a window tracking through the
+    // autumn night), where a reading alone would be the first.
+    struct HeldReading {
+        int year, month, day, hour, minute;
+        int offsetMinutes;
+        std::string zoneName;
+    };
+    std::optional<HeldReading> held_;
 };
 
 }  // namespace vantorel

@@ -254,7 +254,7 @@ StatusTexts MoonDocument::statusTexts() const {
     StatusTexts s;
     s.date = labelledDateText(settings_.languageIndex(), settings_.dateFormatIndex(),
                               dateTime.localYear, dateTime.localMonth, dateTime.localDay);
-    s.time = timeStatusText(settings_.languageIndex(), dateTime.localHour, dateTime.localMinute);
+    s.time = timeStatusText(settings_.languageIndex(), dateTime);
     const int lang = settings_.languageIndex();
     s.rise = riseStatusText(lang, events);
     s.transit = transitStatusText(lang, events);

@@ -228,14 +228,15 @@ void MoonTheory::computePhaseTable(const DateTime& dt) {
     }
     const double k0 = lunationNumber(month, year) - 1.0;
     const double phaseT = k0 / 1236.85;
-    const double zoneDays = dt.zoneOffsetHours() / 24.0;
     int nextQuarter = 0;
     while (nextQuarter < kFirstQuarterCount && !firstQuarters[nextQuarter].empty())
         ++nextQuarter;
     for (int i = 0; i < kPhaseCount; ++i) {
         const int kind = i % 4;
         const double jde = phaseJDE(k0 + 0.25 * i, kind, phaseT, E);
-        phaseTable[i] = MoonPhaseRecord::at(kind, jde + zoneDays);
+        // Each phase with the offset in force then: summer time may begin
+        // or end within the table.
+        phaseTable[i] = MoonPhaseRecord::at(kind, jde + dt.zoneOffsetHoursAt(jde) / 24.0);
         if (kind == kFirstQuarter && nextQuarter < kFirstQuarterCount)
             firstQuarters[nextQuarter++] = phaseTable[i];
     }

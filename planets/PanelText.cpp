@@ -1,9 +1,11 @@
 #include "planets/PanelText.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
 #include "common/text/LanguageText.h"
+#include "common/text/ZoneText.h"
 #include "engine/Angles.h"
 #include "engine/DateTime.h"
 
@@ -63,6 +65,12 @@ std::string scaleText(double bodyKm, double diameterArcsec, bool compact) {
 
 std::string timeStatusText(int language, double hour, double minute) {
     return formattedText("%s %02.0f: %02.0f", kTimeLabel(language), hour, minute);
+}
+
+std::string timeStatusText(int language, const DateTime& dt) {
+    std::string text = timeStatusText(language, dt.localHour, dt.localMinute);
+    if (dt.namedZone) text += " " + utcOffsetText(static_cast<int>(std::lround(dt.zoneOffsetHours() * 60.0)));
+    return text;
 }
 
 std::string riseStatusText(int language, const DateTime& dt) {

@@ -32,6 +32,9 @@ std::string scaleText(double bodyKm, double diameterArcsec, bool compact = false
 
 // Status bar panes.
 std::string timeStatusText(int language, double hour, double minute);
+// The record's clock time; in a named zone followed by the offset in force
+// ("Time: 22: 30 UTC+2"), which summer time changes.
+std::string timeStatusText(int language, const DateTime& dt);
 // Rise, transit, set from the record's last (local) results; kNoEventTime
 // for one that does not fall on the date.
 std::string riseStatusText(int language, const DateTime& dt);

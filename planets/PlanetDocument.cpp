@@ -54,7 +54,7 @@ PanelContent PlanetDocument::fillDataPanel() {
     StatusTexts& st = out.status;
     st.date = labelledDateText(lang, settings_.dateFormatIndex(), dt.localYear, dt.localMonth,
                                dt.localDay);
-    st.time = timeStatusText(lang, dt.localHour, dt.localMinute);
+    st.time = timeStatusText(lang, dt);
     st.rise = riseStatusText(lang, dt);
     st.transit = transitStatusText(lang, dt);
     st.set = setStatusText(lang, dt);
@@ -123,8 +123,14 @@ void PlanetDocument::computeSatellites(SatelliteRecordTable& table, int aheadMin
 }
 
 void PlanetDocument::stepOneMinute() {
-    dt.localMinute += 1;
-    dt.carryLocalTime();
+    if (dt.namedZone) {
+        // By the minute of universal time: the clock's hour that the autumn
+        // night repeats is followed, not jumped over.
+        dt.setInstant(dt.JD + 1.0 / 1440.0);
+    } else {
+        dt.localMinute += 1;
+        dt.carryLocalTime();
+    }
     computeBody();
     redrawViews();
 }

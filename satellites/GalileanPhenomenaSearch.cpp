@@ -67,6 +67,16 @@ long zoneInMinutes(int zoneHours, int zoneMinutes) {
     return std::lround(dt.zoneOffsetHours() * 60.0);
 }
 
+TimeZone zoneOfFields(int zoneHours, int zoneMinutes) {
+    return TimeZone::fixed(static_cast<int>(zoneInMinutes(zoneHours, zoneMinutes)));
+}
+
+long localSpanMinutes(const TimeZone& zone, const LocalMinute& day, long days) {
+    const LocalMinute end = addMinutes(day.year, day.month, day.day, days * 1440);
+    return days * 1440 + zone.offsetMinutesForLocal(day.year, day.month, day.day, 0, 0) -
+           zone.offsetMinutesForLocal(end.year, end.month, end.day, 0, 0);
+}
+
 long daysBetween(int ya, int ma, int da, int yb, int mb, int db) {
     return daysFromCivil(yb, mb, db) - daysFromCivil(ya, ma, da);
 }
@@ -94,7 +104,7 @@ long GalileanPhenomenaSearch::safeSkip(const GalileanMoons& sat) {
     return std::max(1L, skip);
 }
 
-void GalileanPhenomenaSearch::run(const LocalMinute& day, int zoneHours, int zoneMinutes,
+void GalileanPhenomenaSearch::run(const LocalMinute& day, const TimeZone& zone,
                           long firstMinute, long count, long recordFrom, LabelFormat label,
                           const StepSink& sink) {
     sat_.resetDetector();
@@ -104,14 +114,17 @@ void GalileanPhenomenaSearch::run(const LocalMinute& day, int zoneHours, int zon
     DateTime dt;
     JupiterPlace place;
     char text[32];
-    const long zone = zoneInMinutes(zoneHours, zoneMinutes);
+    // The offset at the day's 00:00; minute 0 is that instant.
+    const long startOffset = zone.offsetMinutesForLocal(day.year, day.month, day.day, 0, 0);
     long k = 0;
     while (k < count && !stopped_) {
         const long minute = firstMinute + k;
-        const LocalMinute m = addMinutes(day.year, day.month, day.day, minute);
-        const LocalMinute ut = addMinutes(day.year, day.month, day.day, minute - zone);
+        const LocalMinute ut = addMinutes(day.year, day.month, day.day, minute - startOffset);
         dt.setLocal(ut.year, ut.month, ut.day, ut.hour, ut.minute, 0, 0);
         dt.computeDate();
+        const long offset = zone.isFixed() ? startOffset : zone.offsetMinutesAtUtc(dt.JD);
+        const LocalMinute m =
+            addMinutes(day.year, day.month, day.day, minute - startOffset + offset);
         source_.placeAt(dt, place);
         label(text, sizeof text, m);
         sat_.recording = minute >= recordFrom;
@@ -122,10 +135,10 @@ void GalileanPhenomenaSearch::run(const LocalMinute& day, int zoneHours, int zon
     }
 }
 
-void GalileanPhenomenaSearch::findDay(const LocalMinute& day, int zoneHours, int zoneMinutes) {
+void GalileanPhenomenaSearch::findDay(const LocalMinute& day, const TimeZone& zone) {
     sat_.rows.resetDropped();
     sat_.fileMode = false;
-    run(day, zoneHours, zoneMinutes, -60, 1500, 1, formatDayLabel, {});
+    run(day, zone, -60, 60 + localSpanMinutes(zone, day), 1, formatDayLabel, {});
 }
 
 }  // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "engine/TimeZone.h"
 #include "satellites/GalileanMoons.h"
 #include "satellites/JupiterPlaceSource.h"
 
@@ -31,6 +32,11 @@ enum class SearchMode { Fast, Exhaustive };
 
 // A zone as the date record stores it, in whole minutes east of Greenwich.
 long zoneInMinutes(int zoneHours, int zoneMinutes);
+// The same as a zone.
+TimeZone zoneOfFields(int zoneHours, int zoneMinutes);
+// Minutes of universal time from 00:00 of a local day to 00:00 `days` days
+// later: 1440 a day, less or more on the days summer time starts or ends.
+long localSpanMinutes(const TimeZone& zone, const LocalMinute& day, long days = 1);
 
 // The detector's label for a day search row: "%02.0f     %02.0f   %02.0f".
 void formatDayLabel(char* out, int size, const LocalMinute& m);
@@ -47,18 +53,20 @@ public:
     using StepSink = std::function<void(const LocalMinute&)>;
     using LabelFormat = void (*)(char*, int, const LocalMinute&);
 
-    // Minutes `firstMinute` .. `firstMinute + count - 1` from 00:00 of the
-    // local day (negative values fall on the days before), in the zone given
-    // as the date record stores it. Rows are recorded from `recordFrom` on.
+    // Minutes `firstMinute` .. `firstMinute + count - 1` of universal time
+    // from 00:00 of the local day in `zone` (negative values fall before it).
+    // Each minute is labelled with its local time, the offset in force then
+    // (on the night summer time starts or ends the clock jumps or repeats
+    // an hour). Rows are recorded from `recordFrom` on.
     // Each instant is computed from its universal date and time, so that an
     // instant gives the same result in every zone (delta T goes by the year,
     // which differs between zones around the new year).
-    void run(const LocalMinute& day, int zoneHours, int zoneMinutes, long firstMinute, long count,
+    void run(const LocalMinute& day, const TimeZone& zone, long firstMinute, long count,
              long recordFrom, LabelFormat label, const StepSink& sink);
 
     // The rows of one local day, computed: contacts first seen from 00:01 to
     // 23:59. The detector starts an hour before the day.
-    void findDay(const LocalMinute& day, int zoneHours, int zoneMinutes);
+    void findDay(const LocalMinute& day, const TimeZone& zone);
 
     // Minutes computed by the last run.
     long evaluations() const { return evaluations_; }

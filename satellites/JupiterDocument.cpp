@@ -97,7 +97,7 @@ bool JupiterDocument::findDayPhenomena(SearchMode mode) {
     const LocalMinute day{static_cast<int>(dt.localYear), static_cast<int>(dt.localMonth),
                           static_cast<int>(dt.localDay), 0, 0};
     const bool fromFile =
-        vantorel::findDayPhenomena(day, dt.zoneHours, dt.zoneMinutes, j, motion, mode);
+        vantorel::findDayPhenomena(day, dt.timeZone(), j, motion, mode);
     // The search moved the planet; bring it back to the document's instant.
     computeBody();
     return fromFile;

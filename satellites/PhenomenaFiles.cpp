@@ -185,7 +185,7 @@ FileResult generateYearlyFile(int year, GalileanMoons& sat, JupiterPlaceSource& 
     ProgressTracker tracker(first, progress);
     std::string line;
     bool writeFailed = false;  // a full disk: no use computing the rest
-    search.run(first, 0, 0, -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
+    search.run(first, TimeZone(), -60, 60 + lastMinute + 1, 0, formatDayLabel, [&](const LocalMinute& m) {
         if (cancel && cancel->load(std::memory_order_relaxed)) search.stop();
         tracker.at(m);
         for (int i = 0; i < sat.rows.count(); ++i) {
@@ -264,8 +264,8 @@ std::optional<std::vector<YearlyRow>> parseYearlyFile(std::string_view bytes, in
     return rows;
 }
 
-bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zoneHours,
-                       int zoneMinutes, bool frenchCodes, PhenomenonRows& rows) {
+bool readYearlyFileDay(const std::string& path, const LocalMinute& day, const TimeZone& zone,
+                       bool frenchCodes, PhenomenonRows& rows) {
     removeYearlyTemporaries(path);
     const FileRead file = readRegularFile(path, kMaxYearlyFileBytes);
     if (!file.ok()) return false;
@@ -274,11 +274,20 @@ bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zone
     rows.clear();
     rows.resetDropped();
     const long localDay = dayNumberOf(day.year, day.month, day.day);
-    // UT minute (counted from day number 0) of local 00:00.
-    const long start = localDay * 1440 - zoneInMinutes(zoneHours, zoneMinutes);
+    // UT minute (counted from day number 0) of local 00:00, and the day's
+    // length: 1440 minutes but on the days summer time starts or ends.
+    const long startOffset = zone.offsetMinutesForLocal(day.year, day.month, day.day, 0, 0);
+    const long start = localDay * 1440 - startOffset;
+    const long length = localSpanMinutes(zone, day);
     for (const YearlyRow& r : *parsed) {
-        const long local = r.day * 1440 + r.hour * 60 + r.minute - start;
-        if (local < 1 || local > 1439) continue;
+        const long utMinute = r.day * 1440 + r.hour * 60 + r.minute;
+        const long since = utMinute - start;
+        if (since < 1 || since > length - 1) continue;
+        // Day numbers are Julian days less one half.
+        const long offset = zone.isFixed() ? startOffset
+                                           : zone.offsetMinutesAtUtc(utMinute / 1440.0 + 0.5);
+        const long local = since - startOffset + offset;
+        if (local < 0 || local > 1439) continue;
         PhenomenonRow row;
         LocalMinute m{day.year, day.month, day.day, static_cast<int>(local / 60),
                       static_cast<int>(local % 60)};
@@ -295,13 +304,12 @@ bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zone
     return true;
 }
 
-bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, GalileanMoons& sat,
+bool findDayPhenomena(const LocalMinute& day, const TimeZone& zone, GalileanMoons& sat,
                       JupiterPlaceSource& source, SearchMode mode) {
     const std::string path = Paths::yearlyFileToRead(yearlyFileName(day.year)).string();
-    if (readYearlyFileDay(path, day, zoneHours, zoneMinutes, sat.frenchCodes, sat.rows))
-        return true;
+    if (readYearlyFileDay(path, day, zone, sat.frenchCodes, sat.rows)) return true;
     GalileanPhenomenaSearch search(sat, source, mode);
-    search.findDay(day, zoneHours, zoneMinutes);
+    search.findDay(day, zone);
     return false;
 }
 
@@ -396,7 +404,7 @@ FileResult generateTextFile(const TextFileRequest& r, GalileanMoons& sat, Jupite
     sat.fileMode = false;
     GalileanPhenomenaSearch search(sat, source, mode);
     ProgressTracker tracker(first, progress);
-    search.run(first, r.zoneHours, r.zoneMinutes, -60, 60 + static_cast<long>(days) * 1440, 0,
+    search.run(first, r.zone, -60, 60 + localSpanMinutes(r.zone, first, days), 0,
                formatFileLabel, [&](const LocalMinute& m) {
                    if (cancel && cancel->load(std::memory_order_relaxed)) search.stop();
                    tracker.at(m);

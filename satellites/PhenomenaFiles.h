@@ -58,16 +58,17 @@ struct YearlyRow {
 std::optional<std::vector<YearlyRow>> parseYearlyFile(std::string_view bytes, int year);
 
 // Reads the rows of one local day (contacts from 00:01 to 23:59 local time)
-// from a yearly file. Returns false when the file is missing or is not a
-// whole yearly file of the day's year (a regular file, at most 1 MiB, that
+// from a yearly file, each row's universal time shown with the offset in
+// force then. Returns false when the file is missing or is not a whole
+// yearly file of the day's year (a regular file, at most 1 MiB, that
 // parseYearlyFile accepts): the day is then computed instead.
-bool readYearlyFileDay(const std::string& path, const LocalMinute& day, int zoneHours,
-                       int zoneMinutes, bool frenchCodes, PhenomenonRows& rows);
+bool readYearlyFileDay(const std::string& path, const LocalMinute& day, const TimeZone& zone,
+                       bool frenchCodes, PhenomenonRows& rows);
 
 // The list window's rows of a local day: read from the yearly file of the
 // local year in the working directory when there is one, else computed.
 // Returns true when the rows came from the file.
-bool findDayPhenomena(const LocalMinute& day, int zoneHours, int zoneMinutes, GalileanMoons& sat,
+bool findDayPhenomena(const LocalMinute& day, const TimeZone& zone, GalileanMoons& sat,
                       JupiterPlaceSource& source, SearchMode mode);
 
 enum class PeriodUnit { Day = 0, Month = 1, Year = 2 };
@@ -77,7 +78,7 @@ struct TextFileRequest {
     int year = 0, month = 0, day = 0;
     PeriodUnit unit = PeriodUnit::Day;
     int count = 1;
-    int zoneHours = 0, zoneMinutes = 0;
+    TimeZone zone;  // the listing's local times, the offset in force at each row
     int language = 0;
     // Whether a file already at `path` may be replaced.
     bool replaceExisting = true;

@@ -70,7 +70,8 @@ FileResult runGenerator(const GeneratorRequest& request, const GenerationProgres
         r, jupiter, motion, request.mode,
         [&](const LocalMinute& day) {
             DateTime dt;
-            dt.setLocal(day.year, day.month, day.day, 0, 0, r.zoneHours, r.zoneMinutes);
+            dt.setLocal(day.year, day.month, day.day, 0, 0, 0, 0);
+            dt.setZone(r.zone);
             return findRedSpotTransits(dt, spotSun, spotPlanet, longitude).slots;
         },
         progress, cancel);

@@ -19,12 +19,30 @@ RedSpotTransits findRedSpotTransits(DateTime& dt, EarthSun& es, Jupiter& jupiter
               day = static_cast<int>(dt.localDay);
     const int zoneHours = saved.zoneHours, zoneMinutes = saved.zoneMinutes;
     const BodyPlace place = planetPlace(jupiter);
+    // A named zone's day is walked in universal time, as long as it lasts (23
+    // or 25 hours when summer time starts or ends), and each transit shown
+    // with the offset in force then; a fixed zone's by its clock.
+    const std::optional<TimeZone> named = saved.namedZone;
+    const long startOffset = named ? named->offsetMinutesForLocal(year, month, day, 0, 0) : 0;
+    const long dayMinutes = named ? localSpanMinutes(*named, {year, month, day, 0, 0}) : 1440;
+    DateTime universal;
     auto system2At = [&](long minute) {
-        const LocalMinute m = addMinutes(year, month, day, minute);
-        dt.setLocal(m.year, m.month, m.day, m.hour, m.minute, zoneHours, zoneMinutes);
-        computeInstant(dt, es, place);
+        if (named) {
+            const LocalMinute ut = addMinutes(year, month, day, minute - startOffset);
+            universal.setLocal(ut.year, ut.month, ut.day, ut.hour, ut.minute, 0, 0);
+            computeInstant(universal, es, place);
+        } else {
+            const LocalMinute m = addMinutes(year, month, day, minute);
+            dt.setLocal(m.year, m.month, m.day, m.hour, m.minute, zoneHours, zoneMinutes);
+            computeInstant(dt, es, place);
+        }
         ++out.computations;
         return jupiter.system2Deg;
+    };
+    // The clock's minutes since 00:00 at `minute` of the day.
+    auto clockMinute = [&](long minute) {
+        if (!named) return minute;
+        return minute - startOffset + named->offsetMinutesAtUtc(universal.JD);
     };
 
     long elapsed = 0;
@@ -32,11 +50,12 @@ RedSpotTransits findRedSpotTransits(DateTime& dt, EarthSun& es, Jupiter& jupiter
         const double first = system2At(0);
         if (std::floor(first) > longitude)
             elapsed += 60L * static_cast<long>((360.0 - first + longitude) / kSystem2DegreesPerHour);
-        while (elapsed < 1440 && out.count < 3) {
+        while (elapsed < dayMinutes && out.count < 3) {
             if (static_cast<int>(std::floor(system2At(elapsed))) == longitude) {
                 const int k = out.count++;
-                out.hour[k] = static_cast<int>(elapsed / 60);
-                out.minute[k] = static_cast<int>(elapsed % 60);
+                const long clock = clockMinute(elapsed);
+                out.hour[k] = static_cast<int>(clock / 60);
+                out.minute[k] = static_cast<int>(clock % 60);
                 char text[16];
                 std::snprintf(text, sizeof text, "%02.0f: %02.0f", static_cast<double>(out.hour[k]),
                               static_cast<double>(out.minute[k]));

@@ -34,8 +34,10 @@ constexpr int kRedSpotJumpMinutes = 9 * 60 + 45;
 // Searches the local day of `dt` (its date, in its zone) for transits of the
 // longitude `redSpotLongitude` (System II, 0..359). Counts the elapsed time
 // from 00:00 including the jumps and stops at the end of the day, so at most
-// three transits are found. `dt`, the Earth/Sun and the planet are left at
-// the record's own instant.
+// three transits are found. In a named zone each transit's time is that of
+// the clock then, so on the night summer time starts or ends the times
+// before and after the change differ by the hour. `dt`, the Earth/Sun and
+// the planet are left at the record's own instant.
 RedSpotTransits findRedSpotTransits(DateTime& dt, EarthSun& earthSun, Jupiter& jupiter,
                                     int redSpotLongitude);
 

@@ -35,7 +35,7 @@ StatusTexts ChartDocument::statusTexts() const {
     StatusTexts s;
     s.date = labelledDateText(settings_.languageIndex(), settings_.dateFormatIndex(),
                               dateTime.localYear, dateTime.localMonth, dateTime.localDay);
-    s.time = timeStatusText(settings_.languageIndex(), dateTime.localHour, dateTime.localMinute);
+    s.time = timeStatusText(settings_.languageIndex(), dateTime);
     return s;
 }
 

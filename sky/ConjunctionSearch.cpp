@@ -135,14 +135,16 @@ void ConjunctionSearch::toLocalRoundedHour(double jde, double zoneOffsetHours) {
 }
 
 bool ConjunctionSearch::localDateFrom(double jde, const int (&start)[3]) {
-    toLocalRoundedHour(jde, zoneOffsetHours_);
+    // Each event with the offset in force then.
+    toLocalRoundedHour(jde, namedZone_ ? namedZone_->offsetMinutesAtUtc(jde) / 60.0 : zoneOffsetHours_);
     const int date[3] = {eventCalendar.year, eventCalendar.month, eventCalendar.day};
     return !std::lexicographical_compare(date, date + 3, start, start + 3);
 }
 
 void ConjunctionSearch::addLine(int kind, double jde, double elongation) {
     if (count >= kLineCount) return;
-    toLocalRoundedHour(jde, zoneOffsetHours_);
+    // Each event with the offset in force then.
+    toLocalRoundedHour(jde, namedZone_ ? namedZone_->offsetMinutesAtUtc(jde) / 60.0 : zoneOffsetHours_);
     const std::string date =
         unlabelledDateText(dateFormat_, eventCalendar.year, eventCalendar.month, eventCalendar.day);
     if (std::isnan(elongation))
@@ -167,6 +169,7 @@ void ConjunctionSearch::searchPhenomena(const DateTime& dt, int planetIndex) {
     zoneHours = dt.zoneHours;
     zoneMinutes = dt.zoneMinutes;
     zoneOffsetHours_ = dt.zoneOffsetHours();
+    namedZone_ = dt.namedZone;
     if (planetIndex < 0 || planetIndex >= kPhenomenonRowCount || planetIndex % 2 != 0) return;
 
     // Each kind's first event on or after the window's local date. The cycle

@@ -86,6 +86,7 @@ class ConjunctionSearch {
     int language_;
     int dateFormat_;
     double zoneOffsetHours_ = 0;
+    std::optional<TimeZone> namedZone_;
 };
 
 }  // namespace vantorel

@@ -94,7 +94,7 @@ std::vector<NightEvent> satellitePhenomenaOfDay(const LocalMinute& day, int sear
     JupiterSystem jupiter;
     EarthSun es;
     JupiterMotion motion(jupiter, es);
-    findDayPhenomena({day.year, day.month, day.day, 0, 0}, search.hours, search.minutes, jupiter,
+    findDayPhenomena({day.year, day.month, day.day, 0, 0}, search.fixed, jupiter,
                      motion, SearchMode::Fast);
     std::vector<NightEvent> out;
     for (int i = 0; i < jupiter.rows.count(); ++i) {

@@ -61,7 +61,7 @@ bool Application::initInstance(SettingsDialogHost* host) {
     settings_.splashPending = true;
     SettingsFile::readSettings(settings_);
     if (settings_.language != kNotSet) useQtTranslations(settings_.languageIndex());
-    runFirstStart(settings_, dialogs(), helpFile_);
+    runFirstStart(settings_, dialogs(), helpFile_, nowJd());
     // The first start may have chosen the language just now.
     useQtTranslations(settings_.languageIndex());
 
@@ -195,20 +195,40 @@ void Application::onCommand(int id) {
     }
 }
 
+double Application::nowJd() const {
+    DateTime now;
+    setFromClock(now, *clock_);
+    now.computeDate();
+    return now.JD;
+}
+
+void Application::siteChanged(bool zoneChanged) {
+    settings_.placeSite(mainFrame_->blankDate());
+    mainFrame_->showLongitudePane();
+    if (zoneChanged) mainFrame_->sendToAllChildren(WM_RECOMPUTE_ZONE);
+    // A new longitude moves rise, transit, set and the altitude like a new
+    // latitude: every window recomputes at its repaint.
+    mainFrame_->repaintAllChildren();
+}
+
 void Application::latitudeCommand() {
     mainFrame_->eraseSplash();
     if (!enterLatitude(settings_, dialogs())) return;
-    // A new longitude moves rise, transit, set and the altitude like a new
-    // latitude: every window recomputes at its repaint.
-    settings_.placeSite(mainFrame_->blankDate());
-    mainFrame_->showLongitudePane();
-    mainFrame_->repaintAllChildren();
+    siteChanged(false);
+}
+
+void Application::siteCommand() {
+    mainFrame_->eraseSplash();
+    const std::string zoneBefore = settings_.zoneName;
+    if (!enterSite(settings_, dialogs(), nowJd())) return;
+    siteChanged(settings_.zoneName != zoneBefore);
 }
 
 void Application::timeZoneCommand() {
     mainFrame_->eraseSplash();
-    if (!enterZone(settings_, dialogs())) return;
+    if (!enterZone(settings_, dialogs(), nowJd())) return;
     settings_.placeSite(mainFrame_->blankDate());
+    mainFrame_->showLongitudePane();
     mainFrame_->sendToAllChildren(WM_RECOMPUTE_ZONE);
 }
 

@@ -69,6 +69,7 @@ public:
     void onCommand(int id);
     std::optional<CommandState> commandState(int id) const;
     void latitudeCommand();
+    void siteCommand();
     void timeZoneCommand();
     void projectionCommand();
     void dateFormatCommand();
@@ -87,6 +88,12 @@ public:
     bool useQtTranslations(int language);
 
 private:
+    // The clock's reading as a Julian day, for the standard offset a named
+    // zone keeps in FuseauH/FuseauM.
+    double nowJd() const;
+    // After the latitude, longitude or zone changed: the panes and every window.
+    void siteChanged(bool zoneChanged);
+
     std::unique_ptr<Clock> clock_;
     Settings settings_;
     std::string helpFile_;

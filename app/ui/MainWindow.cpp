@@ -76,7 +76,10 @@ void MainWindow::showProjectionPane() {
 
 void MainWindow::showLongitudePane() {
     const Settings& s = app_.settings();
-    setPaneText(1, QString::fromStdString(longitudePaneText(s.longitude, s.languageIndex())));
+    std::string text = longitudePaneText(s.longitude, s.languageIndex());
+    // A named zone beside it; its offset in force goes with each window's time.
+    if (s.namedZone) text += "  " + s.namedZone->name();
+    setPaneText(1, QString::fromStdString(text));
 }
 
 // ---- menus -----------------------------------------------------------------
@@ -130,6 +133,7 @@ QAction* MainWindow::currentAction(int id) const {
 
 bool MainWindow::frameHandles(int id) const {
     switch (id) {
+    case ID_SITE:
     case ID_LATITUDE:
     case ID_TIME_ZONE:
     case ID_PROJECTION:
@@ -195,6 +199,7 @@ bool MainWindow::handleFrameCommand(int id) {
         return true;
     }
     switch (id) {
+    case ID_SITE: app_.siteCommand(); return true;
     case ID_LATITUDE: app_.latitudeCommand(); return true;
     case ID_TIME_ZONE: app_.timeZoneCommand(); return true;
     case ID_PROJECTION: app_.projectionCommand(); return true;

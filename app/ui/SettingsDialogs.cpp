@@ -4,7 +4,11 @@
 #include "app/ui/LanguageDialog.h"
 #include "app/ui/LatitudeLongitudeDialog.h"
 #include "app/ui/ProjectionDialog.h"
+#include "app/ui/SiteDialog.h"
 #include "app/ui/TimeZoneDialog.h"
+#include "common/files/Paths.h"
+#include "common/site/CityCatalogue.h"
+#include "common/site/ZoneNameList.h"
 #include "common/ui/DialogHelpers.h"
 #include "common/ui/WindowServices.h"
 
@@ -26,7 +30,8 @@ std::optional<int> SettingsDialogs::askDateFormat(int preselected) {
 }
 
 std::optional<ZoneChoice> SettingsDialogs::askZone(const ZoneChoice& shown) {
-    TimeZoneDialog dialog(language(), shown, parent_());
+    const ZoneNameList zones = ZoneNameList::load(Paths::zoneListFiles());
+    TimeZoneDialog dialog(language(), shown, zones, parent_());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }
@@ -50,6 +55,20 @@ std::optional<int> SettingsDialogs::askProjection(int code) {
 
 void SettingsDialogs::reportSettingsNotSaved(const char* text) {
     messageBox(parent_(), QString::fromUtf8(text));
+}
+
+SiteAnswer SettingsDialogs::askSite() {
+    const std::filesystem::path path = Paths::dataFile(CityCatalogue::kFileName);
+    const CityCatalogue cities = CityCatalogue::load(path);
+    SiteDialog dialog(language(), cities,
+                      path.empty() ? std::string(CityCatalogue::kFileName) : path.string(),
+                      parent_());
+    dialog.exec();
+    return dialog.answer();
+}
+
+void SettingsDialogs::reportZoneProblem(const std::string& text) {
+    messageBox(parent_(), QString::fromStdString(text));
 }
 
 }  // namespace vantorel

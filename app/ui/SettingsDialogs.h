@@ -24,6 +24,8 @@ public:
     void reportLatitudeError(LatitudeCheck check) override;
     std::optional<int> askProjection(int code) override;
     void reportSettingsNotSaved(const char* text) override;
+    SiteAnswer askSite() override;
+    void reportZoneProblem(const std::string& text) override;
 
 private:
     int language() const { return settings_.languageIndex(); }

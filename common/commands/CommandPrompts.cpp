@@ -123,6 +123,12 @@ constexpr CommandPrompt kPrompts[] = {
       "Lister les phénomènes du jour des satellites de Jupiter",
       "Listar los fenómenos del día de los satélites de Júpiter"}},
     {ID_SATURN_ZOOM_OUT, {"Reduce the picture", "Réduire l'image", "Reducir la imagen"}},
+    {ID_SITE,
+     {"Choose the observing site from a list of cities: latitude, longitude and time zone together",
+      "Choisir le lieu d'observation dans une liste de villes : latitude, longitude et fuseau "
+      "horaire ensemble",
+      "Elegir el lugar de observaci\u00f3n en una lista de ciudades: latitud, longitud y huso "
+      "horario juntos"}},
     {ID_OPEN_TONIGHT,
      {"Plan the night: what can be seen, and when", "Pr\u00e9parer la nuit : que voir, et quand",
       "Preparar la noche: qu\u00e9 ver y cu\u00e1ndo"}},

@@ -23,6 +23,7 @@ constexpr CommandText kCommands[] = {
     {ID_FILE_SAVE_PICTURE,
      {"Save picture &as...", "&Enregistrer l'image sous...", "&Guardar la imagen como..."}},
     {ID_APP_EXIT, {"E&xit", "&Quitter", "&Salir"}},
+    {ID_SITE, {"&Site...", "&Site...", "&Sitio..."}},
     {ID_LATITUDE, {"&Latitude", "&Latitude", "&Latitud"}},
     {ID_TIME_ZONE, {"T&ime zone", "&Fuseau horaire", "&Huso horario"}},
     {ID_PROJECTION, {"&Telescope projection", "Projection du &télescope", "&Proyección del telescopio"}},
@@ -121,7 +122,8 @@ std::vector<MenuPopup> menuLayout(MenuKind kind) {
                          {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
                           ID_SEPARATOR, ID_FILE_SAVE_PICTURE, ID_SEPARATOR, ID_APP_EXIT}));
     menu.push_back(popup(kPreference, kind,
-                         {ID_LATITUDE, ID_TIME_ZONE, ID_PROJECTION, ID_DATE_SETTING, ID_LANGUAGE}));
+                         {ID_SITE, ID_LATITUDE, ID_TIME_ZONE, ID_PROJECTION, ID_DATE_SETTING,
+                          ID_LANGUAGE}));
     menu.push_back(popup(kPlanet, kind,
                          {ID_OPEN_MOON, ID_OPEN_MERCURY, ID_OPEN_VENUS, ID_OPEN_MARS,
                           ID_OPEN_JUPITER, ID_OPEN_SATURN, ID_OPEN_URANUS, ID_SEPARATOR,

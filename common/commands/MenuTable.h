@@ -43,6 +43,7 @@ std::vector<MenuPopup> menuLayout(MenuKind kind);
 // Saturn window (zoom in) and in the Jupiter windows (phenomena).
 TextTriple commandText(int id, MenuKind kind = MenuKind::Main);
 
+
 // Every command that some menu carries.
 std::vector<int> allMenuCommands();
 

@@ -55,6 +55,13 @@ fs::path inWorkingDirectory(const std::string& name) {
 
 }  // namespace
 
+std::vector<fs::path> Paths::zoneListFiles() {
+    const char* tzdir = std::getenv("TZDIR");
+    const fs::path dir = (tzdir != nullptr && tzdir[0] == '/') ? fs::path(tzdir)
+                                                                : fs::path("/usr/share/zoneinfo");
+    return {dir / "tzdata.zi", dir / "zone1970.tab", dir / "zone.tab"};
+}
+
 fs::path Paths::workingDirectory() {
     std::error_code ec;
     fs::path dir = fs::current_path(ec);

@@ -15,6 +15,7 @@
 // Settings: vantorel.ini in the working directory when one is there, else
 // vantorel/vantorel.ini in the per-user configuration folder
 // ($XDG_CONFIG_HOME, else ~/.config).
+// The zone names: the lists of the system's tz database (zoneListFiles).
 // Yearly phenomena files: read from the working directory when one is there,
 // else from the per-user data folder ($XDG_DATA_HOME/vantorel, else
 // ~/.local/share/vantorel); new ones are written beside the settings file in
@@ -58,6 +59,11 @@ public:
     // to the working directory, else to the home folder; a path the user gave
     // stays as it is.
     static std::filesystem::path exportFile(const std::string& nameOrPath);
+    // The files of the system's tz database that list its zone names, in the
+    // order to try: tzdata.zi, zone1970.tab, zone.tab in $TZDIR when it is an
+    // absolute path, else in /usr/share/zoneinfo (where the zones themselves
+    // are looked up too).
+    static std::vector<std::filesystem::path> zoneListFiles();
 
     // Creates the folder that is to hold `file` (private to the user, as the
     // XDG rules ask) when it is missing; false when it cannot be made.

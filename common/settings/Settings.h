@@ -30,6 +30,13 @@ struct Settings {
     // The site's longitude, degrees east of Greenwich, when the user gave one
     // (keys Longituded and Longitudem); without it the time zone stands in.
     std::optional<double> longitude;
+    // The key ZoneName as read (an IANA name such as "Europe/Paris"), kept
+    // even when this computer does not know it; empty without one.
+    std::string zoneName;
+    // That zone when the system's tz database has it: its offset in force
+    // converts clock times, summer time included. Without it
+    // zoneHours/zoneMinutes are the zone.
+    std::optional<TimeZone> namedZone;
 
     bool hemisphereChanged = false;
     bool useCommonDate = false;
@@ -52,9 +59,24 @@ struct Settings {
     void placeSite(DateTime& dt) const {
         dt.zoneHours = zoneHours;
         dt.zoneMinutes = zoneMinutes;
+        dt.namedZone = namedZone;
         dt.siteLongitude = longitude;
     }
+    // The zone clock times convert with: the named one, else the fixed one.
+    TimeZone timeZone() const;
+    // A ZoneName this computer's tz database does not have.
+    bool zoneNameUnknown() const { return !zoneName.empty() && !namedZone; }
 };
+
+// The zone offset (minutes east) as the keys FuseauH/FuseauM store it: signed
+// hours and positive minutes; a western zone under one hour has hours 50.
+struct StoredZone {
+    int hours = 0;
+    int minutes = 0;
+};
+StoredZone storedZoneOf(int offsetMinutes);
+// The offset in minutes east of the stored pair (either encoding).
+int offsetMinutesOfStoredZone(int hours, int minutes);
 
 // Latitude in degrees from the two stored integers: the sign of the degrees
 // applied to |degrees| + minutes / 60. A negative minutes value with zero

@@ -2,6 +2,7 @@
 
 #include "common/settings/SettingsFile.h"
 #include "common/text/DateText.h"
+#include "common/text/ZoneText.h"
 
 namespace vantorel {
 
@@ -51,14 +52,54 @@ bool enterLatitude(Settings& s, SettingsDialogHost& host) {
     }
 }
 
-bool enterZone(Settings& s, SettingsDialogHost& host) {
-    const std::optional<ZoneChoice> choice = host.askZone(zoneChoiceFor(s.zoneHours, s.zoneMinutes));
+namespace {
+
+ZoneChoice shownZone(const Settings& s) {
+    ZoneChoice shown = zoneChoiceFor(s.zoneHours, s.zoneMinutes);
+    shown.name = s.zoneName;
+    return shown;
+}
+
+}  // namespace
+
+bool enterZone(Settings& s, SettingsDialogHost& host, double nowJd) {
+    const std::optional<ZoneChoice> choice = host.askZone(shownZone(s));
     if (!choice) return false;
-    const std::optional<Zone> zone = zoneOf(*choice);
-    if (!zone) return false;  // a size the dialog should not have let through
-    SettingsFile::writeZone(s, zone->hours, zone->minutes);
+    if (!choice->name.empty()) {
+        const std::optional<TimeZone> named = TimeZone::named(choice->name);
+        if (!named) return false;  // a name the dialog should not have let through
+        SettingsFile::writeNamedZone(s, *named, nowJd);
+    } else {
+        const std::optional<Zone> zone = zoneOf(*choice);
+        if (!zone) return false;  // a size the dialog should not have let through
+        SettingsFile::writeZone(s, zone->hours, zone->minutes);
+    }
     tellIfNotSaved(s, host);
     return true;
+}
+
+bool applySite(Settings& s, const SiteChoice& site, double nowJd, SettingsDialogHost& host) {
+    const float old = s.latitude;
+    const std::optional<TimeZone> zone = TimeZone::named(site.zoneName);
+    const bool written = SettingsFile::writeSite(s, site.latitudeDeg, site.longitudeDeg, zone, nowJd);
+    if (crossesHemisphere(old, s.latitude)) s.hemisphereChanged = true;
+    if (!zone)
+        host.reportZoneProblem(unknownZoneMessage(
+            s.languageIndex(), site.zoneName, offsetMinutesOfStoredZone(s.zoneHours, s.zoneMinutes)));
+    tellIfNotSaved(s, host);
+    return written;
+}
+
+bool enterSite(Settings& s, SettingsDialogHost& host, double nowJd) {
+    const SiteAnswer answer = host.askSite();
+    switch (answer.kind) {
+    case SiteAnswerKind::Picked:
+        applySite(s, answer.site, nowJd, host);
+        return true;
+    case SiteAnswerKind::ByHand: return enterLatitude(s, host);
+    case SiteAnswerKind::Cancelled: break;
+    }
+    return false;
 }
 
 bool enterDateFormat(Settings& s, SettingsDialogHost& host) {
@@ -86,7 +127,7 @@ bool chooseLanguage(Settings& s, SettingsDialogHost& host) {
     return true;
 }
 
-void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile) {
+void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile, double nowJd) {
     if (!languageChosen(s.language)) {
         const std::optional<int> chosen = host.askLanguage(kEnglish);
         if (chosen && languageChosen(*chosen)) {
@@ -108,20 +149,40 @@ void runFirstStart(Settings& s, SettingsDialogHost& host, std::string& helpFile)
             s.dateFormat = 0;  // for this run only; DATE stays absent
     }
 
-    if (s.displayWarning == 0) {
+    const bool siteMissing = s.latituded == kNotSet || s.latitudem == kNotSet;
+    bool sitePicked = false;
+    if (siteMissing) {
+        const SiteAnswer answer = host.askSite();
+        if (answer.kind == SiteAnswerKind::Picked) {
+            s.latitude = 0.0f;
+            applySite(s, answer.site, nowJd, host);
+            sitePicked = true;
+        }
+    }
+
+    if (s.displayWarning == 0 && !sitePicked) {
         s.zoneHours = 0;
         s.zoneMinutes = 0;
         Zone zone;
-        if (const std::optional<ZoneChoice> choice = host.askZone(ZoneChoice{}))
+        std::optional<TimeZone> named;
+        if (const std::optional<ZoneChoice> choice = host.askZone(ZoneChoice{})) {
             zone = zoneOf(*choice).value_or(Zone{});
+            if (!choice->name.empty()) named = TimeZone::named(choice->name);
+        }
         // Written after OK and Cancel alike, so the question is asked once.
-        SettingsFile::writeFirstStartZone(s, zone.hours, zone.minutes);
+        if (named)
+            SettingsFile::writeNamedZone(s, *named, nowJd);
+        else
+            SettingsFile::writeFirstStartZone(s, zone.hours, zone.minutes);
     }
 
-    if (s.latituded == kNotSet || s.latitudem == kNotSet) {
+    if (siteMissing && !sitePicked) {
         s.latitude = 0.0f;
         enterLatitude(s, host);
     }
+    if (s.zoneNameUnknown())
+        host.reportZoneProblem(unknownZoneMessage(
+            s.languageIndex(), s.zoneName, offsetMinutesOfStoredZone(s.zoneHours, s.zoneMinutes)));
     tellIfNotSaved(s, host);
 }
 

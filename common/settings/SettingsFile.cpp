@@ -3,6 +3,7 @@
 #include "common/files/Paths.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -14,6 +15,8 @@ namespace vantorel {
 namespace {
 
 constexpr const char* kSection = "Vantorel";
+// No zone name is this long; a longer value is not one.
+constexpr std::size_t kLongestZoneName = 80;
 constexpr int kMaxZoom = 80;
 // A settings file is a few hundred bytes; anything this large is not one,
 // and reading it whole must not cost memory without bound.
@@ -38,14 +41,16 @@ std::optional<int> inRange(const SettingsText& text, const char* key, int lo, in
     return std::nullopt;
 }
 
-// The zone as stored: hours -13..13, or 50..63 for a western zone written in
+// The zone as stored: hours -13..14, or 50..63 for a western zone written in
 // the date record's own encoding (50 + hours), and minutes 0..59, the whole
-// no more than 13 hours from Greenwich.
+// no more than 13 hours west or 14 hours east of Greenwich (Kiribati's
+// Line Islands keep +14).
 bool validZone(int hours, int minutes) {
     if (minutes < 0 || minutes > 59) return false;
-    if (hours > 63 || (hours > 13 && hours < 50) || hours < -13) return false;
+    if (hours > 63 || (hours > 14 && hours < 50) || hours < -13) return false;
+    const bool west = hours >= 50 || hours < 0;
     const int magnitude = hours >= 50 ? hours - 50 : (hours < 0 ? -hours : hours);
-    return magnitude * 60 + minutes <= 13 * 60;
+    return magnitude * 60 + minutes <= (west ? 13 : 14) * 60;
 }
 
 // Remembers a write that did not reach the file, so that the user hears of
@@ -76,6 +81,10 @@ int SettingsFile::readInt(const std::string& key, int fallback) {
     return readInt(key).value_or(fallback);
 }
 
+std::optional<std::string> SettingsFile::readText(const std::string& key) {
+    return load(settingsPath()).text.text(key);
+}
+
 SettingsWrite SettingsFile::writeKey(const std::string& key, int value) {
     return writeKeys({{key.c_str(), value}});
 }
@@ -99,9 +108,10 @@ SettingsWrite SettingsFile::mergeWrite(const char* section, Edit edit) {
                                                               : SettingsWrite::Failed;
 }
 
-SettingsWrite SettingsFile::writeKeys(std::initializer_list<std::pair<const char*, int>> keys) {
+SettingsWrite SettingsFile::writeKeys(const std::vector<SettingsEntry>& keys) {
     return mergeWrite(kSection, [&keys](SettingsText& text) {
-        for (const auto& [key, value] : keys) text.set(key, value);
+        for (const SettingsEntry& e : keys)
+            if (!e.onlyIfPresent || text.text(e.key)) text.set(e.key, e.value);
     });
 }
 
@@ -129,6 +139,24 @@ SettingsWrite SettingsFile::writeWindowLayout(const std::vector<WindowPlace>& pl
 
 bool SettingsFile::writeInt(const std::string& key, int value) {
     return writeKey(key, value) == SettingsWrite::Written;
+}
+
+StoredZone storedZoneOf(int offsetMinutes) {
+    StoredZone z{offsetMinutes / 60, std::abs(offsetMinutes % 60)};
+    // Zero hours cannot carry the sign: the date record's own encoding.
+    if (offsetMinutes < 0 && z.hours == 0) z.hours = 50;
+    return z;
+}
+
+int offsetMinutesOfStoredZone(int hours, int minutes) {
+    if (hours >= 50) return -((hours - 50) * 60 + std::abs(minutes));
+    const int magnitude = std::abs(hours) * 60 + std::abs(minutes);
+    return (hours < 0 || minutes < 0) ? -magnitude : magnitude;
+}
+
+TimeZone Settings::timeZone() const {
+    if (namedZone) return *namedZone;
+    return TimeZone::fixed(offsetMinutesOfStoredZone(zoneHours, zoneMinutes));
 }
 
 float latitudeFromKeys(int degrees, int minutes) {
@@ -177,8 +205,17 @@ int SettingsFile::applySettings(const SettingsText& t, Settings& s) {
     s.zoneHours = zoneValid ? zoneHours.value_or(0) : 0;
     s.zoneMinutes = zoneValid ? zoneMinutes.value_or(0) : 0;
     s.dateFormat = inRange(t, "DATE", 0, 3).value_or(kNotSet);
-    // A damaged zone asks the first-start zone question again.
-    s.displayWarning = zoneValid ? inRange(t, "DisplayWarning", 0, 1).value_or(0) : 0;
+    // The name is kept as written, known or not, for the message that says
+    // it is not known; only a name of the right form is looked up.
+    // A zone name holds no blank: those around it came from a hand edit.
+    s.zoneName = t.text("ZoneName").value_or(std::string());
+    s.zoneName.erase(0, s.zoneName.find_first_not_of(" \t"));
+    s.zoneName.erase(s.zoneName.find_last_not_of(" \t") + 1);
+    if (s.zoneName.size() > kLongestZoneName) s.zoneName.resize(kLongestZoneName);
+    s.namedZone = s.zoneName.empty() ? std::nullopt : TimeZone::named(s.zoneName);
+    // A damaged zone asks the first-start zone question again, unless a
+    // known named zone answers it.
+    s.displayWarning = (zoneValid || s.namedZone) ? inRange(t, "DisplayWarning", 0, 1).value_or(0) : 0;
     s.latitude = latitudeFromKeys(s.latituded, s.latitudem);
     s.longitude = longitudeFromKeys(t.value("Longituded"), t.value("Longitudem"));
     return s.displayWarning;
@@ -201,7 +238,67 @@ bool SettingsFile::writeLatitude(Settings& s, int degrees, int minutes, bool sou
 bool SettingsFile::writeZone(Settings& s, int hours, int minutes) {
     s.zoneHours = hours;
     s.zoneMinutes = minutes;
-    return noteSaved(s, written(writeKeys({{"FuseauH", hours}, {"FuseauM", minutes}})));
+    s.zoneName.clear();
+    s.namedZone.reset();
+    std::vector<SettingsEntry> keys = {{"FuseauH", hours}, {"FuseauM", minutes}};
+    keys.push_back(SettingsEntry("ZoneName", std::string()));
+    keys.back().onlyIfPresent = true;
+    return noteSaved(s, written(writeKeys(keys)));
+}
+
+namespace {
+
+// The keys of a named zone, and `s` set to it.
+void addNamedZone(Settings& s, const TimeZone& zone, double atJd, std::vector<SettingsEntry>& keys) {
+    const StoredZone standard = storedZoneOf(zone.standardOffsetMinutes(atJd));
+    s.zoneName = zone.name();
+    s.namedZone = zone;
+    s.zoneHours = standard.hours;
+    s.zoneMinutes = standard.minutes;
+    s.displayWarning = 1;
+    keys.push_back({"ZoneName", zone.name()});
+    keys.push_back({"FuseauH", standard.hours});
+    keys.push_back({"FuseauM", standard.minutes});
+    keys.push_back({"DisplayWarning", 1});
+}
+
+// An angle as the keys store it: whole degrees and minutes, the sign on the
+// degrees, or on the minutes under one degree; rounded to the minute.
+std::pair<int, int> degreesAndMinutes(double angle) {
+    const long total = std::lround(std::fabs(angle) * 60.0);
+    int degrees = static_cast<int>(total / 60), minutes = static_cast<int>(total % 60);
+    if (angle < 0 && total != 0) {
+        if (degrees == 0) minutes = -minutes;
+        else degrees = -degrees;
+    }
+    return {degrees, minutes};
+}
+
+}  // namespace
+
+bool SettingsFile::writeNamedZone(Settings& s, const TimeZone& zone, double atJd) {
+    if (zone.isFixed()) {
+        const StoredZone z = storedZoneOf(zone.offsetMinutesAtUtc(atJd));
+        return writeZone(s, z.hours, z.minutes);
+    }
+    std::vector<SettingsEntry> keys;
+    addNamedZone(s, zone, atJd, keys);
+    return noteSaved(s, written(writeKeys(keys)));
+}
+
+bool SettingsFile::writeSite(Settings& s, double latitudeDeg, double longitudeDeg,
+                             const std::optional<TimeZone>& zone, double atJd) {
+    if (!std::isfinite(latitudeDeg) || !std::isfinite(longitudeDeg)) return false;
+    latitudeDeg = std::clamp(latitudeDeg, -90.0, 90.0);
+    longitudeDeg = std::clamp(longitudeDeg, -180.0, 180.0);
+    const auto [latD, latM] = degreesAndMinutes(latitudeDeg);
+    const auto [lonD, lonM] = degreesAndMinutes(longitudeDeg);
+    std::vector<SettingsEntry> keys = {
+        {"Latituded", latD}, {"Latitudem", latM}, {"Longituded", lonD}, {"Longitudem", lonM}};
+    s.latitude = latitudeFromKeys(latD, latM);
+    s.longitude = longitudeFromKeys(lonD, lonM);
+    if (zone && !zone->isFixed()) addNamedZone(s, *zone, atJd, keys);
+    return noteSaved(s, written(writeKeys(keys)));
 }
 
 bool SettingsFile::writeLongitude(Settings& s, int degrees, int minutes, bool west) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/settings/Settings.h"
 #include "common/settings/WindowLayout.h"
@@ -20,6 +20,16 @@
 // keys and writes it back, so no one's keys are lost.
 
 namespace vantorel {
+
+// One key of a write and its value as it goes into the file.
+struct SettingsEntry {
+    SettingsEntry(const char* k, int v) : key(k), value(std::to_string(v)) {}
+    SettingsEntry(const char* k, std::string v) : key(k), value(std::move(v)) {}
+    const char* key;
+    std::string value;
+    // Only rewrites a line the file has; never adds the key.
+    bool onlyIfPresent = false;
+};
 
 enum class SettingsWrite {
     Written,
@@ -40,12 +50,15 @@ public:
     static bool writeInt(const std::string& key, int value);
     static SettingsWrite writeKey(const std::string& key, int value);
     // Several keys in one write: no other program sees half of them.
-    static SettingsWrite writeKeys(std::initializer_list<std::pair<const char*, int>> keys);
+    static SettingsWrite writeKeys(const std::vector<SettingsEntry>& keys);
+    // A key's text; nothing for a missing file, section or key.
+    static std::optional<std::string> readText(const std::string& key);
 
-    // Reads the nine application keys in their order, then the longitude,
-    // fills `s` (latitude included) and returns DisplayWarning. A value
-    // outside its key's range reads as missing (a damaged zone as a zone
-    // never asked for).
+    // Reads the nine application keys in their order, then the longitude and
+    // the zone name, fills `s` (latitude included) and returns
+    // DisplayWarning. A value outside its key's range reads as missing (a
+    // damaged zone as a zone never asked for, unless a known ZoneName stands
+    // in for it).
     static int readSettings(Settings& s);
     // The same from a file's text already read.
     static int applySettings(const SettingsText& text, Settings& s);
@@ -53,7 +66,19 @@ public:
     // Writers, each for the keys of one dialog; each also updates `s`, and
     // sets s.settingsNotSaved when the file was not written.
     static bool writeLatitude(Settings& s, int degrees, int minutes, bool south);
+    // A fixed zone; a ZoneName line the file has is emptied, so the fixed
+    // zone holds from then on.
     static bool writeZone(Settings& s, int hours, int minutes);
+    // A named zone: ZoneName, and its standard offset at the instant `atJd`
+    // in FuseauH/FuseauM for readers that know no names; the zone question
+    // counts as answered (DisplayWarning 1).
+    static bool writeNamedZone(Settings& s, const TimeZone& zone, double atJd);
+    // The site of a city in one write: latitude, longitude, and the zone
+    // (named, with its standard offset at `atJd`, as writeNamedZone) unless
+    // `zone` is empty (then the zone keys stay as they are). The zone
+    // question counts as answered (DisplayWarning 1).
+    static bool writeSite(Settings& s, double latitudeDeg, double longitudeDeg,
+                          const std::optional<TimeZone>& zone, double atJd);
     // The longitude keys, east positive; clearLongitude marks them not set.
     static bool writeLongitude(Settings& s, int degrees, int minutes, bool west);
     static bool clearLongitude(Settings& s);

@@ -123,6 +123,13 @@ void SettingsText::set(std::string_view key, int value) {
     setLine(key, std::string(key) + "=" + std::to_string(value));
 }
 
+void SettingsText::set(std::string_view key, std::string_view value) {
+    std::string entry = std::string(key) + "=";
+    for (const char c : value)
+        if (c != '\r' && c != '\n') entry += c;
+    setLine(key, entry);
+}
+
 void SettingsText::setLine(std::string_view key, const std::string& entry) {
     bool inSection = false;
     size_t sectionEnd = std::string::npos;  // end of the first matching section

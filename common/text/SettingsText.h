@@ -24,14 +24,17 @@ public:
     // whole decimal number within int; nothing for a missing key or a value
     // that is not such a number.
     std::optional<int> value(std::string_view key) const;
+    // The key's value as written, blanks included; nothing for a missing key.
+    std::optional<std::string> text(std::string_view key) const;
     // Replaces the key's first line in the section, or adds it at the end of
     // the section (the section is added when missing).
     void set(std::string_view key, int value);
-    // The key's value as written, blanks included; nothing for a missing key.
-    std::optional<std::string> text(std::string_view key) const;
     // Sets a text value; false (and nothing changed) for one holding a line
     // end or a NUL, which the file could not give back.
     bool setText(std::string_view key, std::string_view value);
+    // The same with a text value; line ends in it are dropped, so a value
+    // never adds a line.
+    void set(std::string_view key, std::string_view value);
     std::string serialize() const;
 
     const std::vector<std::string>& lines() const { return lines_; }

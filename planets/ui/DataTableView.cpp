@@ -82,7 +82,7 @@ void DataTableView::fillPanes() {
     setPaneText(7, QString::fromStdString(labelledDateText(lang, settings().dateFormatIndex(),
                                                            dt.localYear, dt.localMonth,
                                                            dt.localDay)));
-    setPaneText(8, QString::fromStdString(timeStatusText(lang, dt.localHour, dt.localMinute)));
+    setPaneText(8, QString::fromStdString(timeStatusText(lang, dt)));
 }
 
 void DataTableView::activated(bool active) {

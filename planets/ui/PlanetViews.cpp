@@ -72,6 +72,7 @@ void MarsView::showSeasons() {
     // so the window's planet stays at the window's date.
     DateTime dt;
     dt.setLocal(startYear, 1, 1, 0, 0, document().dt.zoneHours, document().dt.zoneMinutes);
+    dt.namedZone = document().dt.namedZone;
     const int endYear = startYear + std::min(years, kSeasonMaxYears);
     Mars mars;
     MarsSeasonSearchResult list;

@@ -240,8 +240,7 @@ GeneratorRequest PhenomenaGeneratorDialog::request() const {
                   : radio(1130)->isChecked() ? PeriodUnit::Month
                                              : PeriodUnit::Day;
     r.text.count = number(1133);
-    r.text.zoneHours = s.zoneHours;
-    r.text.zoneMinutes = s.zoneMinutes;
+    r.text.zone = s.timeZone();
     r.text.language = s.languageIndex();
     r.yearlyFile = radio(1136)->isChecked();
     r.redSpotLongitude = s.redSpotLongitude;

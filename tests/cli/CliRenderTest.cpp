@@ -72,7 +72,7 @@ TEST(CliRender, DescribesWhatItDrewAndChecksTheSharedOptions) {
               std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("\"satellites\":["), std::string::npos) << r.out;
-    for (const char* bad : {" --lang de", " --lat nan", " --zone +14"}) {
+    for (const char* bad : {" --lang de", " --lat nan", " --zone +14:30", " --tz Nowhere/Else"}) {
         const CliRun b = runCli(std::string("render --window moon --date 2024-03-17 --time 21:00 "
                                             "--out x.png") + bad);
         EXPECT_EQ(b.status, 2) << bad << "\n" << b.out;

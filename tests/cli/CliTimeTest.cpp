@@ -30,7 +30,8 @@ TEST(CliTime, ZonesAndReadableOutput) {
 TEST(CliTime, BadArgumentsNameTheArgumentAndExitTwo) {
     for (const char* args : {"time --date 1987-13-10 --time 00:00", "time --date 2051-01-01 --time 00:00",
                              "time --date 1987-04-10 --time 25:00", "time --date 1987-04-10",
-                             "time --date x --time 00:00", "time --date 1987-04-10 --time 00:00 --zone +14",
+                             "time --date x --time 00:00", "time --date 1987-04-10 --time 00:00 --zone +14:30",
+                             "time --date 1987-04-10 --time 00:00 --zone -13:30",
                              "time --date 1987-04-10 --time 00:00 --bogus 1"}) {
         CliRun r = runCli(args);
         EXPECT_EQ(r.status, 2) << args;

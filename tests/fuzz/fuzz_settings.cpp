@@ -29,10 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(s.redSpotLongitude >= 0 && s.redSpotLongitude <= 359);
     check(s.projection >= 0 && s.projection <= 3);
     check(s.language == kNotSet || (s.language >= 0 && s.language <= 2));
-    check((s.zoneHours >= -13 && s.zoneHours <= 13) || (s.zoneHours >= 50 && s.zoneHours <= 63));
+    check((s.zoneHours >= -13 && s.zoneHours <= 14) || (s.zoneHours >= 50 && s.zoneHours <= 63));
     check(s.zoneMinutes >= 0 && s.zoneMinutes <= 59);
     check(s.dateFormat == kNotSet || (s.dateFormat >= 0 && s.dateFormat <= 3));
     check(s.displayWarning == 0 || s.displayWarning == 1);
+    check(s.zoneName.size() <= 80);
+    check(!s.namedZone || s.namedZone->name() == s.zoneName);
 
     // A written key reads back; the other lines, the mark and the line ends
     // come back as they were.

@@ -96,3 +96,18 @@ TEST(BodyDataRecordTest, FieldsInControlOrder) {
 
 }  // namespace
 }  // namespace vantorel
+
+// In a named zone the status bar's time carries the offset in force, which
+// summer time changes; a fixed zone's time is as it always was.
+TEST(PanelText, TimeInANamedZoneShowsTheOffsetInForce) {
+    vantorel::DateTime dt;
+    dt.setLocal(2024, 3, 31, 1, 30, 1, 0);
+    dt.computeDate();
+    EXPECT_EQ(vantorel::timeStatusText(0, dt), "Time: 01: 30");
+    dt.namedZone = vantorel::TimeZone::named("Europe/Paris");
+    dt.computeDate();
+    EXPECT_EQ(vantorel::timeStatusText(0, dt), "Time: 01: 30 UTC+1");
+    dt.localHour = 4;
+    dt.computeDate();
+    EXPECT_EQ(vantorel::timeStatusText(1, dt), "Heure: 04: 30 UTC+2");
+}

@@ -270,6 +270,29 @@ TEST(PlanetDoc, RefreshFlagsFollowActivity) {
     EXPECT_EQ(redraws, 3);
 }
 
+// Tracking through the night summer time ends in Paris: the window follows
+// the minutes of universal time, so the repeated hour is shown twice and the
+// window keeps the clock of the observer instead of running an hour ahead.
+TEST(PlanetDoc, TrackingThroughTheAutumnNightFollowsTheClock) {
+    Settings settings = siteSettings(0);
+    settings.zoneName = "Europe/Paris";
+    settings.namedZone = TimeZone::named(settings.zoneName);
+    ASSERT_TRUE(settings.namedZone.has_value());
+    UranusDocument doc(DateTime{}, settings);
+    doc.dt.setLocal(2024, 10, 27, 2, 58, 1, 0);
+    doc.computeBody();
+    const double start = doc.dt.JD;
+    EXPECT_EQ(doc.dt.zoneOffsetHours(), 2.0);
+    for (int k = 0; k < 63; ++k) doc.stepOneMinute();
+    // 63 minutes later it is 02:01 UT: 03:01 winter time, after the clock
+    // went through 02:00-02:59 twice (not 04:01, an hour ahead).
+    EXPECT_NEAR(doc.dt.JD - start, 63.0 / 1440.0, 1e-6);
+    EXPECT_EQ(doc.dt.localHour, 3);
+    EXPECT_EQ(doc.dt.localMinute, 1);
+    EXPECT_EQ(doc.dt.zoneOffsetHours(), 1.0);
+    EXPECT_EQ(doc.fillDataPanel().status.time, "Time: 03: 01 UTC+1");
+}
+
 TEST(PlanetDoc, FindCentralLongitudeZeroFrom350) {
     Settings settings = siteSettings(0);
     MarsDocument doc(DateTime{}, settings);

@@ -18,7 +18,7 @@ std::vector<std::string> utRows(int y, int m, int d, int days, SearchMode mode, 
     GalileanPhenomenaSearch search(sat, source, mode);
     std::vector<std::string> rows;
     sat.fileMode = true;
-    search.run({y, m, d, 0, 0}, 0, 0, -60, 60 + days * 1440L, 0, formatDayLabel,
+    search.run({y, m, d, 0, 0}, TimeZone(), -60, 60 + days * 1440L, 0, formatDayLabel,
                [&](const LocalMinute&) {
                    for (int i = 0; i < sat.rows.count(); ++i) rows.push_back(sat.rows[i].text);
                    sat.rows.clear();
@@ -31,7 +31,7 @@ std::vector<std::string> dayRows(const LocalMinute& day, int zh, int zm) {
     PlaceDrivenSatellites sat;
     KeplerPlaceSource source;
     GalileanPhenomenaSearch search(sat, source, SearchMode::Fast);
-    search.findDay(day, zh, zm);
+    search.findDay(day, zoneOfFields(zh, zm));
     std::vector<std::string> rows;
     for (int i = 0; i < sat.rows.count(); ++i) rows.push_back(sat.rows[i].text);
     return rows;

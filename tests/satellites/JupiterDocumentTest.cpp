@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "common/settings/Settings.h"
 #include "engine/BodySequence.h"
@@ -78,6 +79,49 @@ TEST(RedSpotSearch, LowerReferenceStartsTheScanAfterTheJump) {
     EXPECT_GT(t.minute[0], 45);
     // The scan began at 09:00: under 60 minutes computed before the first transit.
     EXPECT_LT(t.computations, 2 + 60 + 20 + 2 * 25);
+}
+
+// On the night summer time starts in Paris (2024-03-31, 01:00 UT) the day
+// lasts 23 hours and each transit is shown on the clock of its moment: the
+// one before the change with +1, the later ones with +2.
+TEST(RedSpotSearch, ParisSpringDayShowsEachTransitWithItsOffset) {
+    // A reference the spot reaches some twenty minutes after 00:00 UT.
+    const int g = static_cast<int>(std::floor(system2At(2024, 3, 31, 0, 0))) + 12;
+    std::vector<int> universal;  // minutes from 00:00 UT of the 31st
+    for (const int day : {30, 31}) {
+        Jupiter j;
+        EarthSun es;
+        DateTime dt = dayRecord(2024, 3, day, 0, 0);
+        const RedSpotTransits t = findRedSpotTransits(dt, es, j, g);
+        for (int k = 0; k < t.count; ++k)
+            universal.push_back((day - 31) * 1440 + t.hour[k] * 60 + t.minute[k]);
+    }
+    Jupiter j;
+    EarthSun es;
+    DateTime paris = dayRecord(2024, 3, 31, 12, 0, 1);
+    paris.namedZone = TimeZone::named("Europe/Paris");
+    ASSERT_TRUE(paris.namedZone.has_value());
+    const RedSpotTransits t = findRedSpotTransits(paris, es, j, g);
+    ASSERT_EQ(t.count, 3);
+    std::vector<int> offsets;
+    for (int k = 0; k < t.count; ++k) {
+        const int clock = t.hour[k] * 60 + t.minute[k];
+        // The universal transit this one is, with the offset of its moment.
+        bool found = false;
+        for (const int u : universal) {
+            const int offset = u < 60 ? 60 : 120;
+            if (u + offset == clock) {
+                found = true;
+                offsets.push_back(offset);
+            }
+        }
+        EXPECT_TRUE(found) << t.slots[static_cast<size_t>(k)];
+    }
+    EXPECT_EQ(offsets, (std::vector<int>{60, 120, 120}));
+    EXPECT_LT(t.hour[0], 2);  // 01:xx winter time, before the clock jumps
+    // The record is left at its own instant and zone.
+    EXPECT_EQ(paris.localHour, 12);
+    EXPECT_TRUE(paris.namedZone.has_value());
 }
 
 TEST(JupiterDocument, RedSpotReferenceRefusedAtThreeSixtyAcceptedAndWrittenAt359) {

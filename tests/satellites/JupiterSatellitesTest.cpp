@@ -39,7 +39,7 @@ std::vector<std::string> monthRows(SearchMode mode, long& computed) {
     GalileanPhenomenaSearch search(jupiter, motion, mode);
     std::vector<std::string> rows;
     jupiter.fileMode = true;
-    search.run({2011, 10, 1, 0, 0}, 0, 0, -60, 60 + 31 * 1440L, 0, formatDayLabel,
+    search.run({2011, 10, 1, 0, 0}, TimeZone(), -60, 60 + 31 * 1440L, 0, formatDayLabel,
                [&](const LocalMinute&) {
                    for (int i = 0; i < jupiter.rows.count(); ++i)
                        rows.push_back(jupiter.rows[i].text);

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -125,9 +126,9 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
     for (const Case& c : cases) {
         PlaceDrivenSatellites fromFile, computed;
         KeplerPlaceSource source;
-        ASSERT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), c.day, c.zh, c.zm, false,
+        ASSERT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), c.day, zoneOfFields(c.zh, c.zm), false,
                                       fromFile.rows));
-        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, c.zh, c.zm);
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(c.day, zoneOfFields(c.zh, c.zm));
         EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
             << c.day.month << "-" << c.day.day << " zone " << c.zh << ":" << c.zm;
         EXPECT_GT(fromFile.rows.count(), 0);
@@ -135,9 +136,9 @@ TEST_F(YearlyFile, ReadBackEqualsTheComputedDayInEveryZone) {
     // The day search itself takes the file when it is in the working directory.
     PlaceDrivenSatellites sat;
     KeplerPlaceSource source;
-    EXPECT_TRUE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+    EXPECT_TRUE(findDayPhenomena({2005, 5, 17}, TimeZone(), sat, source, SearchMode::Fast));
     EXPECT_EQ(source.calls, 0);
-    EXPECT_FALSE(findDayPhenomena({2006, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+    EXPECT_FALSE(findDayPhenomena({2006, 5, 17}, TimeZone(), sat, source, SearchMode::Fast));
     EXPECT_GT(source.calls, 0);
 }
 
@@ -310,9 +311,9 @@ TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
         writeBytes("j2005.sat", d.bytes);
         PlaceDrivenSatellites sat, computed;
         KeplerPlaceSource source;
-        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast)) << d.what;
+        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, TimeZone(), sat, source, SearchMode::Fast)) << d.what;
         EXPECT_GT(source.calls, 0) << d.what;
-        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, 0, 0);
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay({2005, 5, 17}, TimeZone());
         EXPECT_EQ(rowsOf(sat.rows), rowsOf(computed.rows)) << d.what;
         EXPECT_GT(sat.rows.count(), 0) << d.what;
     }
@@ -325,7 +326,7 @@ TEST_F(YearlyFile, OnlyAWholeYearlyFileIsRead) {
             ASSERT_EQ(mkfifo("j2005.sat", 0644), 0);
         PlaceDrivenSatellites sat;
         KeplerPlaceSource source;
-        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, 0, 0, sat, source, SearchMode::Fast));
+        EXPECT_FALSE(findDayPhenomena({2005, 5, 17}, TimeZone(), sat, source, SearchMode::Fast));
         EXPECT_GT(sat.rows.count(), 0);
     }
 }
@@ -451,23 +452,80 @@ TEST_F(YearlyFile, EveryZoneListsTheFilesRowsOnEveryDay) {
         zones.emplace_back(z.hours, z.minutes);
         if (!z.eastOnly && z.hours > 0) zones.emplace_back(-z.hours, z.minutes);
     }
-    ASSERT_EQ(zones.size(), 34u);
+    ASSERT_EQ(zones.size(), 41u);
     int days = 0, rows = 0;
     for (const auto& [zh, zm] : zones) {
         for (long k = 0; k < 365; ++k) {
             const LocalMinute day = addMinutes(2005, 1, 1, k * 1440);
             PlaceDrivenSatellites fromFile, computed;
             KeplerPlaceSource source;
-            ASSERT_TRUE(readYearlyFileDay(path, day, zh, zm, false, fromFile.rows));
-            GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zh, zm);
+            ASSERT_TRUE(readYearlyFileDay(path, day, zoneOfFields(zh, zm), false, fromFile.rows));
+            GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(day, zoneOfFields(zh, zm));
             ASSERT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows))
                 << day.month << "-" << day.day << " zone " << zh << ":" << zm;
             ++days;
             rows += computed.rows.count();
         }
     }
-    EXPECT_EQ(days, 34 * 365);
-    EXPECT_GT(rows, 34 * 365 * 5);
+    EXPECT_EQ(days, 41 * 365);
+    EXPECT_GT(rows, 41 * 365 * 5);
+}
+
+// The nights summer time starts and ends, in Paris (2005-03-27 and
+// 2005-10-30, each at 01:00 UT) and in Sydney (2005-03-27, 16:00 UT the day
+// before): the day list, read from the yearly file and computed alike, holds
+// every row of the file within the local day (23 or 25 hours long), each on
+// the clock of its moment: in Paris +1 before the spring change and +2
+// after it, +2 then +1 in the autumn.
+TEST_F(YearlyFile, SummerTimeNightsShowEachRowWithItsOffset) {
+    ASSERT_TRUE(result.ok);
+    const std::string path = dir->userDataFile("j2005.sat").string();
+    const std::optional<std::vector<YearlyRow>> file = parseYearlyFile(readAll(path), 2005);
+    ASSERT_TRUE(file.has_value());
+    struct Night {
+        const char* zone;
+        LocalMinute day;
+        long change;        // minutes of universal time from 00:00 UT of the date
+        int before, after;  // offsets, minutes
+    };
+    const Night nights[] = {{"Europe/Paris", {2005, 3, 27, 0, 0}, 60, 60, 120},
+                            {"Europe/Paris", {2005, 10, 30, 0, 0}, 60, 120, 60},
+                            {"Australia/Sydney", {2005, 3, 27, 0, 0}, -480, 660, 600}};
+    int before = 0, after = 0;
+    for (const Night& n : nights) {
+        const std::optional<TimeZone> zone = TimeZone::named(n.zone);
+        ASSERT_TRUE(zone.has_value()) << n.zone;
+        PlaceDrivenSatellites fromFile, computed;
+        KeplerPlaceSource source;
+        ASSERT_TRUE(readYearlyFileDay(path, n.day, *zone, false, fromFile.rows));
+        GalileanPhenomenaSearch(computed, source, SearchMode::Fast).findDay(n.day, *zone);
+        EXPECT_EQ(rowsOf(fromFile.rows), rowsOf(computed.rows)) << n.zone << " " << n.day.month;
+
+        // The file's rows of the local day, minutes of universal time from
+        // 00:00 UT of the date, each moved onto the clock by hand.
+        const long dayNumber = daysBetween(1970, 1, 1, n.day.year, n.day.month, n.day.day) + 2440587;
+        const long start = -n.before;
+        const long length = 1440 - (n.after - n.before);
+        std::vector<std::string> expected;
+        for (const YearlyRow& r : *file) {
+            const long u = (r.day - dayNumber) * 1440 + r.hour * 60 + r.minute;
+            if (u - start < 1 || u - start > length - 1) continue;
+            const long clock = u + (u < n.change ? n.before : n.after);
+            (u < n.change ? before : after) += 1;
+            expected.push_back(std::to_string(clock / 60) + ":" + std::to_string(clock % 60) + " " +
+                               std::to_string(r.satellite) + "/" + std::to_string(r.code));
+        }
+        std::vector<std::string> shown;
+        for (int i = 0; i < fromFile.rows.count(); ++i) {
+            const PhenomenonRow& r = fromFile.rows[i];
+            EXPECT_EQ(r.day, n.day.day);
+            shown.push_back(std::to_string(r.hour) + ":" + std::to_string(r.minute) + " " +
+                            std::to_string(r.satellite) + "/" + std::to_string(r.code));
+        }
+        EXPECT_EQ(shown, expected) << n.zone << " " << n.day.month;
+    }
+    EXPECT_GT(before, 0);
+    EXPECT_GT(after, 0);
 }
 
 // ---- full disks, refused targets, killed runs ------------------------------------
@@ -575,8 +633,8 @@ TEST_F(YearlyFile, AKilledRunsTemporaryGoesAtTheNextUse) {
     writeBytes(otherYear, "killed in 2012");
     writeBytes(notOurs, "another file's");
     PhenomenonRows rows;
-    EXPECT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), {2005, 6, 1, 0, 0}, 0,
-                                  0, false, rows));
+    EXPECT_TRUE(readYearlyFileDay(dir->userDataFile("j2005.sat").string(), {2005, 6, 1, 0, 0},
+                                  TimeZone(), false, rows));
     EXPECT_FALSE(fs::exists(left));
     EXPECT_FALSE(fs::exists(otherYear));
     EXPECT_TRUE(fs::exists(notOurs));

@@ -1,12 +1,13 @@
 // Writes the pictures of the user guide: the main window at start, the date
-// dialog, the latitude and longitude dialog, a Mars window with its data
-// dialog, its phenomena and seasons, the sky chart, the heliocentric view,
+// dialog, the Site and time zone dialogs, the latitude and longitude dialog, a Mars window
+// with its data dialog, its phenomena and seasons, the sky chart, the heliocentric view,
 // the all-planets table, the Tonight window and the Window menu, taken offscreen with
 // QWidget::grab at a fixed date so they can be refreshed at will.
 //   vantorel-screenshots <output directory>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,7 +20,12 @@
 #include "app/ui/DataDialog.h"
 #include "app/ui/LatitudeLongitudeDialog.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/SiteDialog.h"
+#include "app/ui/TimeZoneDialog.h"
 #include "common/commands/CommandIds.h"
+#include "common/files/Paths.h"
+#include "common/site/CityCatalogue.h"
+#include "common/site/ZoneNameList.h"
 #include "common/settings/DateTimeCommand.h"
 #include "common/ui/DateTimeDialog.h"
 #include "engine/Mars.h"
@@ -77,7 +83,24 @@ int main(int argc, char** argv) {
     ok = save(&date, out, QStringLiteral("date-dialog.png")) && ok;
     date.hide();
 
-    // The site dialog with Paris: 48°52' N, 2°21' E.
+    // The Site dialog as "cordoba" is typed: the cities of that name, most
+    // populous first, accents ignored.
+    const CityCatalogue cities = CityCatalogue::load(Paths::dataFile(CityCatalogue::kFileName));
+    SiteDialog cityPick(0, cities, CityCatalogue::kFileName);
+    cityPick.searchField()->setText(QStringLiteral("cordoba"));
+    cityPick.show();
+    ok = save(&cityPick, out, QStringLiteral("site-dialog.png")) && ok;
+    cityPick.hide();
+
+    // The time zone dialog with Paris's named zone.
+    const ZoneNameList zones = ZoneNameList::load(Paths::zoneListFiles());
+    TimeZoneDialog zoneDialog(0, ZoneChoice{1, false, "Europe/Paris"}, zones);
+    zoneDialog.searchField()->setText(QStringLiteral("europe/pa"));
+    zoneDialog.show();
+    ok = save(&zoneDialog, out, QStringLiteral("timezone-dialog.png")) && ok;
+    zoneDialog.hide();
+
+    // The latitude and longitude dialog with Paris: 48°52' N, 2°21' E.
     LatitudeLongitudeDialog site(0, LatitudeEntry{48, 52, false, LongitudeEntry{2, 21, false}},
                   LatitudeCheck::Valid);
     site.show();

@@ -3,11 +3,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "app/ui/DateFormatDialog.h"
 #include "app/ui/LanguageDialog.h"
 #include "app/ui/LatitudeLongitudeDialog.h"
+#include "app/ui/SiteDialog.h"
 #include "app/ui/TimeZoneDialog.h"
 #include "common/settings/SettingsFile.h"
 #include "tests/app/ui/AppFixture.h"
@@ -37,11 +39,17 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
                 d->accept();
             })
             .then([](QWidget* w) {
+                // The site from the list, or typed: typed here.
+                auto* d = qobject_cast<SiteDialog*>(w);
+                ASSERT_NE(d, nullptr);
+                d->byHandButton()->click();
+            })
+            .then([](QWidget* w) {
                 auto* d = qobject_cast<TimeZoneDialog*>(w);
                 ASSERT_NE(d, nullptr);
                 EXPECT_TRUE(d->sizeRadio(0)->isChecked());
                 d->westRadio()->setChecked(true);
-                d->sizeRadio(14)->setChecked(true);  // 9.5h
+                d->sizeRadio(17)->setChecked(true);  // 9.5h
                 d->accept();
             })
             .then([](QWidget* w) {
@@ -53,7 +61,8 @@ TEST(FirstStartWindow, AsksLanguageDateZoneLatitudeThenNothing) {
             });
         ASSERT_TRUE(started.start());
         EXPECT_EQ(driver.seen(),
-                  (QStringList{"LanguageDialog", "DateFormatDialog", "TimeZoneDialog", "LatitudeLongitudeDialog"}));
+                  (QStringList{"LanguageDialog", "DateFormatDialog", "SiteDialog", "TimeZoneDialog",
+                               "LatitudeLongitudeDialog"}));
         EXPECT_EQ(readSettingsText(),
                   "[Vantorel]\nLangue=1\nDATE=2\nFuseauH=-9\nFuseauM=30\nDisplayWarning=1\n"
                   "Latituded=45\nLatitudem=30\n");
@@ -77,10 +86,12 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
     ModalDriver driver;
     driver.reject()   // language dialog closed without a choice
         .reject()     // date format cancelled
+        .reject()     // site cancelled: the coordinates are asked by hand
         .reject()     // time zone cancelled
         .reject();    // latitude cancelled
     ASSERT_TRUE(started.start());
-    EXPECT_EQ(driver.seen(), (QStringList{"LanguageDialog", "DateFormatDialog", "TimeZoneDialog", "LatitudeLongitudeDialog"}));
+    EXPECT_EQ(driver.seen(), (QStringList{"LanguageDialog", "DateFormatDialog", "SiteDialog", "TimeZoneDialog",
+                                          "LatitudeLongitudeDialog"}));
     EXPECT_EQ(started.app->settings().languageIndex(), 0);
     EXPECT_EQ(started.app->settings().dateFormat, 0);
     EXPECT_EQ(started.frame().currentMenus().front()->title(), QStringLiteral("&File"));
@@ -96,5 +107,6 @@ TEST(FirstStartWindow, CancelledFormatAndDismissedLanguageWriteNothing) {
     // The driver rejects what comes beyond its script and records it.
     Application again(std::make_unique<FixedClock>(LocalClockReading{2024, 1, 15, 21, 30, 0}));
     ASSERT_TRUE(again.initInstance());
-    EXPECT_EQ(driver.seen().mid(4), (QStringList{"LanguageDialog", "DateFormatDialog", "LatitudeLongitudeDialog"}));
+    EXPECT_EQ(driver.seen().mid(5), (QStringList{"LanguageDialog", "DateFormatDialog", "SiteDialog",
+                                                 "LatitudeLongitudeDialog"}));
 }

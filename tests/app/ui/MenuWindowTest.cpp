@@ -54,11 +54,11 @@ TEST(MenuWindow, MainMenusInEnglishFrenchAndSpanish) {
          "32784 Sa&télites de Júpiter"},
     };
     const QStringList expectedPreference[3] = {
-        {"32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
+        {"32837 &Site...", "32824 &Latitude", "32809 T&ime zone", "32791 &Telescope projection",
          "32815 &Date format", "32799 L&anguage"},
-        {"32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &télescope",
+        {"32837 &Site...", "32824 &Latitude", "32809 &Fuseau horaire", "32791 Projection du &télescope",
          "32815 &Affichage de la date", "32799 La&ngue"},
-        {"32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del telescopio",
+        {"32837 &Sitio...", "32824 &Latitud", "32809 &Huso horario", "32791 &Proyección del telescopio",
          "32815 &Formato de fecha", "32799 L&enguaje"},
     };
     for (int lang = 0; lang < 3; ++lang) {
@@ -162,7 +162,7 @@ TEST(MenuWindow, EveryItemOfEveryMenuPromptsInTheStatusBarInItsLanguage) {
         }
         // One sentence per kind of command: the zooms share theirs, nothing
         // else does.
-        EXPECT_EQ(prompts.size(), 48);
+        EXPECT_EQ(prompts.size(), 49);
         // Highlighting an item of the menu bar's popups shows its prompt.
         QAction* dateTime = f.currentAction(ID_DATE_TIME);
         ASSERT_NE(dateTime, nullptr);

@@ -37,8 +37,7 @@ bool PlaceholderView::takesCommonDate() const {
 }
 
 void PlaceholderView::compute() {
-    date_.zoneHours = settings().zoneHours;
-    date_.zoneMinutes = settings().zoneMinutes;
+    settings().placeSite(date_);
     date_.computeDate();
     ++computeCount_;
     if (active_) fillPanes();

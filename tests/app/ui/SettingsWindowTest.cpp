@@ -75,13 +75,14 @@ TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
         ASSERT_NE(d, nullptr);
         EXPECT_TRUE(d->eastRadio()->isChecked());
         EXPECT_TRUE(d->sizeRadio(1)->isChecked());  // the file's 1 h
-        d->sizeRadio(8)->setChecked(true);          // 5.5h, east only
+        d->sizeRadio(9)->setChecked(true);          // 5.5h, east only
         d->westRadio()->setChecked(true);
-        for (int i : {6, 8, 10, 16, 19}) EXPECT_FALSE(d->sizeRadio(i)->isEnabled()) << i;
-        for (int i : {4, 14, 18}) EXPECT_TRUE(d->sizeRadio(i)->isEnabled()) << i;
+        for (int i : {7, 9, 10, 12, 15, 19, 22, 23, 24, 25})
+            EXPECT_FALSE(d->sizeRadio(i)->isEnabled()) << i;
+        for (int i : {3, 5, 17, 21}) EXPECT_TRUE(d->sizeRadio(i)->isEnabled()) << i;
         // 5.5h West does not exist: the choice fell back to 5h.
-        EXPECT_EQ(d->choice(), (ZoneChoice{7, true}));
-        d->sizeRadio(14)->setChecked(true);
+        EXPECT_EQ(d->choice(), (ZoneChoice{8, true}));
+        d->sizeRadio(17)->setChecked(true);  // 9.5h
         d->accept();
     });
     started.command(ID_TIME_ZONE);
@@ -94,10 +95,10 @@ TEST(SettingsWindow, TimeZoneWestHidesTheEastOnlySizes) {
     EXPECT_EQ(mars->date().zoneHours, -9);
 
     // Back east, the sizes come back.
-    TimeZoneDialog again(0, ZoneChoice{14, true});
-    EXPECT_FALSE(again.sizeRadio(8)->isEnabled());
+    TimeZoneDialog again(0, ZoneChoice{17, true});
+    EXPECT_FALSE(again.sizeRadio(9)->isEnabled());
     again.eastRadio()->setChecked(true);
-    EXPECT_TRUE(again.sizeRadio(8)->isEnabled());
+    EXPECT_TRUE(again.sizeRadio(9)->isEnabled());
 }
 
 TEST(SettingsWindow, ProjectionBothBoxesGivesThreeAndThePane) {

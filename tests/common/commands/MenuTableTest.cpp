@@ -55,6 +55,7 @@ TEST(MenuTable, CommandTextsInTheThreeLanguages) {
         {57606, "P&rint Setup...", "C&onfiguration de l'impression...", "&Configurar impresora..."},
         {32809, "T&ime zone", "&Fuseau horaire", "&Huso horario"},
         {32799, "L&anguage", "La&ngue", "L&enguaje"},
+        {32837, "&Site...", "&Site...", "&Sitio..."},
         {32784, "J&upiter's satellites", "Sa&tellites de Jupiter", "Sa&télites de Júpiter"},
         {59393, "&Status Bar", "Barre d'é&tat", "Barra de &estado"},
         {32794, "&Data dialog", "&Dialogue des données", "&Diálogo de datos"},

@@ -15,6 +15,9 @@ using namespace vantorel;
 
 namespace {
 
+// 2025-01-01 0h UT: the instant whose standard offset a named zone keeps.
+constexpr double kNowJd = 2460676.5;
+
 // Answers every dialog from its own queue (an empty queue cancels) and
 // records the questions in the order asked.
 class ScriptedSettingsHost : public SettingsDialogHost {
@@ -91,7 +94,7 @@ TEST(FirstStart, AsksInOrderAndWritesExactlyItsKeys) {
     Settings s;
     SettingsFile::readSettings(s);
     std::string help;
-    runFirstStart(s, host, help);
+    runFirstStart(s, host, help, kNowJd);
 
     EXPECT_EQ(host.asked, (std::vector<std::string>{"language", "date", "zone", "latitude"}));
     EXPECT_EQ(host.languagePreselected, 0);
@@ -107,7 +110,7 @@ TEST(FirstStart, AsksInOrderAndWritesExactlyItsKeys) {
     ScriptedSettingsHost again;
     Settings r;
     SettingsFile::readSettings(r);
-    runFirstStart(r, again, help);
+    runFirstStart(r, again, help, kNowJd);
     EXPECT_TRUE(again.asked.empty());
     EXPECT_NEAR(r.latitude, 48.85f, 1e-5);
     EXPECT_EQ(r.zoneHours, -9);
@@ -119,7 +122,7 @@ TEST(FirstStart, CancelsAndADismissedLanguageDialog) {
     Settings s;
     SettingsFile::readSettings(s);
     std::string help = "unset";
-    runFirstStart(s, host, help);
+    runFirstStart(s, host, help, kNowJd);
     EXPECT_EQ(host.asked, (std::vector<std::string>{"language", "date", "zone", "latitude"}));
     // English for this run, format 0 for this run; neither is written. The
     // zone question is answered once and for all with 0 h.
@@ -131,7 +134,7 @@ TEST(FirstStart, CancelsAndADismissedLanguageDialog) {
     ScriptedSettingsHost next;
     Settings r;
     SettingsFile::readSettings(r);
-    runFirstStart(r, next, help);
+    runFirstStart(r, next, help, kNowJd);
     EXPECT_EQ(next.asked, (std::vector<std::string>{"language", "date", "latitude"}));
 }
 
@@ -144,7 +147,7 @@ TEST(FirstStart, ADamagedLanguageIsAskedAgain) {
     Settings s;
     SettingsFile::readSettings(s);
     std::string help;
-    runFirstStart(s, host, help);
+    runFirstStart(s, host, help, kNowJd);
     EXPECT_EQ(host.asked, std::vector<std::string>{"language"});
     EXPECT_EQ(SettingsFile::readInt("Langue"), 2);
 }
@@ -215,15 +218,16 @@ TEST(TimeZoneCommand, WestHalfHoursAndTheZoneShown) {
     const ZoneChoice nineAndAHalfWest{zoneIndex("9.5h"), true};
     EXPECT_EQ(zoneOf(nineAndAHalfWest), (Zone{-9, 30}));
     EXPECT_EQ(zoneOf(ZoneChoice{zoneIndex("3.5h"), true}), (Zone{-3, 30}));
-    for (const char* eastOnly : {"4.5h", "5.5h", "6.5h", "10.5h", "13h"}) {
+    for (const char* eastOnly :
+         {"4.5h", "5.5h", "5.75h", "6.5h", "8.75h", "10.5h", "12.75h", "13h", "13.75h", "14h"}) {
         EXPECT_FALSE(zoneChoosable(zoneIndex(eastOnly), true)) << eastOnly;
         EXPECT_TRUE(zoneChoosable(zoneIndex(eastOnly), false)) << eastOnly;
         EXPECT_FALSE(zoneOf(ZoneChoice{zoneIndex(eastOnly), true}).has_value());
     }
     EXPECT_EQ(zoneOf(ZoneChoice{zoneIndex("5.5h"), false}), (Zone{5, 30}));
-    EXPECT_FALSE(zoneOf(ZoneChoice{20, false}).has_value());
+    EXPECT_FALSE(zoneOf(ZoneChoice{kZoneSizeCount, false}).has_value());
     EXPECT_EQ(zoneChoiceFor(-9, 30), nineAndAHalfWest);
-    EXPECT_EQ(zoneChoiceFor(13, 0), (ZoneChoice{19, false}));
+    EXPECT_EQ(zoneChoiceFor(13, 0), (ZoneChoice{zoneIndex("13h"), false}));
     EXPECT_EQ(zoneChoiceFor(2, 45), (ZoneChoice{0, false}));  // no such size
 
     TempWorkingDir wd;
@@ -231,13 +235,13 @@ TEST(TimeZoneCommand, WestHalfHoursAndTheZoneShown) {
     host.zones = {nineAndAHalfWest};
     Settings s;
     s.zoneHours = 1;
-    ASSERT_TRUE(enterZone(s, host));
+    ASSERT_TRUE(enterZone(s, host, kNowJd));
     EXPECT_EQ(host.zoneShown.front(), (ZoneChoice{zoneIndex("1h"), false}));
     EXPECT_EQ(s.zoneHours, -9);
     EXPECT_EQ(s.zoneMinutes, 30);
     EXPECT_EQ(iniText(), "[Vantorel]\nFuseauH=-9\nFuseauM=30\n");
     ScriptedSettingsHost cancel;
-    EXPECT_FALSE(enterZone(s, cancel));
+    EXPECT_FALSE(enterZone(s, cancel, kNowJd));
     EXPECT_EQ(s.zoneHours, -9);
 }
 
@@ -298,13 +302,15 @@ TEST(SettingsCommands, OutOfRangeValuesAreAskedAgainAtStart) {
     const Case cases[] = {
         // The zone is asked again for a value no zone can have, the latitude
         // for one no site can have; the other answers stand.
-        {"FuseauH=14\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=15\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=14\nFuseauM=30\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=-14\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=99\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=2147483647\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=-2147483648\nFuseauM=0\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=1\nFuseauM=2147483647\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=1\nFuseauM=-2147483648\nLatituded=45\nLatitudem=0\n", {"zone"}},
-        {"FuseauH=13\nFuseauM=30\nLatituded=45\nLatitudem=0\n", {"zone"}},
+        {"FuseauH=-13\nFuseauM=30\nLatituded=45\nLatitudem=0\n", {"zone"}},
         {"FuseauH=2\nFuseauM=0\nLatituded=-2147483648\nLatitudem=0\n", {"latitude"}},
         {"FuseauH=2\nFuseauM=0\nLatituded=91\nLatitudem=0\n", {"latitude"}},
         {"FuseauH=2\nFuseauM=0\nLatituded=90\nLatitudem=30\n", {"latitude"}},
@@ -312,6 +318,7 @@ TEST(SettingsCommands, OutOfRangeValuesAreAskedAgainAtStart) {
         {"FuseauH=2\nFuseauM=0\nLatituded=45\nLatitudem=-30\n", {"latitude"}},
         // Valid extremes and the record's western encoding are kept.
         {"FuseauH=-12\nFuseauM=0\nLatituded=-90\nLatitudem=0\n", {}},
+        {"FuseauH=14\nFuseauM=0\nLatituded=-90\nLatitudem=0\n", {}},
         {"FuseauH=63\nFuseauM=0\nLatituded=0\nLatitudem=-59\n", {}},
     };
     for (const Case& c : cases) {
@@ -322,7 +329,7 @@ TEST(SettingsCommands, OutOfRangeValuesAreAskedAgainAtStart) {
         SettingsFile::readSettings(s);
         ScriptedSettingsHost host;
         std::string help;
-        runFirstStart(s, host, help);
+        runFirstStart(s, host, help, kNowJd);
         EXPECT_EQ(host.asked, c.asked) << c.file;
         EXPECT_GE(s.zoneHours, -13) << c.file;
         EXPECT_LE(s.zoneHours, 63) << c.file;
