@@ -128,7 +128,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case OptionKind::Zone: {
             const ZoneArg z = values->zone(o.name);
             check(z.minutes >= 0 && z.minutes <= 59);
-            check((z.hours >= -13 && z.hours <= 13) || (z.hours >= 50 && z.hours <= 63));
+            check((z.hours >= -13 && z.hours <= 14) || (z.hours >= 50 && z.hours <= 63));
+            break;
+        }
+        case OptionKind::TzName: {
+            const std::optional<vantorel::TimeZone> zone = values->timeZone(o.name);
+            check(zone.has_value() && !zone->name().empty());
+            break;
+        }
+        case OptionKind::City: {
+            const std::optional<vantorel::City> city = values->city(o.name);
+            check(city.has_value());
+            check(city->latitudeDeg >= -90 && city->latitudeDeg <= 90);
+            check(city->longitudeDeg >= -180 && city->longitudeDeg <= 180);
             break;
         }
         case OptionKind::Flag: break;
