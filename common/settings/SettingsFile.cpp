@@ -205,9 +205,9 @@ int SettingsFile::applySettings(const SettingsText& t, Settings& s) {
     s.zoneHours = zoneValid ? zoneHours.value_or(0) : 0;
     s.zoneMinutes = zoneValid ? zoneMinutes.value_or(0) : 0;
     s.dateFormat = inRange(t, "DATE", 0, 3).value_or(kNotSet);
-    // The name is kept as written, known or not, for the message that says
-    // it is not known; only a name of the right form is looked up.
-    // A zone name holds no blank: those around it came from a hand edit.
+    // The name is kept, known or not, for the message that says it is not
+    // known (less the blanks a hand edit may leave around it: a zone name
+    // has none); only a name of the right form is looked up.
     s.zoneName = t.text("ZoneName").value_or(std::string());
     s.zoneName.erase(0, s.zoneName.find_first_not_of(" \t"));
     s.zoneName.erase(s.zoneName.find_last_not_of(" \t") + 1);
