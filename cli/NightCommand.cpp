@@ -15,6 +15,7 @@ std::vector<CliOption> nightSiteOptions() {
                      "site longitude, degrees, east positive; without it the centre of the zone")
             .named("DEG"),
         intOption("grs-longitude", 0, 359, "System II longitude of the Red Spot, degrees").byDefault("80"),
+        cityArgument(),
     };
 }
 
@@ -24,6 +25,12 @@ NightSite nightSiteFrom(const CliValues& values) {
     if (values.has("lon")) site.longitudeDeg = values.number("lon");
     const ZoneArg zone = values.zone("zone");
     site.zone = TimeZone::fixed(static_cast<int>(zoneInMinutes(zone.hours, zone.minutes)));
+    // A named zone (--tz, or the city's own) follows summer time.
+    if (const std::optional<TimeZone> named = namedZoneOf(values)) site.zone = *named;
+    if (const std::optional<City> city = values.city("city")) {
+        site.latitudeDeg = city->latitudeDeg;
+        site.longitudeDeg = city->longitudeDeg;
+    }
     return site;
 }
 
